@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+
+#include <vector>
+
+namespace kilnward::cli {
+
+// Exit codes shared by every command.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+// One sub-command of kilnward-cli. `run` gets the arguments after the command name.
+struct CliCommand {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& arguments);
+};
+
+// Every command, in the order the help lists them.
+const std::vector<CliCommand>& AllCommands();
+
+}  // namespace kilnward::cli

@@ -1,0 +1,46 @@
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include "cli/CliCommand.h"
+
+using kilnward::cli::AllCommands;
+
+namespace {
+
+void PrintHelp(FILE* to) {
+    QTextStream out(to);
+    out << "usage: kilnward-cli COMMAND [OPTIONS]\n\ncommands:\n";
+    for (const auto& command : AllCommands()) {
+        out << "  " << QString::fromLatin1(command.name).leftJustified(14) << command.summary
+            << '\n';
+    }
+    out << "\n'kilnward-cli COMMAND --help' describes a command.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("kilnward-cli");
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    if (arguments.isEmpty()) {
+        PrintHelp(stderr);
+        return kilnward::cli::kExitUsage;
+    }
+    const QString name = arguments.takeFirst();
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintHelp(stdout);
+        return kilnward::cli::kExitOk;
+    }
+    for (const auto& command : AllCommands()) {
+        if (name == QLatin1String(command.name)) {
+            return command.run(arguments);
+        }
+    }
+    QTextStream(stderr) << "kilnward-cli: unknown command '" << name << "'\n";
+    PrintHelp(stderr);
+    return kilnward::cli::kExitUsage;
+}

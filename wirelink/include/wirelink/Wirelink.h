@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "wirelink/ByteBuffer.h"
+#include "wirelink/Clock.h"
+#include "wirelink/CommPort.h"
+#include "wirelink/Errors.h"
+#include "wirelink/Export.h"
+#include "wirelink/Host.h"
+
+namespace wirelink {
+
+// The serial link control: owns the serial port and speaks the analysers' frame protocol.
+// Property getters carry the control's property names; setters are setXxx.
+class WIRELINK_EXPORT Wirelink {
+public:
+    // `port` must outlive the control. `host` and `clock` may be null (no host events,
+    // real steady clock).
+    explicit Wirelink(CommPort& port, Host* host = nullptr, Clock* clock = nullptr);
+    ~Wirelink();
+    Wirelink(const Wirelink&) = delete;
+    Wirelink& operator=(const Wirelink&) = delete;
+
+    // Properties.
+    bool RaiseErrors() const;
+    void setRaiseErrors(bool value);
+    std::string BaudRate() const;
+    void setBaudRate(const std::string& value);
+    bool Infrared() const;
+    void setInfrared(bool value);
+    std::int16_t ComPort() const;
+    void setComPort(std::int16_t value);
+    // Device name used instead of ComPort when not empty ("/dev/ttyUSB0"); not persisted.
+    std::string PortName() const;
+    void setPortName(const std::string& value);
+    std::uint8_t BusyTimeout() const;
+    void setBusyTimeout(std::uint8_t value);
+    bool PermitsEvents() const;
+    void setPermitsEvents(bool value);
+    const ByteBuffer& LastRcvFrame() const;
+    [[noreturn]] void setLastRcvFrame(const ByteBuffer& value);
+
+    // Port.
+    std::int32_t OpenCom();
+    void CloseCom();
+    std::int32_t RefreshCom();
+    bool PortOpen() const;
+    static void Appendtobuff(std::uint8_t dato, ByteBuffer& buffer);
+
+    // Flows.
+    std::int32_t Defineflow(std::uint8_t Addr, std::uint8_t IDinstr);
+    bool Checkflow(std::uint8_t Addr) const;
+    std::int32_t Releaseflow(std::uint8_t Addr);
+    bool FlowIsConnected(std::uint8_t Addr) const;
+    std::int32_t SetFlowConnected(std::uint8_t Addr);
+
+    // Requests.
+    std::int32_t SendFrame(std::uint8_t Addr, std::uint8_t cmdh, std::uint8_t cmdl,
+                           const ByteBuffer& DataBuff);
+    std::int32_t SendTXFrame_wresponse(std::uint8_t Addr, std::uint8_t cmdh, std::uint8_t cmdl,
+                                       const ByteBuffer& DataBuff);
+    void CancelSendFrame();
+
+    // Event FrameCompletedOK(Addr).
+    void setFrameCompletedOK(std::function<void(std::uint8_t)> handler);
+
+    // The host window unloads: cancel what runs and abort any later wait.
+    void HostUnloading();
+
+    // Persistence through the host's property store.
+    void InitProperties();
+    void ReadProperties(PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag) const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+}  // namespace wirelink
