@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+#include "drivers/ModelDriver.h"
+
+namespace kilnward::drivers {
+
+class Harrier540prot final : public ModelDriver {
+  public:
+    static constexpr std::uint8_t kTypeCode = 11;
+
+    Harrier540prot() : ModelDriver(ModelRowOf(kTypeCode)) {}
+};
+
+}  // namespace kilnward::drivers
