@@ -9,7 +9,7 @@ namespace wirelink {
 // Monotonic time for every wait of the link, so waits cannot go wrong across midnight.
 // Tests inject a fake that advances instantly.
 class WIRELINK_EXPORT Clock {
-public:
+  public:
     using duration = std::chrono::steady_clock::duration;
     using time_point = std::chrono::steady_clock::time_point;
 
@@ -19,7 +19,7 @@ public:
 };
 
 class WIRELINK_EXPORT SteadyClock final : public Clock {
-public:
+  public:
     time_point now() const override;
     void sleepFor(duration d) override;
 };

@@ -15,7 +15,7 @@ namespace wirelink {
 // A failure of the port itself is thrown as wirelink::Error with the port's own code
 // and text.
 class WIRELINK_EXPORT CommPort {
-public:
+  public:
     virtual ~CommPort() = default;
 
     // Which port to open next: a number (COM1 = 1) or a device name ("/dev/ttyUSB0").

@@ -27,6 +27,10 @@ enum class WLink_errors : std::uint32_t {
     WLerr_abortsend = 0x8004020D,
     WLerr_cannotchange = 0x8004020E,
     WLerr_invalidbaud = 0x8004020F,
+    // Beyond the classic link block: a request started from inside host event processing
+    // while another one runs, and a request or response with more data than a frame carries.
+    WLerr_requestinprogress = 0x80040210,
+    WLerr_frametoolong = 0x80040211,
     WLerrFAIL_ID = 0x80040400,
     WLerrFAIL_CMDUNKNOW = 0x80040401,
     WLerrFAIL_ERRORNUMBERDATA = 0x80040402,
@@ -40,7 +44,9 @@ enum class WLink_errors : std::uint32_t {
 };
 
 // The signed 32-bit status a call returns for an error of the table.
-constexpr std::int32_t StatusOf(WLink_errors e) { return static_cast<std::int32_t>(e); }
+constexpr std::int32_t StatusOf(WLink_errors e) {
+    return static_cast<std::int32_t>(e);
+}
 
 // The bytes a message may name: instrument address and type, command, returned code.
 struct ErrorContext {
@@ -59,14 +65,14 @@ WIRELINK_EXPORT std::string ErrorText(WLink_errors error, const ErrorContext& co
 
 // A failure raised to the caller: the status code, its message and the source.
 class WIRELINK_EXPORT Error : public std::runtime_error {
-public:
+  public:
     Error(std::int32_t code, const std::string& message, std::string source = "Wirelink");
     Error(WLink_errors error, const ErrorContext& context, std::string source = "Wirelink");
 
     std::int32_t code() const noexcept { return code_; }
     const std::string& source() const noexcept { return source_; }
 
-private:
+  private:
     std::int32_t code_;
     std::string source_;
 };

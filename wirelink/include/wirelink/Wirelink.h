@@ -17,7 +17,15 @@ namespace wirelink {
 // The serial link control: owns the serial port and speaks the analysers' frame protocol.
 // Property getters carry the control's property names; setters are setXxx.
 class WIRELINK_EXPORT Wirelink {
-public:
+  public:
+    // The class identifier hosts know the control by, and the name errors carry as source.
+    static constexpr const char* kClassId = "NVWirelink.Wirelink";
+    static constexpr const char* kSourceName = "Wirelink";
+    // The control has no visible surface; hosts that lay it out give it this fixed size
+    // and ignore any other.
+    static constexpr int kWidthTwips = 480;
+    static constexpr int kHeightTwips = 480;
+
     // `port` must outlive the control. `host` and `clock` may be null (no host events,
     // real steady clock).
     explicit Wirelink(CommPort& port, Host* host = nullptr, Clock* clock = nullptr);
@@ -76,7 +84,7 @@ public:
     void ReadProperties(PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

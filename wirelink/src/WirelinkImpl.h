@@ -1,0 +1,70 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "FlowTable.h"
+#include "wirelink/AttemptOutcome.h"
+#include "wirelink/Wirelink.h"
+
+namespace wirelink {
+
+// Parity, data and stop bits the link always uses after the rate.
+inline constexpr const char* kLineFormat = ",n,8,1";
+
+// State and internal operations of the link control.
+struct Wirelink::Impl {
+    using Seconds = std::chrono::duration<double>;
+
+    Impl(CommPort& p, Host* h, Clock* c) : port(p), host(h), clock(c ? *c : DefaultClock()) {}
+
+    CommPort& port;
+    Host* host;
+    Clock& clock;
+
+    // Properties.
+    bool raiseErrors = true;
+    std::string baudRate = "9600";
+    bool infrared = false;
+    std::int16_t comPort = 1;
+    std::string portName;
+    std::uint8_t busyTimeout = 10;
+    bool permitsEvents = false;
+    ByteBuffer lastRcvFrame;
+
+    FlowTable flows;
+    bool cancelRequested = false;
+    bool parentUnloading = false;
+    bool requestRunning = false;
+    std::function<void(std::uint8_t)> frameCompletedOK;
+
+    bool runMode() const { return host == nullptr || host->runMode(); }
+    void changed(const char* property);
+    // Runs `step`; a failure becomes the result, and is raised as well when RaiseErrors is set.
+    std::int32_t report(const std::function<void()>& step);
+
+    // Port and infrared adapter (WirelinkPort.cpp).
+    void openPort();
+    void resetIrAdapter();
+    void setIrSpeed(const std::string& rate);
+    void delay(Seconds seconds);
+    void driveDtr(bool high);
+    void driveRts(bool high);
+    void waitOutputDrained();
+
+    // Requests (WirelinkTransaction.cpp).
+    void exchange(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl, const ByteBuffer& data);
+    void runTransaction(std::uint8_t addr, const ByteBuffer& frame);
+    AttemptOutcome receiveFrame(std::uint8_t& failCode);
+    std::optional<AttemptOutcome> sendFrameBytes(const ByteBuffer& frame);
+    std::optional<AttemptOutcome> waitInput(std::size_t wanted, Seconds limit);
+    std::optional<AttemptOutcome> waitDsrLow(Seconds limit, bool interruptible);
+    // Lets the host run its events when permitted, then looks at a cancel request.
+    std::optional<AttemptOutcome> serviceHost();
+    std::chrono::milliseconds waitSlice(Clock::duration remaining) const;
+};
+
+}  // namespace wirelink

@@ -1,0 +1,100 @@
+#include "InfraredSpeed.h"
+#include "WirelinkImpl.h"
+
+namespace wirelink {
+
+namespace {
+
+using Seconds = std::chrono::duration<double>;
+
+constexpr const char* kAdapterSettings = "9600,n,8,1";
+constexpr Seconds kAdapterPowerUp{3.0};
+constexpr Seconds kAdapterResetPulse{0.2};
+constexpr Seconds kSpeedCodeGuard{0.02};
+constexpr Seconds kAdapterReadyLimit{1.0};
+constexpr std::chrono::milliseconds kDrainSlice{1000};
+
+}  // namespace
+
+void Wirelink::Impl::openPort() {
+    driveDtr(false);
+    driveRts(false);
+    if (!portName.empty()) {
+        port.setPortName(portName);
+    } else {
+        port.setPortNumber(comPort);
+    }
+    if (infrared) {
+        // The adapter is reset and programmed at its power-up speed.
+        port.setSettings(kAdapterSettings);
+        port.open();
+        resetIrAdapter();
+        setIrSpeed(baudRate);
+    } else {
+        port.open();
+    }
+    port.setSettings(baudRate + kLineFormat);
+}
+
+void Wirelink::Impl::resetIrAdapter() {
+    driveDtr(true);
+    delay(kAdapterPowerUp);
+    driveRts(false);
+    delay(kAdapterResetPulse);
+    driveRts(true);
+    delay(kAdapterResetPulse);
+}
+
+void Wirelink::Impl::setIrSpeed(const std::string& rate) {
+    const auto code = InfraredSpeedCode(rate);
+    if (LeadingNumber(rate) < kMinInfraredBaud || !code) {
+        throw Error(WLink_errors::WLerr_invalidbaud, ErrorContext{});
+    }
+    waitOutputDrained();
+    delay(kSpeedCodeGuard);
+    driveDtr(false);
+    delay(kSpeedCodeGuard);
+    if (waitDsrLow(kAdapterReadyLimit, false)) {
+        throw Error(WLink_errors::WLerr_DSRerror, ErrorContext{});
+    }
+    port.write(ByteBuffer{*code});
+    waitOutputDrained();
+    delay(kSpeedCodeGuard);
+    driveDtr(true);
+    delay(kSpeedCodeGuard);
+}
+
+void Wirelink::Impl::delay(Seconds seconds) {
+    clock.sleepFor(std::chrono::duration_cast<Clock::duration>(seconds));
+}
+
+void Wirelink::Impl::driveDtr(bool high) {
+    try {
+        port.setDtr(high);
+    } catch (const Error&) {
+        // A cable link never needs the modem lines, so a port without them (a
+        // pseudo-terminal) is fine there; the infrared adapter cannot work without them.
+        if (infrared || port.hasModemLines()) {
+            throw;
+        }
+    }
+}
+
+void Wirelink::Impl::driveRts(bool high) {
+    try {
+        port.setRts(high);
+    } catch (const Error&) {
+        if (infrared || port.hasModemLines()) {
+            throw;
+        }
+    }
+}
+
+void Wirelink::Impl::waitOutputDrained() {
+    // No time limit: the bytes always leave at the line speed once the port is open.
+    while (port.isOpen() && port.bytesToWrite() > 0) {
+        port.waitForBytesWritten(kDrainSlice);
+    }
+}
+
+}  // namespace wirelink
