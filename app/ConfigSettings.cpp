@@ -1,0 +1,74 @@
+#include "app/ConfigSettings.h"
+
+#include "app/DecimalText.h"
+#include "app/ProfileFunctions.h"
+#include "app/ProgramFolder.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kilnward::app {
+
+namespace {
+
+// Whole part of the text's leading number, kept inside [low, high].
+int IntegerSetting(const ConfigKey& key, int low, int high) {
+    const double value = LeadingDecimalValue(ReadConfigValue(key));
+    if (!std::isfinite(value)) {
+        return low;
+    }
+    return static_cast<int>(std::clamp(std::trunc(value), double(low), double(high)));
+}
+
+}  // namespace
+
+QString ConfigFilePath() {
+    return ProgramFolder::configFile(QStringLiteral("Config.ini"));
+}
+
+QString ReadConfigValue(const QString& section, const QString& key, const QString& defaultValue) {
+    return ReadIniValue(ConfigFilePath(), section, key, defaultValue);
+}
+
+bool WriteConfigValue(const QString& section, const QString& key, const QString& value) {
+    return WriteIniValue(ConfigFilePath(), section, key, value);
+}
+
+QString ReadConfigValue(const ConfigKey& key) {
+    return ReadConfigValue(QLatin1String(key.section), QLatin1String(key.key),
+                           QLatin1String(key.defaultValue));
+}
+
+bool WriteConfigValue(const ConfigKey& key, const QString& value) {
+    return WriteConfigValue(QLatin1String(key.section), QLatin1String(key.key), value);
+}
+
+int ReadLanguageIndexSetting() {
+    return IntegerSetting(config::LanguageIndex, -32768, 32767);
+}
+
+bool AskForSaveEnabled() {
+    return ReadConfigValue(config::AskForSave) != QLatin1String("NO");
+}
+
+quint8 ReadSelectedInstrumentIdSetting() {
+    return static_cast<quint8>(IntegerSetting(config::InstrumentIDselected, 0, 255));
+}
+
+bool ReadShowTipsSetting() {
+    return LeadingDecimalValue(ReadConfigValue(config::ShowTips)) == 1.0;
+}
+
+int ReadSerialPortSetting() {
+    return IntegerSetting(config::Serialport, 0, 32767);
+}
+
+QString ReadBaudrateSetting() {
+    return ReadConfigValue(config::Baudrate);
+}
+
+quint8 ReadAddressSetting() {
+    return static_cast<quint8>(IntegerSetting(config::Addr, 0, 255));
+}
+
+}  // namespace kilnward::app

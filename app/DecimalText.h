@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace kilnward::app {
+
+// The user's decimal separator ("." or "," ...), from the system locale unless overridden.
+QString DecimalSeparator();
+// Tests (and a user setting, should one appear) replace the locale's separator; nullopt
+// returns to the locale.
+void OverrideDecimalSeparator(std::optional<QString> separator);
+
+// The text with the first DecimalSeparator() replaced by ".".
+QString ToInvariantDecimal(const QString& text);
+// A number in the user's locale, then ToInvariantDecimal: what document files store.
+QString ToLocaleDecimalText(double value);
+// The longest leading number of `text` with "." as decimal separator (blanks anywhere
+// ignored; sign, digits, one ".", digits, exponent); 0 when there is none. Independent of
+// the locale: how the program reads numbers from its files.
+double LeadingDecimalValue(const QString& text);
+
+}  // namespace kilnward::app

@@ -1,0 +1,198 @@
+#include "app/IniFile.h"
+
+#include "app/Windows1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace kilnward::app {
+
+namespace {
+
+bool SameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+std::optional<IniFile> IniFile::load(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return parse(DecodeProfileText(file.readAll()));
+}
+
+IniFile IniFile::parse(const QString& text) {
+    IniFile ini;
+    QStringList rawLines = text.split(QLatin1Char('\n'));
+    if (!rawLines.isEmpty() && rawLines.last().isEmpty()) {
+        rawLines.removeLast();  // the final line end
+    }
+    for (QString raw : rawLines) {
+        if (raw.endsWith(QLatin1Char('\r'))) {
+            raw.chop(1);
+        }
+        Line line;
+        line.raw = raw;
+        const QString trimmed = raw.trimmed();
+        if (trimmed.startsWith(QLatin1Char('['))) {
+            const int close = trimmed.indexOf(QLatin1Char(']'));
+            line.kind = Line::Kind::Section;
+            line.section = trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed();
+        } else if (!trimmed.isEmpty() && !trimmed.startsWith(QLatin1Char(';'))) {
+            line.kind = Line::Kind::Entry;
+            const int equals = trimmed.indexOf(QLatin1Char('='));
+            line.key = equals < 0 ? trimmed : trimmed.left(equals).trimmed();
+            line.value = equals < 0 ? QString() : trimmed.mid(equals + 1).trimmed();
+        }
+        ini.lines_.push_back(std::move(line));
+    }
+    return ini;
+}
+
+int IniFile::findSection(const QString& section) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].kind == Line::Kind::Section && SameName(lines_[i].section, section)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int IniFile::sectionEnd(int sectionLine) const {
+    int i = sectionLine + 1;
+    while (i < static_cast<int>(lines_.size()) && lines_[i].kind != Line::Kind::Section) {
+        ++i;
+    }
+    return i;
+}
+
+int IniFile::findKey(int sectionLine, const QString& key) const {
+    const int end = sectionEnd(sectionLine);
+    for (int i = sectionLine + 1; i < end; ++i) {
+        if (lines_[i].kind == Line::Kind::Entry && SameName(lines_[i].key, key)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool IniFile::hasSection(const QString& section) const {
+    return findSection(section) >= 0;
+}
+
+std::optional<QString> IniFile::value(const QString& section, const QString& key) const {
+    const int s = findSection(section);
+    const int k = s < 0 ? -1 : findKey(s, key);
+    if (k < 0) {
+        return std::nullopt;
+    }
+    return lines_[k].value;
+}
+
+QString IniFile::value(const QString& section, const QString& key,
+                       const QString& defaultValue) const {
+    return value(section, key).value_or(defaultValue);
+}
+
+QStringList IniFile::sectionLines(const QString& section) const {
+    QStringList result;
+    const int s = findSection(section);
+    if (s < 0) {
+        return result;
+    }
+    const int end = sectionEnd(s);
+    for (int i = s + 1; i < end; ++i) {
+        const Line& line = lines_[i];
+        if (line.kind == Line::Kind::Entry) {
+            const bool hasEquals = line.raw.contains(QLatin1Char('='));
+            result << (hasEquals ? line.key + QLatin1Char('=') + line.value : line.key);
+        }
+    }
+    return result;
+}
+
+QStringList IniFile::sectionNames() const {
+    QStringList names;
+    for (const Line& line : lines_) {
+        if (line.kind == Line::Kind::Section) {
+            names << line.section;
+        }
+    }
+    return names;
+}
+
+void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
+    Line entry;
+    entry.kind = Line::Kind::Entry;
+    entry.key = key.trimmed();
+    entry.value = value.trimmed();
+    entry.raw = entry.key + QLatin1Char('=') + entry.value;
+
+    int s = findSection(section);
+    if (s < 0) {
+        Line header;
+        header.kind = Line::Kind::Section;
+        header.section = section.trimmed();
+        header.raw = QLatin1Char('[') + header.section + QLatin1Char(']');
+        lines_.push_back(std::move(header));
+        lines_.push_back(std::move(entry));
+        return;
+    }
+    const int k = findKey(s, key);
+    if (k >= 0) {
+        lines_[k] = std::move(entry);
+        return;
+    }
+    // After the section's last non-blank line, so blank separators stay between sections.
+    int insertAt = sectionEnd(s);
+    while (insertAt > s + 1 && lines_[insertAt - 1].raw.trimmed().isEmpty()) {
+        --insertAt;
+    }
+    lines_.insert(lines_.begin() + insertAt, std::move(entry));
+}
+
+void IniFile::removeKey(const QString& section, const QString& key) {
+    const int s = findSection(section);
+    const int k = s < 0 ? -1 : findKey(s, key);
+    if (k >= 0) {
+        lines_.erase(lines_.begin() + k);
+    }
+}
+
+void IniFile::removeSection(const QString& section) {
+    const int s = findSection(section);
+    if (s >= 0) {
+        lines_.erase(lines_.begin() + s, lines_.begin() + sectionEnd(s));
+    }
+}
+
+QString IniFile::toText() const {
+    QString text;
+    for (const Line& line : lines_) {
+        text += line.raw;
+        text += QLatin1String("\r\n");
+    }
+    return text;
+}
+
+QByteArray IniFile::toBytes() const {
+    const QString text = toText();
+    return IsWindows1252Representable(text) ? EncodeWindows1252(text) : text.toUtf8();
+}
+
+bool IniFile::save(const QString& path, QString* error) const {
+    QSaveFile file(path);
+    const QByteArray bytes = toBytes();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error) {
+            *error = file.errorString();
+        }
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kilnward::app

@@ -1,0 +1,40 @@
+#include "app/NumericField.h"
+
+namespace kilnward::app {
+
+namespace {
+
+// The empty case: a field that may be empty and holds nothing (or 0) is left as it is.
+bool LeftAlone(const NumericField& field) {
+    return field.allowsEmpty() && field.value().value_or(0.0) == 0.0;
+}
+
+double Clamped(const NumericField& field) {
+    const double value = field.value().value_or(0.0);
+    if (field.minimum() > value) {
+        return field.minimum();
+    }
+    if (field.maximum() < value) {
+        return field.maximum();
+    }
+    return value;
+}
+
+}  // namespace
+
+void ClampNumericField(NumericField& field) {
+    if (LeftAlone(field)) {
+        return;
+    }
+    const double value = field.value().value_or(0.0);
+    const double clamped = Clamped(field);
+    if (clamped != value || !field.value()) {
+        field.setValue(clamped);
+    }
+}
+
+float ClampedNumericValue(const NumericField& field) {
+    return LeftAlone(field) ? 0.0f : static_cast<float>(Clamped(field));
+}
+
+}  // namespace kilnward::app

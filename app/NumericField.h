@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+
+namespace kilnward::app {
+
+// What the program needs of a numeric edit field (the form's numeric items and the settings
+// dialog's address field implement it).
+class NumericField {
+  public:
+    virtual ~NumericField() = default;
+    // nullopt while the field is empty.
+    virtual std::optional<double> value() const = 0;
+    virtual void setValue(double value) = 0;
+    virtual double minimum() const = 0;
+    virtual double maximum() const = 0;
+    virtual bool allowsEmpty() const = 0;
+};
+
+// Moves the value into minimum..maximum. A field that allows an empty value and holds 0 or
+// nothing is left alone. A field that does not allow empty and is empty counts as 0.
+void ClampNumericField(NumericField& field);
+// The value ClampNumericField would leave, without changing the field (0 for the empty case).
+float ClampedNumericValue(const NumericField& field);
+
+}  // namespace kilnward::app

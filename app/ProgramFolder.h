@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace kilnward::app {
+
+// Where the program finds what ships next to it. In order: a folder set explicitly
+// (--program-dir, tests), the KILNWARD_HOME environment variable, the executable's folder
+// when it holds Param.ini (portable and build-tree layout), else the installed data folder
+// for read-only files with Config.ini and Config.txt in the user's configuration folder.
+class ProgramFolder {
+  public:
+    // Folder of the shipped, read-only files, with a trailing separator.
+    static QString dataFolder();
+    // Folder of Config.ini and Config.txt, with a trailing separator.
+    static QString configFolder();
+    // dataFolder() + name / configFolder() + name.
+    static QString dataFile(const QString& name);
+    static QString configFile(const QString& name);
+
+    // Points both folders at `folder` for the rest of the run (or until reset()).
+    static void set(const QString& folder);
+    // Back to the automatic rules.
+    static void reset();
+};
+
+}  // namespace kilnward::app

@@ -1,0 +1,36 @@
+#include "app/TextFile.h"
+
+#include "app/PathUtilities.h"
+#include "app/UserPrompts.h"
+#include "app/VersionString.h"
+#include "app/Windows1252.h"
+
+#include <QSaveFile>
+
+namespace kilnward::app {
+
+bool WriteTextLines(const QString& path, const QStringList& lines, bool overwriteSilently,
+                    UserPrompts& prompts) {
+    if (FileExists(path) && !overwriteSilently) {
+        const PromptAnswer answer =
+            prompts.ask(QStringLiteral("File Already Exist. Do you want to overwrite it ?"),
+                        ApplicationTitle(), PromptButtons::YesNo, PromptIcon::None);
+        if (answer != PromptAnswer::Yes) {
+            return false;
+        }
+    }
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += EncodeWindows1252(line);
+        bytes += "\r\n";
+    }
+    // The old file is replaced only once the new text is completely on disk.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace kilnward::app

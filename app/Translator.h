@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kilnward::app {
+
+// Looks up a user-visible text by key. The language manager implements it; code below the
+// language layer (the catalogue) receives it instead of reaching for the manager.
+class Translator {
+  public:
+    virtual ~Translator() = default;
+    // The translation of `key`, or `defaultText`; placeholders "%1%", "%2%"... filled from
+    // `arguments`.
+    virtual QString TranslateString(const QString& key, const QString& defaultText,
+                                    const QStringList& arguments = {}) = 0;
+};
+
+}  // namespace kilnward::app

@@ -1,0 +1,305 @@
+#include "language/TranslationTable.h"
+
+#include "language/SqlIdentifier.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <cstdio>
+
+namespace kilnward::language {
+
+namespace {
+
+const QString kTable = QStringLiteral("Languages");
+const QString kKeyColumn = QStringLiteral("Name");
+
+QString Escape(const QString& cell) {
+    QString out;
+    out.reserve(cell.size());
+    for (const QChar c : cell) {
+        switch (c.unicode()) {
+            case '\\':
+                out += QLatin1String("\\\\");
+                break;
+            case '\t':
+                out += QLatin1String("\\t");
+                break;
+            case '\n':
+                out += QLatin1String("\\n");
+                break;
+            case '\r':
+                out += QLatin1String("\\r");
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+QString Unescape(const QString& cell) {
+    QString out;
+    out.reserve(cell.size());
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        if (cell[i] != QLatin1Char('\\') || i + 1 == cell.size()) {
+            out += cell[i];
+            continue;
+        }
+        const QChar next = cell[++i];
+        switch (next.unicode()) {
+            case 't':
+                out += QLatin1Char('\t');
+                break;
+            case 'n':
+                out += QLatin1Char('\n');
+                break;
+            case 'r':
+                out += QLatin1Char('\r');
+                break;
+            default:
+                out += next;  // "\\" and unknown escapes keep the character
+        }
+    }
+    return out;
+}
+
+void SetError(QString* error, const QString& text) {
+    if (error) {
+        *error = text;
+    }
+}
+
+// Closes and forgets the connection when the scope ends, after every query is gone.
+class ScopedConnection {
+  public:
+    explicit ScopedConnection(const QString& path, bool readOnly)
+        : name_(UniqueConnectionName(QStringLiteral("TranslationTable"))) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        db.setDatabaseName(path);
+        if (readOnly) {
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        }
+        db.open();
+    }
+    ~ScopedConnection() {
+        QSqlDatabase::database(name_, false).close();
+        QSqlDatabase::removeDatabase(name_);
+    }
+    ScopedConnection(const ScopedConnection&) = delete;
+    ScopedConnection& operator=(const ScopedConnection&) = delete;
+    QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
+
+  private:
+    QString name_;
+};
+
+}  // namespace
+
+bool IsValidLanguageName(const QString& name) {
+    if (name.trimmed().isEmpty() || name.compare(kKeyColumn, Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TranslationTable::readTsv(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        SetError(error, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF))) {
+        text.remove(0, 1);
+    }
+    QStringList lines = text.split(QLatin1Char('\n'));
+    languages.clear();
+    rows.clear();
+    QSet<QString> seen;
+    bool header = true;
+    int lineNumber = 0;
+    for (QString line : lines) {
+        ++lineNumber;
+        if (line.endsWith(QLatin1Char('\r'))) {
+            line.chop(1);
+        }
+        if (line.isEmpty()) {
+            continue;
+        }
+        const QStringList cells = line.split(QLatin1Char('\t'));
+        const QString where = QStringLiteral("%1:%2: ").arg(path).arg(lineNumber);
+        if (header) {
+            if (cells.first() != kKeyColumn) {
+                SetError(error, where + QStringLiteral("the header must begin with \"Name\""));
+                return false;
+            }
+            for (qsizetype i = 1; i < cells.size(); ++i) {
+                if (!IsValidLanguageName(cells[i]) || languages.contains(cells[i])) {
+                    SetError(error,
+                             where + QStringLiteral("bad language column \"%1\"").arg(cells[i]));
+                    return false;
+                }
+                languages << cells[i];
+            }
+            header = false;
+            continue;
+        }
+        if (cells.size() > languages.size() + 1) {
+            SetError(error, where + QStringLiteral("more cells than languages"));
+            return false;
+        }
+        Row row;
+        row.key = Unescape(cells.first());
+        if (row.key.isEmpty() || seen.contains(row.key.toLower())) {
+            SetError(error, where + QStringLiteral("empty or repeated key \"%1\"").arg(row.key));
+            return false;
+        }
+        seen.insert(row.key.toLower());
+        for (qsizetype i = 0; i < languages.size(); ++i) {
+            row.cells.push_back(i + 1 < cells.size() ? Unescape(cells[i + 1]) : QString());
+        }
+        rows.push_back(std::move(row));
+    }
+    if (header) {
+        SetError(error, path + QStringLiteral(": no header row"));
+        return false;
+    }
+    return true;
+}
+
+bool TranslationTable::writeTsv(const QString& path, QString* error) const {
+    QString text = kKeyColumn;
+    for (const QString& language : languages) {
+        text += QLatin1Char('\t') + language;
+    }
+    text += QLatin1Char('\n');
+    for (const Row& row : rows) {
+        text += Escape(row.key);
+        for (const QString& cell : row.cells) {
+            text += QLatin1Char('\t') + Escape(cell);
+        }
+        text += QLatin1Char('\n');
+    }
+    QSaveFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        SetError(error, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool TranslationTable::readDatabase(const QString& path, QString* error) {
+    if (!QFileInfo(path).isFile()) {
+        SetError(error, QStringLiteral("%1: no such file").arg(path));
+        return false;
+    }
+    languages.clear();
+    rows.clear();
+    ScopedConnection connection(path, true);
+    QSqlQuery query(connection.db());
+    QStringList columns;
+    if (query.exec(QStringLiteral("PRAGMA table_info(") + QuoteSqlIdentifier(kTable) + ")")) {
+        while (query.next()) {
+            columns << query.value(1).toString();
+        }
+    }
+    if (columns.isEmpty()) {
+        SetError(error,
+                 QStringLiteral("%1: not a language database (no table \"Languages\")").arg(path));
+        return false;
+    }
+    QStringList quoted;
+    for (const QString& column : columns) {
+        quoted << QuoteSqlIdentifier(column);
+    }
+    if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                        .arg(quoted.join(QStringLiteral(", ")), QuoteSqlIdentifier(kTable)))) {
+        SetError(error, QStringLiteral("%1: %2").arg(path, query.lastError().text()));
+        return false;
+    }
+    languages = columns.mid(1);
+    while (query.next()) {
+        Row row;
+        row.key = query.value(0).toString();
+        for (qsizetype i = 1; i < columns.size(); ++i) {
+            row.cells.push_back(query.value(static_cast<int>(i)).toString());
+        }
+        rows.push_back(std::move(row));
+    }
+    return true;
+}
+
+bool TranslationTable::writeDatabase(const QString& path, QString* error) const {
+    // Built beside the target and moved over it at the end: a failed build keeps the old file.
+    const QString temporary = path + QStringLiteral(".building");
+    QFile::remove(temporary);
+    bool ok = false;
+    QString failure;
+    {
+        ScopedConnection connection(temporary, false);
+        QSqlDatabase db = connection.db();
+        QSqlQuery query(db);
+        QStringList definitions{QuoteSqlIdentifier(kKeyColumn) + QStringLiteral(" TEXT")};
+        for (const QString& language : languages) {
+            definitions << QuoteSqlIdentifier(language) + QStringLiteral(" TEXT");
+        }
+        ok = db.isOpen() &&
+             query.exec(
+                 QStringLiteral("CREATE TABLE %1 (%2)")
+                     .arg(QuoteSqlIdentifier(kTable), definitions.join(QStringLiteral(", ")))) &&
+             query.exec(QStringLiteral("CREATE INDEX LanguagesByName ON %1 (%2 COLLATE NOCASE)")
+                            .arg(QuoteSqlIdentifier(kTable), QuoteSqlIdentifier(kKeyColumn))) &&
+             db.transaction();
+        QString placeholders = QStringLiteral("?");
+        for (qsizetype i = 0; i < languages.size(); ++i) {
+            placeholders += QStringLiteral(", ?");
+        }
+        ok = ok && query.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)")
+                                     .arg(QuoteSqlIdentifier(kTable), placeholders));
+        for (const Row& row : rows) {
+            if (!ok) {
+                break;
+            }
+            query.addBindValue(row.key);
+            for (qsizetype i = 0; i < languages.size(); ++i) {
+                const QString cell =
+                    i < static_cast<qsizetype>(row.cells.size()) ? row.cells[i] : QString();
+                // Empty cells are Null: no translation.
+                query.addBindValue(cell.isEmpty() ? QVariant() : QVariant(cell));
+            }
+            ok = query.exec();
+        }
+        ok = ok && db.commit();
+        if (!ok) {
+            failure =
+                query.lastError().isValid() ? query.lastError().text() : db.lastError().text();
+        }
+        query = QSqlQuery();
+    }
+    if (ok && std::rename(QFile::encodeName(temporary).constData(),
+                          QFile::encodeName(path).constData()) != 0) {
+        ok = false;
+        failure = QStringLiteral("cannot replace the file");
+    }
+    if (!ok) {
+        QFile::remove(temporary);
+        SetError(error, QStringLiteral("%1: %2").arg(path, failure));
+    }
+    return ok;
+}
+
+}  // namespace kilnward::language
