@@ -1,10 +1,17 @@
 #include "app/Catalogue.h"
 
+#include "app/Windows1252.h"
+#include "drivers/CreateDriver.h"
+
 namespace kilnward::app {
 
-// Wired to the drivers' CreateDriver once the driver layer offers it.
-std::optional<QString> DriverInstrumentName(quint8 /*id*/) {
-    return std::nullopt;
+std::optional<QString> DriverInstrumentName(quint8 id) {
+    const auto driver = drivers::CreateDriver(id);
+    if (!driver) {
+        return std::nullopt;
+    }
+    // Driver texts are Windows-1252 bytes.
+    return DecodeWindows1252(QByteArray::fromStdString(driver->Instrument_Name()));
 }
 
 }  // namespace kilnward::app
