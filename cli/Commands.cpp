@@ -3,9 +3,11 @@
 namespace kilnward::cli {
 
 // Each command's entry point lives in a file of its own.
+int RunRequest(const QStringList& arguments);
 
 const std::vector<CliCommand>& AllCommands() {
     static const std::vector<CliCommand> commands = {
+        {"request", "send one request frame and print the response data", RunRequest},
     };
     return commands;
 }

@@ -1,0 +1,56 @@
+#include "cli/CliOutput.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+#include "cli/CliCommand.h"
+
+namespace kilnward::cli {
+
+QString CliOutput::hexBytes(const wirelink::ByteBuffer& bytes) {
+    QStringList parts;
+    parts.reserve(static_cast<qsizetype>(bytes.size()));
+    for (std::uint8_t byte : bytes) {
+        parts << QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+QString CliOutput::errorLine(std::int32_t code, const QString& message) {
+    const auto bits = static_cast<std::uint32_t>(code);
+    return QStringLiteral("error 0x%1: %2")
+        .arg(QString::number(bits, 16).toUpper().rightJustified(8, QLatin1Char('0')), message);
+}
+
+void CliOutput::printLine(const QString& line) {
+    QTextStream(stdout) << line << '\n';
+}
+
+int CliOutput::linkFailure(const wirelink::Error& error) {
+    QTextStream(stderr) << errorLine(error.code(), QString::fromStdString(error.what())) << '\n';
+    return kExitFailure;
+}
+
+int CliOutput::usageError(const QCommandLineParser& parser, const QString& message) {
+    QTextStream(stderr) << "kilnward-cli: " << message << "\n\n" << parser.helpText();
+    return kExitUsage;
+}
+
+std::optional<int> CliOutput::parse(QCommandLineParser& parser, const QStringList& arguments) {
+    if (!parser.parse(QStringList{QStringLiteral("kilnward-cli")} + arguments)) {
+        return usageError(parser, parser.errorText());
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << parser.helpText();
+        return kExitOk;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return usageError(
+            parser,
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    }
+    return std::nullopt;
+}
+
+}  // namespace kilnward::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+#include "wirelink/Wirelink.h"
+
+namespace kilnward::cli {
+
+// The port options every link command shares, and the opening and closing of the link:
+//   --port DEV        serial device, or "simulator" for the in-process simulated analyser
+//   --baud RATE       line speed (default 9600)
+//   --infrared        the port has an infrared adapter; --cable (the default) has none
+//   --addr N          instrument address (default 0)
+//   --busy-timeout S  seconds a request keeps retrying while the analyser is busy (default 10)
+// A command adds these to its own QCommandLineParser next to its own options.
+class LinkOptions {
+  public:
+    static constexpr const char* kSimulatorPort = "simulator";
+
+    static void addTo(QCommandLineParser& parser);
+    // Takes the values from a parsed command line; false with a message when one is invalid.
+    bool read(const QCommandLineParser& parser, QString& error);
+
+    // Opens the port, defines the flow for `addr` and `type` and runs `body` on the link;
+    // then releases the flow and closes the port, whatever happened. With --port simulator
+    // the simulated analyser answers to `addr` and `type`. Returns the exit code: 0, or 1
+    // after printing the link failure.
+    int runOnLink(std::uint8_t type, const std::function<void(wirelink::Wirelink&)>& body) const;
+
+    QString port;
+    QString baud = QStringLiteral("9600");
+    bool infrared = false;
+    std::uint8_t addr = 0;
+    std::uint8_t busyTimeout = 10;
+
+  private:
+    int run(wirelink::CommPort& commPort, std::uint8_t type,
+            const std::function<void(wirelink::Wirelink&)>& body) const;
+};
+
+}  // namespace kilnward::cli
