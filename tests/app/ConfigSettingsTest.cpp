@@ -1,0 +1,54 @@
+#include "app/ConfigSettings.h"
+
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "app/ProgramFolder.h"
+
+using namespace kilnward::app;
+
+class ConfigSettingsTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ProgramFolder::set(dir.folder()); }
+    void TearDown() override { ProgramFolder::reset(); }
+    TempFolder dir;
+};
+
+TEST_F(ConfigSettingsTest, DefaultsWithoutConfigIni) {
+    EXPECT_EQ(ConfigFilePath(), dir.path("Config.ini"));
+    EXPECT_EQ(ReadLanguageIndexSetting(), 0);
+    EXPECT_EQ(ReadSerialPortSetting(), 1);
+    EXPECT_EQ(ReadBaudrateSetting(), "9600");
+    EXPECT_EQ(ReadAddressSetting(), 0);
+    EXPECT_EQ(ReadSelectedInstrumentIdSetting(), 10);
+    EXPECT_TRUE(ReadShowTipsSetting());
+    EXPECT_TRUE(AskForSaveEnabled());
+    EXPECT_EQ(ReadConfigValue(config::AskForSave), "10");
+}
+
+TEST_F(ConfigSettingsTest, WrittenValuesAreSeenByTheNextReader) {
+    ASSERT_TRUE(WriteConfigValue(config::LanguageIndex, "-1"));
+    EXPECT_EQ(ReadLanguageIndexSetting(), -1);
+    WriteConfigValue(config::ShowTips, "0");
+    EXPECT_FALSE(ReadShowTipsSetting());
+    WriteConfigValue(config::InstrumentIDselected, "19");
+    EXPECT_EQ(ReadSelectedInstrumentIdSetting(), 19);
+    EXPECT_EQ(ReadConfigValue("general", "instrumentidselected", "?"), "19");
+    dir.write("Config.ini", "[General]\nAskForSave=NO\n[Serial]\nAddr=999\nSerialport=3\n");
+    EXPECT_FALSE(AskForSaveEnabled());
+    EXPECT_EQ(ReadAddressSetting(), 255);
+    EXPECT_EQ(ReadSerialPortSetting(), 3);
+}
+
+TEST_F(ConfigSettingsTest, AskForSaveOnlyNoInCapitalsSwitchesTheQuestionOff) {
+    dir.write("Config.ini", "[General]\nAskForSave=no\n");
+    EXPECT_TRUE(AskForSaveEnabled());
+}
+
+TEST(ProgramFolder, ExplicitFolderWinsAndResets) {
+    ProgramFolder::set("/some/where");
+    EXPECT_EQ(ProgramFolder::dataFile("Param.ini"), "/some/where/Param.ini");
+    EXPECT_EQ(ProgramFolder::configFile("Config.ini"), "/some/where/Config.ini");
+    ProgramFolder::reset();
+    EXPECT_NE(ProgramFolder::dataFolder(), "/some/where/");
+}

@@ -1,0 +1,83 @@
+#include "app/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+#include "TempFolder.h"
+
+using kilnward::app::IniFile;
+
+TEST(IniFile, SectionsAndKeysMatchWithoutCaseAndValuesAreTrimmed) {
+    const IniFile ini = IniFile::parse("[General]\r\n  FileType =  Kcfg  \r\n[KCFG]\nA=1\n");
+    EXPECT_EQ(ini.value("general", "FILETYPE", "?"), "Kcfg");
+    EXPECT_EQ(ini.value("Kcfg", "a", "?"), "1");
+    EXPECT_EQ(ini.value("Kcfg", "missing", "dflt"), "dflt");
+    EXPECT_EQ(ini.value("nosection", "a", "dflt"), "dflt");
+}
+
+TEST(IniFile, FirstOccurrenceWins) {
+    const IniFile ini = IniFile::parse("[S]\nk=first\nK=second\n[s]\nk=third\n");
+    EXPECT_EQ(ini.value("S", "k", ""), "first");
+}
+
+TEST(IniFile, SettingOneKeyKeepsEverythingElse) {
+    IniFile ini = IniFile::parse("; comment\n[A]\nx=1\ny=2\n\n[B]\nz=3\n");
+    ini.setValue("a", "Y", "changed");
+    ini.setValue("A", "new", " added ");
+    ini.setValue("C", "w", "4");
+    EXPECT_EQ(
+        ini.toText(),
+        "; comment\r\n[A]\r\nx=1\r\nY=changed\r\nnew=added\r\n\r\n[B]\r\nz=3\r\n[C]\r\nw=4\r\n");
+}
+
+TEST(IniFile, SectionLinesListEntriesInOrder) {
+    const IniFile ini = IniFile::parse("[P]\n a = 1 \n\n;note\nbare\nb==2\n[Q]\nc=3\n");
+    EXPECT_EQ(ini.sectionLines("p"), QStringList({"a=1", "bare", "b==2"}));
+    EXPECT_TRUE(ini.sectionLines("missing").isEmpty());
+}
+
+TEST(IniFile, RemovingKeysAndSections) {
+    IniFile ini = IniFile::parse("[A]\nx=1\ny=2\n[B]\nz=3\n");
+    ini.removeKey("A", "X");
+    ini.removeSection("b");
+    EXPECT_EQ(ini.toText(), "[A]\r\ny=2\r\n");
+}
+
+TEST(IniFile, SavesAsWindows1252WhenPossibleElseUtf8) {
+    TempFolder dir;
+    IniFile ini;
+    ini.setValue("S", "k", QString::fromUtf8("Temp\u00e9rature \u20ac"));
+    ASSERT_TRUE(ini.save(dir.path("a.ini")));
+    EXPECT_EQ(dir.read("a.ini"), QByteArray("[S]\r\nk=Temp\xe9rature \x80\r\n"));
+
+    ini.setValue("S", "greek", QString::fromUtf8("\u03bb"));
+    ASSERT_TRUE(ini.save(dir.path("b.ini")));
+    const auto back = IniFile::load(dir.path("b.ini"));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->value("S", "greek", ""), QString::fromUtf8("\u03bb"));
+    EXPECT_EQ(back->value("S", "k", ""), QString::fromUtf8("Temp\u00e9rature \u20ac"));
+}
+
+TEST(IniFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
+    TempFolder dir;
+    const QString target = dir.write("doc.cfg", "[General]\r\nFileType=Kcfg\r\n");
+    IniFile ini;
+    ini.setValue("General", "FileType", "Kfue");
+    // A folder where the temporary file would go cannot hold new files.
+    QFile::setPermissions(dir.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QString error;
+    const bool saved = ini.save(target, &error);
+    QFile::setPermissions(dir.folder(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (saved) {
+        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    }
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(dir.read("doc.cfg"), QByteArray("[General]\r\nFileType=Kcfg\r\n"));
+}
+
+TEST(IniFile, MissingFileLoadsAsNothing) {
+    TempFolder dir;
+    EXPECT_FALSE(IniFile::load(dir.path("none.ini")).has_value());
+}

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include "TempFolder.h"
+#include "app/ControlKey.h"
+#include "app/DecimalText.h"
+#include "app/PathUtilities.h"
+#include "app/SubstituteArguments.h"
+#include "app/TextSplitting.h"
+#include "app/VersionString.h"
+#include "app/WaitMilliseconds.h"
+
+using namespace kilnward::app;
+
+TEST(SplitNonEmpty, DropsEmptyPieces) {
+    int count = -1;
+    QStringList pieces;
+    SplitNonEmpty("a,,b,", ",", count, pieces);
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(pieces, QStringList({"a", "b"}));
+}
+
+TEST(SplitNonEmpty, EmptyTextLeavesCountAndPiecesAlone) {
+    int count = 7;
+    QStringList pieces{"old"};
+    SplitNonEmpty("", ",", count, pieces);
+    EXPECT_EQ(count, 7);
+    EXPECT_EQ(pieces, QStringList({"old"}));
+}
+
+TEST(SplitNonEmpty, LongSeparatorsAndOnlySeparators) {
+    EXPECT_EQ(SplitNonEmpty("x<>y<><>z", "<>"), QStringList({"x", "y", "z"}));
+    int count = 5;
+    QStringList pieces{"old"};
+    SplitNonEmpty(",,,", ",", count, pieces);
+    EXPECT_EQ(count, 0);
+    EXPECT_TRUE(pieces.isEmpty());
+    EXPECT_EQ(SplitNonEmpty("abc", ""), QStringList({"abc"}));
+}
+
+TEST(AddBackslash, AppendsTheSeparatorOnce) {
+    EXPECT_EQ(AddBackslash("/opt/kilnward"), "/opt/kilnward/");
+    EXPECT_EQ(AddBackslash("/opt/kilnward/"), "/opt/kilnward/");
+}
+
+TEST(FileExists, FilesOnly) {
+    TempFolder dir;
+    const QString file = dir.write("a.txt", "x");
+    EXPECT_TRUE(FileExists(file));
+    EXPECT_FALSE(FileExists(dir.path("b.txt")));
+    EXPECT_FALSE(FileExists(dir.folder()));
+    EXPECT_FALSE(FileExists(""));
+}
+
+TEST(VersionString, IsTwoDotZeroDot22) {
+    EXPECT_EQ(VersionString(), "2.0.22");
+}
+
+class DecimalTextTest : public ::testing::Test {
+  protected:
+    void TearDown() override { OverrideDecimalSeparator(std::nullopt); }
+};
+
+TEST_F(DecimalTextTest, ToInvariantDecimalWithCommaLocale) {
+    OverrideDecimalSeparator(",");
+    EXPECT_EQ(ToInvariantDecimal("12,5"), "12.5");
+    EXPECT_EQ(ToInvariantDecimal("1,2,3"), "1.2,3");
+    EXPECT_EQ(ToLocaleDecimalText(12.5), "12.5");
+}
+
+TEST_F(DecimalTextTest, ToInvariantDecimalWithPointLocale) {
+    OverrideDecimalSeparator(".");
+    EXPECT_EQ(ToInvariantDecimal("12,5"), "12,5");
+    EXPECT_EQ(ToInvariantDecimal("12.5"), "12.5");
+    EXPECT_EQ(ToLocaleDecimalText(-0.25), "-0.25");
+}
+
+TEST_F(DecimalTextTest, LeadingDecimalValueIgnoresLocaleAndTrailingText) {
+    OverrideDecimalSeparator(",");
+    EXPECT_DOUBLE_EQ(LeadingDecimalValue("12.5"), 12.5);
+    EXPECT_DOUBLE_EQ(LeadingDecimalValue(" - 1 2.5abc"), -12.5);
+    EXPECT_DOUBLE_EQ(LeadingDecimalValue("1e3x"), 1000.0);
+    EXPECT_DOUBLE_EQ(LeadingDecimalValue("2e"), 2.0);
+    EXPECT_DOUBLE_EQ(LeadingDecimalValue("12,5"), 12.0);
+    EXPECT_DOUBLE_EQ(LeadingDecimalValue("abc"), 0.0);
+    EXPECT_DOUBLE_EQ(LeadingDecimalValue(""), 0.0);
+    EXPECT_DOUBLE_EQ(LeadingDecimalValue(".5"), 0.5);
+    EXPECT_DOUBLE_EQ(LeadingDecimalValue("-1"), -1.0);
+}
+
+TEST(SubstituteArguments, FillsEveryOccurrenceOnce) {
+    EXPECT_EQ(SubstituteArguments("%1% and %1%", {"x"}), "x and x");
+    EXPECT_EQ(SubstituteArguments("%1%-%2%-%3%", {"a", "b"}), "a-b-%3%");
+    // An argument's own text is not searched again.
+    EXPECT_EQ(SubstituteArguments("%1% %2%", {"%2%", "b"}), "%2% b");
+    EXPECT_EQ(SubstituteArguments("100% sure %1", {"a"}), "100% sure %1");
+    EXPECT_EQ(SubstituteArguments("%10%", QStringList(10, "z")), "z");
+}
+
+TEST(ControlKey, WindowControlIndexAndItem) {
+    EXPECT_EQ(ControlKey("frmMain", "TDBNummaxfuels"), "frmMain!TDBNummaxfuels");
+    EXPECT_EQ(ControlKey("frmMain", "txtheaderline", 1), "frmMain!txtheaderline#1");
+    EXPECT_EQ(ControlItemKey(ControlKey("frmMain", "trvalmparam", 0), 1),
+              "frmMain!trvalmparam#0:1");
+}
+
+TEST(WaitMilliseconds, ProcessesEventsWhileWaiting) {
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    bool fired = false;
+    QTimer::singleShot(5, [&] { fired = true; });
+    QElapsedTimer timer;
+    timer.start();
+    WaitMilliseconds(40);
+    EXPECT_GE(timer.elapsed(), 40);
+    EXPECT_TRUE(fired);
+}
