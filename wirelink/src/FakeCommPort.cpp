@@ -107,7 +107,9 @@ void FakeCommPort::close() {
 }
 
 void FakeCommPort::setModemLine(bool& line, bool high, const char* name) {
-    if (open_ && !modemLines_) {
+    // A port without modem lines refuses them whether open or not, so callers cannot
+    // depend on the moment they drive them.
+    if (!modemLines_) {
         throw PortFailure(PortError::CannotSetCommState, "Inappropriate ioctl for device");
     }
     line = high;
