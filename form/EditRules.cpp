@@ -1,0 +1,118 @@
+#include "form/EditRules.h"
+
+#include "app/NumericField.h"
+#include "form/CheckItem.h"
+#include "form/Form.h"
+#include "form/FormServices.h"
+#include "form/ListItem.h"
+#include "form/NumericItem.h"
+#include "form/TextItem.h"
+#include "form/TreeItem.h"
+
+namespace kilnward::form {
+
+namespace {
+
+constexpr auto kUniFormula = "UNI 10389";
+
+bool IsHeaderBox(int box) {
+    return box >= 1 && box <= 4;
+}
+bool IsLawBox(int box) {
+    return box >= 6 && box <= 8;
+}
+
+bool Named(const FormItem& item, const char* name) {
+    return item.name().compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+EditRules::EditRules(Form& form, FormServices*& services) : form_(form), services_(services) {}
+
+void EditRules::edited(FormItem& item) {
+    if (Named(item, "TDBNummaxfuels")) {
+        fuelCountRule();
+    } else if (Named(item, "chkalmenabled")) {
+        alarmEnabling(item.index());
+    } else if (Named(item, "chkprtconf")) {
+        printLineEnabling(item.index());
+    } else if (Named(item, "cboprtmodel")) {
+        printingModel();
+    } else if (Named(item, "cbofuelformulatype")) {
+        formulaRule(item.index());
+    }
+    markDirty(item);
+}
+
+void EditRules::completed(NumericItem& item) {
+    app::ClampNumericField(item);
+}
+
+void EditRules::alarmEnabling(int alarm) {
+    const bool on = !form_.check("chkalmenabled", alarm).isUnchecked();
+    form_.list("cboalmtype", alarm).setEnabled(on);
+    form_.numeric("TDBNumalmval", alarm).setEnabled(on);
+    form_.tree("trvalmparam", alarm).setEnabled(on);
+}
+
+void EditRules::printLineEnabling(int box) {
+    const bool on = !form_.check("chkprtconf", box).isUnchecked();
+    if (IsHeaderBox(box)) {
+        form_.text("txtheaderline", box).setEnabled(on);
+    } else if (IsLawBox(box)) {
+        form_.text("txtlawline", box).setEnabled(on);
+    }
+}
+
+void EditRules::printingModel() {
+    const bool userDefined = form_.list("cboprtmodel").listIndex() == 0;
+    for (FormItem* member : form_.members("chkprtconf")) {
+        auto& box = static_cast<CheckItem&>(*member);
+        const int i = box.index();
+        // Reverse printing and date/time stay usable with the reduced model.
+        if (i == 0 || i == 12) {
+            continue;
+        }
+        box.setEnabled(userDefined);
+        const bool lineOn = userDefined && !box.isUnchecked();
+        if (IsHeaderBox(i)) {
+            form_.text("txtheaderline", i).setEnabled(lineOn);
+        } else if (IsLawBox(i)) {
+            form_.text("txtlawline", i).setEnabled(lineOn);
+        }
+    }
+    form_.tree("trvprtrefparam", 0).setEnabled(userDefined);
+}
+
+void EditRules::formulaRule(int fuel) {
+    const bool uni = form_.list("cbofuelformulatype", fuel).text() == QLatin1String(kUniFormula);
+    for (const char* name : {"TDBNumparkgross", "TDBNumparknet", "TDBNumparh", "TDBNumparQgross"}) {
+        NumericItem& field = form_.numeric(name, fuel);
+        field.setEnabled(!uni);
+        field.setCaptionGreyed(uni);
+    }
+    NumericItem& qnet = form_.numeric("TDBNumparQnet", fuel);
+    // Under the UNI formula the Q net field holds the fuel identifier.
+    qnet.setCaption(uni ? QStringLiteral("Fu&el ID [1-5]") : QStringLiteral("Qn&ett"));
+    qnet.setFormat(uni ? QStringLiteral("0") : QStringLiteral("####0.00"));
+}
+
+void EditRules::fuelCountRule() {
+    const double count = app::ClampedNumericValue(form_.numeric("TDBNummaxfuels"));
+    for (FormItem* item : form_.items()) {
+        const FormItem* frame = item->container();
+        if (item->kind() == ItemKind::Label || !frame || !Named(*frame, "frafuels")) {
+            continue;
+        }
+        item->setEnabled(frame->index() >= 0 && frame->index() < count);
+    }
+}
+
+void EditRules::markDirty(const FormItem& item) {
+    if (services_) {
+        services_->markDocumentDirty(item);
+    }
+}
+
+}  // namespace kilnward::form

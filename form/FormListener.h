@@ -1,0 +1,20 @@
+#pragma once
+
+#include "form/ItemKind.h"
+
+namespace kilnward::form {
+
+class FormItem;
+
+// Observes property changes of form items; the GUI binds its widgets through it.
+class FormListener {
+  public:
+    virtual ~FormListener() = default;
+    virtual void itemChanged(FormItem& item, ItemChange change) = 0;
+    // The window's own caption changed.
+    virtual void windowCaptionChanged() {}
+    // The floating parameter toolbar window is to be shown or hidden.
+    virtual void parameterToolbarVisibilityChanged(bool /*visible*/) {}
+};
+
+}  // namespace kilnward::form

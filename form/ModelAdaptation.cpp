@@ -1,0 +1,131 @@
+#include "form/ModelAdaptation.h"
+
+#include "app/ProgramFolder.h"
+#include "app/VersionString.h"
+#include "app/Windows1252.h"
+#include "drivers/InstrumentDriver.h"
+#include "form/Form.h"
+#include "form/ListItem.h"
+#include "form/MainForm.h"
+#include "form/ModelGroup.h"
+#include "form/TabStripItem.h"
+#include "form/TreeItem.h"
+
+namespace kilnward::form {
+
+namespace {
+
+constexpr int kPageCount = 10;
+constexpr int kAlarmCount = 6;
+constexpr int kTimerCount = 11;
+constexpr int kFuelCount = 10;
+constexpr int kBasicPressureUnits = 5;
+constexpr auto kModelDefaultFile = "520p.cfg";
+
+}  // namespace
+
+ModelAdaptation::ModelAdaptation(MainForm& window) : window_(window) {}
+
+void ModelAdaptation::adapt(std::uint8_t model) {
+    commonFirst();
+    if (const ModelGroup* group = FindModelGroup(model)) {
+        applyGroup(*group, model);
+    }
+    commonLast();
+}
+
+void ModelAdaptation::commonFirst() {
+    Form& form = window_.form();
+    TabStripItem& pages = form.tabStrip("SSTabconf");
+    for (int page = 0; page < kPageCount; ++page) {
+        pages.setTabAvailable(page, true);
+    }
+    for (int alarm = 0; alarm < kAlarmCount; ++alarm) {
+        form.tree("trvalmparam", alarm).setEnabled(true);
+    }
+    ListItem& pressure = form.list("cbomeasunitpress");
+    while (pressure.count() > kBasicPressureUnits) {
+        pressure.removeEntry(pressure.count() - 1);
+    }
+    if (pressure.listIndex() == -1) {
+        pressure.setListIndex(0);
+    }
+    for (const char* name : {"cboTrhAux", "lblTrhAux", "cboNations", "Label1"}) {
+        form.item(name).setVisible(false);
+    }
+}
+
+void ModelAdaptation::applyGroup(const ModelGroup& group, std::uint8_t model) {
+    Form& form = window_.form();
+    TabStripItem& pages = form.tabStrip("SSTabconf");
+    const int showing = pages.currentTab();
+    if (showing == 3 || showing == 4 || (group.name == 'D' && showing == 8)) {
+        pages.selectTab(0);
+    }
+    for (int page : group.unavailablePages) {
+        pages.setTabAvailable(page, false);
+    }
+    TabStripItem& alarms = form.tabStrip("sstabalarms");
+    if (group.lastAlarmsAvailable) {
+        alarms.setTabAvailable(4, *group.lastAlarmsAvailable);
+        alarms.setTabAvailable(5, *group.lastAlarmsAvailable);
+    }
+    if (!alarms.tabAvailable(alarms.currentTab())) {
+        alarms.selectTab(0);
+    }
+    applyFieldVisibility(group, model);
+    pages.selectTab(group.finalPage);
+    if (group.coExclusionEnabled) {
+        form.item("cbocoexcl").setEnabled(*group.coExclusionEnabled);
+    }
+    if (group.secondPascal) {
+        form.list("cbomeasunitpress").addEntry(QStringLiteral("Pascal"));
+    }
+    if (group.loadsModelDefault) {
+        window_.loadModelConfiguration(app::ProgramFolder::dataFile(kModelDefaultFile));
+    }
+    for (int alarm = 0; alarm < kAlarmCount; ++alarm) {
+        form.tree("trvalmparam", alarm).setEnabled(group.alarmTreesEnabled);
+    }
+}
+
+void ModelAdaptation::applyFieldVisibility(const ModelGroup& group, std::uint8_t model) {
+    Form& form = window_.form();
+    for (int timer = 1; timer < kTimerCount; ++timer) {
+        const bool shown = (group.timersShown >> timer) & 1u;
+        form.item("TDBNumtimers", timer).setVisible(shown);
+        form.item("lblsec", timer).setVisible(shown);
+    }
+    for (int box = 18; box <= 23; ++box) {
+        form.item("chkprtconf", box).setVisible(group.printerBoxes18to23Shown);
+    }
+    for (const char* name : {"cbocoexcl", "lblcoexclusion", "TDBNumCOthrs", "TDBNumrefo2foroth",
+                             "TDBNumpercno2_nox"}) {
+        form.item(name).setVisible(group.coGroupShown);
+    }
+    if (group.tubeTemperatureShown) {
+        for (int fuel = 0; fuel < kFuelCount; ++fuel) {
+            form.item("TDBNumparTuboRisc", fuel).setVisible(*group.tubeTemperatureShown);
+        }
+    }
+    form.item("cboTrhAux").setVisible(group.trhAuxShown);
+    form.item("lblTrhAux").setVisible(group.trhAuxShown);
+    // Only the Merlin-7 stores a country.
+    if (model == 19) {
+        form.item("cboNations").setVisible(true);
+        form.item("Label1").setVisible(true);
+        form.list("cboNations").setListIndex(0);
+    }
+}
+
+void ModelAdaptation::commonLast() {
+    const drivers::InstrumentDriver* driver = window_.currentDriver();
+    window_.setUseInfrared(driver && driver->Use_Infrared());
+    // Driver texts are Windows-1252 bytes.
+    const QString model =
+        driver ? app::DecodeWindows1252(QByteArray::fromStdString(driver->Instrument_Name()))
+               : QString();
+    window_.form().setCaption(app::ApplicationTitle() + QStringLiteral(" | ") + model);
+}
+
+}  // namespace kilnward::form

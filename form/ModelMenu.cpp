@@ -1,0 +1,86 @@
+#include "form/ModelMenu.h"
+
+#include <memory>
+
+#include "app/ConfigSettings.h"
+#include "app/DecimalText.h"
+#include "drivers/CreateDriver.h"
+#include "form/Form.h"
+#include "form/MainForm.h"
+#include "form/MenuItem.h"
+
+namespace kilnward::form {
+
+namespace {
+
+constexpr auto kEntryName = "mnuinstrumentname";
+constexpr auto kEntryTagPrefix = "xI";
+
+}  // namespace
+
+ModelMenu::ModelMenu(MainForm& window) : window_(window) {}
+
+void ModelMenu::build(const std::vector<app::InstrumentEntry>& models) {
+    Form& form = window_.form();
+    const MenuItem& first = form.menu(kEntryName, 0);
+    for (size_t i = 0; i < models.size(); ++i) {
+        const int index = static_cast<int>(i);
+        MenuItem* entry = static_cast<MenuItem*>(form.find(kEntryName, index));
+        if (!entry) {
+            auto added = std::make_unique<MenuItem>(first.name(), index, QString(), QString());
+            added->placeIn(first.container(), kNoIndex);
+            entry = static_cast<MenuItem*>(
+                &form.add(std::move(added), &form.menu(kEntryName, index - 1)));
+        }
+        entry->setCaption(models[i].Name);
+        entry->setTag(QLatin1String(kEntryTagPrefix) + QString::number(models[i].Id));
+    }
+}
+
+int ModelMenu::entryCount() const {
+    return static_cast<int>(window_.form().members(kEntryName).size());
+}
+
+std::uint8_t ModelMenu::EntryModel(const MenuItem& entry) {
+    const double value = app::LeadingDecimalValue(entry.tag().mid(2));
+    return value >= 0 && value <= 255 ? static_cast<std::uint8_t>(value) : 0;
+}
+
+void ModelMenu::choose(int entry) {
+    Form& form = window_.form();
+    const MenuItem& chosen = form.menu(kEntryName, entry);
+    const std::uint8_t model = EntryModel(chosen);
+    window_.setSelectedModel(model, drivers::CreateDriver(model));
+    for (FormItem* member : form.members(kEntryName)) {
+        static_cast<MenuItem*>(member)->setChecked(false);
+    }
+    form.menu(kEntryName, entry).setChecked(true);
+    app::WriteConfigValue(app::config::InstrumentIDselected, QString::number(model));
+    window_.adaptToInstrument(model);
+}
+
+void ModelMenu::chooseStoredModel() {
+    const std::uint8_t stored = app::ReadSelectedInstrumentIdSetting();
+    bool matched = false;
+    for (FormItem* member : window_.form().members(kEntryName)) {
+        if (EntryModel(*static_cast<MenuItem*>(member)) == stored) {
+            choose(member->index());
+            matched = true;
+        }
+    }
+    if (!matched) {
+        choose(0);
+    }
+}
+
+bool ModelMenu::rechooseChecked() {
+    for (FormItem* member : window_.form().members(kEntryName)) {
+        if (static_cast<MenuItem*>(member)->checked()) {
+            choose(member->index());
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace kilnward::form

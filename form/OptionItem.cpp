@@ -1,0 +1,32 @@
+#include "form/OptionItem.h"
+
+#include <utility>
+
+#include "form/Form.h"
+
+namespace kilnward::form {
+
+OptionItem::OptionItem(QString name, int index, QString tag, bool designValue)
+    : FormItem(ItemKind::Option, std::move(name), index, std::move(tag)), value_(designValue) {}
+
+void OptionItem::setValue(bool value) {
+    if (value == value_) {
+        return;
+    }
+    value_ = value;
+    notify(ItemChange::Value);
+    if (value && form()) {
+        form()->clearSiblingOptions(*this);
+    }
+    raiseEdited();
+}
+
+void OptionItem::clearBySibling() {
+    if (!value_) {
+        return;
+    }
+    value_ = false;
+    notify(ItemChange::Value);
+}
+
+}  // namespace kilnward::form

@@ -1,0 +1,101 @@
+#include "form/TabRules.h"
+
+#include <QString>
+
+#include <initializer_list>
+
+#include "form/Form.h"
+#include "form/MainForm.h"
+#include "form/TabStripItem.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+
+namespace kilnward::form {
+
+namespace {
+
+struct StripFrames {
+    const char* strip;
+    const char* frames;
+};
+
+// Tab i of each strip shows frame i of its frame array.
+constexpr StripFrames kStripFrames[] = {
+    {"SSTabconf", "fraconf"},       {"sstabpages", "frapages"},
+    {"SSTabprinter", "fraprinter"}, {"sstabalarms", "fraalarms"},
+    {"SSTabauxinp", "Fraauxinp"},   {"SSTabanaouts", "Fraanaouts"},
+    {"SSTabfuels", "frafuels"},     {"SSTabbargraphs", "frabargraphs"},
+};
+
+bool OneOf(int value, std::initializer_list<int> values) {
+    for (int candidate : values) {
+        if (candidate == value) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const char* FramesOf(const TabStripItem& strip) {
+    for (const auto& entry : kStripFrames) {
+        if (strip.name().compare(QLatin1String(entry.strip), Qt::CaseInsensitive) == 0) {
+            return entry.frames;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TabRules::TabRules(MainForm& window) : window_(window) {}
+
+void TabRules::tabChanged(TabStripItem& strip, int previousTab) {
+    if (strip.name() == QLatin1String("SSTabconf")) {
+        outerTabChanged(strip, previousTab);
+    } else {
+        innerTabChanged(strip, previousTab);
+    }
+}
+
+void TabRules::outerTabChanged(TabStripItem& strip, int previousTab) {
+    const int tab = strip.currentTab();
+    const int model = window_.selectedInstrumentId();
+    if ((OneOf(tab, {3, 4}) && OneOf(model, {9, 10, 11, 16, 19})) || (tab == 8 && model == 9)) {
+        refuse(strip);
+        return;
+    }
+    // The pages that take parameters by drag and drop show the parameter toolbar.
+    window_.setParameterToolbarVisible(OneOf(tab, {0, 1, 2, 3, 4, 8}));
+    showFrame("fraconf", previousTab, tab);
+}
+
+void TabRules::innerTabChanged(TabStripItem& strip, int previousTab) {
+    const int tab = strip.currentTab();
+    if (strip.name() == QLatin1String("sstabalarms") && tab == 4 &&
+        window_.selectedInstrumentId() == 9) {
+        refuse(strip);
+        return;
+    }
+    if (const char* frames = FramesOf(strip)) {
+        showFrame(frames, previousTab, tab);
+    }
+}
+
+void TabRules::refuse(TabStripItem& strip) {
+    window_.showErrorMessage(
+        language::LangMan().TranslateString("itemnotavail", "Item not available"));
+    // Selecting the first tab runs this rule again, for tab 0.
+    strip.selectTab(0);
+}
+
+void TabRules::showFrame(const char* frameName, int previousTab, int tab) {
+    const QString frames = QString::fromLatin1(frameName);
+    if (FormItem* previous = window_.form().find(frames, previousTab)) {
+        previous->setVisible(false);
+    }
+    if (FormItem* current = window_.form().find(frames, tab)) {
+        current->setVisible(true);
+    }
+}
+
+}  // namespace kilnward::form

@@ -1,0 +1,26 @@
+#pragma once
+
+namespace kilnward::form {
+
+class MainForm;
+class TabStripItem;
+
+// The tab-change rules of the main window: pages a model does not have are refused with
+// "Item not available", the parameter toolbar shows with the pages that take parameters,
+// and each strip shows the frame of its selected tab only.
+class TabRules {
+  public:
+    explicit TabRules(MainForm& window);
+
+    void tabChanged(TabStripItem& strip, int previousTab);
+
+  private:
+    void outerTabChanged(TabStripItem& strip, int previousTab);
+    void innerTabChanged(TabStripItem& strip, int previousTab);
+    void refuse(TabStripItem& strip);
+    void showFrame(const char* frameName, int previousTab, int tab);
+
+    MainForm& window_;
+};
+
+}  // namespace kilnward::form

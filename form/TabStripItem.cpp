@@ -1,0 +1,60 @@
+#include "form/TabStripItem.h"
+
+#include <utility>
+
+#include "form/Form.h"
+
+namespace kilnward::form {
+
+TabStripItem::TabStripItem(QString name, int index, QStringList captions)
+    : FormItem(ItemKind::TabStrip, std::move(name), index, QString()),
+      captions_(std::move(captions)),
+      available_(captions_.size(), true) {}
+
+void TabStripItem::setTabCaption(int tab, const QString& caption) {
+    if (tab < 0 || tab >= tabCount() || captions_.at(tab) == caption) {
+        return;
+    }
+    captions_[tab] = caption;
+    notify(ItemChange::Tabs);
+}
+
+bool TabStripItem::tabAvailable(int tab) const {
+    return tab >= 0 && tab < tabCount() && available_[static_cast<size_t>(tab)];
+}
+
+void TabStripItem::setTabAvailable(int tab, bool available) {
+    if (tab < 0 || tab >= tabCount() || available_[static_cast<size_t>(tab)] == available) {
+        return;
+    }
+    available_[static_cast<size_t>(tab)] = available;
+    notify(ItemChange::Tabs);
+}
+
+void TabStripItem::selectTab(int tab) {
+    if (tab < 0 || tab >= tabCount()) {
+        return;
+    }
+    const int previous = currentTab_;
+    currentTab_ = tab;
+    notify(ItemChange::Selection);
+    if (form()) {
+        form()->announceTabChange(*this, previous);
+    }
+}
+
+bool TabStripItem::clickTab(int tab) {
+    if (!tabAvailable(tab)) {
+        return false;
+    }
+    selectTab(tab);
+    return true;
+}
+
+void TabStripItem::rerunTabChange(int previous) {
+    if (form()) {
+        form()->announceTabChange(*this, previous);
+    }
+}
+
+}  // namespace kilnward::form
