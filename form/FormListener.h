@@ -13,6 +13,8 @@ class FormListener {
     virtual void itemChanged(FormItem& item, ItemChange change) = 0;
     // The window's own caption changed.
     virtual void windowCaptionChanged() {}
+    // A field being edited is to hand its value over now (a document is about to be saved).
+    virtual void commitPendingEdits() {}
     // The floating parameter toolbar window is to be shown or hidden.
     virtual void parameterToolbarVisibilityChanged(bool /*visible*/) {}
 };

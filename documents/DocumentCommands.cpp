@@ -1,0 +1,125 @@
+#include "documents/DocumentCommands.h"
+
+#include "app/ProgramFolder.h"
+#include "app/Translator.h"
+#include "documents/DocumentFiles.h"
+#include "documents/Documents.h"
+#include "documents/MessageBoxes.h"
+
+namespace kilnward::documents {
+
+DocumentCommands::DocumentCommands(Documents& documents, DocumentFiles& files, MessageBoxes& boxes)
+    : documents_(documents), files_(files), boxes_(boxes) {}
+
+bool DocumentCommands::QuerySaveDocument(int d) {
+    DocumentInfo& info = documents_[d];
+    if (!info.Dirty) {
+        return true;
+    }
+    app::Translator& tr = boxes_.translator();
+    const QString message = tr.TranslateString(info.FileTag + "datatype", info.DataCaption) + u' ' +
+                            tr.TranslateString("arechanged", "are changed");
+    switch (boxes_.AskSaveChanges(message)) {
+        case SaveAnswer::Yes:
+            // Replacing the data unsaved after the user asked to save it would lose it.
+            return dataSaveAs(d);
+        case SaveAnswer::No:
+            info.Dirty = false;
+            return true;
+        case SaveAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+QString DocumentCommands::DocumentDisplayName(int d) const {
+    const QString& name = documents_[d].FileName;
+    return name.isEmpty() ? boxes_.translator().TranslateString("None", "(None)") : name;
+}
+
+bool DocumentCommands::fileNew() {
+    for (int d = 0; d < Documents::count(); ++d) {
+        if (!QuerySaveDocument(d)) {
+            return false;
+        }
+        files_.LoadDocument(app::ProgramFolder::dataFile(documents_[d].DefaultFile), d, true);
+    }
+    return true;
+}
+
+bool DocumentCommands::fileOpen() {
+    for (int d = 0; d < Documents::count(); ++d) {
+        if (!OpenDocumentKind(d)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void DocumentCommands::fileSave() {
+    for (int d = 0; d < Documents::count(); ++d) {
+        dataSave(d);
+    }
+}
+
+void DocumentCommands::fileSaveAs() {
+    for (int d = 0; d < Documents::count(); ++d) {
+        dataSaveAs(d);
+    }
+}
+
+bool DocumentCommands::queryClose() {
+    for (int d = 0; d < Documents::count(); ++d) {
+        if (!QuerySaveDocument(d)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DocumentCommands::dataSave(int d) {
+    if (documents_[d].FileName.isEmpty()) {
+        return dataSaveAs(d);
+    }
+    return files_.SaveDocument(d);
+}
+
+bool DocumentCommands::dataSaveAs(int d) {
+    QString fileName = documents_[d].FileName;
+    if (!files_.ChooseDocumentFile(fileName, d, app::FileChooserMode::Save)) {
+        return false;
+    }
+    const QString previous = documents_[d].FileName;
+    documents_[d].FileName = fileName;
+    if (!files_.SaveDocument(d)) {
+        // The document still belongs to the file it came from.
+        documents_[d].FileName = previous;
+        return false;
+    }
+    return true;
+}
+
+bool DocumentCommands::OpenDocumentKind(int d) {
+    if (!QuerySaveDocument(d)) {
+        return false;
+    }
+    // The chosen path becomes the document's name only once the file has been loaded.
+    QString fileName = documents_[d].FileName;
+    if (files_.ChooseDocumentFile(fileName, d, app::FileChooserMode::Open)) {
+        files_.LoadDocument(fileName, d, false);
+    }
+    return true;
+}
+
+QString DocumentCommands::loadedFilesText() const {
+    QString text;
+    for (int d = 0; d < Documents::count(); ++d) {
+        const DocumentInfo& info = documents_[d];
+        text += boxes_.translator().TranslateString(info.FileTag + "filetype", info.FileCaption) +
+                QStringLiteral(" : ") + DocumentDisplayName(d) +
+                (info.Dirty ? QStringLiteral(" *") : QString()) + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+}  // namespace kilnward::documents

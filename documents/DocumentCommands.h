@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+namespace kilnward::documents {
+
+class DocumentFiles;
+class Documents;
+class MessageBoxes;
+
+// The File and Data menu commands on the five documents, with the save question before
+// changed data would be replaced.
+class DocumentCommands {
+  public:
+    DocumentCommands(Documents& documents, DocumentFiles& files, MessageBoxes& boxes);
+
+    // True when the caller may go on and replace document `d`'s data: it is unchanged, or the
+    // user saved it, or chose not to. Cancel, and a save that was not completed (dialog
+    // cancelled or write failed), return false.
+    bool QuerySaveDocument(int d);
+    // The file name, or "(None)" for an untitled document.
+    QString DocumentDisplayName(int d) const;
+
+    // File menu. Each returns false when a save question was cancelled.
+    bool fileNew();
+    bool fileOpen();
+    void fileSave();
+    void fileSaveAs();
+    // The close check: true when the window may close.
+    bool queryClose();
+
+    // Data menu, per document.
+    bool dataLoad(int d) { return OpenDocumentKind(d); }
+    // Saves under the current name, or asks for one when untitled. True when saved.
+    bool dataSave(int d);
+    // Asks for a name and saves. True when saved.
+    bool dataSaveAs(int d);
+
+    // The save question, then the open dialog and the load. False only when the save
+    // question was cancelled.
+    bool OpenDocumentKind(int d);
+    // Resets every document to its default file, from the program folder.
+    bool resetToDefaults() { return fileNew(); }
+
+    // One line per document: its kind, " : ", its file name, " *" when changed.
+    QString loadedFilesText() const;
+
+  private:
+    Documents& documents_;
+    DocumentFiles& files_;
+    MessageBoxes& boxes_;
+};
+
+}  // namespace kilnward::documents

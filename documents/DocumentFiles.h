@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include "app/UserPrompts.h"
+
+namespace kilnward::app {
+class IniFile;
+}
+namespace kilnward::form {
+class FormItem;
+class MainForm;
+}  // namespace kilnward::form
+
+namespace kilnward::documents {
+
+class Documents;
+class MessageBoxes;
+
+// Reads and writes the documents' files: INI files with section "General" (FileVersion,
+// FileType) and one section named by the file-type tag that holds one key per control of
+// the document (one per node for trees), in the window's order.
+class DocumentFiles {
+  public:
+    DocumentFiles(form::MainForm& window, Documents& documents, MessageBoxes& boxes);
+
+    // Writes document `d` to its FileName in one pass through a temporary file that then
+    // replaces the old file, so a failed save never loses the previous file. A failure is
+    // reported and leaves the document changed; returns false then.
+    bool SaveDocument(int d);
+    // Reads a document file into the window. Unless `isDefault`, a file whose FileType is not
+    // the document's tag (or a missing file) is refused with "Not found or damaged file." and
+    // nothing changes. A default file leaves the document untitled.
+    bool LoadDocument(const QString& path, int d, bool isDefault);
+    // The open or save dialog for one document kind; true with the chosen path in `fileName`.
+    bool ChooseDocumentFile(QString& fileName, int d, app::FileChooserMode mode);
+
+    // One control, key by key through the profile functions. A control of another document
+    // is left alone.
+    void ReadControlValue(const QString& path, int d, form::FormItem& item);
+    void WriteControlValue(const QString& path, int d, const form::FormItem& item);
+    // Lets a field that is being edited hand over its value.
+    void RefreshMainWindow();
+
+    // Whether the control belongs to document `d` (its tag ends with the document's tag).
+    bool BelongsTo(const form::FormItem& item, int d) const;
+
+  private:
+    void appendControl(app::IniFile& file, int d, const form::FormItem& item) const;
+
+    form::MainForm& window_;
+    Documents& documents_;
+    MessageBoxes& boxes_;
+};
+
+}  // namespace kilnward::documents

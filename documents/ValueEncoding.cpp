@@ -1,0 +1,139 @@
+#include "documents/ValueEncoding.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+#include "app/DecimalText.h"
+#include "documents/ControlKey.h"
+#include "form/CheckItem.h"
+#include "form/ListItem.h"
+#include "form/NumericItem.h"
+#include "form/OptionItem.h"
+#include "form/TextItem.h"
+#include "form/TreeItem.h"
+
+namespace kilnward::documents {
+
+namespace {
+
+using form::ItemKind;
+
+// The whole number a stored text names, when it is one within [low, high]; text that does
+// not begin with a number names none.
+std::optional<int> WholeNumber(const QString& text, int low, int high) {
+    static const QRegularExpression leadingNumber(QStringLiteral("^\\s*[+-]?\\s*\\.?\\d"));
+    if (!leadingNumber.match(text).hasMatch()) {
+        return std::nullopt;
+    }
+    const double value = app::LeadingDecimalValue(text);
+    if (value != std::floor(value) || value < low || value > high) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
+QString EncodeSingle(const form::FormItem& item) {
+    switch (item.kind()) {
+        case ItemKind::List:
+            return QString::number(static_cast<const form::ListItem&>(item).listIndex());
+        case ItemKind::Text:
+            return static_cast<const form::TextItem&>(item).text();
+        case ItemKind::Option:
+            return static_cast<const form::OptionItem&>(item).value() ? QStringLiteral("-1")
+                                                                      : QStringLiteral("0");
+        case ItemKind::Check:
+            return app::ToLocaleDecimalText(static_cast<const form::CheckItem&>(item).value());
+        case ItemKind::Numeric: {
+            const auto value = static_cast<const form::NumericItem&>(item).value();
+            return value ? app::ToLocaleDecimalText(*value) : QString();
+        }
+        default:
+            return {};
+    }
+}
+
+void DecodeSingle(form::FormItem& item, const QString& text) {
+    switch (item.kind()) {
+        case ItemKind::List: {
+            auto& list = static_cast<form::ListItem&>(item);
+            if (const auto position = WholeNumber(text, -1, list.count() - 1)) {
+                list.setListIndex(*position);
+            }
+            break;
+        }
+        case ItemKind::Text:
+            static_cast<form::TextItem&>(item).setText(text);
+            break;
+        case ItemKind::Option:
+            static_cast<form::OptionItem&>(item).setValue(app::LeadingDecimalValue(text) != 0);
+            break;
+        case ItemKind::Check:
+            if (const auto state =
+                    WholeNumber(text, form::CheckItem::kUnchecked, form::CheckItem::kGrey)) {
+                static_cast<form::CheckItem&>(item).setValue(*state);
+            }
+            break;
+        case ItemKind::Numeric: {
+            auto& field = static_cast<form::NumericItem&>(item);
+            if (text.trimmed().isEmpty()) {
+                field.setEmpty();
+            } else {
+                field.setValue(app::LeadingDecimalValue(text));
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+bool StoresValues(ItemKind kind) {
+    switch (kind) {
+        case ItemKind::List:
+        case ItemKind::Text:
+        case ItemKind::Option:
+        case ItemKind::Check:
+        case ItemKind::Numeric:
+        case ItemKind::Tree:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+std::vector<StoredValue> EncodeControl(const form::FormItem& item) {
+    if (!StoresValues(item.kind())) {
+        return {};
+    }
+    if (item.kind() != ItemKind::Tree) {
+        return {{ControlKey(item), EncodeSingle(item)}};
+    }
+    const auto& tree = static_cast<const form::TreeItem&>(item);
+    std::vector<StoredValue> values;
+    for (int node = 1; node <= tree.nodeCount(); ++node) {
+        values.push_back({NodeKey(tree, node), QString::number(tree.node(node).parameterId())});
+    }
+    return values;
+}
+
+void DecodeControl(form::FormItem& item, const ValueReader& read) {
+    if (!StoresValues(item.kind())) {
+        return;
+    }
+    if (item.kind() != ItemKind::Tree) {
+        DecodeSingle(item, read(ControlKey(item), EncodeSingle(item)));
+        return;
+    }
+    auto& tree = static_cast<form::TreeItem&>(item);
+    for (int node = 1; node <= tree.nodeCount(); ++node) {
+        const QString current = QString::number(tree.node(node).parameterId());
+        if (const auto id = WholeNumber(read(NodeKey(tree, node), current), 0, 255)) {
+            tree.assignParameter(node, static_cast<std::uint8_t>(*id));
+        }
+    }
+}
+
+}  // namespace kilnward::documents
