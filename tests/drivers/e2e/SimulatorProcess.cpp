@@ -1,5 +1,6 @@
 #include "tests/drivers/e2e/SimulatorProcess.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QProcessEnvironment>
 
@@ -35,6 +36,17 @@ SimulatorProcess::SimulatorProcess(const QStringList& arguments) {
         return;
     }
     device_ = line.mid(4);
+}
+
+QString SimulatorProcess::log(const QString& expected, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    process_.setReadChannel(QProcess::StandardError);
+    log_ += QString::fromLocal8Bit(process_.readAllStandardError());
+    while (!log_.contains(expected) && !deadline.hasExpired() &&
+           process_.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+        log_ += QString::fromLocal8Bit(process_.readAllStandardError());
+    }
+    return log_;
 }
 
 SimulatorProcess::~SimulatorProcess() {

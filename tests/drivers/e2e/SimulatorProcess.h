@@ -19,6 +19,9 @@ class SimulatorProcess {
 
     const QString& device() const { return device_; }
     const QString& error() const { return error_; }
+    // What the simulator logged on stderr so far (run it with --verbose), waiting up to
+    // `timeoutMs` for a line containing `expected`.
+    QString log(const QString& expected, int timeoutMs = 5000);
     // The path of a program built next to the tests.
     static QString BinaryPath(const QString& name);
 
@@ -26,6 +29,7 @@ class SimulatorProcess {
     QProcess process_;
     QString device_;
     QString error_;
+    QString log_;
 };
 
 }  // namespace kilnward::drivers::testing
