@@ -36,7 +36,8 @@ QString ToInvariantDecimal(const QString& text) {
 }
 
 QString ToLocaleDecimalText(double value) {
-    QString text = QString::number(value, 'g', 15);
+    // The shortest text that reads back as the same double.
+    QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
     const QString separator = DecimalSeparator();
     if (separator != QLatin1String(".")) {
         text.replace(QLatin1Char('.'), separator);

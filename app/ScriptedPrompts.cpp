@@ -11,8 +11,9 @@ void ScriptedPrompts::queueFile(std::optional<QString> path) {
 }
 
 PromptAnswer ScriptedPrompts::ask(const QString& text, const QString& title, PromptButtons buttons,
-                                  PromptIcon icon) {
-    records_.push_back({Kind::Question, text, title, buttons, icon, FileChooserMode::Open, {}});
+                                  PromptIcon icon, PromptAnswer defaultButton) {
+    records_.push_back(
+        {Kind::Question, text, title, buttons, icon, FileChooserMode::Open, {}, defaultButton});
     if (!answers_.empty()) {
         const PromptAnswer answer = answers_.front();
         answers_.pop_front();
@@ -30,16 +31,22 @@ PromptAnswer ScriptedPrompts::ask(const QString& text, const QString& title, Pro
 }
 
 void ScriptedPrompts::showMessage(const QString& text, const QString& title, PromptIcon icon) {
-    records_.push_back(
-        {Kind::Message, text, title, PromptButtons::Ok, icon, FileChooserMode::Open, {}});
+    records_.push_back({Kind::Message,
+                        text,
+                        title,
+                        PromptButtons::Ok,
+                        icon,
+                        FileChooserMode::Open,
+                        {},
+                        PromptAnswer::Ok});
 }
 
 std::optional<QString> ScriptedPrompts::chooseFile(FileChooserMode mode, const QString& fileName,
                                                    const QString& filter,
                                                    const QString& /*defaultExtension*/,
                                                    const QString& title) {
-    records_.push_back(
-        {Kind::FileChooser, filter, title, PromptButtons::Ok, PromptIcon::None, mode, fileName});
+    records_.push_back({Kind::FileChooser, filter, title, PromptButtons::Ok, PromptIcon::None, mode,
+                        fileName, PromptAnswer::Ok});
     if (files_.empty()) {
         return std::nullopt;
     }

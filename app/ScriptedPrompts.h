@@ -23,14 +23,15 @@ class ScriptedPrompts : public UserPrompts {
         PromptButtons buttons = PromptButtons::Ok;
         PromptIcon icon = PromptIcon::None;
         FileChooserMode mode = FileChooserMode::Open;
-        QString fileName;  // file choosers: the name offered
+        QString fileName;                                // file choosers: the name offered
+        PromptAnswer defaultButton = PromptAnswer::Yes;  // questions
     };
 
     void queueAnswer(PromptAnswer answer);
     void queueFile(std::optional<QString> path);  // nullopt = the user cancels
 
     PromptAnswer ask(const QString& text, const QString& title, PromptButtons buttons,
-                     PromptIcon icon) override;
+                     PromptIcon icon, PromptAnswer defaultButton = PromptAnswer::Yes) override;
     void showMessage(const QString& text, const QString& title, PromptIcon icon) override;
     std::optional<QString> chooseFile(FileChooserMode mode, const QString& fileName,
                                       const QString& filter, const QString& defaultExtension,

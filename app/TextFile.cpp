@@ -12,9 +12,9 @@ namespace kilnward::app {
 bool WriteTextLines(const QString& path, const QStringList& lines, bool overwriteSilently,
                     UserPrompts& prompts) {
     if (FileExists(path) && !overwriteSilently) {
-        const PromptAnswer answer =
-            prompts.ask(QStringLiteral("File Already Exist. Do you want to overwrite it ?"),
-                        ApplicationTitle(), PromptButtons::YesNo, PromptIcon::None);
+        const PromptAnswer answer = prompts.ask(
+            QStringLiteral("File Already Exist. Do you want to overwrite it ?"), ApplicationTitle(),
+            PromptButtons::YesNo, PromptIcon::None, PromptAnswer::Yes);
         if (answer != PromptAnswer::Yes) {
             return false;
         }

@@ -17,8 +17,9 @@ class UserPrompts {
   public:
     virtual ~UserPrompts() = default;
 
+    // `defaultButton` is the answer that Enter gives (the focused button).
     virtual PromptAnswer ask(const QString& text, const QString& title, PromptButtons buttons,
-                             PromptIcon icon) = 0;
+                             PromptIcon icon, PromptAnswer defaultButton = PromptAnswer::Yes) = 0;
     virtual void showMessage(const QString& text, const QString& title, PromptIcon icon) = 0;
     // The chosen path, or nullopt when the user cancels. `filter` is "Caption (*.ext)|*.ext".
     // Open mode wants an existing file; save mode asks before overwriting one.

@@ -81,3 +81,13 @@ TEST(IniFile, MissingFileLoadsAsNothing) {
     TempFolder dir;
     EXPECT_FALSE(IniFile::load(dir.path("none.ini")).has_value());
 }
+
+TEST(IniFile, SaveIntoAPathThatCannotExistFails) {
+    TempFolder dir;
+    dir.write("plain", "not a folder");
+    IniFile ini;
+    ini.setValue("S", "k", "v");
+    QString error;
+    EXPECT_FALSE(ini.save(dir.path("plain/doc.cfg"), &error));
+    EXPECT_FALSE(error.isEmpty());
+}

@@ -118,3 +118,12 @@ TEST(WaitMilliseconds, ProcessesEventsWhileWaiting) {
     EXPECT_GE(timer.elapsed(), 40);
     EXPECT_TRUE(fired);
 }
+
+TEST_F(DecimalTextTest, LocaleTextReadsBackExactly) {
+    OverrideDecimalSeparator(",");
+    for (const double value : {0.2249999940395355, 1e-7, 123456789.125, -3.0, 0.1}) {
+        const QString text = ToLocaleDecimalText(value);
+        EXPECT_FALSE(text.contains(',')) << text.toStdString();
+        EXPECT_EQ(LeadingDecimalValue(text), value) << text.toStdString();
+    }
+}
