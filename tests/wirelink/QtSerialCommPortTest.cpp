@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <thread>
 
