@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "FormFixture.h"
+#include "app/ConfigSettings.h"
+#include "app/VersionString.h"
+#include "drivers/InstrumentDriver.h"
+#include "form/TabStripItem.h"
+#include "form/TreeItem.h"
+
+namespace kilnward::form::testing {
+namespace {
+
+class ModelAdaptationTest : public FormFixture {
+  protected:
+    void SetUp() override {
+        FormFixture::SetUp();
+        load();
+    }
+
+    // Tries to open outer page `page` as the user would; true when it is showing after.
+    bool openPage(int page) {
+        TabStripItem& pages = form().tabStrip("SSTabconf");
+        return pages.clickTab(page) && pages.currentTab() == page;
+    }
+
+    // Everything the adaptation decides, for comparing layouts.
+    std::vector<std::tuple<QString, int, bool, bool, QString>> layout() {
+        std::vector<std::tuple<QString, int, bool, bool, QString>> state;
+        for (FormItem* item : form().items()) {
+            QString extra;
+            if (item->kind() == ItemKind::TabStrip) {
+                auto* strip = static_cast<TabStripItem*>(item);
+                for (int tab = 0; tab < strip->tabCount(); ++tab) {
+                    extra += strip->tabAvailable(tab) ? '1' : '0';
+                }
+                extra += QString::number(strip->currentTab());
+            } else if (item->kind() == ItemKind::List) {
+                extra = static_cast<ListItem*>(item)->entries().join(',');
+            }
+            state.emplace_back(item->name(), item->index(), item->enabled(), item->visible(),
+                               extra);
+        }
+        return state;
+    }
+};
+
+TEST_F(ModelAdaptationTest, PressureListIsCutBackFromModel14To10) {
+    chooseModel(14);
+    const QStringList withSecondPascal = form().list("cbomeasunitpress").entries();
+    EXPECT_EQ(withSecondPascal, QStringList({"hPa", "mbar", "mmH2O", "inH2O", "Pascal", "Pascal"}));
+    form().list("cbomeasunitpress").setListIndex(5);
+    chooseModel(10);
+    EXPECT_EQ(form().list("cbomeasunitpress").entries(),
+              QStringList({"hPa", "mbar", "mmH2O", "inH2O", "Pascal"}));
+    EXPECT_EQ(form().list("cbomeasunitpress").listIndex(), 0);
+}
+
+TEST_F(ModelAdaptationTest, GroupARefusesAuxAndAnalogPagesWithAMessage) {
+    for (std::uint8_t model : {9, 10, 11, 16, 19}) {
+        chooseModel(model);
+        services.clear();
+        EXPECT_FALSE(openPage(4)) << int(model);
+        EXPECT_EQ(form().tabStrip("SSTabconf").currentTab(), 0) << int(model);
+        EXPECT_EQ(services.errors, std::vector<QString>({"Item not available"})) << int(model);
+        EXPECT_TRUE(form().item("fraconf", 0).visible());
+        EXPECT_FALSE(form().item("fraconf", 4).visible());
+        EXPECT_FALSE(openPage(3)) << int(model);
+        EXPECT_TRUE(openPage(2)) << int(model);
+    }
+}
+
+TEST_F(ModelAdaptationTest, GroupBHasNoAnalogOutputPage) {
+    for (std::uint8_t model : {12, 13}) {
+        chooseModel(model);
+        services.clear();
+        EXPECT_FALSE(form().tabStrip("SSTabconf").tabAvailable(4));
+        EXPECT_FALSE(openPage(4));
+        EXPECT_TRUE(services.errors.empty());
+        EXPECT_TRUE(openPage(3));
+        EXPECT_TRUE(openPage(8));
+        EXPECT_TRUE(form().tabStrip("sstabalarms").tabAvailable(5));
+        EXPECT_TRUE(form().item("TDBNumparTuboRisc", 4).visible());
+        EXPECT_TRUE(form().item("cboTrhAux").visible());
+        EXPECT_TRUE(form().item("TDBNumtimers", 9).visible());
+        EXPECT_FALSE(form().item("TDBNumtimers", 2).visible());
+    }
+}
+
+TEST_F(ModelAdaptationTest, GroupCHasNeitherPagesNorAlarmTrees) {
+    for (std::uint8_t model : {14, 15, 20}) {
+        chooseModel(model);
+        for (int page : {0, 3, 4, 8}) {
+            EXPECT_FALSE(form().tabStrip("SSTabconf").tabAvailable(page)) << page;
+        }
+        EXPECT_EQ(form().tabStrip("SSTabconf").currentTab(), 7);
+        EXPECT_FALSE(window->parameterToolbarVisible());
+        EXPECT_FALSE(form().item("cbocoexcl").enabled());
+        EXPECT_FALSE(form().tree("trvalmparam", 3).enabled());
+        EXPECT_FALSE(form().tabStrip("sstabalarms").tabAvailable(4));
+    }
+}
+
+TEST_F(ModelAdaptationTest, GroupCLoadsItsDefaultAfterAppendingPascal) {
+    chooseModel(15);
+    ASSERT_EQ(services.loads.size(), 1u);
+    EXPECT_TRUE(services.loads.front().endsWith("/520p.cfg"));
+    EXPECT_EQ(services.pressureUnitsAtLoad, 6);
+    chooseModel(11);
+    EXPECT_EQ(services.loads.size(), 1u);
+}
+
+TEST_F(ModelAdaptationTest, Model9RefusesBarGraphsAndFifthAlarm) {
+    chooseModel(9);
+    services.clear();
+    EXPECT_FALSE(openPage(8));
+    EXPECT_EQ(services.errors.size(), 1u);
+    TabStripItem& alarms = form().tabStrip("sstabalarms");
+    EXPECT_FALSE(alarms.tabAvailable(4));
+    EXPECT_FALSE(alarms.tabAvailable(5));
+    alarms.selectTab(4);
+    EXPECT_EQ(alarms.currentTab(), 0);
+    EXPECT_EQ(services.errors.size(), 2u);
+    EXPECT_FALSE(form().item("TDBNumtimers", 1).visible());
+    EXPECT_TRUE(form().item("TDBNumtimers", 0).visible());
+    EXPECT_FALSE(form().item("chkprtconf", 20).visible());
+    EXPECT_FALSE(form().item("TDBNumCOthrs").visible());
+}
+
+TEST_F(ModelAdaptationTest, Model9LayoutDoesNotDependOnThePreviousModel) {
+    chooseModel(12);
+    chooseModel(9);
+    const auto afterB = layout();
+    chooseModel(14);
+    chooseModel(9);
+    const auto afterC = layout();
+    chooseModel(10);
+    chooseModel(9);
+    EXPECT_EQ(layout(), afterB);
+    EXPECT_EQ(layout(), afterC);
+}
+
+TEST_F(ModelAdaptationTest, ChoosingAModelChecksStoresAndCaptionsIt) {
+    chooseModel(13);
+    EXPECT_EQ(window->selectedInstrumentId(), 13);
+    ASSERT_NE(window->currentDriver(), nullptr);
+    EXPECT_EQ(window->currentDriver()->Instrument_ID(), 13);
+    EXPECT_EQ(app::ReadConfigValue(app::config::InstrumentIDselected), "13");
+    int checked = 0;
+    for (FormItem* entry : form().members("mnuinstrumentname")) {
+        checked += static_cast<MenuItem*>(entry)->checked() ? 1 : 0;
+    }
+    EXPECT_EQ(checked, 1);
+    EXPECT_EQ(form().caption(), app::ApplicationTitle() + " | " + *app::DriverInstrumentName(13));
+    chooseModel(19);
+    EXPECT_TRUE(form().item("cboNations").visible());
+    EXPECT_EQ(form().list("cboNations").listIndex(), 0);
+    chooseModel(10);
+    EXPECT_FALSE(form().item("cboNations").visible());
+}
+
+TEST(ModelMenuStartTest, StoredModelNotInTheMenuChoosesTheFirstEntry) {
+    QTemporaryDir folder;
+    app::ProgramFolder::set(folder.path());
+    app::WriteConfigValue(app::config::InstrumentIDselected, "17");
+    MainForm window;
+    window.loadWindow(AllModels());
+    EXPECT_TRUE(window.form().menu("mnuinstrumentname", 0).checked());
+    EXPECT_EQ(window.selectedInstrumentId(), AllModels().front().Id);
+    EXPECT_EQ(window.form().members("mnuinstrumentname").size(), AllModels().size());
+    EXPECT_EQ(window.form().list("cbotctype").entries(), QStringList({"K"}));
+    EXPECT_EQ(window.form().list("cboauxinpdecnum", 1).listIndex(), 3);
+    EXPECT_EQ(window.form().list("cbofuelformulatype", 6).listIndex(), 1);
+    EXPECT_EQ(window.form().tree("trvprtcombparam", 0).nodeCount(), 20);
+    EXPECT_EQ(window.form().tree("trvprtrefparam", 0).nodeCount(), 10);
+    EXPECT_EQ(window.form().tree("trvpage", 5).nodeCount(), 6);
+    EXPECT_EQ(window.form().tree("trvbargraphparam", 5).nodeCount(), 1);
+    app::ProgramFolder::reset();
+}
+
+}  // namespace
+}  // namespace kilnward::form::testing
