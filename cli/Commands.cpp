@@ -6,12 +6,14 @@ namespace kilnward::cli {
 int RunRequest(const QStringList& arguments);
 int RunReadMemory(const QStringList& arguments);
 int RunClock(const QStringList& arguments);
+int RunLanguage(const QStringList& arguments);
 
 const std::vector<CliCommand>& AllCommands() {
     static const std::vector<CliCommand> commands = {
         {"request", "send one request frame and print the response data", RunRequest},
         {"read-memory", "read bytes of an analyser's relative device", RunReadMemory},
         {"clock", "read or set the analyser's clock", RunClock},
+        {"language", "export or import the translation table of a language database", RunLanguage},
     };
     return commands;
 }

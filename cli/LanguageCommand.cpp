@@ -1,0 +1,97 @@
+// kilnward-cli language: the translator's round trip between the language database and the
+// translation table as text.
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include "app/ProgramFolder.h"
+#include "cli/CliCommand.h"
+#include "cli/CliOutput.h"
+#include "language/TranslationTable.h"
+
+namespace kilnward::cli {
+
+namespace {
+
+void Describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        "kilnward-cli language export [--db FILE] --out FILE.tsv\n"
+        "kilnward-cli language import FILE.tsv [--db FILE]\n\n"
+        "export writes the table \"Languages\" of the language database as tab-separated\n"
+        "UTF-8 text (a header row \"Name\" and one column per language, then one row per key;\n"
+        "tab, line breaks and backslash escaped as \\t \\n \\r \\\\; an empty cell is no\n"
+        "translation). import makes the database from such a file, replacing it.\n"
+        "--db defaults to Language.mdb in the program folder.");
+    parser.addHelpOption();
+    parser.addOption({"db", "The language database.", "FILE"});
+    parser.addOption({"out", "export: the text file to write.", "FILE.tsv"});
+    parser.addPositionalArgument("action", "export or import");
+    parser.addPositionalArgument("file", "import: the text file to read", "[FILE.tsv]");
+}
+
+QString DatabasePath(const QCommandLineParser& parser) {
+    return parser.isSet("db") ? parser.value("db")
+                              : app::ProgramFolder::dataFile(QStringLiteral("Language.mdb"));
+}
+
+int Fail(const QString& message) {
+    QTextStream(stderr) << "kilnward-cli language: " << message << '\n';
+    return kExitFailure;
+}
+
+int Export(const QCommandLineParser& parser) {
+    language::TranslationTable table;
+    QString error;
+    if (!table.readDatabase(DatabasePath(parser), &error) ||
+        !table.writeTsv(parser.value("out"), &error)) {
+        return Fail(error);
+    }
+    CliOutput::printLine(QStringLiteral("exported %1 keys in %2 languages")
+                             .arg(table.rows.size())
+                             .arg(table.languages.size()));
+    return kExitOk;
+}
+
+int Import(const QString& source, const QCommandLineParser& parser) {
+    language::TranslationTable table;
+    QString error;
+    if (!table.readTsv(source, &error) || !table.writeDatabase(DatabasePath(parser), &error)) {
+        return Fail(error);
+    }
+    CliOutput::printLine(QStringLiteral("imported %1 keys in %2 languages")
+                             .arg(table.rows.size())
+                             .arg(table.languages.size()));
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunLanguage(const QStringList& arguments) {
+    QCommandLineParser parser;
+    Describe(parser);
+    if (!parser.parse(QStringList{QStringLiteral("kilnward-cli")} + arguments)) {
+        return CliOutput::usageError(parser, parser.errorText());
+    }
+    if (parser.isSet("help")) {
+        QTextStream(stdout) << parser.helpText();
+        return kExitOk;
+    }
+    const QStringList positional = parser.positionalArguments();
+    const QString action = positional.value(0);
+    if (action == QLatin1String("export") && positional.size() == 1) {
+        if (!parser.isSet("out")) {
+            return CliOutput::usageError(parser, "export needs --out FILE.tsv");
+        }
+        return Export(parser);
+    }
+    if (action == QLatin1String("import") && positional.size() == 2) {
+        if (parser.isSet("out")) {
+            return CliOutput::usageError(parser, "import takes no --out");
+        }
+        return Import(positional[1], parser);
+    }
+    return CliOutput::usageError(parser, action.isEmpty() ? QStringLiteral("export or import?")
+                                                          : QStringLiteral("unexpected arguments"));
+}
+
+}  // namespace kilnward::cli
