@@ -106,6 +106,11 @@ TEST_F(CatalogueTest, MissingSectionGivesThePlaceholder) {
     EXPECT_EQ(ParamTable()[0].IconKey, "empty");
     EXPECT_EQ(translator.asked, QStringList({"gas:0"}));
     EXPECT_EQ(LoadParameterCatalogue(english, dir.path("missing.ini")), 1);
+    // An empty section, or one whose lines are all malformed, reads like a missing one.
+    EXPECT_EQ(LoadParameterCatalogue(english, paramIni("[Parameters]\n\n[Instruments]\n")), 1);
+    EXPECT_EQ(ParamTable()[0].Name, "None");
+    EXPECT_EQ(LoadParameterCatalogue(english, paramIni("[Parameters]\nbroken\n")), 1);
+    EXPECT_EQ(ParamTable()[0].IconKey, "empty");
 }
 
 TEST_F(CatalogueTest, EndMarkerIsAlwaysAtTheLastSlot) {
@@ -204,6 +209,8 @@ TEST_F(CatalogueTest, MissingInstrumentsSectionGivesModel10) {
     ASSERT_EQ(LoadInstrumentList({}, paramIni("[Parameters]\nNone=0,empty\n")), 1);
     EXPECT_EQ(InstrumentList()[0].Id, 10);
     EXPECT_FALSE(InstrumentList()[0].Name.isEmpty());
+    ASSERT_EQ(LoadInstrumentList({}, paramIni("[Instruments]\n\n[Other]\nx=1\n")), 1);
+    EXPECT_EQ(InstrumentList()[0].Id, 10);
 }
 
 TEST(DriverInstrumentName, KnowsTheTenModels) {
