@@ -1,0 +1,209 @@
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "SessionFixture.h"
+#include "app/DecimalText.h"
+#include "documents/ControlKey.h"
+#include "form/CheckItem.h"
+#include "form/ListItem.h"
+#include "form/NumericItem.h"
+#include "form/OptionItem.h"
+#include "form/TextItem.h"
+#include "form/TreeItem.h"
+
+namespace kilnward::documents::testing {
+namespace {
+
+class DocumentFilesTest : public SessionFixture {
+  protected:
+    bool saveAs(int d, const QString& name) {
+        documents()[d].FileName = path(name);
+        return files().SaveDocument(d);
+    }
+};
+
+TEST_F(DocumentFilesTest, KeysNameWindowControlIndexAndNode) {
+    EXPECT_EQ(ControlKey(form().item("TDBNummaxfuels")), "frmMain!TDBNummaxfuels");
+    EXPECT_EQ(ControlKey(form().item("txtheaderline", 1)), "frmMain!txtheaderline#1");
+    EXPECT_EQ(NodeKey(form().item("trvalmparam", 0), 1), "frmMain!trvalmparam#0:1");
+    EXPECT_EQ(GetIndexSuffix(form().item("cbotctype")), "");
+    EXPECT_EQ(GetOwnerFormName(form().item("lblsec", 2)), "frmMain");
+}
+
+TEST_F(DocumentFilesTest, HeaderFileHasTheDocumentedLayout) {
+    form().text("txtheaderline", 1).setText("first header line");
+    form().check("chkprtconf", 1).setValue(form::CheckItem::kChecked);
+    ASSERT_TRUE(saveAs(kHeaderDocument, "h.hdr"));
+    const QStringList lines = ReadAll(path("h.hdr")).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_EQ(lines.mid(0, 4),
+              QStringList({"[General]", "FileVersion=2.0.22", "FileType=Khdr", "[Khdr]"}));
+    EXPECT_TRUE(lines.contains("frmMain!txtheaderline#1=first header line"));
+    EXPECT_TRUE(lines.contains("frmMain!chkprtconf#1=1"));
+    EXPECT_EQ(lines.size(), 4 + 8);
+    EXPECT_FALSE(documents()[kHeaderDocument].Dirty);
+}
+
+TEST_F(DocumentFilesTest, DecimalsAreWrittenWithAPointWhateverTheLocale) {
+    app::OverrideDecimalSeparator(QStringLiteral(","));
+    form().numeric("TDBNumpark1", 0).setValue(0.225);
+    form().numeric("TDBNumpark2", 3).setValue(-12.5);
+    ASSERT_TRUE(saveAs(kFuelsDocument, "f.fue"));
+    const QString text = ReadAll(path("f.fue"));
+    EXPECT_TRUE(text.contains("frmMain!TDBNumpark1#0=0.225\r\n"));
+    EXPECT_TRUE(text.contains("frmMain!TDBNumpark2#3=-12.5\r\n"));
+
+    form().numeric("TDBNumpark1", 0).setValue(1);
+    ASSERT_TRUE(files().LoadDocument(path("f.fue"), kFuelsDocument, false));
+    EXPECT_EQ(form().numeric("TDBNumpark1", 0).value(), 0.225);
+    app::OverrideDecimalSeparator(QStringLiteral("."));
+    form().numeric("TDBNumpark1", 0).setValue(1);
+    ASSERT_TRUE(files().LoadDocument(path("f.fue"), kFuelsDocument, false));
+    EXPECT_EQ(form().numeric("TDBNumpark1", 0).value(), 0.225);
+    EXPECT_EQ(form().numeric("TDBNumpark2", 3).value(), -12.5);
+    app::OverrideDecimalSeparator(std::nullopt);
+}
+
+TEST_F(DocumentFilesTest, SelectedOptionIsStoredAsMinusOne) {
+    form().option("Optbargraphr2l", 2).setValue(true);
+    ASSERT_TRUE(saveAs(kConfigurationDocument, "c.cfg"));
+    const QString text = ReadAll(path("c.cfg"));
+    EXPECT_TRUE(text.contains("frmMain!Optbargraphr2l#2=-1\r\n"));
+    EXPECT_TRUE(text.contains("frmMain!Optbargraphl2r#2=0\r\n"));
+    form().option("Optbargraphl2r", 2).setValue(true);
+    ASSERT_TRUE(files().LoadDocument(path("c.cfg"), kConfigurationDocument, false));
+    EXPECT_TRUE(form().option("Optbargraphr2l", 2).value());
+    EXPECT_FALSE(form().option("Optbargraphl2r", 2).value());
+}
+
+TEST_F(DocumentFilesTest, FuelsFileIsRefusedAsConfiguration) {
+    ASSERT_TRUE(saveAs(kFuelsDocument, "f.fue"));
+    form().numeric("TDBNumCOthrs").setValue(123);
+    documents()[kConfigurationDocument].FileName = path("old.cfg");
+    const auto before = Snapshot(*session, kConfigurationDocument);
+    prompts.clear();
+
+    EXPECT_FALSE(files().LoadDocument(path("f.fue"), kConfigurationDocument, false));
+    EXPECT_EQ(prompts.messages(), std::vector<QString>({"Not found or damaged file."}));
+    EXPECT_EQ(prompts.records().front().title, "Error message");
+    EXPECT_EQ(Snapshot(*session, kConfigurationDocument), before);
+    EXPECT_EQ(documents()[kConfigurationDocument].FileName, path("old.cfg"));
+    EXPECT_TRUE(documents()[kConfigurationDocument].Dirty);
+}
+
+TEST_F(DocumentFilesTest, MissingDefaultFileLoadsSilently) {
+    form().text("txtserviceline", 1).setText("kept");
+    EXPECT_TRUE(files().LoadDocument(path("Default.sr1"), kServiceDocument, true));
+    EXPECT_TRUE(prompts.records().empty());
+    EXPECT_EQ(form().text("txtserviceline", 1).text(), "kept");
+    EXPECT_TRUE(documents()[kServiceDocument].FileName.isEmpty());
+    EXPECT_FALSE(documents()[kServiceDocument].Dirty);
+}
+
+TEST_F(DocumentFilesTest, TreeOfThreeNodesIsStoredUnderThreeKeys) {
+    form::Form window("frmMain");
+    auto& tree = static_cast<form::TreeItem&>(
+        window.add(std::make_unique<form::TreeItem>("trvtest", 2, "Kcfg", 3)));
+    for (int node = 0; node < 3; ++node) {
+        tree.addNode().setTag(static_cast<quint8>(10 + node));
+    }
+    const auto stored = EncodeControl(tree);
+    ASSERT_EQ(stored.size(), 3u);
+    EXPECT_EQ(stored[0].key, "frmMain!trvtest#2:1");
+    EXPECT_EQ(stored[1].key, "frmMain!trvtest#2:2");
+    EXPECT_EQ(stored[2].key, "frmMain!trvtest#2:3");
+    EXPECT_EQ(stored[2].value, "12");
+}
+
+TEST_F(DocumentFilesTest, ValuesTheControlCannotTakeAreIgnored) {
+    form().list("cboalmtype", 0).setListIndex(1);
+    form().tree("trvpage", 0).assignParameter(1, 4);
+    form().check("chkalmenabled", 0).setValue(form::CheckItem::kChecked);
+    WriteAll(path("bad.cfg"),
+             "[General]\r\nFileType=Kcfg\r\n[Kcfg]\r\nfrmMain!cboalmtype#0=7\r\n"
+             "frmMain!trvpage#0:1=300\r\nfrmMain!trvpage#0:2=abc\r\nfrmMain!trvpage#0:3=9\r\n"
+             "frmMain!chkalmenabled#0=5\r\nfrmMain!cboalmtype#1=0\r\n");
+    ASSERT_TRUE(files().LoadDocument(path("bad.cfg"), kConfigurationDocument, false));
+    EXPECT_EQ(form().list("cboalmtype", 0).listIndex(), 1);
+    EXPECT_EQ(form().tree("trvpage", 0).node(1).parameterId(), 4);
+    EXPECT_EQ(form().tree("trvpage", 0).node(2).parameterId(), 0);
+    EXPECT_EQ(form().tree("trvpage", 0).node(3).parameterId(), 9);
+    EXPECT_EQ(form().check("chkalmenabled", 0).value(), form::CheckItem::kChecked);
+    EXPECT_EQ(form().list("cboalmtype", 1).listIndex(), 0);
+}
+
+TEST_F(DocumentFilesTest, EmptyNumberIsSavedEmptyAndLoadsBackEmpty) {
+    form().numeric("TDBNumalmval", 3).setEmpty();
+    ASSERT_TRUE(saveAs(kConfigurationDocument, "c.cfg"));
+    EXPECT_TRUE(ReadAll(path("c.cfg")).contains("frmMain!TDBNumalmval#3=\r\n"));
+    form().numeric("TDBNumalmval", 3).setValue(4);
+    ASSERT_TRUE(files().LoadDocument(path("c.cfg"), kConfigurationDocument, false));
+    EXPECT_FALSE(form().numeric("TDBNumalmval", 3).value().has_value());
+}
+
+TEST_F(DocumentFilesTest, SavingOverAFileDropsKeysOfEarlierVersions) {
+    WriteAll(path("c.cfg"),
+             "[General]\r\nFileType=Kcfg\r\n[Kcfg]\r\nfrmMain!txtold#1=x\r\n"
+             "[Other]\r\nkept=no\r\n");
+    ASSERT_TRUE(saveAs(kConfigurationDocument, "c.cfg"));
+    const QString text = ReadAll(path("c.cfg"));
+    EXPECT_FALSE(text.contains("txtold"));
+    EXPECT_FALSE(text.contains("[Other]"));
+    EXPECT_TRUE(text.contains("frmMain!TDBNumCOthrs=1000\r\n"));
+}
+
+TEST_F(DocumentFilesTest, EveryDocumentComesBackUnchangedAfterSaveAndLoad) {
+    for (int d = 0; d < Documents::count(); ++d) {
+        Scramble(*session, d, 1);
+        const auto saved = Snapshot(*session, d);
+        ASSERT_TRUE(saveAs(d, QStringLiteral("doc%1.txt").arg(d)));
+        Scramble(*session, d, 2);
+        ASSERT_NE(Snapshot(*session, d), saved) << d;
+        ASSERT_TRUE(files().LoadDocument(path(QStringLiteral("doc%1.txt").arg(d)), d, false));
+        EXPECT_EQ(Snapshot(*session, d), saved) << d;
+        EXPECT_FALSE(documents()[d].Dirty) << d;
+        EXPECT_EQ(documents()[d].FileName, path(QStringLiteral("doc%1.txt").arg(d)));
+    }
+    EXPECT_TRUE(prompts.records().empty());
+}
+
+// Limits the size of files this process may write, as a full disk would.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(DocumentFilesTest, FailedSaveKeepsTheOldFileAndTheChanges) {
+    ASSERT_TRUE(saveAs(kConfigurationDocument, "c.cfg"));
+    const QString before = ReadAll(path("c.cfg"));
+    ASSERT_GT(before.size(), 4096);
+    form().numeric("TDBNumCOthrs").setValue(55);
+    ASSERT_TRUE(documents()[kConfigurationDocument].Dirty);
+    prompts.clear();
+    {
+        FileSizeLimit limit(2048);
+        EXPECT_FALSE(files().SaveDocument(kConfigurationDocument));
+    }
+    EXPECT_EQ(ReadAll(path("c.cfg")), before);
+    EXPECT_TRUE(documents()[kConfigurationDocument].Dirty);
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_TRUE(prompts.messages().front().contains(path("c.cfg")));
+}
+
+}  // namespace
+}  // namespace kilnward::documents::testing
