@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "transfer/SectorVisitor.h"
+#include "wirelink/ByteBuffer.h"
+
+namespace kilnward::drivers {
+class InstrumentDriver;
+}
+namespace kilnward::form {
+class Form;
+class TreeItem;
+}  // namespace kilnward::form
+
+namespace kilnward::transfer {
+
+// The receive side of the sector map: takes each field out of the image through the driver
+// and puts it into its control, so the controls' change handlers run as for an edit.
+// Fuels from the first one whose formula-type byte is 255 on are blank, and set the number
+// of fuels in use.
+class SectorDecoder : public SectorVisitor {
+  public:
+    SectorDecoder(const wirelink::ByteBuffer& image, form::Form& form,
+                  drivers::InstrumentDriver& driver);
+
+    std::int64_t cursor() const override { return cursor_; }
+    void field(const SectorField& field) override;
+    void beginFuel(int fuel) override;
+    void endFuels() override;
+
+  private:
+    std::int64_t readWhole(std::int32_t type);
+    float readFloat();
+    bool blankFuel() const { return fuel_ >= 0 && !fuelsValid_; }
+    void listByte(const SectorField& field, int value);
+    void text(const SectorField& field);
+    void printerFlags(const SectorField& field);
+    void direction(const SectorField& field);
+    void number(const SectorField& field, double value);
+    void formulaType(const SectorField& field);
+    // GetTreeCodes: a 255 ends the list; the end stays in force into the next tree unless
+    // the field restarts it.
+    void codes(const SectorField& field);
+
+    const wirelink::ByteBuffer& image_;
+    form::Form& form_;
+    drivers::InstrumentDriver& driver_;
+    std::int64_t cursor_ = 0;
+    bool codesEnded_ = false;
+    int fuel_ = -1;
+    bool fuelsValid_ = true;
+};
+
+}  // namespace kilnward::transfer

@@ -1,0 +1,29 @@
+#include "transfer/SectorMap.h"
+
+#include "drivers/InstrumentDriver.h"
+#include "form/Form.h"
+#include "transfer/SectorDecoder.h"
+#include "transfer/SectorEncoder.h"
+#include "transfer/SectorLayout.h"
+#include "transfer/SectorWalk.h"
+
+namespace kilnward::transfer {
+
+void DecodeConfigSector(const wirelink::ByteBuffer& image, form::Form& form,
+                        drivers::InstrumentDriver& driver) {
+    SectorDecoder decoder(image, form, driver);
+    WalkSector(form, driver.Instrument_ID(), decoder);
+}
+
+void EncodeConfigSector(const form::Form& form, drivers::InstrumentDriver& driver,
+                        wirelink::ByteBuffer& image) {
+    // Encoded on a copy, so a field that does not fit leaves the image as it was.
+    wirelink::ByteBuffer encoded = image;
+    SectorEncoder encoder(form, driver, encoded);
+    WalkSector(form, driver.Instrument_ID(), encoder);
+    encoder.moveTo(layout::kSendGap);
+    encoder.fillTexts(layout::kSendGapTexts, layout::kSendGapTextWidth);
+    image.swap(encoded);
+}
+
+}  // namespace kilnward::transfer

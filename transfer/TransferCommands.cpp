@@ -1,0 +1,89 @@
+#include "transfer/TransferCommands.h"
+
+#include <stdexcept>
+
+#include "app/WaitMilliseconds.h"
+#include "documents/DocumentCommands.h"
+#include "documents/DocumentFiles.h"
+#include "documents/MainWindowSession.h"
+#include "documents/MessageBoxes.h"
+#include "transfer/ProgressSink.h"
+#include "transfer/TransferTexts.h"
+
+namespace kilnward::transfer {
+
+namespace {
+
+const QString kDefaultYes = QStringLiteral("YES");
+
+}  // namespace
+
+TransferCommands::TransferCommands(documents::MainWindowSession& window, wirelink::Wirelink& link,
+                                   const LinkSettings& settings, ProgressSink& sink)
+    : window_(window),
+      link_(link),
+      settings_(settings),
+      sink_(sink),
+      wait_(app::WaitMilliseconds),
+      now_(ConfigTransfer::LocalNow) {}
+
+std::optional<TransferOutcome> TransferCommands::mnufileget() {
+    if (!confirm(TransferKind::Receive)) {
+        return std::nullopt;
+    }
+    // The received data arrive in untitled documents, after any changes were saved.
+    if (!window_.commands().fileNew()) {
+        return std::nullopt;
+    }
+    showRunning(TransferKind::Receive);
+    TransferSession transfer = session();
+    const TransferOutcome outcome = transfer.getconfiguration(window_.window().form());
+    image_ = transfer.image();
+    window_.files().RefreshMainWindow();
+    return outcome;
+}
+
+std::optional<TransferOutcome> TransferCommands::mnufilesend() {
+    if (!confirm(TransferKind::Send)) {
+        return std::nullopt;
+    }
+    // A field being edited hands over its value first.
+    window_.files().RefreshMainWindow();
+    showRunning(TransferKind::Send);
+    TransferSession transfer = session();
+    const TransferOutcome outcome = transfer.sendconfiguration(window_.window().form());
+    image_ = transfer.image();
+    return outcome;
+}
+
+std::optional<TransferOutcome> TransferCommands::mnuconfiguresetclock() {
+    if (!confirm(TransferKind::SetClock)) {
+        return std::nullopt;
+    }
+    showRunning(TransferKind::SetClock);
+    return session().setclock();
+}
+
+bool TransferCommands::confirm(TransferKind kind) {
+    documents::MessageBoxes& boxes = window_.messageBoxes();
+    return boxes.ConfirmAction(TransferTexts::of(kind).confirmation.translated(boxes.translator()),
+                               kDefaultYes);
+}
+
+void TransferCommands::showRunning(TransferKind kind) {
+    sink_.setStatus(
+        TransferTexts::of(kind).running.translated(window_.messageBoxes().translator()));
+}
+
+TransferSession TransferCommands::session() {
+    drivers::InstrumentDriver* driver = window_.window().currentDriver();
+    if (!driver) {
+        throw std::logic_error("no analyser model is selected");
+    }
+    TransferSession transfer(link_, settings_, *driver, window_.messageBoxes(), sink_);
+    transfer.setWait(wait_);
+    transfer.setClock(now_);
+    return transfer;
+}
+
+}  // namespace kilnward::transfer

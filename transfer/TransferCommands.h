@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+
+#include "transfer/ConfigTransfer.h"
+#include "transfer/LinkSettings.h"
+#include "transfer/TransferSession.h"
+#include "wirelink/ByteBuffer.h"
+
+namespace wirelink {
+class Wirelink;
+}
+namespace kilnward::documents {
+class MainWindowSession;
+}
+
+namespace kilnward::transfer {
+
+class ProgressSink;
+
+// The main window's transfer commands: receive (mnufileget), send (mnufilesend) and set
+// clock (mnuconfiguresetclock). Each asks for confirmation; the receive then offers to save
+// each changed document and resets all five to their defaults before the data arrive.
+// Each returns the transfer's outcome, or nothing when the user stopped it before.
+class TransferCommands {
+  public:
+    TransferCommands(documents::MainWindowSession& window, wirelink::Wirelink& link,
+                     const LinkSettings& settings, ProgressSink& sink);
+
+    void setWait(TransferSession::Wait wait) { wait_ = std::move(wait); }
+    void setClock(ConfigTransfer::Clock now) { now_ = std::move(now); }
+
+    std::optional<TransferOutcome> mnufileget();
+    std::optional<TransferOutcome> mnufilesend();
+    std::optional<TransferOutcome> mnuconfiguresetclock();
+
+    // The configuration sector as the last transfer read or wrote it.
+    const wirelink::ByteBuffer& image() const { return image_; }
+
+  private:
+    bool confirm(TransferKind kind);
+    TransferSession session();
+    void showRunning(TransferKind kind);
+
+    documents::MainWindowSession& window_;
+    wirelink::Wirelink& link_;
+    LinkSettings settings_;
+    ProgressSink& sink_;
+    TransferSession::Wait wait_;
+    ConfigTransfer::Clock now_;
+    wirelink::ByteBuffer image_;
+};
+
+}  // namespace kilnward::transfer

@@ -1,0 +1,37 @@
+#include "transfer/TransferErrorReport.h"
+
+#include <QString>
+
+#include "app/Translator.h"
+#include "documents/MessageBoxes.h"
+#include "wirelink/Errors.h"
+
+namespace kilnward::transfer {
+
+namespace {
+
+constexpr std::uint32_t kFirstLinkCode = 0x80040000u;
+constexpr std::uint32_t kLastLinkCode = 0x80050000u;
+
+}  // namespace
+
+bool IsLinkErrorCode(std::int32_t code) {
+    const auto bits = static_cast<std::uint32_t>(code);
+    return bits >= kFirstLinkCode && bits <= kLastLinkCode;
+}
+
+void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes) {
+    const QString description = QString::fromStdString(error.what());
+    const auto* linkError = dynamic_cast<const wirelink::Error*>(&error);
+    if (!linkError || !IsLinkErrorCode(linkError->code())) {
+        boxes.ShowErrorMessage(description);
+        return;
+    }
+    if (linkError->code() == wirelink::StatusOf(wirelink::WLink_errors::WLerr_abortsend)) {
+        return;
+    }
+    const QString key = QStringLiteral("Error") + QString::number(linkError->code());
+    boxes.ShowErrorMessage(boxes.translator().TranslateString(key, description));
+}
+
+}  // namespace kilnward::transfer

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <exception>
+
+namespace kilnward::documents {
+class MessageBoxes;
+}
+
+namespace kilnward::transfer {
+
+// Tells the user why a transfer failed. A request ended because the window was closing
+// says nothing more; the link control's own errors are shown in the user's language
+// (key "Error" and the decimal code); anything else is shown as raised.
+void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes);
+
+// Whether `code` is one of the link control's error codes (0x80040000 to 0x80050000).
+bool IsLinkErrorCode(std::int32_t code);
+
+}  // namespace kilnward::transfer
