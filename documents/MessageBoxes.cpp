@@ -18,13 +18,14 @@ MessageBoxes::MessageBoxes(app::UserPrompts& prompts, app::Translator& translato
     : prompts_(prompts), translator_(translator) {}
 
 bool MessageBoxes::ConfirmAction(const QString& message, const QString& defaultAnswer) {
-    const bool yesIsDefault = defaultAnswer.toUpper() == QLatin1String("YES");
-    (void)yesIsDefault;  // The prompts interface offers no default button yet.
+    const app::PromptAnswer defaultButton = defaultAnswer.toUpper() == QLatin1String("YES")
+                                                ? app::PromptAnswer::Yes
+                                                : app::PromptAnswer::No;
     const QString text =
         Question(message, translator_.TranslateString("Areyousure", "Are you sure ?"));
     return prompts_.ask(text, translator_.TranslateString("request", "Request"),
-                        app::PromptButtons::YesNo,
-                        app::PromptIcon::Question) == app::PromptAnswer::Yes;
+                        app::PromptButtons::YesNo, app::PromptIcon::Question,
+                        defaultButton) == app::PromptAnswer::Yes;
 }
 
 SaveAnswer MessageBoxes::AskSaveChanges(const QString& message) {

@@ -138,7 +138,9 @@ TEST_F(DocumentCommandsTest, ConfirmActionAddsTheQuestion) {
     ASSERT_EQ(records(Kind::Question).size(), 1u);
     EXPECT_EQ(records(Kind::Question)[0].text, "Receive configuration data.\n\nAre you sure ?");
     EXPECT_EQ(records(Kind::Question)[0].buttons, app::PromptButtons::YesNo);
+    EXPECT_EQ(records(Kind::Question)[0].defaultButton, PromptAnswer::Yes);
     EXPECT_FALSE(session->messageBoxes().ConfirmAction("Send configuration data", "NO"));
+    EXPECT_EQ(records(Kind::Question)[1].defaultButton, PromptAnswer::No);
 }
 
 TEST_F(DocumentCommandsTest, ModelDefaultIsLoadedForGroupC) {
