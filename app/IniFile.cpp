@@ -1,9 +1,9 @@
 #include "app/IniFile.h"
 
+#include "app/AtomicFile.h"
 #include "app/Windows1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace kilnward::app {
 
@@ -183,16 +183,7 @@ QByteArray IniFile::toBytes() const {
 }
 
 bool IniFile::save(const QString& path, QString* error) const {
-    QSaveFile file(path);
-    const QByteArray bytes = toBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) {
-            *error = file.errorString();
-        }
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, toBytes(), error);
 }
 
 }  // namespace kilnward::app

@@ -1,11 +1,10 @@
 #include "app/TextFile.h"
 
+#include "app/AtomicFile.h"
 #include "app/PathUtilities.h"
 #include "app/UserPrompts.h"
 #include "app/VersionString.h"
 #include "app/Windows1252.h"
-
-#include <QSaveFile>
 
 namespace kilnward::app {
 
@@ -25,12 +24,7 @@ bool WriteTextLines(const QString& path, const QStringList& lines, bool overwrit
         bytes += "\r\n";
     }
     // The old file is replaced only once the new text is completely on disk.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileAtomically(path, bytes);
 }
 
 }  // namespace kilnward::app

@@ -1,11 +1,11 @@
 #include "language/TranslationTable.h"
 
+#include "app/AtomicFile.h"
 #include "language/SqlIdentifier.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -193,10 +193,9 @@ bool TranslationTable::writeTsv(const QString& path, QString* error) const {
         }
         text += QLatin1Char('\n');
     }
-    QSaveFile file(path);
-    const QByteArray bytes = text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        SetError(error, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    QString why;
+    if (!app::WriteFileAtomically(path, text.toUtf8(), &why)) {
+        SetError(error, QStringLiteral("cannot write %1: %2").arg(path, why));
         return false;
     }
     return true;

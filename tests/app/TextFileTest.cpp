@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 #include "app/ScriptedPrompts.h"
 
@@ -48,4 +49,16 @@ TEST(WriteTextLines, FailureReturnsFalseWithoutMessage) {
     ScriptedPrompts prompts;
     EXPECT_FALSE(WriteTextLines(dir.path("no/such/folder/c.txt"), {"x"}, false, prompts));
     EXPECT_TRUE(prompts.records().empty());
+}
+
+TEST(WriteTextLines, FailedWriteKeepsTheOldFile) {
+    TempFolder dir;
+    const QString file = dir.write("c.txt", "old");
+    ScriptedPrompts prompts;
+    {
+        FileSizeLimit limit(64);
+        EXPECT_FALSE(
+            WriteTextLines(file, QStringList(50, "a line of the text export"), true, prompts));
+    }
+    EXPECT_EQ(dir.read("c.txt"), QByteArray("old"));
 }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace kilnward::app {
+
+// Writes `bytes` to a temporary file beside `path` and moves it over `path` only when every
+// byte is on disk. On failure (disk full, no rights) the old file is untouched and `error`
+// (if given) says why.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+}  // namespace kilnward::app
