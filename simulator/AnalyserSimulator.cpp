@@ -69,8 +69,8 @@ void AnalyserSimulator::handle(const RequestFrame& request, TimePoint now) {
     const Answer reply = answer(request, now, note);
     transmit(request, reply, now, note);
     if (logger_) {
-        logger_("#" + std::to_string(requests_) + " " + Hex({request.cmdh, request.cmdl}) + " [" +
-                Hex(request.data) + "] -> " + Describe(reply) + note);
+        logger_("#" + std::to_string(requests_) + " " + Hex({request.cmdh}) + Hex({request.cmdl}) +
+                " [" + Hex(request.data) + "] -> " + Describe(reply) + note);
     }
 }
 

@@ -11,17 +11,21 @@ using wirelink::PortError;
 using wirelink::PortFailure;
 
 SimulatedCommPort::SimulatedCommPort(AnalyserSimulator& simulator, wirelink::Clock& clock)
-    : simulator_(simulator), clock_(clock) {}
+    : simulator_(simulator), clock_(clock) {
+    simulator_.setPaceBaud(kDefaultBaud);
+}
 
 void SimulatedCommPort::setPortNumber(std::int16_t number) {
     name_ = "simulator" + std::to_string(number);
 }
 
 void SimulatedCommPort::setSettings(const std::string& settings) {
-    if (!wirelink::ParseLineSettings(settings)) {
+    const auto parsed = wirelink::ParseLineSettings(settings);
+    if (!parsed) {
         throw PortFailure(PortError::InvalidSettings, "Invalid property value");
     }
     settings_ = settings;
+    simulator_.setPaceBaud(static_cast<unsigned>(parsed->baudRate));
 }
 
 void SimulatedCommPort::open() {

@@ -14,9 +14,10 @@
 namespace kilnward::sim {
 
 // The "Simulated analyser" port: a wirelink::CommPort whose other end is an in-process
-// AnalyserSimulator. Bytes travel at the simulator's pace in both directions, on the
-// given clock: with the real clock answers arrive after their line time and waits block
-// without spinning; with an injected fake clock a test runs in no time.
+// AnalyserSimulator. Bytes travel at the line speed of the port's settings (ten bits per
+// byte) in both directions, on the given clock: with the real clock answers arrive after
+// their line time and waits block without spinning; with an injected fake clock a test
+// runs in no time. The port sets the simulator's pace to its line speed.
 //
 // With setInfraredAdapter(true) it also plays the infrared adapter on the modem lines:
 // while DTR is low the adapter listens for its speed code (DSR low, and a byte written is
@@ -29,6 +30,9 @@ class SimulatedCommPort final : public wirelink::CommPort {
     explicit SimulatedCommPort(AnalyserSimulator& simulator,
                                wirelink::Clock& clock = wirelink::DefaultClock());
 
+    // The line speed of the default settings.
+    static constexpr unsigned kDefaultBaud = 9600;
+
     void setInfraredAdapter(bool present) { adapter_ = present; }
     // Speed codes the adapter took, in order, since the port was opened.
     const std::vector<std::uint8_t>& adapterSpeedCodes() const { return speedCodes_; }
@@ -38,6 +42,7 @@ class SimulatedCommPort final : public wirelink::CommPort {
     void setPortNumber(std::int16_t number) override;
     void setPortName(const std::string& name) override { name_ = name; }
     std::string portName() const override { return name_; }
+    // Also sets the simulator's pace to the new line speed.
     void setSettings(const std::string& settings) override;
     std::string settings() const override { return settings_; }
 
