@@ -74,6 +74,21 @@ class PtyPair {
     std::string slavePath_;
 };
 
+// Qt's port watches its descriptor with notifiers, which want an application object.
+class QtApplication : public ::testing::Environment {
+  public:
+    void SetUp() override { app_ = std::make_unique<QCoreApplication>(argc_, argv_); }
+    void TearDown() override { app_.reset(); }
+
+  private:
+    int argc_ = 1;
+    char name_[16] = "wirelink_pty";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QCoreApplication> app_;
+};
+
+const auto* const kQtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
+
 class QtSerialCommPortTest : public ::testing::Test {
   protected:
     void SetUp() override {
