@@ -267,9 +267,12 @@ bool QtSerialCommPort::waitForInput(std::size_t known, std::chrono::milliseconds
         if (remaining <= 0 || !d_->serial.isOpen()) {
             return false;
         }
+        d_->serial.clearError();
         if (!d_->serial.waitForReadyRead(static_cast<int>(remaining)) &&
-            d_->serial.error() != QSerialPort::TimeoutError) {
-            return false;  // the port failed; the caller's own limit ends the wait
+            d_->serial.error() != QSerialPort::TimeoutError &&
+            d_->serial.error() != QSerialPort::NoError) {
+            // The device failed (unplugged, gone): waiting on would only spin.
+            d_->fail(PortError::ReadFailed);
         }
     }
 }
