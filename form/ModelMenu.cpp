@@ -55,7 +55,9 @@ void ModelMenu::choose(int entry) {
         static_cast<MenuItem*>(member)->setChecked(false);
     }
     form.menu(kEntryName, entry).setChecked(true);
-    app::WriteConfigValue(app::config::InstrumentIDselected, QString::number(model));
+    if (storesChoice_) {
+        app::WriteConfigValue(app::config::InstrumentIDselected, QString::number(model));
+    }
     window_.adaptToInstrument(model);
 }
 
@@ -71,6 +73,16 @@ void ModelMenu::chooseStoredModel() {
     if (!matched) {
         choose(0);
     }
+}
+
+bool ModelMenu::chooseModel(std::uint8_t model) {
+    for (FormItem* member : window_.form().members(kEntryName)) {
+        if (EntryModel(*static_cast<MenuItem*>(member)) == model) {
+            choose(member->index());
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ModelMenu::rechooseChecked() {

@@ -25,12 +25,18 @@ class ModelMenu {
     void chooseStoredModel();
     // Runs the first checked entry's click again; false when none is checked.
     bool rechooseChecked();
+    // Clicks the entry of `model`; false when the menu does not offer it.
+    bool chooseModel(std::uint8_t model);
+    // Whether a choice is stored under "InstrumentIDselected" (the editor's menu does;
+    // a command-line run leaves the user's setting alone).
+    void setStoresChoice(bool stores) { storesChoice_ = stores; }
 
     // The model identifier an entry's tag names.
     static std::uint8_t EntryModel(const MenuItem& entry);
 
   private:
     MainForm& window_;
+    bool storesChoice_ = true;
 };
 
 }  // namespace kilnward::form

@@ -1,0 +1,69 @@
+// kilnward-cli documents: the five documents as the editor would keep them, for a model and
+// the files given, saved into a folder.
+
+#include <QTextStream>
+
+#include "app/EnglishTranslator.h"
+#include "app/ScriptedPrompts.h"
+#include "cli/CliCommand.h"
+#include "cli/CliOutput.h"
+#include "cli/DocumentOptions.h"
+#include "documents/MainWindowSession.h"
+
+namespace kilnward::cli {
+
+namespace {
+
+void Describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        "kilnward-cli documents [--program-dir DIR] [--model ID] [--cfg F] [--fue F] [--hdr F]\n"
+        "                       [--law F] [--srv F] --out-dir DIR\n\n"
+        "Resets the five documents to their defaults, adapts the window to the model, loads\n"
+        "the files given and saves all five into DIR as configuration.cfg, fuels.fue,\n"
+        "header.hdr, law.law and service.srv.");
+    parser.addHelpOption();
+    DocumentOptions::addTo(parser, true);
+}
+
+// Messages the program showed, on stderr; returns whether there were any.
+bool PrintMessages(app::ScriptedPrompts& prompts) {
+    const auto messages = prompts.messages();
+    for (const QString& message : messages) {
+        QTextStream(stderr) << message << '\n';
+    }
+    prompts.clear();
+    return !messages.empty();
+}
+
+}  // namespace
+
+int RunDocuments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    Describe(parser);
+    if (auto exitCode = CliOutput::parse(parser, arguments)) {
+        return *exitCode;
+    }
+    DocumentOptions options;
+    QString error;
+    if (!options.read(parser, true, error)) {
+        return CliOutput::usageError(parser, error);
+    }
+    app::ScriptedPrompts prompts;
+    app::EnglishTranslator translator;
+    auto session = options.openSession(prompts, translator);
+    // The model's default configuration may be missing: worth a word, not a failure.
+    PrintMessages(prompts);
+    if (!options.loadGivenFiles(*session)) {
+        PrintMessages(prompts);
+        return kExitFailure;
+    }
+    if (!options.saveAll(*session)) {
+        if (!PrintMessages(prompts)) {
+            QTextStream(stderr) << "kilnward-cli: cannot write into " << options.outDir << '\n';
+        }
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+}  // namespace kilnward::cli
