@@ -1,4 +1,5 @@
 #include "LinkFixture.h"
+#include "wirelink/MemberHelp.h"
 
 namespace wirelink::test {
 namespace {
@@ -138,6 +139,34 @@ TEST_F(PropertiesTest, AppendtobuffGrowsTheBuffer) {
     buffer = {1, 2};
     Wirelink::Appendtobuff(3, buffer);
     EXPECT_EQ(buffer, (ByteBuffer{1, 2, 3}));
+}
+
+TEST(MemberHelpTest, EveryMemberOfTheInterfaceHasItsText) {
+    for (const char* member : {"RaiseErrors",
+                               "BaudRate",
+                               "Infrared",
+                               "ComPort",
+                               "BusyTimeout",
+                               "PermitsEvents",
+                               "LastRcvFrame",
+                               "Defineflow",
+                               "Checkflow",
+                               "Releaseflow",
+                               "CancelSendFrame",
+                               "SendFrame",
+                               "SendTXFrame_wresponse",
+                               "FlowIsConnected",
+                               "SetFlowConnected",
+                               "OpenCom",
+                               "CloseCom",
+                               "RefreshCom",
+                               "Appendtobuff",
+                               "FrameCompletedOK"}) {
+        EXPECT_FALSE(MemberHelp(member).empty()) << member;
+    }
+    EXPECT_EQ(MemberHelp("SendFrame"), "Used to requires data to the instrument.");
+    EXPECT_TRUE(MemberHelp("sendframe").empty());
+    EXPECT_TRUE(MemberHelp("OpenPort").empty());
 }
 
 }  // namespace
