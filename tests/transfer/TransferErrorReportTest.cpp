@@ -1,0 +1,85 @@
+// What the user is told when a transfer fails.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/ScriptedPrompts.h"
+#include "app/Translator.h"
+#include "documents/MessageBoxes.h"
+#include "transfer/TransferErrorReport.h"
+#include "wirelink/Errors.h"
+#include "wirelink/PortErrors.h"
+
+namespace kilnward::transfer {
+namespace {
+
+using wirelink::WLink_errors;
+
+// Translates the link errors of the table into German and records every key asked.
+class GermanErrors : public app::Translator {
+  public:
+    QString TranslateString(const QString& key, const QString& defaultText,
+                            const QStringList& = {}) override {
+        keys.push_back(key);
+        if (key == "Error-2147220992") {
+            return "Zeitüberschreitung";
+        }
+        return defaultText;
+    }
+    std::vector<QString> keys;
+};
+
+class ErrorReport : public ::testing::Test {
+  protected:
+    std::vector<QString> report(const std::exception& error) {
+        ReportTransferError(error, boxes);
+        return prompts.messages();
+    }
+    wirelink::Error linkError(WLink_errors code) {
+        return wirelink::Error(code, wirelink::ErrorContext{.addr = 1, .type = 12});
+    }
+
+    app::ScriptedPrompts prompts;
+    GermanErrors translator;
+    documents::MessageBoxes boxes{prompts, translator};
+};
+
+TEST_F(ErrorReport, ARequestEndedByTheClosingWindowSaysNothing) {
+    EXPECT_TRUE(report(linkError(WLink_errors::WLerr_abortsend)).empty());
+}
+
+TEST_F(ErrorReport, LinkErrorsAreTranslatedUnderErrorAndTheirDecimalCode) {
+    EXPECT_EQ(report(linkError(WLink_errors::WLerr_timeouterror)),
+              std::vector<QString>{"Zeitüberschreitung."});
+    EXPECT_NE(std::find(translator.keys.begin(), translator.keys.end(), "Error-2147220992"),
+              translator.keys.end());
+}
+
+TEST_F(ErrorReport, AnUntranslatedLinkErrorShowsItsDescription) {
+    const wirelink::Error cancelled = linkError(WLink_errors::WLerr_cancelledsend);
+    EXPECT_EQ(report(cancelled),
+              std::vector<QString>{QString::fromStdString(cancelled.what()) + "."});
+    EXPECT_NE(std::find(translator.keys.begin(), translator.keys.end(), "Error-2147220980"),
+              translator.keys.end());
+}
+
+TEST_F(ErrorReport, OtherFailuresAreShownAsRaised) {
+    const wirelink::Error port =
+        wirelink::PortFailure(wirelink::PortError::HardwareNotAvailable, "Port busy");
+    EXPECT_EQ(report(port), std::vector<QString>{QString::fromStdString(port.what()) + "."});
+    for (const QString& key : translator.keys) {
+        EXPECT_FALSE(key.startsWith("Error-")) << key.toStdString();
+    }
+}
+
+TEST_F(ErrorReport, TheLinkRangeEndsAt0x80050000) {
+    EXPECT_TRUE(IsLinkErrorCode(static_cast<std::int32_t>(0x80040000u)));
+    EXPECT_TRUE(IsLinkErrorCode(static_cast<std::int32_t>(0x80050000u)));
+    EXPECT_FALSE(IsLinkErrorCode(static_cast<std::int32_t>(0x80050001u)));
+    EXPECT_FALSE(IsLinkErrorCode(static_cast<std::int32_t>(0x8003FFFFu)));
+    EXPECT_FALSE(IsLinkErrorCode(8002));
+}
+
+}  // namespace
+}  // namespace kilnward::transfer

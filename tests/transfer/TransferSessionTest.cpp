@@ -1,0 +1,271 @@
+// The transfers end to end on the in-process simulated analyser, on a fake clock: the
+// commands' questions and document reset, the port opening, the sector moved in blocks, the
+// status lines, progress and error reports, and the link left released and closed.
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+
+#include "drivers/ClockRecord.h"
+#include "form/NumericItem.h"
+#include "form/TextItem.h"
+#include "simulator/AnalyserSimulator.h"
+#include "simulator/FaultSpec.h"
+#include "simulator/SimulatedCommPort.h"
+#include "tests/transfer/TransferFixture.h"
+#include "transfer/ProgressSink.h"
+#include "transfer/SectorMap.h"
+#include "transfer/TransferCommands.h"
+#include "wirelink/FakeClock.h"
+#include "wirelink/QtSerialCommPort.h"
+#include "wirelink/Wirelink.h"
+
+namespace kilnward::transfer {
+namespace {
+
+using app::PromptAnswer;
+using testing::NoiseSector;
+using testing::RandomConfiguration;
+using testing::SessionFixture;
+using wirelink::ByteBuffer;
+
+constexpr std::uint8_t kModel = 12;
+constexpr std::uint8_t kAddr = 3;
+
+class RecordingSink : public ProgressSink {
+  public:
+    void setProgress(int percent) override { progress.push_back(percent); }
+    void setStatus(const QString& text) override { statuses.push_back(text); }
+    void setRunning(bool on) override { running.push_back(on); }
+
+    std::vector<int> progress;
+    std::vector<QString> statuses;
+    std::vector<bool> running;
+};
+
+drivers::DateTime SentTime() {
+    return drivers::MakeDateTime(2031, 7, 14, 9, 41, 33);
+}
+
+class TransferRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        s.chooseModel(kModel);
+        settings.portName = QStringLiteral("simulator");
+        settings.addr = kAddr;
+    }
+
+    TransferCommands commands(wirelink::Wirelink& on) {
+        TransferCommands made(*s.session, on, settings, sink);
+        made.setWait([this](int ms) {
+            waits.push_back(ms);
+            requestsAtWait.push_back(simulator.requestCount());
+        });
+        made.setClock(SentTime);
+        return made;
+    }
+    TransferCommands commands() { return commands(link); }
+
+    void loadSector(const ByteBuffer& bytes) {
+        simulator.state().sector().write(0, bytes.data(), bytes.size());
+    }
+    const ByteBuffer& sector() const { return simulator.state().sector().bytes(); }
+    void yes() { s.prompts.queueAnswer(PromptAnswer::Yes); }
+    std::vector<QString> messages() const { return s.prompts.messages(); }
+    void expectLinkReleasedAndClosed() {
+        EXPECT_FALSE(link.PortOpen());
+        EXPECT_FALSE(link.Checkflow(kAddr));
+        EXPECT_EQ(sink.running.back(), false);
+    }
+
+    SessionFixture s;
+    LinkSettings settings;
+    wirelink::FakeClock clock;
+    sim::AnalyserSimulator simulator{kModel, kAddr, clock.now(),
+                                     QDateTime(QDate(2026, 1, 2), QTime(3, 4))};
+    sim::SimulatedCommPort port{simulator, clock};
+    wirelink::Wirelink link{port, nullptr, &clock};
+    RecordingSink sink;
+    std::vector<int> waits;
+    std::vector<std::uint64_t> requestsAtWait;
+};
+
+TEST_F(TransferRun, ReceiveResetsTheDocumentsAndFillsTheWindowFromTheAnalyser) {
+    SessionFixture other;
+    other.chooseModel(kModel);
+    RandomConfiguration(other, 5);
+    ByteBuffer analyser = NoiseSector(5);
+    EncodeConfigSector(other.form(), other.driver(), analyser);
+    loadSector(analyser);
+    s.session->documents()[1].FileName = "/somewhere/fuels.fue";
+    yes();
+
+    TransferCommands run = commands();
+    ASSERT_EQ(run.mnufileget(), TransferOutcome::Done);
+
+    EXPECT_EQ(run.image(), analyser);
+    EXPECT_EQ(s.form().text("txtheaderline", 1).text(),
+              other.form().text("txtheaderline", 1).text());
+    EXPECT_EQ(s.form().numeric("TDBNumCOthrs").number(),
+              other.form().numeric("TDBNumCOthrs").number());
+    for (int d = 0; d < 5; ++d) {
+        EXPECT_TRUE(s.session->documents()[d].FileName.isEmpty()) << d;
+    }
+    EXPECT_TRUE(s.session->documents()[0].Dirty);
+    EXPECT_EQ(sink.statuses, (std::vector<QString>{"Receiving...In progress", "Receiving...Done"}));
+    EXPECT_EQ(sink.progress.back(), 100);
+    EXPECT_TRUE(std::is_sorted(sink.progress.begin(), sink.progress.end()));
+    // One wait after the successful opening, before the first request.
+    EXPECT_EQ(waits, std::vector<int>{1000});
+    EXPECT_EQ(requestsAtWait, std::vector<std::uint64_t>{0});
+    // Remote mode on and off (each a write and its status request) and 64 blocks.
+    EXPECT_EQ(simulator.requestCount(), 2u + 64 + 2);
+    EXPECT_FALSE(simulator.state().remoteMode());
+    EXPECT_TRUE(messages().empty());
+    expectLinkReleasedAndClosed();
+}
+
+TEST_F(TransferRun, SendWritesEverythingButTheFirstTwoBytesAndSetsTheClock) {
+    const ByteBuffer before = NoiseSector(21);
+    loadSector(before);
+    RandomConfiguration(s, 21);
+    ByteBuffer expected = before;
+    EncodeConfigSector(s.form(), s.driver(), expected);
+    expected[0] = before[0];
+    expected[1] = before[1];
+    yes();
+
+    ASSERT_EQ(commands().mnufilesend(), TransferOutcome::Done);
+
+    EXPECT_EQ(sector(), expected);
+    EXPECT_EQ(simulator.state().clock().current(clock.now()).toString(Qt::ISODate).left(16),
+              "2031-07-14T09:41");
+    EXPECT_FALSE(simulator.state().remoteMode());
+    EXPECT_FALSE(simulator.state().inWriteTransaction());
+    EXPECT_EQ(sink.statuses,
+              (std::vector<QString>{"Sending (Phase 1)...In progress",
+                                    "Sending (Phase 2)...In progress", "Sending...Done"}));
+    // 64 reads; remote on, transaction start, 76 writes, transaction end, clock and remote
+    // off each as a write and its status request.
+    EXPECT_EQ(simulator.requestCount(), 64u + 2 * (1 + 1 + 76 + 1 + 1 + 1));
+    EXPECT_EQ(sink.progress.back(), 100);
+    expectLinkReleasedAndClosed();
+}
+
+TEST_F(TransferRun, TwoSendsInARowChangeNothingOutsideTheManagedFields) {
+    const ByteBuffer before = NoiseSector(33);
+    loadSector(before);
+    RandomConfiguration(s, 33);
+    yes();
+    ASSERT_EQ(commands().mnufilesend(), TransferOutcome::Done);
+    const ByteBuffer first = sector();
+    yes();
+    ASSERT_EQ(commands().mnufilesend(), TransferOutcome::Done);
+    EXPECT_EQ(sector(), first);
+    const int end = 1152 + 204;  // six alarms
+    for (int at = 0; at < 2048; ++at) {
+        const bool managed = (at >= 2 && at < end) || (at >= 1712 && at < 1728);
+        if (!managed) {
+            EXPECT_EQ(first[static_cast<size_t>(at)], before[static_cast<size_t>(at)]) << at;
+        }
+    }
+}
+
+TEST_F(TransferRun, SetClockSendsTheTimeAloneWithoutWaiting) {
+    yes();
+    ASSERT_EQ(commands().mnuconfiguresetclock(), TransferOutcome::Done);
+    EXPECT_EQ(simulator.requestCount(), 2u);  // the clock write and its status request
+    EXPECT_TRUE(waits.empty());
+    EXPECT_EQ(simulator.state().clock().current(clock.now()).toString(Qt::ISODate).left(16),
+              "2031-07-14T09:41");
+    EXPECT_EQ(sink.statuses,
+              (std::vector<QString>{"Setting clock...In progress", "Setting clock...Done"}));
+    EXPECT_EQ(sink.progress, (std::vector<int>{0, 100}));
+    expectLinkReleasedAndClosed();
+}
+
+TEST_F(TransferRun, DeclinedConfirmationDoesNothing) {
+    s.prompts.queueAnswer(PromptAnswer::No);
+    s.session->documents()[0].Dirty = true;
+    EXPECT_FALSE(commands().mnufileget().has_value());
+    EXPECT_EQ(simulator.requestCount(), 0u);
+    EXPECT_TRUE(s.session->documents()[0].Dirty);
+    EXPECT_EQ(s.prompts.records().size(), 1u);
+    EXPECT_EQ(s.prompts.records()[0].text, "Receive configuration data.\n\nAre you sure ?");
+}
+
+TEST_F(TransferRun, ReceiveCancelledAtTheSaveQuestionOfDocument2) {
+    for (int d = 0; d < 3; ++d) {
+        s.session->documents()[d].Dirty = true;
+        s.session->documents()[d].FileName = QStringLiteral("/work/file%1").arg(d);
+    }
+    yes();
+    s.prompts.queueAnswer(PromptAnswer::No);
+    s.prompts.queueAnswer(PromptAnswer::No);
+    s.prompts.queueAnswer(PromptAnswer::Cancel);
+
+    EXPECT_FALSE(commands().mnufileget().has_value());
+
+    EXPECT_FALSE(s.session->documents()[0].Dirty);
+    EXPECT_FALSE(s.session->documents()[1].Dirty);
+    EXPECT_TRUE(s.session->documents()[2].Dirty);
+    // Documents 0 and 1 were reset to their untitled defaults, the analyser was never asked.
+    EXPECT_TRUE(s.session->documents()[0].FileName.isEmpty());
+    EXPECT_TRUE(s.session->documents()[1].FileName.isEmpty());
+    EXPECT_EQ(s.session->documents()[2].FileName, "/work/file2");
+    EXPECT_EQ(simulator.requestCount(), 0u);
+    EXPECT_TRUE(sink.statuses.empty());
+}
+
+TEST_F(TransferRun, APortThatNeverOpensIsTriedTenTimes) {
+    wirelink::QtSerialCommPort missing;
+    wirelink::Wirelink unopenable(missing, nullptr, &clock);
+    settings.portName = QStringLiteral("/dev/kilnward-no-such-port");
+    yes();
+    ASSERT_EQ(commands(unopenable).mnufileget(), TransferOutcome::PortNotOpened);
+    EXPECT_EQ(waits, std::vector<int>(10, 1000));
+    EXPECT_EQ(messages(), std::vector<QString>{"Error Opening commport."});
+    // The status line keeps the running text.
+    EXPECT_EQ(sink.statuses, std::vector<QString>{"Receiving...In progress"});
+    EXPECT_EQ(sink.running.back(), false);
+    EXPECT_FALSE(unopenable.PortOpen());
+}
+
+TEST_F(TransferRun, SetClockOnAPortThatDoesNotOpenFailsAtOnce) {
+    wirelink::QtSerialCommPort missing;
+    wirelink::Wirelink unopenable(missing, nullptr, &clock);
+    settings.portName = QStringLiteral("/dev/kilnward-no-such-port");
+    yes();
+    ASSERT_EQ(commands(unopenable).mnuconfiguresetclock(), TransferOutcome::Failed);
+    EXPECT_TRUE(waits.empty());
+    EXPECT_EQ(sink.statuses.back(), "Setting clock...Failed");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_NE(messages()[0], "Error Opening commport.");
+}
+
+TEST_F(TransferRun, ATimeoutHalfWayReportsTheFailureAndReleasesTheLink) {
+    simulator.addFault(sim::ParseFaultSpec("silent,from=30,count=0"));
+    yes();
+    ASSERT_EQ(commands().mnufileget(), TransferOutcome::Failed);
+    EXPECT_EQ(sink.statuses.back(), "Receiving...Failed");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].startsWith("Timeout")) << messages()[0].toStdString();
+    expectLinkReleasedAndClosed();
+}
+
+TEST_F(TransferRun, AFailedWriteLeavesTheBlocksWrittenBefore) {
+    const ByteBuffer before(2048, 0x11);
+    loadSector(before);
+    // Request 1 is remote mode, 2..65 the reads, 66 the transaction start; then ten writes.
+    simulator.addFault(sim::ParseFaultSpec("fail=21,from=77,count=0"));
+    yes();
+    ASSERT_EQ(commands().mnufilesend(), TransferOutcome::Failed);
+    EXPECT_EQ(sink.statuses.back(), "Sending...Failed");
+    EXPECT_NE(sector()[2], 0x11);
+    EXPECT_EQ(sector()[2047], 0x11);
+    EXPECT_EQ(messages().size(), 1u);
+    expectLinkReleasedAndClosed();
+}
+
+}  // namespace
+}  // namespace kilnward::transfer
