@@ -1,11 +1,11 @@
 // kilnward-cli read-memory: a range of an analyser's relative device, through the driver.
 
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <algorithm>
 #include <optional>
 
+#include "app/AtomicFile.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
 #include "cli/LinkOptions.h"
@@ -141,13 +141,13 @@ int Deliver(const wirelink::ByteBuffer& bytes, const QString& out) {
         }
         return kExitOk;
     }
-    QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        QTextStream(stderr) << "kilnward-cli: cannot write " << out << ": " << file.errorString()
-                            << '\n';
+    // Atomic and unbuffered: a short write (disk full) fails and keeps an older file whole.
+    QString error;
+    if (!app::WriteFileAtomically(out,
+                                  QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                             static_cast<qsizetype>(bytes.size())),
+                                  &error)) {
+        QTextStream(stderr) << "kilnward-cli: cannot write " << out << ": " << error << '\n';
         return kExitFailure;
     }
     return kExitOk;

@@ -37,12 +37,21 @@ class DriverCli : public ::testing::Test {
     void SetUp() override { ASSERT_TRUE(home.isValid()); }
 
     // Runs kilnward-cli with a program folder of its own, so the stored model is the test's.
-    CliRun Run(const QStringList& arguments) {
+    // A `fileSizeLimit` (in 512-byte blocks) makes larger writes fail as on a full disk.
+    CliRun Run(const QStringList& arguments, int fileSizeLimit = 0) {
         QProcess cli;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("KILNWARD_HOME", home.path());
         cli.setProcessEnvironment(environment);
-        cli.start(SimulatorProcess::BinaryPath("kilnward-cli"), arguments);
+        const QString program = SimulatorProcess::BinaryPath("kilnward-cli");
+        if (fileSizeLimit > 0) {
+            const QString script =
+                QStringLiteral("trap '' XFSZ; ulimit -f %1 && exec \"$0\" \"$@\"")
+                    .arg(fileSizeLimit);
+            cli.start("/bin/sh", QStringList{"-c", script, program} + arguments);
+        } else {
+            cli.start(program, arguments);
+        }
         CliRun run;
         if (!cli.waitForFinished(60000)) {
             run.err = "kilnward-cli did not finish: " + cli.errorString();
@@ -119,6 +128,22 @@ TEST_F(DriverCli, ReadMemoryWritesRawBytesToAFile) {
     QFile image(QDir(home.path()).filePath("sector.bin"));
     ASSERT_TRUE(image.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), image.readAll().mid(2000, 48));
+}
+
+TEST_F(DriverCli, ReadMemoryThatCannotBeWrittenWholeKeepsTheOldFile) {
+    const QString out = QDir(home.path()).filePath("out.bin");
+    QFile old(out);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("previous contents");
+    old.close();
+    const CliRun run =
+        Run({"read-memory", "--port", "simulator", "--model", "9", "--baud", "115200", "--device",
+             "1", "--address", "0", "--count", "600", "--out", out},
+            1);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("cannot write")) << run.err.toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("previous contents"));
 }
 
 TEST_F(DriverCli, RemoteModeIsLeftEvenWhenAReadFails) {
