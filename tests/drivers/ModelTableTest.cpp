@@ -5,6 +5,16 @@
 #include <string>
 
 #include "drivers/CreateDriver.h"
+#include "drivers/Harrier510PTprot.h"
+#include "drivers/Harrier520Pprot.h"
+#include "drivers/Harrier520prot.h"
+#include "drivers/Harrier530MKIII.h"
+#include "drivers/Harrier530MKIII_R.h"
+#include "drivers/Harrier530prot.h"
+#include "drivers/Harrier540prot.h"
+#include "drivers/Harrier560prot.h"
+#include "drivers/Harrier580prot.h"
+#include "drivers/Merlin7H.h"
 #include "drivers/ModelRow.h"
 #include "drivers/NoLinkError.h"
 
@@ -42,6 +52,29 @@ TEST(ModelTable, EveryModelReportsItsRowAndTheCommonConstants) {
         EXPECT_EQ(driver->MaxTagsinSector(), 40);
         EXPECT_EQ(driver->TotalTagsinSector(), 60);
     }
+}
+
+template <class Driver>
+void ExpectDriverClass(std::uint8_t id, const char* className) {
+    SCOPED_TRACE(className);
+    const auto driver = CreateDriver(id);
+    EXPECT_NE(dynamic_cast<Driver*>(driver.get()), nullptr);
+    EXPECT_EQ(Driver().Instrument_ID(), id);
+    ASSERT_NE(FindModelRow(id), nullptr);
+    EXPECT_STREQ(FindModelRow(id)->className, className);
+}
+
+TEST(ModelTable, EachCodeMakesTheDriverClassOfItsModel) {
+    ExpectDriverClass<Harrier520prot>(9, "Harrier520prot");
+    ExpectDriverClass<Harrier530prot>(10, "Harrier530prot");
+    ExpectDriverClass<Harrier540prot>(11, "Harrier540prot");
+    ExpectDriverClass<Harrier560prot>(12, "Harrier560prot");
+    ExpectDriverClass<Harrier580prot>(13, "Harrier580prot");
+    ExpectDriverClass<Harrier520Pprot>(14, "Harrier520Pprot");
+    ExpectDriverClass<Harrier510PTprot>(15, "Harrier510PTprot");
+    ExpectDriverClass<Harrier530MKIII>(16, "Harrier530MKIII");
+    ExpectDriverClass<Harrier530MKIII_R>(19, "Harrier530MKIII_R");
+    ExpectDriverClass<Merlin7H>(20, "Merlin7H");
 }
 
 TEST(ModelTable, NoDriverForCodesWithoutAModel) {
