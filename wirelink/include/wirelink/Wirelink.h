@@ -76,7 +76,8 @@ class WIRELINK_EXPORT Wirelink {
     // Event FrameCompletedOK(Addr).
     void setFrameCompletedOK(std::function<void(std::uint8_t)> handler);
 
-    // The host window unloads: cancel what runs and abort any later wait.
+    // The host window unloads: a request running now (reachable only through host events)
+    // ends with WLerr_abortsend at its next wait.
     void HostUnloading();
 
     // Persistence through the host's property store.
