@@ -168,6 +168,26 @@ TEST_F(DocumentFilesTest, EveryDocumentComesBackUnchangedAfterSaveAndLoad) {
     EXPECT_TRUE(prompts.records().empty());
 }
 
+TEST_F(DocumentFilesTest, SingleControlsAreReadAndWrittenKeyByKey) {
+    const QString file = path("single.cfg");
+    form().numeric("TDBNumrefo2forco").setValue(10.5);
+    files().WriteControlValue(file, kConfigurationDocument, form().item("TDBNumrefo2forco"));
+    // A control of another document is left alone.
+    files().WriteControlValue(file, kConfigurationDocument, form().item("txtserviceline", 0));
+    files().WriteControlValue(file, kConfigurationDocument, form().item("trvalmparam", 1));
+    const QString text = ReadAll(file);
+    EXPECT_TRUE(text.contains("frmMain!TDBNumrefo2forco=10.5"));
+    EXPECT_TRUE(text.contains("frmMain!trvalmparam#1:1=0"));
+    EXPECT_FALSE(text.contains("txtserviceline"));
+
+    form().numeric("TDBNumrefo2forco").setValue(1);
+    form().numeric("TDBNumrefo2foroth").setValue(2);
+    files().ReadControlValue(file, kConfigurationDocument, form().item("TDBNumrefo2forco"));
+    files().ReadControlValue(file, kConfigurationDocument, form().item("TDBNumrefo2foroth"));
+    EXPECT_EQ(form().numeric("TDBNumrefo2forco").value(), 10.5);
+    EXPECT_EQ(form().numeric("TDBNumrefo2foroth").value(), 2.0);
+}
+
 // Limits the size of files this process may write, as a full disk would.
 class FileSizeLimit {
   public:

@@ -160,6 +160,39 @@ TEST_F(ModelAdaptationTest, ChoosingAModelChecksStoresAndCaptionsIt) {
     EXPECT_FALSE(form().item("cboNations").visible());
 }
 
+TEST_F(ModelAdaptationTest, FinishedShowsTheGeneralPageForGroupC) {
+    chooseModel(20);
+    form().tabStrip("SSTabconf").selectTab(1);
+    window->finished();
+    EXPECT_EQ(form().tabStrip("SSTabconf").currentTab(), 7);
+    EXPECT_TRUE(form().item("fraconf", 7).visible());
+    EXPECT_FALSE(form().item("fraconf", 6).visible());
+    EXPECT_FALSE(form().item("fraconf", 1).visible());
+}
+
+TEST_F(ModelAdaptationTest, ToolbarFollowsPagesAndComesBackAfterMinimising) {
+    chooseModel(12);
+    EXPECT_TRUE(openPage(5));
+    EXPECT_FALSE(window->parameterToolbarVisible());
+    window->windowMinimised();
+    window->windowRestored();
+    EXPECT_FALSE(window->parameterToolbarVisible());
+    EXPECT_TRUE(openPage(8));
+    EXPECT_TRUE(window->parameterToolbarVisible());
+    window->windowMinimised();
+    EXPECT_FALSE(window->parameterToolbarVisible());
+    window->windowRestored();
+    EXPECT_TRUE(window->parameterToolbarVisible());
+}
+
+TEST_F(ModelAdaptationTest, InnerTabsShowOneFrameAtATime) {
+    TabStripItem& fuels = form().tabStrip("SSTabfuels");
+    EXPECT_TRUE(fuels.clickTab(3));
+    for (int fuel = 0; fuel < 10; ++fuel) {
+        EXPECT_EQ(form().item("frafuels", fuel).visible(), fuel == 3) << fuel;
+    }
+}
+
 TEST(ModelMenuStartTest, StoredModelNotInTheMenuChoosesTheFirstEntry) {
     QTemporaryDir folder;
     app::ProgramFolder::set(folder.path());
