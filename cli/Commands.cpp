@@ -8,6 +8,11 @@ int RunReadMemory(const QStringList& arguments);
 int RunClock(const QStringList& arguments);
 int RunLanguage(const QStringList& arguments);
 int RunDocuments(const QStringList& arguments);
+int RunReceive(const QStringList& arguments);
+int RunSend(const QStringList& arguments);
+int RunSetClock(const QStringList& arguments);
+int RunDecode(const QStringList& arguments);
+int RunEncode(const QStringList& arguments);
 
 const std::vector<CliCommand>& AllCommands() {
     static const std::vector<CliCommand> commands = {
@@ -16,6 +21,11 @@ const std::vector<CliCommand>& AllCommands() {
         {"clock", "read or set the analyser's clock", RunClock},
         {"language", "export or import the translation table of a language database", RunLanguage},
         {"documents", "reset, adapt, load and save the five documents", RunDocuments},
+        {"receive", "receive the configuration into the five documents", RunReceive},
+        {"send", "send the documents' configuration and set the clock", RunSend},
+        {"set-clock", "set the analyser's clock to the computer's time", RunSetClock},
+        {"decode", "decode a configuration sector file into the five documents", RunDecode},
+        {"encode", "encode documents into a configuration sector file", RunEncode},
     };
     return commands;
 }

@@ -38,9 +38,8 @@ std::optional<TransferOutcome> TransferCommands::mnufileget() {
     showRunning(TransferKind::Receive);
     TransferSession transfer = session();
     const TransferOutcome outcome = transfer.getconfiguration(window_.window().form());
-    image_ = transfer.image();
     window_.files().RefreshMainWindow();
-    return outcome;
+    return keep(transfer, outcome);
 }
 
 std::optional<TransferOutcome> TransferCommands::mnufilesend() {
@@ -51,9 +50,7 @@ std::optional<TransferOutcome> TransferCommands::mnufilesend() {
     window_.files().RefreshMainWindow();
     showRunning(TransferKind::Send);
     TransferSession transfer = session();
-    const TransferOutcome outcome = transfer.sendconfiguration(window_.window().form());
-    image_ = transfer.image();
-    return outcome;
+    return keep(transfer, transfer.sendconfiguration(window_.window().form()));
 }
 
 std::optional<TransferOutcome> TransferCommands::mnuconfiguresetclock() {
@@ -61,7 +58,8 @@ std::optional<TransferOutcome> TransferCommands::mnuconfiguresetclock() {
         return std::nullopt;
     }
     showRunning(TransferKind::SetClock);
-    return session().setclock();
+    TransferSession transfer = session();
+    return keep(transfer, transfer.setclock());
 }
 
 bool TransferCommands::confirm(TransferKind kind) {
@@ -73,6 +71,12 @@ bool TransferCommands::confirm(TransferKind kind) {
 void TransferCommands::showRunning(TransferKind kind) {
     sink_.setStatus(
         TransferTexts::of(kind).running.translated(window_.messageBoxes().translator()));
+}
+
+TransferOutcome TransferCommands::keep(const TransferSession& transfer, TransferOutcome outcome) {
+    image_ = transfer.image();
+    failure_ = transfer.failure();
+    return outcome;
 }
 
 TransferSession TransferCommands::session() {

@@ -36,10 +36,13 @@ class TransferCommands {
 
     // The configuration sector as the last transfer read or wrote it.
     const wirelink::ByteBuffer& image() const { return image_; }
+    // Why the last transfer failed, if it did.
+    const std::optional<TransferFailure>& failure() const { return failure_; }
 
   private:
     bool confirm(TransferKind kind);
     TransferSession session();
+    TransferOutcome keep(const TransferSession& transfer, TransferOutcome outcome);
     void showRunning(TransferKind kind);
 
     documents::MainWindowSession& window_;
@@ -49,6 +52,7 @@ class TransferCommands {
     TransferSession::Wait wait_;
     ConfigTransfer::Clock now_;
     wirelink::ByteBuffer image_;
+    std::optional<TransferFailure> failure_;
 };
 
 }  // namespace kilnward::transfer

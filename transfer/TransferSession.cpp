@@ -48,6 +48,7 @@ TransferOutcome TransferSession::run(TransferKind kind,
     const TransferTexts& texts = TransferTexts::of(kind);
     app::Translator& translator = boxes_.translator();
     running_ = true;
+    failure_.reset();
     sink_.setRunning(true);
     TransferOutcome outcome = TransferOutcome::Done;
     ConfigTransfer transfer(driver_, settings_.addr, sink_, translator, now_);
@@ -66,6 +67,7 @@ TransferOutcome TransferSession::run(TransferKind kind,
         }
     } catch (const std::exception& error) {
         outcome = TransferOutcome::Failed;
+        remember(error);
         sink_.setStatus(texts.failed.translated(translator));
         ReportTransferError(error, boxes_);
     }
@@ -88,8 +90,9 @@ void TransferSession::prepareLink() {
 bool TransferSession::OpenComm() {
     try {
         return link_.OpenCom() == 0;
-    } catch (const wirelink::Error&) {
+    } catch (const wirelink::Error& error) {
         // Another attempt follows; after the last one the user is told the port did not open.
+        remember(error);
         return false;
     }
 }
@@ -103,6 +106,12 @@ bool TransferSession::openWithRetries() {
         }
     }
     return false;
+}
+
+void TransferSession::remember(const std::exception& error) {
+    const auto* linkError = dynamic_cast<const wirelink::Error*>(&error);
+    failure_ = TransferFailure{linkError ? std::optional(linkError->code()) : std::nullopt,
+                               QString::fromStdString(error.what())};
 }
 
 void TransferSession::finish() {

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QString>
+
+#include <cstdint>
+#include <exception>
 #include <functional>
+#include <optional>
 
 #include "transfer/ConfigTransfer.h"
 #include "transfer/LinkSettings.h"
@@ -25,6 +30,13 @@ namespace kilnward::transfer {
 class ProgressSink;
 
 enum class TransferOutcome { Done, Failed, PortNotOpened };
+
+// Why the last transfer did not succeed: the error raised (for a port that never opened, the
+// last opening failure), its code when it came from the link or the port, and its message.
+struct TransferFailure {
+    std::optional<std::int32_t> code;
+    QString message;
+};
 
 // One transfer on the transfer dialog's link control, without the dialog: the driver handed
 // the link, the serial settings copied in, the port opened (receive and send: up to 10
@@ -56,12 +68,14 @@ class TransferSession {
     bool running() const { return running_; }
     // The configuration sector as last read (receive) or written (send).
     const wirelink::ByteBuffer& image() const { return image_; }
+    const std::optional<TransferFailure>& failure() const { return failure_; }
 
   private:
     TransferOutcome run(TransferKind kind, const std::function<void(ConfigTransfer&)>& body);
     void prepareLink();
     bool OpenComm();
     bool openWithRetries();
+    void remember(const std::exception& error);
     void finish();
 
     wirelink::Wirelink& link_;
@@ -73,6 +87,7 @@ class TransferSession {
     ConfigTransfer::Clock now_;
     bool running_ = false;
     wirelink::ByteBuffer image_;
+    std::optional<TransferFailure> failure_;
 };
 
 }  // namespace kilnward::transfer

@@ -1,0 +1,76 @@
+// kilnward-cli decode: a configuration sector file taken apart as a receive would, into the
+// five documents.
+
+#include <QTextStream>
+
+#include <exception>
+
+#include "app/EnglishTranslator.h"
+#include "app/ScriptedPrompts.h"
+#include "cli/CliCommand.h"
+#include "cli/CliOutput.h"
+#include "cli/DocumentOptions.h"
+#include "cli/TransferCli.h"
+#include "documents/MainWindowSession.h"
+#include "drivers/InstrumentDriver.h"
+#include "transfer/SectorMap.h"
+
+namespace kilnward::cli {
+
+namespace {
+
+void Describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        "kilnward-cli decode --model ID --image FILE --out-dir DIR [--program-dir DIR]\n\n"
+        "Resets the five documents to their defaults, puts the configuration of the sector\n"
+        "FILE into them as a receive would and saves them into DIR.");
+    parser.addHelpOption();
+    DocumentOptions::addTo(parser, true);
+    parser.addOption({"image", "Configuration sector to decode (2048 bytes).", "FILE"});
+}
+
+}  // namespace
+
+int RunDecode(const QStringList& arguments) {
+    QCommandLineParser parser;
+    Describe(parser);
+    if (auto exitCode = CliOutput::parse(parser, arguments)) {
+        return *exitCode;
+    }
+    DocumentOptions options;
+    QString error;
+    if (!options.read(parser, true, error)) {
+        return CliOutput::usageError(parser, error);
+    }
+    if (!options.model || !parser.isSet("image")) {
+        return CliOutput::usageError(parser, QStringLiteral("--model and --image are required"));
+    }
+    for (const QString& input : options.inputs) {
+        if (!input.isEmpty()) {
+            return CliOutput::usageError(parser, QStringLiteral("decode takes no document files"));
+        }
+    }
+    app::ScriptedPrompts prompts;
+    app::EnglishTranslator translator;
+    auto session = options.openSession(prompts, translator);
+    drivers::InstrumentDriver& driver = *session->window().currentDriver();
+    const auto image = ReadSectorFile(parser.value("image"), driver.Configsector_size(), error);
+    if (!image) {
+        QTextStream(stderr) << "kilnward-cli: " << error << '\n';
+        return kExitFailure;
+    }
+    try {
+        transfer::DecodeConfigSector(*image, session->window().form(), driver);
+    } catch (const std::exception& failure) {
+        QTextStream(stderr) << "kilnward-cli: " << failure.what() << '\n';
+        return kExitFailure;
+    }
+    if (!options.saveAll(*session)) {
+        QTextStream(stderr) << "kilnward-cli: cannot save the documents into " << options.outDir
+                            << '\n';
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+}  // namespace kilnward::cli

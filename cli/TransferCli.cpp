@@ -1,0 +1,176 @@
+#include "cli/TransferCli.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+
+#include "cli/CliCommand.h"
+#include "cli/CliOutput.h"
+#include "documents/MainWindowSession.h"
+#include "drivers/InstrumentDriver.h"
+#include "simulator/AnalyserSimulator.h"
+#include "simulator/SimulatedCommPort.h"
+#include "wirelink/QtSerialCommPort.h"
+#include "wirelink/Wirelink.h"
+
+namespace kilnward::cli {
+
+namespace {
+
+const QString kPortNotOpened = QStringLiteral("Error Opening commport");
+
+}  // namespace
+
+TerminalProgress::TerminalProgress() : terminal_(isatty(fileno(stderr)) != 0) {}
+
+TerminalProgress::~TerminalProgress() {
+    endProgressLine();
+}
+
+void TerminalProgress::setProgress(int percent) {
+    if (!terminal_ || percent == shown_) {
+        return;
+    }
+    shown_ = percent;
+    lineOpen_ = true;
+    QTextStream(stderr) << '\r' << status_ << ' ' << QString::number(percent).rightJustified(3)
+                        << '%';
+}
+
+void TerminalProgress::setStatus(const QString& text) {
+    endProgressLine();
+    status_ = text;
+    QTextStream(stdout) << text << Qt::endl;
+}
+
+void TerminalProgress::setRunning(bool running) {
+    if (!running) {
+        endProgressLine();
+    }
+}
+
+void TerminalProgress::endProgressLine() {
+    if (lineOpen_) {
+        QTextStream(stderr) << '\n';
+        lineOpen_ = false;
+        shown_ = -1;
+    }
+}
+
+TransferCli::TransferCli() = default;
+
+TransferCli::~TransferCli() {
+    // The commands use the link, the link the port, the port the simulator.
+    commands_.reset();
+    wlink_.reset();
+    port_.reset();
+    simulator_.reset();
+}
+
+void TransferCli::addOptions(QCommandLineParser& parser, bool withOutDir) {
+    parser.addHelpOption();
+    LinkOptions::addTo(parser);
+    DocumentOptions::addTo(parser, withOutDir);
+}
+
+std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStringList& arguments,
+                                        bool takesDocumentFiles, bool outDirRequired) {
+    if (auto exitCode = CliOutput::parse(parser, arguments)) {
+        return exitCode;
+    }
+    QString error;
+    if (!link_.read(parser, error) || !documents_.read(parser, outDirRequired, error)) {
+        return CliOutput::usageError(parser, error);
+    }
+    if (!takesDocumentFiles) {
+        for (const QString& input : documents_.inputs) {
+            if (!input.isEmpty()) {
+                return CliOutput::usageError(
+                    parser, QStringLiteral("this command takes no document files"));
+            }
+        }
+    }
+    session_ = documents_.openSession(prompts_, translator_);
+    prompts_.clear();
+    drivers::InstrumentDriver* driver = session_->window().currentDriver();
+    if (!driver) {
+        return CliOutput::usageError(parser, QStringLiteral("no analyser model is selected"));
+    }
+    if (!parser.isSet("infrared") && !parser.isSet("cable")) {
+        link_.infrared = driver->Use_Infrared();
+    }
+    openPort(driver->Instrument_ID());
+    transfer::LinkSettings settings;
+    settings.useInfrared = link_.infrared;
+    settings.baudRate = link_.baud;
+    settings.portName = link_.port;
+    settings.addr = link_.addr;
+    commands_ =
+        std::make_unique<transfer::TransferCommands>(*session_, *wlink_, settings, progress_);
+    return std::nullopt;
+}
+
+void TransferCli::openPort(std::uint8_t type) {
+    if (link_.port == QLatin1String(LinkOptions::kSimulatorPort)) {
+        simulator_ = std::make_unique<sim::AnalyserSimulator>(type, link_.addr,
+                                                              std::chrono::steady_clock::now());
+        auto simulated = std::make_unique<sim::SimulatedCommPort>(*simulator_);
+        simulated->setInfraredAdapter(link_.infrared);
+        port_ = std::move(simulated);
+    } else {
+        port_ = std::make_unique<wirelink::QtSerialCommPort>();
+    }
+    wlink_ = std::make_unique<wirelink::Wirelink>(*port_);
+    wlink_->setBusyTimeout(link_.busyTimeout);
+}
+
+int TransferCli::finish(std::optional<transfer::TransferOutcome> outcome) const {
+    if (outcome == transfer::TransferOutcome::Done) {
+        return kExitOk;
+    }
+    const std::optional<transfer::TransferFailure>& failure = commands_->failure();
+    QString message = failure ? failure->message : QStringLiteral("the transfer did not run");
+    if (outcome == transfer::TransferOutcome::PortNotOpened) {
+        message = kPortNotOpened + QStringLiteral(": ") + message;
+    }
+    if (failure && failure->code) {
+        QTextStream(stderr) << CliOutput::errorLine(*failure->code, message) << '\n';
+    } else {
+        QTextStream(stderr) << "kilnward-cli: " << message << '\n';
+    }
+    return kExitFailure;
+}
+
+std::optional<wirelink::ByteBuffer> ReadSectorFile(const QString& path, std::int64_t size,
+                                                   QString& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(size + 1);
+    if (bytes.size() != size) {
+        error = QStringLiteral("%1 is not a configuration sector of %2 bytes").arg(path).arg(size);
+        return std::nullopt;
+    }
+    return wirelink::ByteBuffer(bytes.begin(), bytes.end());
+}
+
+bool WriteSectorFile(const QString& path, const wirelink::ByteBuffer& bytes, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+        !file.commit()) {
+        error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kilnward::cli

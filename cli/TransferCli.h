@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+#include "app/EnglishTranslator.h"
+#include "app/ScriptedPrompts.h"
+#include "cli/DocumentOptions.h"
+#include "cli/LinkOptions.h"
+#include "transfer/LinkSettings.h"
+#include "transfer/ProgressSink.h"
+#include "transfer/TransferCommands.h"
+#include "wirelink/ByteBuffer.h"
+
+namespace wirelink {
+class CommPort;
+class Wirelink;
+}  // namespace wirelink
+namespace kilnward::sim {
+class AnalyserSimulator;
+}
+
+namespace kilnward::cli {
+
+// A transfer's status lines on stdout, and its progress as a line on stderr that redraws
+// itself while stderr is a terminal.
+class TerminalProgress : public transfer::ProgressSink {
+  public:
+    TerminalProgress();
+    ~TerminalProgress() override;
+    void setProgress(int percent) override;
+    void setStatus(const QString& text) override;
+    void setRunning(bool running) override;
+
+  private:
+    void endProgressLine();
+
+    bool terminal_;
+    bool lineOpen_ = false;
+    int shown_ = -1;
+    QString status_;
+};
+
+// What the receive, send and set-clock commands share: the link and document options, the
+// main window with its documents for the model, the port and the link control, and the
+// output of the outcome.
+class TransferCli {
+  public:
+    TransferCli();
+    ~TransferCli();
+
+    // Adds the link and document options (no document files for `withDocumentFiles` false).
+    static void addOptions(QCommandLineParser& parser, bool withOutDir);
+    // Parses and prepares everything up to the transfer; an exit code when the command must
+    // end at once (help, usage error).
+    std::optional<int> prepare(QCommandLineParser& parser, const QStringList& arguments,
+                               bool takesDocumentFiles, bool outDirRequired);
+
+    transfer::TransferCommands& commands() { return *commands_; }
+    documents::MainWindowSession& session() { return *session_; }
+    const DocumentOptions& documentOptions() const { return documents_; }
+    app::ScriptedPrompts& prompts() { return prompts_; }
+
+    // Confirms the command's question, as the user would.
+    void confirm() { prompts_.queueAnswer(app::PromptAnswer::Yes); }
+    // Exit code for a transfer's outcome, with the failure on stderr.
+    int finish(std::optional<transfer::TransferOutcome> outcome) const;
+
+  private:
+    void openPort(std::uint8_t type);
+
+    LinkOptions link_;
+    DocumentOptions documents_;
+    app::ScriptedPrompts prompts_;
+    app::EnglishTranslator translator_;
+    std::unique_ptr<documents::MainWindowSession> session_;
+    std::unique_ptr<sim::AnalyserSimulator> simulator_;
+    std::unique_ptr<wirelink::CommPort> port_;
+    std::unique_ptr<wirelink::Wirelink> wlink_;
+    TerminalProgress progress_;
+    std::unique_ptr<transfer::TransferCommands> commands_;
+};
+
+// A configuration sector file: exactly `size` bytes. Nullopt with a message otherwise.
+std::optional<wirelink::ByteBuffer> ReadSectorFile(const QString& path, std::int64_t size,
+                                                   QString& error);
+// Writes through a temporary file, so a failed write keeps the previous file.
+bool WriteSectorFile(const QString& path, const wirelink::ByteBuffer& bytes, QString& error);
+
+}  // namespace kilnward::cli
