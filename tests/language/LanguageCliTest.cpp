@@ -5,18 +5,19 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "BinFolder.h"
+
 namespace {
 
-struct Run {
+struct CliRun {
     int exitCode;
     QString out;
     QString err;
 };
 
-Run Cli(const QStringList& arguments) {
+CliRun Cli(const QStringList& arguments) {
     QProcess process;
-    process.start(qEnvironmentVariable("KILNWARD_BIN") + "/kilnward-cli",
-                  QStringList{"language"} + arguments);
+    process.start(BinFolder() + "/kilnward-cli", QStringList{"language"} + arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
@@ -33,12 +34,12 @@ QByteArray Bytes(const QString& path) {
 
 TEST(LanguageCli, ExportImportRoundTripOfTheShippedDatabase) {
     QTemporaryDir dir;
-    const QString shipped = qEnvironmentVariable("KILNWARD_BIN") + "/Language.mdb";
-    const Run exported = Cli({"export", "--db", shipped, "--out", dir.filePath("a.tsv")});
+    const QString shipped = BinFolder() + "/Language.mdb";
+    const CliRun exported = Cli({"export", "--db", shipped, "--out", dir.filePath("a.tsv")});
     ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
     EXPECT_TRUE(exported.out.contains("in 5 languages"));
 
-    const Run imported = Cli({"import", dir.filePath("a.tsv"), "--db", dir.filePath("b.mdb")});
+    const CliRun imported = Cli({"import", dir.filePath("a.tsv"), "--db", dir.filePath("b.mdb")});
     ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
     ASSERT_EQ(
         Cli({"export", "--db", dir.filePath("b.mdb"), "--out", dir.filePath("b.tsv")}).exitCode, 0);
@@ -48,7 +49,7 @@ TEST(LanguageCli, ExportImportRoundTripOfTheShippedDatabase) {
 
 TEST(LanguageCli, FailuresAndUsage) {
     QTemporaryDir dir;
-    const Run missing =
+    const CliRun missing =
         Cli({"export", "--db", dir.filePath("none.mdb"), "--out", dir.filePath("x.tsv")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(missing.err.isEmpty());

@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include "BinFolder.h"
 #include "app/Catalogue.h"
 #include "app/EnglishTranslator.h"
 #include "app/ProfileFunctions.h"
@@ -175,8 +176,7 @@ TEST(ShippedTranslations, EnglishParameterNamesMatchTheCatalogue) {
 }
 
 TEST(ShippedTranslations, BuiltDatabaseTranslatesInEveryLanguage) {
-    const QString bin = qEnvironmentVariable("KILNWARD_BIN");
-    ASSERT_FALSE(bin.isEmpty());
+    const QString bin = BinFolder();
     kilnward::app::ScriptedPrompts prompts;
     kilnward::language::LanguageManager manager(prompts);
     ASSERT_TRUE(manager.OpenLanguageDataBase(bin + "/Language.mdb", false));
