@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <optional>
+#include <utility>
 
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
@@ -51,34 +52,39 @@ QStringList WithSetValue(QStringList arguments) {
     return arguments;
 }
 
-drivers::DateTime ToDateTime(const QDateTime& when) {
-    const QDate date = when.date();
-    const QTime time = when.time();
-    return drivers::MakeDateTime(date.year(), date.month(), date.day(), time.hour(), time.minute(),
-                                 0);
+// The wall-clock date and time as given, with no time zone involved (a local time that a
+// daylight-saving change skips is still a valid analyser time).
+std::optional<std::pair<QDate, QTime>> ParseClockValue(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}$"));
+    const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
+    const QTime time = QTime::fromString(text.mid(11), QStringLiteral("HH:mm"));
+    if (!pattern.match(text).hasMatch() || !date.isValid() || !time.isValid()) {
+        return std::nullopt;
+    }
+    return std::pair{date, time};
 }
 
 std::optional<drivers::DateTime> TimeToSet(const QCommandLineParser& parser, QString& error) {
-    QDateTime when = QDateTime::currentDateTime();
+    const QDateTime now = QDateTime::currentDateTime();
+    std::optional<std::pair<QDate, QTime>> when{{now.date(), now.time()}};
     if (parser.isSet(kSetValueOption)) {
-        static const QRegularExpression pattern(
-            QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}$"));
         const QString text = parser.value(kSetValueOption);
-        when = QDateTime(QDate::fromString(text.left(10), Qt::ISODate),
-                         QTime::fromString(text.mid(11), QStringLiteral("HH:mm")));
-        if (!pattern.match(text).hasMatch() || !when.isValid()) {
+        when = ParseClockValue(text);
+        if (!when) {
             error = QStringLiteral("--set wants a date and time as YYYY-MM-DDTHH:MM, not '%1'")
                         .arg(text);
             return std::nullopt;
         }
     }
-    if (when.date().year() < kFirstYear || when.date().year() > kLastYear) {
+    const auto& [date, time] = *when;
+    if (date.year() < kFirstYear || date.year() > kLastYear) {
         error = QStringLiteral("the analyser's clock holds the years %1 to %2 only")
                     .arg(kFirstYear)
                     .arg(kLastYear);
         return std::nullopt;
     }
-    return ToDateTime(when);
+    return drivers::MakeDateTime(date.year(), date.month(), date.day(), time.hour(), time.minute(),
+                                 0);
 }
 
 QString ClockText(drivers::DateTime when) {
