@@ -61,7 +61,7 @@ void TabRules::outerTabChanged(TabStripItem& strip, int previousTab) {
     const int tab = strip.currentTab();
     const int model = window_.selectedInstrumentId();
     if ((OneOf(tab, {3, 4}) && OneOf(model, {9, 10, 11, 16, 19})) || (tab == 8 && model == 9)) {
-        refuse(strip);
+        refuse(strip, "fraconf", previousTab);
         return;
     }
     // The pages that take parameters by drag and drop show the parameter toolbar.
@@ -73,7 +73,7 @@ void TabRules::innerTabChanged(TabStripItem& strip, int previousTab) {
     const int tab = strip.currentTab();
     if (strip.name() == QLatin1String("sstabalarms") && tab == 4 &&
         window_.selectedInstrumentId() == 9) {
-        refuse(strip);
+        refuse(strip, "fraalarms", previousTab);
         return;
     }
     if (const char* frames = FramesOf(strip)) {
@@ -81,7 +81,11 @@ void TabRules::innerTabChanged(TabStripItem& strip, int previousTab) {
     }
 }
 
-void TabRules::refuse(TabStripItem& strip) {
+void TabRules::refuse(TabStripItem& strip, const char* frameName, int previousTab) {
+    // The strip ends on its first tab, so the page that was showing goes away too.
+    if (FormItem* previous = window_.form().find(QString::fromLatin1(frameName), previousTab)) {
+        previous->setVisible(false);
+    }
     window_.showErrorMessage(
         language::LangMan().TranslateString("itemnotavail", "Item not available"));
     // Selecting the first tab runs this rule again, for tab 0.

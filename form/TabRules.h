@@ -17,7 +17,7 @@ class TabRules {
   private:
     void outerTabChanged(TabStripItem& strip, int previousTab);
     void innerTabChanged(TabStripItem& strip, int previousTab);
-    void refuse(TabStripItem& strip);
+    void refuse(TabStripItem& strip, const char* frameName, int previousTab);
     void showFrame(const char* frameName, int previousTab, int tab);
 
     MainForm& window_;

@@ -60,8 +60,10 @@ TEST_F(ModelAdaptationTest, PressureListIsCutBackFromModel14To10) {
 TEST_F(ModelAdaptationTest, GroupARefusesAuxAndAnalogPagesWithAMessage) {
     for (std::uint8_t model : {9, 10, 11, 16, 19}) {
         chooseModel(model);
+        ASSERT_TRUE(openPage(2));
         services.clear();
         EXPECT_FALSE(openPage(4)) << int(model);
+        EXPECT_FALSE(form().item("fraconf", 2).visible()) << int(model);
         EXPECT_EQ(form().tabStrip("SSTabconf").currentTab(), 0) << int(model);
         EXPECT_EQ(services.errors, std::vector<QString>({"Item not available"})) << int(model);
         EXPECT_TRUE(form().item("fraconf", 0).visible());
