@@ -4,6 +4,7 @@
 
 #include "TempFolder.h"
 #include "app/ProgramFolder.h"
+#include "app/StartupFlags.h"
 
 using namespace kilnward::app;
 
@@ -51,4 +52,17 @@ TEST(ProgramFolder, ExplicitFolderWinsAndResets) {
     EXPECT_EQ(ProgramFolder::configFile("Config.ini"), "/some/where/Config.ini");
     ProgramFolder::reset();
     EXPECT_NE(ProgramFolder::dataFolder(), "/some/where/");
+}
+
+TEST(StartupFlags, CreateAndDebugAreExactWords) {
+    const auto both = StartupFlags::fromArguments({"create", "debug"});
+    EXPECT_TRUE(both.CreateMode);
+    EXPECT_TRUE(both.DebugMode);
+    const auto oneArgument = StartupFlags::fromArguments({"create debug"});
+    EXPECT_TRUE(oneArgument.CreateMode);
+    EXPECT_TRUE(oneArgument.DebugMode);
+    const auto otherCase = StartupFlags::fromArguments({"Create", "DEBUG", "created", "-debug"});
+    EXPECT_FALSE(otherCase.CreateMode);
+    EXPECT_FALSE(otherCase.DebugMode);
+    EXPECT_FALSE(StartupFlags::fromArguments({}).CreateMode);
 }
