@@ -1,0 +1,191 @@
+// kilnward-cli receive, send, set-clock, decode and encode, run as the user runs them: over a
+// pseudo-terminal against kilnward-sim, on the real serial backend.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <random>
+
+#include "tests/drivers/e2e/SimulatorProcess.h"
+
+namespace kilnward::transfer {
+namespace {
+
+using drivers::testing::SimulatorProcess;
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class TransferCli : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (QCoreApplication::instance() == nullptr) {
+            static int argc = 1;
+            static char name[] = "transfer_cli_test";
+            static char* argv[] = {name, nullptr};
+            static QCoreApplication app(argc, argv);
+        }
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        // The catalogue the documents name the parameters with.
+        ASSERT_TRUE(QFile::copy(SimulatorProcess::BinaryPath("Param.ini"), file("Param.ini")));
+    }
+
+    QString file(const QString& name) const { return QDir(home.path()).filePath(name); }
+
+    CliRun Run(QStringList arguments, bool withProgramDir = true) {
+        if (withProgramDir) {
+            arguments << "--program-dir" << home.path();
+        }
+        QProcess cli;
+        cli.start(SimulatorProcess::BinaryPath("kilnward-cli"), arguments);
+        CliRun run;
+        if (!cli.waitForFinished(90000)) {
+            run.err = "kilnward-cli did not finish: " + cli.errorString();
+            return run;
+        }
+        run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+        run.out = QString::fromLocal8Bit(cli.readAllStandardOutput());
+        run.err = QString::fromLocal8Bit(cli.readAllStandardError());
+        return run;
+    }
+
+    QByteArray Read(const QString& path) const {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    void Write(const QString& path, const QByteArray& bytes) const {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+
+    // A sector as the analyser of `model` could hold it: the default documents put into
+    // random bytes.
+    QString AnalyserSector(const QString& model) {
+        std::mt19937 random(17);
+        QByteArray noise(2048, 0);
+        for (auto& byte : noise) {
+            byte = static_cast<char>(random());
+        }
+        Write(file("noise.bin"), noise);
+        const CliRun run = Run({"encode", "--model", model, "--base", file("noise.bin"), "--out",
+                                file("analyser.bin")});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return file("analyser.bin");
+    }
+
+    QTemporaryDir home;
+};
+
+TEST_F(TransferCli, ReceiveThenSendTheSameDocumentsGivesBackTheSector) {
+    const QString sector = AnalyserSector("13");
+    const QString saved = file("saved.bin");
+    {
+        SimulatorProcess sim({"--model", "13", "--addr", "2", "--image", sector, "--save", saved});
+        ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+        const QStringList link = {"--port", sim.device(), "--model", "13",
+                                  "--addr", "2",          "--cable"};
+
+        const CliRun received =
+            Run(QStringList{"receive"} + link +
+                QStringList{"--out-dir", file("out"), "--image", file("received.bin")});
+        ASSERT_EQ(received.exitCode, 0) << received.err.toStdString();
+        EXPECT_EQ(received.out, "Receiving...In progress\nReceiving...Done\n");
+        EXPECT_EQ(Read(file("received.bin")), Read(sector));
+        for (const char* name :
+             {"configuration.cfg", "fuels.fue", "header.hdr", "law.law", "service.srv"}) {
+            EXPECT_TRUE(QFile::exists(file("out/") + name)) << name;
+        }
+
+        const CliRun sent =
+            Run(QStringList{"send"} + link +
+                QStringList{"--cfg", file("out/configuration.cfg"), "--fue", file("out/fuels.fue"),
+                            "--hdr", file("out/header.hdr"), "--law", file("out/law.law"), "--srv",
+                            file("out/service.srv")});
+        ASSERT_EQ(sent.exitCode, 0) << sent.err.toStdString();
+        EXPECT_EQ(sent.out,
+                  "Sending (Phase 1)...In progress\nSending (Phase 2)...In progress\n"
+                  "Sending...Done\n");
+    }
+    EXPECT_EQ(Read(saved), Read(sector));
+}
+
+TEST_F(TransferCli, SetClockSetsTheAnalysersClockToTheComputersDate) {
+    SimulatorProcess sim({"--model", "9"});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    const CliRun set = Run({"set-clock", "--port", sim.device(), "--model", "9", "--cable"});
+    ASSERT_EQ(set.exitCode, 0) << set.err.toStdString();
+    EXPECT_EQ(set.out, "Setting clock...In progress\nSetting clock...Done\n");
+    const CliRun read = Run({"clock", "--port", sim.device(), "--model", "9", "--cable"}, false);
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    EXPECT_TRUE(read.out.startsWith(QDate::currentDate().toString(Qt::ISODate)))
+        << read.out.toStdString();
+}
+
+TEST_F(TransferCli, AReceiveThatTimesOutHalfWayReportsTheFailure) {
+    SimulatorProcess sim({"--model", "10", "--fault", "silent,from=20,count=0"});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    const CliRun run = Run(
+        {"receive", "--port", sim.device(), "--model", "10", "--cable", "--out-dir", file("out")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "Receiving...In progress\nReceiving...Failed\n");
+    EXPECT_TRUE(run.err.startsWith("error 0x80040200: ")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(file("out/configuration.cfg")));
+}
+
+TEST_F(TransferCli, ASendRefusedHalfWayReportsTheAnalysersAnswer) {
+    SimulatorProcess sim({"--model", "10", "--fault", "fail=22,from=100,count=0"});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    const CliRun run = Run({"send", "--port", sim.device(), "--model", "10", "--cable"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.endsWith("Sending...Failed\n")) << run.out.toStdString();
+    EXPECT_TRUE(run.err.startsWith("error 0x8004040")) << run.err.toStdString();
+}
+
+TEST_F(TransferCli, SetClockOnAMissingPortFailsAtOnce) {
+    const CliRun run = Run({"set-clock", "--port", "/dev/kilnward-missing", "--model", "10"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "Setting clock...In progress\nSetting clock...Failed\n");
+    EXPECT_TRUE(run.err.startsWith("error 0x")) << run.err.toStdString();
+}
+
+TEST_F(TransferCli, DecodeAndEncodeWorkOnSectorFilesOffline) {
+    const QString sector = AnalyserSector("19");
+    const CliRun decoded =
+        Run({"decode", "--model", "19", "--image", sector, "--out-dir", file("decoded")});
+    ASSERT_EQ(decoded.exitCode, 0) << decoded.err.toStdString();
+    const CliRun encoded =
+        Run({"encode", "--model", "19", "--base", file("noise.bin"), "--out", file("again.bin"),
+             "--cfg", file("decoded/configuration.cfg"), "--fue", file("decoded/fuels.fue"),
+             "--hdr", file("decoded/header.hdr"), "--law", file("decoded/law.law"), "--srv",
+             file("decoded/service.srv")});
+    ASSERT_EQ(encoded.exitCode, 0) << encoded.err.toStdString();
+    EXPECT_EQ(Read(file("again.bin")), Read(sector));
+}
+
+TEST_F(TransferCli, UsageErrorsExitWith2) {
+    EXPECT_EQ(Run({"receive", "--port", "simulator"}).exitCode, 2);  // no --out-dir
+    EXPECT_EQ(Run({"decode", "--image", "x.bin", "--out-dir", file("o")}).exitCode, 2);
+    EXPECT_EQ(Run({"encode", "--model", "10", "--base", "x.bin"}).exitCode, 2);
+    EXPECT_EQ(Run({"set-clock", "--port", "simulator", "--cfg", "a.cfg"}).exitCode, 2);
+    EXPECT_EQ(Run({"send", "--port", "simulator", "--out-dir", file("o")}).exitCode, 2);
+    const CliRun shortFile =
+        Run({"decode", "--model", "10", "--image", file("Param.ini"), "--out-dir", file("o")});
+    EXPECT_EQ(shortFile.exitCode, 1);
+    EXPECT_TRUE(shortFile.err.contains("2048")) << shortFile.err.toStdString();
+}
+
+}  // namespace
+}  // namespace kilnward::transfer
