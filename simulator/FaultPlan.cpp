@@ -13,7 +13,11 @@ void FaultPlan::add(FaultRule rule, std::uint64_t nextRequest) {
 }
 
 bool FaultPlan::applies(const FaultRule& rule, std::uint64_t number, std::uint16_t command) {
-    if (number < rule.from || (rule.exact && number != rule.from)) {
+    if (number < rule.from) {
+        return false;
+    }
+    // An exact rule covers the consecutive requests from..from+count-1 and no others.
+    if (rule.exact && rule.count != 0 && number - rule.from >= rule.count) {
         return false;
     }
     return !rule.command || *rule.command == command;

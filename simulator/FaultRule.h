@@ -28,7 +28,7 @@ struct FaultRule {
     // The first request number the rule may fire on; 0: the next request after the rule is
     // added.
     std::uint64_t from = 0;
-    // Fire only on request number `from` itself.
+    // Fire only on the `count` consecutive requests starting at number `from`.
     bool exact = false;
     // How many requests (busy: busy periods) the rule fires on; 0: no limit.
     unsigned count = 1;

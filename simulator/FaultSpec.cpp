@@ -99,9 +99,6 @@ FaultRule ParseFaultSpec(const QString& spec) {
         }
         ApplyKey(rule, spec, pair[0], pair[1]);
     }
-    if (rule.exact) {
-        rule.count = 1;
-    }
     return rule;
 }
 
@@ -119,7 +116,7 @@ QString FaultSpecHelp() {
         "  KEY   count=N        fire on N requests (busy: N busy periods); 0 = always;\n"
         "                       default 1\n"
         "        from=N         start at request number N (requests count from 1)\n"
-        "        at=N           fire on request number N only\n"
+        "        at=N           fire on request N only (with count=K: requests N to N+K-1)\n"
         "        cmd=HHLL       only requests with this command (hex, e.g. 5C00)\n"
         "Examples: nak,count=3   busy=1500   fail=21,cmd=5E00   trickle=50,at=2\n"
         "Every frame addressed to the simulator is one request; the first matching rule of\n"

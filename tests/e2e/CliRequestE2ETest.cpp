@@ -115,8 +115,8 @@ TEST(CliRequestTest, UsageErrorsExitWithTwo) {
 }
 
 TEST(CliRequestTest, TalksToKilnwardSimOnAPseudoTerminal) {
-    SimProcess sim({"--model", "12", "--addr", "3", "--fault", "nak,count=2,at=1", "--fault",
-                    "nak,count=4,cmd=5E00"});
+    SimProcess sim(
+        {"--model", "12", "--addr", "3", "--fault", "nak,at=1", "--fault", "nak,count=4,cmd=5E00"});
     ASSERT_TRUE(sim.error().isEmpty()) << sim.error().toStdString();
     const CliResult ok = Request(sim.device(), {"--cmd", "5C00", "--data", "01 00 00 00 00 02 00"});
     EXPECT_EQ(ok.exitCode, 0) << ok.err.toStdString();

@@ -98,6 +98,17 @@ TEST_F(FaultInjectionTest, RulesSelectByNumberAndCommand) {
     EXPECT_EQ(writeStatus(), status(0)) << "request 2 has passed";
 }
 
+TEST_F(FaultInjectionTest, ExactRuleCoversConsecutiveRequestsOnly) {
+    fault("nak,at=2,count=2");
+    fault("fail=22,at=5,cmd=5A03");
+    EXPECT_EQ(readClock(), clockAnswer());  // 1
+    EXPECT_EQ(readClock(), kNakAnswer);     // 2
+    EXPECT_EQ(readClock(), kNakAnswer);     // 3
+    EXPECT_EQ(readClock(), clockAnswer());  // 4
+    EXPECT_EQ(readClock(), clockAnswer());  // 5: another command
+    EXPECT_EQ(writeStatus(), status(0)) << "request 6 is past the rule's request";
+}
+
 TEST_F(FaultInjectionTest, RuleAddedLaterStartsWithTheNextRequest) {
     readClock();
     readClock();
