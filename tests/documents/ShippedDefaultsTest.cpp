@@ -35,6 +35,7 @@ class ShippedDefaultsTest : public ::testing::Test {
         app::ProgramFolder::reset();
     }
 
+    QTemporaryDir program;
     QTemporaryDir out;
     app::ScriptedPrompts prompts;
     app::EnglishTranslator translator;
