@@ -3,6 +3,8 @@
 #include "app/ScriptedPrompts.h"
 #include "language/LanguageManager.h"
 
+#include <QSqlDatabase>
+
 #include <memory>
 
 namespace kilnward::language {
@@ -10,6 +12,9 @@ namespace kilnward::language {
 namespace {
 
 std::unique_ptr<LanguageManager>& Instance() {
+    // The manager closes its database connection when the program ends. Qt's connection
+    // registry is made on first use; touching it here makes it outlive the manager.
+    [[maybe_unused]] static const bool registryFirst = (QSqlDatabase::connectionNames(), true);
     static std::unique_ptr<LanguageManager> instance;
     return instance;
 }
@@ -25,6 +30,10 @@ app::UserPrompts& SilentPrompts() {
 LanguageManager& InitLangMan(app::UserPrompts& prompts) {
     Instance() = std::make_unique<LanguageManager>(prompts);
     return *Instance();
+}
+
+void ReleaseLangMan() {
+    Instance().reset();
 }
 
 LanguageManager& LangMan() {

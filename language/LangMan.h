@@ -14,5 +14,8 @@ class LanguageManager;
 // every text in English.
 LanguageManager& InitLangMan(app::UserPrompts& prompts);
 LanguageManager& LangMan();
+// Closes and destroys the manager. The program calls it as it ends, while Qt's SQL layer is
+// still complete; a later LangMan() starts an English-only manager again.
+void ReleaseLangMan();
 
 }  // namespace kilnward::language
