@@ -124,6 +124,14 @@ TEST(QtSerialCommPortNames, NumberMapsToThePlatformName) {
     EXPECT_EQ(QtSerialCommPort::PlatformPortName(3), "/dev/ttyS2");
 #endif
     EXPECT_EQ(QtSerialCommPort::PlatformPortName(0), "");
+
+    QtSerialCommPort port;
+    port.setPortName("3");
+    EXPECT_EQ(port.portName(), QtSerialCommPort::PlatformPortName(3));
+    port.setPortName("/dev/ttyUSB0");
+    EXPECT_EQ(port.portName(), "/dev/ttyUSB0");
+    port.setPortNumber(2);
+    EXPECT_EQ(port.portName(), QtSerialCommPort::PlatformPortName(2));
 }
 
 TEST(QtSerialCommPortNames, MissingPortsAreInvalidNumbers) {

@@ -1,6 +1,8 @@
 #include "wirelink/QtSerialCommPort.h"
 
 #include <QSerialPort>
+#include <algorithm>
+#include <cctype>
 
 #include "wirelink/LineSettings.h"
 #include "wirelink/PortErrors.h"
@@ -139,7 +141,11 @@ void QtSerialCommPort::setPortNumber(std::int16_t number) {
 }
 
 void QtSerialCommPort::setPortName(const std::string& name) {
-    d_->name = name;
+    // A pure number names a port the way ComPort does; anything else is a device name.
+    const bool number =
+        !name.empty() && name.size() <= 4 &&
+        std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+    d_->name = number ? PlatformPortName(static_cast<std::int16_t>(std::stoi(name))) : name;
 }
 
 std::string QtSerialCommPort::portName() const {

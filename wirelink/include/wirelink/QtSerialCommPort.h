@@ -25,6 +25,7 @@ class WIRELINK_EXPORT QtSerialCommPort final : public CommPort {
     static std::string PlatformPortName(std::int16_t number);
 
     void setPortNumber(std::int16_t number) override;
+    // A name of digits only ("3") is taken as a port number; any other is used as is.
     void setPortName(const std::string& name) override;
     std::string portName() const override;
     void setSettings(const std::string& settings) override;
