@@ -13,6 +13,14 @@ bool SameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// A line break inside a written name or value would start a new line of the file: a value
+// could then forge keys and sections. Line breaks become blanks.
+QString OneLine(const QString& text) {
+    QString line = text;
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line.trimmed();
+}
+
 }  // namespace
 
 std::optional<IniFile> IniFile::load(const QString& path) {
@@ -126,15 +134,15 @@ QStringList IniFile::sectionNames() const {
 void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
     Line entry;
     entry.kind = Line::Kind::Entry;
-    entry.key = key.trimmed();
-    entry.value = value.trimmed();
+    entry.key = OneLine(key);
+    entry.value = OneLine(value);
     entry.raw = entry.key + QLatin1Char('=') + entry.value;
 
     int s = findSection(section);
     if (s < 0) {
         Line header;
         header.kind = Line::Kind::Section;
-        header.section = section.trimmed();
+        header.section = OneLine(section);
         header.raw = QLatin1Char('[') + header.section + QLatin1Char(']');
         lines_.push_back(std::move(header));
         lines_.push_back(std::move(entry));

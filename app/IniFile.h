@@ -29,7 +29,8 @@ class IniFile {
     QStringList sectionNames() const;
 
     // Replaces the first matching key in place or appends it at the end of its section
-    // (the section is appended at the end of the file when missing). The value is trimmed.
+    // (the section is appended at the end of the file when missing). The value is trimmed;
+    // line breaks in names and values become blanks, so a value cannot add lines.
     void setValue(const QString& section, const QString& key, const QString& value);
     void removeKey(const QString& section, const QString& key);
     void removeSection(const QString& section);

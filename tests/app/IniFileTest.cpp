@@ -92,3 +92,12 @@ TEST(IniFile, SaveIntoAPathThatCannotExistFails) {
     EXPECT_FALSE(ini.save(dir.path("plain/doc.cfg"), &error));
     EXPECT_FALSE(error.isEmpty());
 }
+
+TEST(IniFile, LineBreaksInValuesCannotForgeKeysOrSections) {
+    IniFile ini = IniFile::parse("[Khdr]\nline=1\n");
+    ini.setValue("Khdr", "text", "first\r\n[General]\r\nFileType=Kcfg");
+    const IniFile back = IniFile::parse(ini.toText());
+    EXPECT_FALSE(back.hasSection("General"));
+    EXPECT_EQ(back.value("Khdr", "text", ""), "first  [General]  FileType=Kcfg");
+    EXPECT_EQ(back.sectionLines("Khdr").size(), 2);
+}
