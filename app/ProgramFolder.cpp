@@ -18,7 +18,11 @@ QString& ExplicitFolder() {
 }
 
 QString ExecutableFolder() {
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    if (QCoreApplication::instance()) {
+        return QCoreApplication::applicationDirPath();
+    }
+    // Before the application object exists (tools, tests), ask the system where we run from.
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
 // The folder that holds everything, when the layout is portable; empty otherwise.

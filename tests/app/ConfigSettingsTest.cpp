@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+
 #include "TempFolder.h"
 #include "app/ProgramFolder.h"
 #include "app/StartupFlags.h"
@@ -65,4 +67,19 @@ TEST(StartupFlags, CreateAndDebugAreExactWords) {
     EXPECT_FALSE(otherCase.CreateMode);
     EXPECT_FALSE(otherCase.DebugMode);
     EXPECT_FALSE(StartupFlags::fromArguments({}).CreateMode);
+}
+
+TEST(ProgramFolder, EnvironmentThenExecutableFolderHoldingParamIni) {
+    TempFolder home;
+    qputenv("KILNWARD_HOME", home.folder().toUtf8());
+    EXPECT_EQ(ProgramFolder::dataFolder(), home.folder() + "/");
+    EXPECT_EQ(ProgramFolder::configFolder(), home.folder() + "/");
+    ProgramFolder::set("/explicit");
+    EXPECT_EQ(ProgramFolder::dataFolder(), "/explicit/");
+    ProgramFolder::reset();
+    qunsetenv("KILNWARD_HOME");
+    // The tests run beside the built program, whose folder holds the shipped Param.ini.
+    const QString exeFolder = QFileInfo("/proc/self/exe").canonicalPath();
+    ASSERT_TRUE(QFileInfo(exeFolder + "/Param.ini").isFile());
+    EXPECT_EQ(ProgramFolder::dataFolder(), exeFolder + "/");
 }
