@@ -133,23 +133,28 @@ std::string ModelDriver::TranslateString(const std::string& text, std::int32_t d
 }
 
 std::int32_t ModelDriver::SetRemLoc(std::uint8_t addr, std::int32_t mode) {
-    return Write(addr, kCmdTransaction, kRemLoc, EncodeValue(mode, DataType::UInt8));
+    wirelink::Wirelink& link = Link();
+    return link.SendTXFrame_wresponse(addr, kCmdTransaction, kRemLoc,
+                                      EncodeValue(mode, DataType::UInt8));
 }
 
 std::int32_t ModelDriver::StartWriteTransaction(std::uint8_t addr, std::int32_t mode) {
-    return Write(addr, kCmdTransaction, kStartTransaction, EncodeValue(mode, DataType::UInt8));
+    wirelink::Wirelink& link = Link();
+    return link.SendTXFrame_wresponse(addr, kCmdTransaction, kStartTransaction,
+                                      EncodeValue(mode, DataType::UInt8));
 }
 
 std::int32_t ModelDriver::EndWriteTransaction(std::uint8_t addr) {
-    return Write(addr, kCmdTransaction, kEndTransaction, {});
+    return Link().SendTXFrame_wresponse(addr, kCmdTransaction, kEndTransaction, {});
 }
 
 std::int32_t ModelDriver::WritetoRelativeDevice(std::uint8_t addr, std::int32_t device,
                                                 std::int64_t address,
                                                 const wirelink::ByteBuffer& data) {
+    wirelink::Wirelink& link = Link();
     wirelink::ByteBuffer request = DeviceAddress(device, address);
     request.insert(request.end(), data.begin(), data.end());
-    return Write(addr, kCmdWriteDevice, kCmdLow, request);
+    return link.SendTXFrame_wresponse(addr, kCmdWriteDevice, kCmdLow, request);
 }
 
 std::int32_t ModelDriver::ReadfromRelativeDevice(std::uint8_t addr, std::int32_t device,
@@ -167,7 +172,8 @@ std::int32_t ModelDriver::ReadfromRelativeDevice(std::uint8_t addr, std::int32_t
 }
 
 std::int32_t ModelDriver::WriteRTCClock(std::uint8_t addr, DateTime when) {
-    return Write(addr, kCmdWriteClock, kCmdLow, EncodeClockRecord(when));
+    wirelink::Wirelink& link = Link();
+    return link.SendTXFrame_wresponse(addr, kCmdWriteClock, kCmdLow, EncodeClockRecord(when));
 }
 
 std::int32_t ModelDriver::ReadRTCClock(std::uint8_t addr, DateTime& when) {
@@ -204,11 +210,6 @@ wirelink::Wirelink& ModelDriver::Link() const {
         throw NoLinkError();
     }
     return *link_;
-}
-
-std::int32_t ModelDriver::Write(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl,
-                                const wirelink::ByteBuffer& data) {
-    return Link().SendTXFrame_wresponse(addr, cmdh, cmdl, data);
 }
 
 }  // namespace kilnward::drivers

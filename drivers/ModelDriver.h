@@ -56,9 +56,6 @@ class ModelDriver : public InstrumentDriver {
 
   private:
     wirelink::Wirelink& Link() const;
-    // A write command followed by the link's status request.
-    std::int32_t Write(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl,
-                       const wirelink::ByteBuffer& data);
 
     const ModelRow& row_;
     wirelink::Wirelink* link_ = nullptr;

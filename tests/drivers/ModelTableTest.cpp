@@ -114,6 +114,9 @@ TEST(ModelTable, LinkMembersWithoutLinkControlFailWithNoLinkError) {
     EXPECT_THROW(driver->ReadfromRelativeDevice(0, 1, 0, 32, buffer), NoLinkError);
     EXPECT_THROW(driver->WriteRTCClock(0, when), NoLinkError);
     EXPECT_THROW(driver->ReadRTCClock(0, when), NoLinkError);
+    // The missing link is reported before the arguments are looked at.
+    EXPECT_THROW(driver->SetRemLoc(0, 1000), NoLinkError);
+    EXPECT_THROW(driver->WritetoRelativeDevice(0, 256, -1, {}), NoLinkError);
     try {
         driver->EndWriteTransaction(0);
     } catch (const DriverError& e) {
