@@ -12,7 +12,7 @@ FAMILIES = {
     "other": ("#546e7a", "#37474f"),
 }
 
-# key: (family, main text, subscript text)
+# key: (family, main text, subscript text[, text after the subscript, lowered as a tag])
 ICONS = {
     "o2": ("gas", "O", "2"),
     "co": ("gas", "CO", ""),
@@ -24,7 +24,7 @@ ICONS = {
     "h2": ("gas", "H", "2"),
     "cxhy": ("gas", "CxHy", ""),
     "ch4": ("gas", "CH", "4"),
-    "h2s": ("gas", "H2S", ""),
+    "h2s": ("gas", "H", "2", "S"),
     "tflue": ("temperature", "T", "f"),
     "tair": ("temperature", "T", "a"),
     "deltat": ("temperature", "\u0394T", ""),
@@ -41,7 +41,7 @@ ICONS = {
     "lambda": ("computed", "\u03bb", ""),
     "ratio": ("computed", "R", ""),
     "coamb": ("ambient", "CO", "a"),
-    "co2amb": ("ambient", "CO2", ""),
+    "co2amb": ("ambient", "CO", "2", "a"),
     "smoke": ("other", "Sm", ""),
     "aux1": ("other", "A1", ""),
     "aux2": ("other", "A2", ""),
@@ -55,19 +55,25 @@ SQUARE = ('<rect x="1.5" y="1.5" width="29" height="29" rx="6" ry="6" fill="{fil
 HEAD = ('<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">\n')
 
 
-def text_size(main, sub):
-    length = len(main) + 0.7 * len(sub)
+def text_size(main, sub, tail=""):
+    length = len(main) + 0.7 * len(sub) + len(tail)
     return 15 if length <= 2.2 else 12 if length <= 3.2 else 9.5
 
 
-def icon(family, main, sub):
+def icon(family, main, sub, tail=""):
     fill, stroke = FAMILIES[family]
-    size = text_size(main, sub)
+    size = text_size(main, sub, tail)
     body = HEAD + SQUARE.format(fill=fill, stroke=stroke)
     body += ('<text x="16" y="21" font-family="DejaVu Sans, Arial, sans-serif" '
              f'font-size="{size}" font-weight="bold" fill="#ffffff" text-anchor="middle">{main}')
     if sub:
         body += (f'<tspan font-size="{size * 0.62:.1f}" dy="3">{sub}</tspan>')
+    if tail:
+        # "S" of H2S stays on the line; an ambient tag stays small and low.
+        if tail.isupper():
+            body += f'<tspan dy="-3">{tail}</tspan>'
+        else:
+            body += f'<tspan font-size="{size * 0.62:.1f}">{tail}</tspan>'
     body += '</text>\n</svg>\n'
     return body
 
@@ -76,7 +82,7 @@ SPECIAL = {
     "empty": HEAD + '<rect x="2" y="2" width="28" height="28" rx="6" ry="6" fill="none" '
     'stroke="#90a4ae" stroke-width="1.5" stroke-dasharray="3 2"/>\n</svg>\n',
     "endlist": HEAD + SQUARE.format(fill="#cfd8dc", stroke="#90a4ae") +
-    '<text x="16" y="21" font-family="DejaVu Sans, Arial, sans-serif" font-size="12" '
+    '<text x="16" y="20" font-family="DejaVu Sans, Arial, sans-serif" font-size="8.5" '
     'font-weight="bold" fill="#455a64" text-anchor="middle">####</text>\n</svg>\n',
     # Drawn over an icon: a corner badge that marks the undiluted or secondary value.
     "overlay": HEAD + '<circle cx="25" cy="25" r="6" fill="#fdd835" stroke="#ffffff" '
