@@ -93,9 +93,9 @@ SPECIAL = {
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    for key, spec in ICONS.items():
+    for key, shape in ICONS.items():
         with open(os.path.join(here, key + ".svg"), "w", encoding="utf-8") as out:
-            out.write(icon(*spec))
+            out.write(icon(*shape))
     for key, body in SPECIAL.items():
         with open(os.path.join(here, key + ".svg"), "w", encoding="utf-8") as out:
             out.write(body)
