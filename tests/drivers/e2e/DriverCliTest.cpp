@@ -105,7 +105,7 @@ TEST_F(DriverCli, ReadMemoryFromTheSimulatedAnalyserPrints16BytesALine) {
 }
 
 TEST_F(DriverCli, ReadMemoryFromKilnwardSimSpansSeveralRequests) {
-    SimulatorProcess sim({"--model", "9", "--addr", "4", "--image", SectorImage()});
+    SimulatorProcess sim({"--model", "9", "--addr", "4", "--verbose", "--image", SectorImage()});
     ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
     StoreModel(9);  // a cable model: the default link suits a pseudo-terminal
     const CliRun run = Run({"read-memory", "--port", sim.device(), "--addr", "4", "--device", "1",
@@ -113,6 +113,12 @@ TEST_F(DriverCli, ReadMemoryFromKilnwardSimSpansSeveralRequests) {
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, HexLine(250, 16) + "\n" + HexLine(266, 16) + "\n" + HexLine(282, 16) + "\n" +
                            HexLine(298, 16) + "\n" + HexLine(314, 6) + "\n");
+    // Blocks of 32 bytes at most, each asked for by device, address and count.
+    const QString log = sim.log("#3 ");
+    EXPECT_TRUE(log.contains("#1 5C00 [01 FA 00 00 00 20 00]")) << log.toStdString();
+    EXPECT_TRUE(log.contains("#2 5C00 [01 1A 01 00 00 20 00]")) << log.toStdString();
+    EXPECT_TRUE(log.contains("#3 5C00 [01 3A 01 00 00 06 00]")) << log.toStdString();
+    EXPECT_FALSE(log.contains("#4 ")) << log.toStdString();
 }
 
 TEST_F(DriverCli, ReadMemoryWritesRawBytesToAFile) {
