@@ -40,21 +40,21 @@ drivers::DateTime ConfigTransfer::LocalNow() {
 void ConfigTransfer::ReceiveConfigSector(form::Form& form) {
     readSector();
     driver_.SetRemLoc(addr_, kRemoteOff);
-    progress_.set(100);
+    progress_.setprogress(100);
     DecodeConfigSector(image_, form, driver_);
 }
 
 void ConfigTransfer::SendConfigSector(const form::Form& form) {
     readSector();
-    progress_.set(100);
+    progress_.setprogress(100);
     sink_.setStatus(kSendPhase2Text.translated(translator_));
-    progress_.start(static_cast<float>(image_.size()));
+    progress_.StartProgress(static_cast<float>(image_.size()));
     EncodeConfigSector(form, driver_, image_);
 
-    progress_.start(static_cast<float>(image_.size()));
+    progress_.StartProgress(static_cast<float>(image_.size()));
     driver_.StartWriteTransaction(addr_, kWriteMode);
     // Bytes 0 and 1 are never sent.
-    progress_.advance(layout::kFirstWritten);
+    progress_.AdvanceProgress(layout::kFirstWritten);
     const auto last = static_cast<std::int64_t>(image_.size()) - 1;
     std::int64_t offset = layout::kFirstWritten;
     for (; offset <= last - layout::kWriteBlock; offset += layout::kWriteBlock) {
@@ -64,19 +64,19 @@ void ConfigTransfer::SendConfigSector(const form::Form& form) {
     driver_.EndWriteTransaction(addr_);
     driver_.WriteRTCClock(addr_, now_());
     driver_.SetRemLoc(addr_, kRemoteOff);
-    progress_.set(100);
+    progress_.setprogress(100);
 }
 
 void ConfigTransfer::SendClock() {
-    progress_.set(0);
+    progress_.setprogress(0);
     driver_.WriteRTCClock(addr_, now_());
-    progress_.set(100);
+    progress_.setprogress(100);
 }
 
 void ConfigTransfer::readSector() {
     image_.assign(static_cast<size_t>(driver_.Configsector_size()), 0);
     driver_.SetRemLoc(addr_, kRemoteOn);
-    progress_.start(static_cast<float>(image_.size()));
+    progress_.StartProgress(static_cast<float>(image_.size()));
     const auto last = static_cast<std::int64_t>(image_.size()) - 1;
     std::int64_t offset = 0;
     for (; offset <= last - layout::kReadBlock; offset += layout::kReadBlock) {
@@ -92,7 +92,7 @@ void ConfigTransfer::ReadDeviceBlock(std::int64_t offset, std::int64_t count) {
     wirelink::ByteBuffer block;
     driver_.ReadfromRelativeDevice(addr_, layout::kConfigDevice, offset,
                                    static_cast<std::int16_t>(count), block);
-    progress_.advance(static_cast<float>(count));
+    progress_.AdvanceProgress(static_cast<float>(count));
     // A short answer would leave part of the image unread; it must not pass for data.
     if (static_cast<std::int64_t>(block.size()) < count) {
         throw std::runtime_error("The analyser returned " + std::to_string(block.size()) +
@@ -108,7 +108,7 @@ void ConfigTransfer::WriteDeviceBlock(std::int64_t offset, std::int64_t count) {
     }
     const wirelink::ByteBuffer block(image_.begin() + offset, image_.begin() + offset + count);
     driver_.WritetoRelativeDevice(addr_, layout::kConfigDevice, offset, block);
-    progress_.advance(static_cast<float>(count));
+    progress_.AdvanceProgress(static_cast<float>(count));
 }
 
 }  // namespace kilnward::transfer

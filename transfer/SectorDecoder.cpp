@@ -94,7 +94,7 @@ void SectorDecoder::field(const SectorField& field) {
             direction(field);
             break;
         case FieldKind::Codes:
-            codes(field);
+            GetTreeCodes(field);
             break;
         case FieldKind::FormulaType:
             formulaType(field);
@@ -185,7 +185,7 @@ void SectorDecoder::formulaType(const SectorField& field) {
     qnet.assign(savedQnet);
 }
 
-void SectorDecoder::codes(const SectorField& field) {
+void SectorDecoder::GetTreeCodes(const SectorField& field) {
     form::TreeItem& tree = form_.tree(Name(field), field.index);
     if (field.restart) {
         codesEnded_ = false;

@@ -40,9 +40,9 @@ class SectorDecoder : public SectorVisitor {
     void direction(const SectorField& field);
     void number(const SectorField& field, double value);
     void formulaType(const SectorField& field);
-    // GetTreeCodes: a 255 ends the list; the end stays in force into the next tree unless
+    // A 255 ends the list; the end stays in force into the next tree unless
     // the field restarts it.
-    void codes(const SectorField& field);
+    void GetTreeCodes(const SectorField& field);
 
     const wirelink::ByteBuffer& image_;
     form::Form& form_;

@@ -95,7 +95,7 @@ void SectorEncoder::field(const SectorField& field) {
                      DataType::UInt8);
             break;
         case FieldKind::Codes:
-            codes(field);
+            PutTreeCodes(field);
             break;
         case FieldKind::FormulaType:
             formulaType(field);
@@ -148,7 +148,7 @@ void SectorEncoder::formulaType(const SectorField& field) {
              DataType::UInt8);
 }
 
-void SectorEncoder::codes(const SectorField& field) {
+void SectorEncoder::PutTreeCodes(const SectorField& field) {
     const form::TreeItem& tree = form_.tree(Name(field), field.index);
     if (field.restart) {
         codeList_.clear();

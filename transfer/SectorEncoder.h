@@ -34,9 +34,9 @@ class SectorEncoder : public SectorVisitor {
     void text(const SectorField& field);
     void printerFlags(const SectorField& field);
     void formulaType(const SectorField& field);
-    // PutTreeCodes: gathers the codes of a tree array and writes them with its last tree,
+    // Gathers the codes of a tree array and writes them with its last tree,
     // the trailing empty slots as 255.
-    void codes(const SectorField& field);
+    void PutTreeCodes(const SectorField& field);
     double number(const SectorField& field) const;
 
     const form::Form& form_;

@@ -6,19 +6,19 @@
 
 namespace kilnward::transfer {
 
-void TransferProgress::start(float total) {
-    set(0);
+void TransferProgress::StartProgress(float total) {
+    setprogress(0);
     total_ = total;
     done_ = 0;
 }
 
-void TransferProgress::advance(float count) {
+void TransferProgress::AdvanceProgress(float count) {
     done_ += count;
     // An empty total has nothing left to do.
-    set(total_ > 0 ? done_ / total_ * 100.0f : 100.0f);
+    setprogress(total_ > 0 ? done_ / total_ * 100.0f : 100.0f);
 }
 
-void TransferProgress::set(float percent) {
+void TransferProgress::setprogress(float percent) {
     sink_.setProgress(static_cast<int>(std::nearbyint(percent)));
 }
 

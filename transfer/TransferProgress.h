@@ -9,12 +9,12 @@ class TransferProgress {
   public:
     explicit TransferProgress(ProgressSink& sink) : sink_(sink) {}
 
-    // StartProgress: the bar to 0 and a new total.
-    void start(float total);
-    // AdvanceProgress: `count` more done; the bar shows done / total, rounded half to even.
-    void advance(float count);
-    // setprogress.
-    void set(float percent);
+    // The bar to 0 and a new total.
+    void StartProgress(float total);
+    // `count` more done; the bar shows done / total, rounded half to even.
+    void AdvanceProgress(float count);
+    // The bar to `percent`.
+    void setprogress(float percent);
 
   private:
     ProgressSink& sink_;
