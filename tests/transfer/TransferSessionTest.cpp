@@ -16,7 +16,9 @@
 #include "transfer/ProgressSink.h"
 #include "transfer/SectorMap.h"
 #include "transfer/TransferCommands.h"
+#include "wirelink/Errors.h"
 #include "wirelink/FakeClock.h"
+#include "wirelink/Host.h"
 #include "wirelink/QtSerialCommPort.h"
 #include "wirelink/Wirelink.h"
 
@@ -265,6 +267,34 @@ TEST_F(TransferRun, AFailedWriteLeavesTheBlocksWrittenBefore) {
     EXPECT_EQ(sector()[2047], 0x11);
     EXPECT_EQ(messages().size(), 1u);
     expectLinkReleasedAndClosed();
+}
+
+// A window whose Abort button is clicked while the transfer lets events run.
+class ClickingAbort : public wirelink::Host {
+  public:
+    void processEvents() override {
+        if (session != nullptr && session->running()) {
+            session->cancel();
+        }
+    }
+    TransferSession* session = nullptr;
+};
+
+TEST_F(TransferRun, AbortWhileEventsRunEndsTheTransferWithTheCancelError) {
+    ClickingAbort window;
+    wirelink::Wirelink permissive(port, &window, &clock);
+    permissive.setPermitsEvents(true);
+    TransferSession session(permissive, settings, s.driver(), s.session->messageBoxes(), sink);
+    session.setWait([](int) {});
+    window.session = &session;
+    EXPECT_EQ(session.getconfiguration(s.form()), TransferOutcome::Failed);
+    ASSERT_TRUE(session.failure().has_value());
+    EXPECT_EQ(session.failure()->code,
+              wirelink::StatusOf(wirelink::WLink_errors::WLerr_cancelledsend));
+    EXPECT_EQ(sink.statuses.back(), "Receiving...Failed");
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_FALSE(permissive.PortOpen());
+    EXPECT_FALSE(permissive.Checkflow(kAddr));
 }
 
 }  // namespace
