@@ -278,6 +278,16 @@ TEST_F(SectorMap, PrinterFlagsSetOneBoxPerBit) {
     EXPECT_EQ(sent[41], 0x01);
 }
 
+TEST_F(SectorMap, AGreyPrinterBoxSetsItsOwnBitOnly) {
+    s.chooseModel(10);
+    for (int box = 0; box < 25; ++box) {
+        form().check("chkprtconf", box).setValue(box == 3 ? 2 : 0);
+    }
+    const ByteBuffer sent = encode();
+    EXPECT_EQ(sent[38], 1 << 3);
+    EXPECT_EQ(sent[39], 0);
+}
+
 TEST_F(SectorMap, AnAlarmStateNoCheckBoxHasStopsTheReceive) {
     s.chooseModel(10);
     ByteBuffer image = PlainSector();
