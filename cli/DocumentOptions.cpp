@@ -7,7 +7,6 @@
 #include "app/ScriptedPrompts.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/CreateDriver.h"
-#include "form/MenuItem.h"
 
 namespace kilnward::cli {
 
@@ -76,8 +75,10 @@ std::unique_ptr<documents::MainWindowSession> DocumentOptions::openSession(
     // A command-line run leaves the stored model alone.
     session->window().modelMenu().setStoresChoice(false);
     session->load(app::InstrumentList());
-    if (model) {
-        session->window().modelMenu().chooseModel(*model);
+    // A model that Param.ini does not offer in the menu is still adapted to.
+    if (model && !session->window().modelMenu().chooseModel(*model)) {
+        session->window().setSelectedModel(*model, drivers::CreateDriver(*model));
+        session->window().adaptToInstrument(*model);
     }
     return session;
 }
