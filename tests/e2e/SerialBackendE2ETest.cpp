@@ -113,6 +113,18 @@ TEST_F(SerialBackendE2ETest, ImageIsServedAndThePortCanBeReopened) {
     EXPECT_EQ(link.LastRcvFrame(), ByteBuffer{0x42});
 }
 
+TEST_F(SerialBackendE2ETest, PacedAnswersTakeTheirLineTimeAndAreLogged) {
+    start({"--pace", "9600", "--verbose"});
+    const auto begin = std::chrono::steady_clock::now();
+    ASSERT_EQ(link.SendFrame(kAddr, 0x5C, 0x00, {1, 0, 0, 0, 0, 32, 0}), 0);
+    // 41 answer bytes of ten bits at 9600 bit/s.
+    EXPECT_GE(std::chrono::steady_clock::now() - begin, std::chrono::microseconds(41 * 1041));
+    EXPECT_EQ(link.LastRcvFrame().size(), 32u);
+    EXPECT_EQ(sim->stop(), 0);
+    EXPECT_TRUE(sim->stderrText().contains("#1 5C00 [01 00 00 00 00 20 00] -> DATA ["))
+        << sim->stderrText().toStdString();
+}
+
 TEST(SimProgramTest, RejectsBadOptions) {
     for (const QStringList& arguments :
          {QStringList{}, QStringList{"--model", "17"}, QStringList{"--model", "9", "--addr", "256"},
