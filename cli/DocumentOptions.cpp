@@ -56,7 +56,10 @@ bool DocumentOptions::read(const QCommandLineParser& parser, bool outDirRequired
     for (int d = 0; d < documents::kDocumentCount; ++d) {
         inputs[static_cast<size_t>(d)] = parser.value(kFileOptions[static_cast<size_t>(d)]);
     }
-    outDir = parser.value("out-dir");
+    // Commands that write no documents do not define --out-dir; asking for it would warn.
+    if (parser.optionNames().contains(QStringLiteral("out-dir"))) {
+        outDir = parser.value("out-dir");
+    }
     if (outDirRequired && outDir.isEmpty()) {
         error = QStringLiteral("--out-dir is required");
         return false;
