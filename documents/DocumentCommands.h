@@ -39,8 +39,6 @@ class DocumentCommands {
     // The save question, then the open dialog and the load. False only when the save
     // question was cancelled.
     bool OpenDocumentKind(int d);
-    // Resets every document to its default file, from the program folder.
-    bool resetToDefaults() { return fileNew(); }
 
     // One line per document: its kind, " : ", its file name, " *" when changed.
     QString loadedFilesText() const;

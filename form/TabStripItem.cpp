@@ -51,10 +51,4 @@ bool TabStripItem::clickTab(int tab) {
     return true;
 }
 
-void TabStripItem::rerunTabChange(int previous) {
-    if (form()) {
-        form()->announceTabChange(*this, previous);
-    }
-}
-
 }  // namespace kilnward::form

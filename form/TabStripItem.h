@@ -26,8 +26,6 @@ class TabStripItem : public FormItem {
     void selectTab(int tab);
     // The user clicks a tab: an unavailable tab cannot be opened (returns false).
     bool clickTab(int tab);
-    // Runs the tab-change rule as if `previous` had been showing, without moving.
-    void rerunTabChange(int previous);
 
   private:
     QStringList captions_;
