@@ -22,6 +22,7 @@ namespace kilnward::form {
 
 class FormServices;
 class FormTranslation;
+class TreeItem;
 
 // The headless main window frmMain: every control as a form item, the window's event
 // handlers (edit rules, tab rules, parameter slots), the model menu and the model adaptation,
@@ -43,7 +44,7 @@ class MainForm : public FormEvents {
     // "K". The document layer then resets the documents and re-applies the model.
     void loadWindow(const std::vector<app::InstrumentEntry>& models);
     // Adds `count` empty slots (parameter 0, numbered) to `tree`.
-    void initparamtree(class TreeItem& tree, int count);
+    void initparamtree(TreeItem& tree, int count);
     // Called when every window is ready: re-applies the checked model.
     void finished();
     // Re-applies texts built from pieces after a change of language.
