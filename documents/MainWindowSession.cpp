@@ -30,7 +30,11 @@ void MainWindowSession::showErrorMessage(const QString& message) {
 }
 
 void MainWindowSession::loadModelConfiguration(const QString& path) {
-    files_.LoadDocument(path, kConfigurationDocument, false);
+    // The model's default is a template like the default documents: the configuration stays
+    // untitled, so a later Save asks for a name instead of overwriting the shipped file.
+    if (files_.LoadDocument(path, kConfigurationDocument, false)) {
+        documents_[kConfigurationDocument].FileName.clear();
+    }
 }
 
 }  // namespace kilnward::documents

@@ -5,6 +5,7 @@
 #include "form/MenuItem.h"
 #include "form/NumericItem.h"
 #include "form/TextItem.h"
+#include "form/TreeItem.h"
 
 namespace kilnward::documents::testing {
 namespace {
@@ -155,6 +156,18 @@ TEST_F(DocumentCommandsTest, ModelDefaultIsLoadedForGroupC) {
     }
     EXPECT_EQ(form().numeric("TDBNumCOthrs").value(), 777.0);
     EXPECT_FALSE(documents()[kConfigurationDocument].Dirty);
+    EXPECT_TRUE(documents()[kConfigurationDocument].FileName.isEmpty());
+    // A missing or damaged model default is reported and the adaptation goes on.
+    WriteAll(path("520p.cfg"), "[General]\r\nFileType=Kfue\r\n");
+    prompts.clear();
+    for (form::FormItem* entry : form().members("mnuinstrumentname")) {
+        if (form::ModelMenu::EntryModel(*static_cast<form::MenuItem*>(entry)) == 15) {
+            menu.choose(entry->index());
+        }
+    }
+    EXPECT_EQ(prompts.messages(), std::vector<QString>({"Not found or damaged file."}));
+    EXPECT_EQ(session->window().selectedInstrumentId(), 15);
+    EXPECT_FALSE(form().tree("trvalmparam", 0).enabled());
 }
 
 }  // namespace
