@@ -3,86 +3,72 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QRegularExpression>
 
-#include "SimProcess.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/QtApplicationEnvironment.h"
+#include "tests/support/SimProcess.h"
 
 namespace kilnward::e2e {
 namespace {
 
-struct CliResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+// QProcess and the serial port watch their descriptors with notifiers.
+const auto* const kQtApplication =
+    ::testing::AddGlobalTestEnvironment(new test::QtApplicationEnvironment);
 
-CliResult RunCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(ProgramPath("kilnward-cli"), arguments);
-    CliResult result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.exitCode = process.exitCode();
-    result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    result.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return result;
-}
+using test::CliRun;
+using test::RunCli;
 
-CliResult Request(const QString& port, const QStringList& more) {
+CliRun Request(const QString& port, const QStringList& more) {
     return RunCli(QStringList{"request", "--port", port, "--addr", "3", "--type", "12"} + more);
 }
 
-CliResult Simulated(const QStringList& more) {
+CliRun Simulated(const QStringList& more) {
     return Request("simulator", more);
 }
 
 TEST(CliRequestTest, PrintsResponseDataAsOneHexLine) {
-    const CliResult status = Simulated({"--cmd", "5A03"});
+    const CliRun status = Simulated({"--cmd", "5A03"});
     EXPECT_EQ(status.exitCode, 0) << status.err.toStdString();
     EXPECT_EQ(status.out, "00\n");
     EXPECT_EQ(status.err, "");
 
-    const CliResult read = Simulated({"--cmd", "5c00", "--data", "01 00 00 00 00 05 00"});
+    const CliRun read = Simulated({"--cmd", "5c00", "--data", "01 00 00 00 00 05 00"});
     EXPECT_EQ(read.exitCode, 0);
     EXPECT_EQ(read.out, "00 00 00 00 00\n");
 
-    const CliResult clock = Simulated({"--cmd", "5E00"});
+    const CliRun clock = Simulated({"--cmd", "5E00"});
     EXPECT_EQ(clock.exitCode, 0);
     EXPECT_TRUE(QRegularExpression("^([0-9A-F]{2} ){4}[0-9A-F]{2}\n$").match(clock.out).hasMatch())
         << clock.out.toStdString();
 }
 
 TEST(CliRequestTest, AckPrintsAnEmptyLineAndWritePrintsTheStatus) {
-    const CliResult ack = Simulated({"--cmd", "DF02", "--data", "1"});
+    const CliRun ack = Simulated({"--cmd", "DF02", "--data", "1"});
     EXPECT_EQ(ack.exitCode, 0);
     EXPECT_EQ(ack.out, "\n");
-    const CliResult write = Simulated({"--cmd", "DF02", "--data", "01", "--write"});
+    const CliRun write = Simulated({"--cmd", "DF02", "--data", "01", "--write"});
     EXPECT_EQ(write.exitCode, 0);
     EXPECT_EQ(write.out, "00\n");
 }
 
 TEST(CliRequestTest, LinkFailuresPrintTheErrorLine) {
-    const CliResult outside =
-        Simulated({"--cmd", "DC00", "--data", "01 00 00 00 00 AA", "--write"});
+    const CliRun outside = Simulated({"--cmd", "DC00", "--data", "01 00 00 00 00 AA", "--write"});
     EXPECT_EQ(outside.exitCode, 1);
     EXPECT_EQ(outside.out, "");
     EXPECT_EQ(outside.err,
               "error 0x80040602: Unexpected command (0xDC00) on instrument addr : 0x03\n");
 
-    const CliResult unknown = Simulated({"--cmd", "1234"});
+    const CliRun unknown = Simulated({"--cmd", "1234"});
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_EQ(unknown.err,
               "error 0x80040401: Command 0x1234 not implemented on instrument addr : 0x03\n");
 
-    const CliResult notWrite = Simulated({"--cmd", "5C00", "--write"});
+    const CliRun notWrite = Simulated({"--cmd", "5C00", "--write"});
     EXPECT_EQ(notWrite.exitCode, 1);
     EXPECT_TRUE(notWrite.err.startsWith("error 0x8004020A: ")) << notWrite.err.toStdString();
 
-    const CliResult missing = Request("/nonexistent/tty", {"--cmd", "5A03"});
+    const CliRun missing = Request("/nonexistent/tty", {"--cmd", "5A03"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(QRegularExpression("^error 0x[0-9A-F]{8}: .+\n$").match(missing.err).hasMatch())
         << missing.err.toStdString();
@@ -104,29 +90,29 @@ TEST(CliRequestTest, UsageErrorsExitWithTwo) {
           QStringList{"request", "--port", "simulator", "--type", "12", "--cmd", "5A03", "--bogus"},
           QStringList{"request", "--port", "simulator", "--type", "12", "--cmd", "5A03", "extra"},
           QStringList{"no-such-command"}}) {
-        const CliResult result = RunCli(arguments);
+        const CliRun result = RunCli(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_EQ(result.out, "");
         EXPECT_TRUE(result.err.contains("kilnward-cli")) << result.err.toStdString();
     }
-    const CliResult help = RunCli({"request", "--help"});
+    const CliRun help = RunCli({"request", "--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--busy-timeout"));
 }
 
 TEST(CliRequestTest, TalksToKilnwardSimOnAPseudoTerminal) {
-    SimProcess sim(
+    test::SimProcess sim(
         {"--model", "12", "--addr", "3", "--fault", "nak,at=1", "--fault", "nak,count=4,cmd=5E00"});
     ASSERT_TRUE(sim.error().isEmpty()) << sim.error().toStdString();
-    const CliResult ok = Request(sim.device(), {"--cmd", "5C00", "--data", "01 00 00 00 00 02 00"});
+    const CliRun ok = Request(sim.device(), {"--cmd", "5C00", "--data", "01 00 00 00 00 02 00"});
     EXPECT_EQ(ok.exitCode, 0) << ok.err.toStdString();
     EXPECT_EQ(ok.out, "00 00\n");
 
-    const CliResult naks = Request(sim.device(), {"--cmd", "5E00"});
+    const CliRun naks = Request(sim.device(), {"--cmd", "5E00"});
     EXPECT_EQ(naks.exitCode, 1);
     EXPECT_EQ(naks.err, "error 0x80040204: Checksum error from instrument addr : 0x03\n");
 
-    const CliResult wrongType =
+    const CliRun wrongType =
         RunCli({"request", "--port", sim.device(), "--addr", "3", "--type", "9", "--cmd", "5A03"});
     EXPECT_EQ(wrongType.exitCode, 1);
     EXPECT_EQ(wrongType.err,

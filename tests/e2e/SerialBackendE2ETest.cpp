@@ -8,13 +8,15 @@
 #include <chrono>
 #include <memory>
 
-#include "SimProcess.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/SimProcess.h"
 #include "wirelink/QtSerialCommPort.h"
 #include "wirelink/Wirelink.h"
 
 namespace kilnward::e2e {
 namespace {
 
+using test::SimProcess;
 using wirelink::ByteBuffer;
 using wirelink::StatusOf;
 using wirelink::WLink_errors;
@@ -129,11 +131,9 @@ TEST(SimProgramTest, RejectsBadOptions) {
     for (const QStringList& arguments :
          {QStringList{}, QStringList{"--model", "17"}, QStringList{"--model", "9", "--addr", "256"},
           QStringList{"--model", "9", "--fault", "nak,when=2"}}) {
-        QProcess process;
-        process.start(ProgramPath("kilnward-sim"), arguments);
-        ASSERT_TRUE(process.waitForFinished(15000));
-        EXPECT_EQ(process.exitCode(), 2) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+        const test::CliRun run = test::RunProgram("kilnward-sim", arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
     }
 }
 

@@ -1,66 +1,38 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "tests/drivers/e2e/SimulatorProcess.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/QtApplicationEnvironment.h"
+#include "tests/support/SimProcess.h"
 
 namespace kilnward::drivers {
 namespace {
 
-using testing::SimulatorProcess;
+using test::CliRun;
+using test::SimProcess;
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+// QProcess watches the child's pipes with notifiers.
+const auto* const kQtApplication =
+    ::testing::AddGlobalTestEnvironment(new test::QtApplicationEnvironment);
 
 // The driver commands of kilnward-cli, run as the user runs them: against the in-process
 // simulated analyser and against kilnward-sim on a pseudo-terminal.
 class DriverCli : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "drivers_cli_test";
-            static char* argv[] = {name, nullptr};
-            static QCoreApplication app(argc, argv);
-        }
-    }
-
     void SetUp() override { ASSERT_TRUE(home.isValid()); }
 
     // Runs kilnward-cli with a program folder of its own, so the stored model is the test's.
     // A `fileSizeLimit` (in 512-byte blocks) makes larger writes fail as on a full disk.
     CliRun Run(const QStringList& arguments, int fileSizeLimit = 0) {
-        QProcess cli;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("KILNWARD_HOME", home.path());
-        cli.setProcessEnvironment(environment);
-        const QString program = SimulatorProcess::BinaryPath("kilnward-cli");
-        if (fileSizeLimit > 0) {
-            const QString script =
-                QStringLiteral("trap '' XFSZ; ulimit -f %1 && exec \"$0\" \"$@\"")
-                    .arg(fileSizeLimit);
-            cli.start("/bin/sh", QStringList{"-c", script, program} + arguments);
-        } else {
-            cli.start(program, arguments);
-        }
-        CliRun run;
-        if (!cli.waitForFinished(60000)) {
-            run.err = "kilnward-cli did not finish: " + cli.errorString();
-            return run;
-        }
-        run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-        run.out = QString::fromLocal8Bit(cli.readAllStandardOutput());
-        run.err = QString::fromLocal8Bit(cli.readAllStandardError());
-        return run;
+        test::RunOptions options;
+        options.environment.insert("KILNWARD_HOME", home.path());
+        options.fileSizeLimitBlocks = fileSizeLimit;
+        return test::RunCli(arguments, options);
     }
 
     void StoreModel(int id) {
@@ -105,7 +77,7 @@ TEST_F(DriverCli, ReadMemoryFromTheSimulatedAnalyserPrints16BytesALine) {
 }
 
 TEST_F(DriverCli, ReadMemoryFromKilnwardSimSpansSeveralRequests) {
-    SimulatorProcess sim({"--model", "9", "--addr", "4", "--verbose", "--image", SectorImage()});
+    SimProcess sim({"--model", "9", "--addr", "4", "--verbose", "--image", SectorImage()});
     ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
     StoreModel(9);  // a cable model: the default link suits a pseudo-terminal
     const CliRun run = Run({"read-memory", "--port", sim.device(), "--addr", "4", "--device", "1",
@@ -114,7 +86,7 @@ TEST_F(DriverCli, ReadMemoryFromKilnwardSimSpansSeveralRequests) {
     EXPECT_EQ(run.out, HexLine(250, 16) + "\n" + HexLine(266, 16) + "\n" + HexLine(282, 16) + "\n" +
                            HexLine(298, 16) + "\n" + HexLine(314, 6) + "\n");
     // Blocks of 32 bytes at most, each asked for by device, address and count.
-    const QString log = sim.log("#3 ");
+    const QString log = sim.waitForLog("#3 ");
     EXPECT_TRUE(log.contains("#1 5C00 [01 FA 00 00 00 20 00]")) << log.toStdString();
     EXPECT_TRUE(log.contains("#2 5C00 [01 1A 01 00 00 20 00]")) << log.toStdString();
     EXPECT_TRUE(log.contains("#3 5C00 [01 3A 01 00 00 06 00]")) << log.toStdString();
@@ -122,7 +94,7 @@ TEST_F(DriverCli, ReadMemoryFromKilnwardSimSpansSeveralRequests) {
 }
 
 TEST_F(DriverCli, ReadMemoryWritesRawBytesToAFile) {
-    SimulatorProcess sim({"--model", "16", "--image", SectorImage()});
+    SimProcess sim({"--model", "16", "--image", SectorImage()});
     ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
     const QString out = QDir(home.path()).filePath("out.bin");
     const CliRun run = Run({"read-memory", "--port", sim.device(), "--model", "16", "--cable",
@@ -154,20 +126,20 @@ TEST_F(DriverCli, ReadMemoryThatCannotBeWrittenWholeKeepsTheOldFile) {
 
 TEST_F(DriverCli, RemoteModeIsLeftEvenWhenAReadFails) {
     // Requests: 1 remote on, 2 its status, 3 first read, 4 second read (refused).
-    SimulatorProcess sim({"--model", "9", "--verbose", "--fault", "fail=21,at=4"});
+    SimProcess sim({"--model", "9", "--verbose", "--fault", "fail=21,at=4"});
     ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
     const CliRun run = Run({"read-memory", "--port", sim.device(), "--model", "9", "--device", "1",
                             "--address", "0", "--count", "64", "--remote"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(run.err.startsWith("error 0x80040401: ")) << run.err.toStdString();
-    const QString log = sim.log("#5 ");
+    const QString log = sim.waitForLog("#5 ");
     EXPECT_TRUE(log.contains(QRegularExpression("#1 DF ?02 \\[01\\]"))) << log.toStdString();
     EXPECT_TRUE(log.contains(QRegularExpression("#5 DF ?02 \\[00\\]"))) << log.toStdString();
 }
 
 TEST_F(DriverCli, TheStoredModelSetsTheTypeCodeAndTheLinkKind) {
-    SimulatorProcess sim({"--model", "9"});
+    SimProcess sim({"--model", "9"});
     ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
     StoreModel(9);
     EXPECT_EQ(Run({"clock", "--port", sim.device()}).exitCode, 0);
@@ -183,7 +155,7 @@ TEST_F(DriverCli, TheStoredModelSetsTheTypeCodeAndTheLinkKind) {
 }
 
 TEST_F(DriverCli, ClockSetToAGivenTimeReadsBack) {
-    SimulatorProcess sim({"--model", "20", "--addr", "2"});
+    SimProcess sim({"--model", "20", "--addr", "2"});
     ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
     const QStringList link = {"--port", sim.device(), "--addr", "2", "--model", "20", "--cable"};
     const CliRun set = Run(QStringList{"clock"} + link + QStringList{"--set", "2024-02-29T23:41"});

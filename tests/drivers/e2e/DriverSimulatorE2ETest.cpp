@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-
 #include <memory>
 
 #include "drivers/CreateDriver.h"
 #include "drivers/SubscriptError.h"
-#include "tests/drivers/e2e/SimulatorProcess.h"
+#include "tests/support/QtApplicationEnvironment.h"
+#include "tests/support/SimProcess.h"
 #include "wirelink/Errors.h"
 #include "wirelink/QtSerialCommPort.h"
 #include "wirelink/Wirelink.h"
@@ -19,18 +18,13 @@ using wirelink::ByteBuffer;
 constexpr std::uint8_t kAddr = 3;
 constexpr std::uint8_t kModel = 15;
 
+// The serial port watches its descriptor with notifiers.
+const auto* const kQtApplication =
+    ::testing::AddGlobalTestEnvironment(new test::QtApplicationEnvironment);
+
 // A driver on the real Qt SerialPort backend, talking to kilnward-sim on a pseudo-terminal.
 class DriverOnSimulator : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "drivers_e2e_test";
-            static char* argv[] = {name, nullptr};
-            static QCoreApplication app(argc, argv);
-        }
-    }
-
     void SetUp() override {
         ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
         link.setPortName(sim.device().toStdString());
@@ -46,8 +40,7 @@ class DriverOnSimulator : public ::testing::Test {
         }
     }
 
-    testing::SimulatorProcess sim{
-        {"--model", QString::number(kModel), "--addr", QString::number(kAddr)}};
+    test::SimProcess sim{{"--model", QString::number(kModel), "--addr", QString::number(kAddr)}};
     wirelink::QtSerialCommPort port;
     wirelink::Wirelink link{port};
     std::unique_ptr<InstrumentDriver> driver = CreateDriver(kModel);
