@@ -23,7 +23,6 @@ namespace kilnward::cli {
 namespace {
 
 const QString kPortNotOpened = QStringLiteral("Error Opening commport");
-const QString kOutDir = QStringLiteral("out-dir");
 
 }  // namespace
 
@@ -77,12 +76,6 @@ void TransferCli::addOptions(QCommandLineParser& parser, bool withOutDir) {
     parser.addHelpOption();
     LinkOptions::addTo(parser);
     DocumentOptions::addTo(parser, withOutDir);
-    if (!withOutDir) {
-        // The document options read it whatever the command; here it is refused when given.
-        QCommandLineOption outDir(kOutDir, QString(), QStringLiteral("DIR"));
-        outDir.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(outDir);
-    }
 }
 
 std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStringList& arguments,
@@ -93,9 +86,6 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     QString error;
     if (!link_.read(parser, error) || !documents_.read(parser, outDirRequired, error)) {
         return CliOutput::usageError(parser, error);
-    }
-    if (!outDirRequired && parser.isSet(kOutDir)) {
-        return CliOutput::usageError(parser, QStringLiteral("this command takes no --out-dir"));
     }
     if (!takesDocumentFiles) {
         for (const QString& input : documents_.inputs) {

@@ -53,7 +53,7 @@ class TransferCli {
     TransferCli();
     ~TransferCli();
 
-    // Adds the link and document options (no document files for `withDocumentFiles` false).
+    // Adds the link and document options, --out-dir only for `withOutDir`.
     static void addOptions(QCommandLineParser& parser, bool withOutDir);
     // Parses and prepares everything up to the transfer; an exit code when the command must
     // end at once (help, usage error).
