@@ -2,39 +2,27 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
-#include "BinFolder.h"
+#include "tests/support/BinFolder.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/FileBytes.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
+using kilnward::test::BinaryPath;
+using kilnward::test::CliRun;
+using kilnward::test::ReadBytes;
 
 CliRun Cli(const QStringList& arguments) {
-    QProcess process;
-    process.start(BinFolder() + "/kilnward-cli", QStringList{"language"} + arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
+    return kilnward::test::RunCli(QStringList{"language"} + arguments);
 }
 
 }  // namespace
 
 TEST(LanguageCli, ExportImportRoundTripOfTheShippedDatabase) {
     QTemporaryDir dir;
-    const QString shipped = BinFolder() + "/Language.mdb";
+    const QString shipped = BinaryPath("Language.mdb");
     const CliRun exported = Cli({"export", "--db", shipped, "--out", dir.filePath("a.tsv")});
     ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
     EXPECT_TRUE(exported.out.contains("in 5 languages"));
@@ -43,8 +31,8 @@ TEST(LanguageCli, ExportImportRoundTripOfTheShippedDatabase) {
     ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
     ASSERT_EQ(
         Cli({"export", "--db", dir.filePath("b.mdb"), "--out", dir.filePath("b.tsv")}).exitCode, 0);
-    EXPECT_EQ(Bytes(dir.filePath("a.tsv")), Bytes(dir.filePath("b.tsv")));
-    EXPECT_GT(Bytes(dir.filePath("a.tsv")).count('\n'), 70);
+    EXPECT_EQ(ReadBytes(dir.filePath("a.tsv")), ReadBytes(dir.filePath("b.tsv")));
+    EXPECT_GT(ReadBytes(dir.filePath("a.tsv")).count('\n'), 70);
 }
 
 TEST(LanguageCli, FailuresAndUsage) {

@@ -10,7 +10,6 @@
 #include <QSet>
 #include <QStringDecoder>
 
-#include "BinFolder.h"
 #include "app/Catalogue.h"
 #include "app/EnglishTranslator.h"
 #include "app/ProfileFunctions.h"
@@ -18,6 +17,7 @@
 #include "app/TextSplitting.h"
 #include "language/LanguageManager.h"
 #include "language/TranslationTable.h"
+#include "tests/support/BinFolder.h"
 
 using kilnward::language::TranslationTable;
 
@@ -176,7 +176,7 @@ TEST(ShippedTranslations, EnglishParameterNamesMatchTheCatalogue) {
 }
 
 TEST(ShippedTranslations, BuiltDatabaseTranslatesInEveryLanguage) {
-    const QString bin = BinFolder();
+    const QString bin = kilnward::test::BinFolder();
     kilnward::app::ScriptedPrompts prompts;
     kilnward::language::LanguageManager manager(prompts);
     ASSERT_TRUE(manager.OpenLanguageDataBase(bin + "/Language.mdb", false));

@@ -2,25 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include "tests/support/FileBytes.h"
 
 using kilnward::language::TranslationTable;
 
 namespace {
 
-QString WriteText(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    QFile file(dir.filePath(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return file.fileName();
-}
+using kilnward::test::ReadBytes;
 
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
+QString WriteText(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    kilnward::test::WriteBytes(dir.filePath(name), bytes);
+    return dir.filePath(name);
 }
 
 }  // namespace
