@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "FileSizeLimit.h"
 #include "TempFolder.h"
+#include "tests/support/FileSizeLimit.h"
 
 using kilnward::app::IniFile;
 
@@ -70,7 +70,7 @@ TEST(IniFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
     }
     QString error;
     {
-        FileSizeLimit limit(512);
+        kilnward::test::FileSizeLimit limit(512);
         EXPECT_FALSE(ini.save(target, &error));
     }
     EXPECT_FALSE(error.isEmpty());

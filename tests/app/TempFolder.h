@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+
+#include "tests/support/FileBytes.h"
 
 // A scratch folder per test with helpers to write and read raw bytes.
 class TempFolder {
@@ -12,16 +13,10 @@ class TempFolder {
     QString folder() const { return dir_.path(); }
 
     QString write(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
+        kilnward::test::WriteBytes(path(name), bytes);
         return path(name);
     }
-    QByteArray read(const QString& name) const {
-        QFile file(path(name));
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }
+    QByteArray read(const QString& name) const { return kilnward::test::ReadBytes(path(name)); }
 
   private:
     QTemporaryDir dir_;

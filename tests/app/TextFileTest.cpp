@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "FileSizeLimit.h"
 #include "TempFolder.h"
 #include "app/ScriptedPrompts.h"
+#include "tests/support/FileSizeLimit.h"
 
 using namespace kilnward::app;
 
@@ -56,7 +56,7 @@ TEST(WriteTextLines, FailedWriteKeepsTheOldFile) {
     const QString file = dir.write("c.txt", "old");
     ScriptedPrompts prompts;
     {
-        FileSizeLimit limit(64);
+        kilnward::test::FileSizeLimit limit(64);
         EXPECT_FALSE(
             WriteTextLines(file, QStringList(50, "a line of the text export"), true, prompts));
     }
