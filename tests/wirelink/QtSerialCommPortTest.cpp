@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <thread>
 
+#include "tests/support/QtApplicationEnvironment.h"
 #include "wirelink/Frame.h"
 #include "wirelink/PortErrors.h"
 #include "wirelink/QtSerialCommPort.h"
@@ -75,19 +75,8 @@ class PtyPair {
 };
 
 // Qt's port watches its descriptor with notifiers, which want an application object.
-class QtApplication : public ::testing::Environment {
-  public:
-    void SetUp() override { app_ = std::make_unique<QCoreApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-  private:
-    int argc_ = 1;
-    char name_[16] = "wirelink_pty";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QCoreApplication> app_;
-};
-
-const auto* const kQtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
+const auto* const kQtApplication =
+    ::testing::AddGlobalTestEnvironment(new kilnward::test::QtApplicationEnvironment);
 
 class QtSerialCommPortTest : public ::testing::Test {
   protected:
