@@ -21,7 +21,7 @@
 #include "bench/transfer/CountingCommPort.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/ModelRow.h"
-#include "tests/e2e/SimProcess.h"
+#include "tests/support/SimProcess.h"
 #include "transfer/ProgressSink.h"
 #include "transfer/TransferSession.h"
 #include "wirelink/QtSerialCommPort.h"
@@ -30,7 +30,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using kilnward::e2e::SimProcess;
+using kilnward::test::SimProcess;
 using kilnward::transfer::TransferOutcome;
 
 constexpr std::uint8_t kModel = 12;

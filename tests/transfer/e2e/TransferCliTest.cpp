@@ -3,43 +3,33 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <random>
 
-#include "tests/drivers/e2e/SimulatorProcess.h"
+#include "tests/support/BinFolder.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/QtApplicationEnvironment.h"
+#include "tests/support/SimProcess.h"
 
 namespace kilnward::transfer {
 namespace {
 
-using drivers::testing::SimulatorProcess;
+using test::CliRun;
+using SimulatorProcess = test::SimProcess;
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+const auto* const kQtApplication =
+    ::testing::AddGlobalTestEnvironment(new test::QtApplicationEnvironment);
 
 class TransferCli : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "transfer_cli_test";
-            static char* argv[] = {name, nullptr};
-            static QCoreApplication app(argc, argv);
-        }
-    }
-
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
         // The catalogue the documents name the parameters with.
-        ASSERT_TRUE(QFile::copy(SimulatorProcess::BinaryPath("Param.ini"), file("Param.ini")));
+        ASSERT_TRUE(QFile::copy(test::BinaryPath("Param.ini"), file("Param.ini")));
     }
 
     QString file(const QString& name) const { return QDir(home.path()).filePath(name); }
@@ -48,17 +38,9 @@ class TransferCli : public ::testing::Test {
         if (withProgramDir) {
             arguments << "--program-dir" << home.path();
         }
-        QProcess cli;
-        cli.start(SimulatorProcess::BinaryPath("kilnward-cli"), arguments);
-        CliRun run;
-        if (!cli.waitForFinished(90000)) {
-            run.err = "kilnward-cli did not finish: " + cli.errorString();
-            return run;
-        }
-        run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-        run.out = QString::fromLocal8Bit(cli.readAllStandardOutput());
-        run.err = QString::fromLocal8Bit(cli.readAllStandardError());
-        return run;
+        test::RunOptions options;
+        options.timeoutMs = 90000;
+        return test::RunCli(arguments, options);
     }
 
     QByteArray Read(const QString& path) const {
