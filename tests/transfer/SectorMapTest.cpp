@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <stdexcept>
 
 #include "form/CheckItem.h"
 #include "form/ListItem.h"
@@ -403,6 +404,15 @@ TEST_F(SectorMap, AValueThatDoesNotFitStopsTheEncodingWithTheImageUnchanged) {
     ByteBuffer image(2048, 0x33);
     EXPECT_THROW(EncodeConfigSector(form(), s.driver(), image), std::exception);
     EXPECT_EQ(image, ByteBuffer(2048, 0x33));
+}
+
+TEST(SectorMapLayout, AWindowWhoseTreesHaveNoSlotsIsRefusedBeforeTheImageChanges) {
+    form::MainForm bare;  // never loaded: its parameter trees have no slots yet
+    bare.form().list("cboprtmodel").setListIndex(0);
+    const auto driver = drivers::CreateDriver(10);
+    ByteBuffer image(2048, 0x42);
+    EXPECT_THROW(EncodeConfigSector(bare.form(), *driver, image), std::logic_error);
+    EXPECT_EQ(image, ByteBuffer(2048, 0x42));
 }
 
 TEST_F(SectorMap, AReceiveMarksTheDocumentsOfTheChangedFields) {
