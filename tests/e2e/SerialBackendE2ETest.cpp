@@ -132,6 +132,7 @@ TEST(SimProgramTest, RejectsBadOptions) {
          {QStringList{}, QStringList{"--model", "17"}, QStringList{"--model", "9", "--addr", "256"},
           QStringList{"--model", "9", "--fault", "nak,when=2"}}) {
         const test::CliRun run = test::RunProgram("kilnward-sim", arguments);
+        ASSERT_NE(run.exitCode, -1) << run.err.toStdString();
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
