@@ -15,13 +15,13 @@
 #include <stdexcept>
 #include <vector>
 
-#include "tests/e2e/SimProcess.h"
+#include "tests/support/SimProcess.h"
 #include "wirelink/QtSerialCommPort.h"
 #include "wirelink/Wirelink.h"
 
 namespace {
 
-using kilnward::e2e::SimProcess;
+using kilnward::test::SimProcess;
 
 constexpr std::uint8_t kType = 9;
 constexpr std::uint8_t kAddr = 1;
