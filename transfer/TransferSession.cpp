@@ -100,6 +100,12 @@ bool TransferSession::OpenComm() {
 bool TransferSession::openWithRetries() {
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
         const bool open = OpenComm();
+        if (!open) {
+            // An opening sequence stopped half way can leave the port open with the adapter
+            // unprogrammed; closed, the next attempt runs the whole sequence again instead
+            // of taking the open port as a success.
+            link_.CloseCom();
+        }
         wait_(kOpenWaitMs);
         if (open) {
             return true;

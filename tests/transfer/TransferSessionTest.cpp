@@ -18,6 +18,7 @@
 #include "transfer/TransferCommands.h"
 #include "wirelink/Errors.h"
 #include "wirelink/FakeClock.h"
+#include "wirelink/FakeCommPort.h"
 #include "wirelink/Host.h"
 #include "wirelink/QtSerialCommPort.h"
 #include "wirelink/Wirelink.h"
@@ -231,6 +232,37 @@ TEST_F(TransferRun, APortThatNeverOpensIsTriedTenTimes) {
     EXPECT_EQ(sink.statuses, std::vector<QString>{"Receiving...In progress"});
     EXPECT_EQ(sink.running.back(), false);
     EXPECT_FALSE(unopenable.PortOpen());
+}
+
+// An infrared opening that stops after the port opened (a rate the adapter has no code for)
+// must not count as open on the next attempt: every attempt runs the whole sequence.
+TEST_F(TransferRun, AnInfraredOpeningThatStopsHalfWayIsRetriedFromTheStart) {
+    wirelink::FakeCommPort adapter(clock);
+    wirelink::Wirelink infrared(adapter, nullptr, &clock);
+    settings.useInfrared = true;
+    settings.baudRate = QStringLiteral("600");
+    yes();
+    ASSERT_EQ(commands(infrared).mnufileget(), TransferOutcome::PortNotOpened);
+    EXPECT_EQ(adapter.openCount(), 10);
+    EXPECT_EQ(waits, std::vector<int>(10, 1000));
+    EXPECT_TRUE(adapter.frames().empty());
+    EXPECT_EQ(messages(), std::vector<QString>{"Error Opening commport."});
+    EXPECT_EQ(sink.statuses, std::vector<QString>{"Receiving...In progress"});
+    EXPECT_FALSE(infrared.PortOpen());
+}
+
+TEST_F(TransferRun, AnUnprogrammedInfraredAdapterIsNeverTalkedTo) {
+    sim::SimulatedCommPort adapter{simulator, clock};
+    adapter.setInfraredAdapter(true);
+    wirelink::Wirelink infrared(adapter, nullptr, &clock);
+    settings.useInfrared = true;
+    settings.baudRate = QStringLiteral("600");
+    yes();
+    ASSERT_EQ(commands(infrared).mnufilesend(), TransferOutcome::PortNotOpened);
+    EXPECT_EQ(simulator.requestCount(), 0u);
+    EXPECT_EQ(requestsAtWait, std::vector<std::uint64_t>(10, 0));
+    EXPECT_EQ(messages(), std::vector<QString>{"Error Opening commport."});
+    EXPECT_FALSE(infrared.PortOpen());
 }
 
 TEST_F(TransferRun, SetClockOnAPortThatDoesNotOpenFailsAtOnce) {
