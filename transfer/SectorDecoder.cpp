@@ -78,6 +78,9 @@ void SectorDecoder::field(const SectorField& field) {
         case FieldKind::Word:
             number(field, static_cast<double>(readWhole(DataType::UInt16)));
             break;
+        case FieldKind::SignedWord:
+            number(field, static_cast<double>(readWhole(DataType::Int16)));
+            break;
         case FieldKind::Tenths:
             number(field, static_cast<double>(readWhole(DataType::UInt16)) / 10.0);
             break;

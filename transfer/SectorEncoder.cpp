@@ -76,6 +76,7 @@ void SectorEncoder::field(const SectorField& field) {
             putWhole(Rounded(number(field)), DataType::UInt8);
             break;
         case FieldKind::Word:
+        case FieldKind::SignedWord:
             putWhole(Rounded(number(field)), DataType::UInt16);
             break;
         case FieldKind::Tenths:

@@ -10,6 +10,7 @@ enum class FieldKind {
     CheckByte,     // u8, the check box state
     Byte,          // u8 number
     Word,          // u16 number
+    SignedWord,    // u16 on the wire holding a signed number (two's complement)
     Tenths,        // u16 number of tenths
     Float,         // f32 number
     Text,          // fixed-width text

@@ -13,6 +13,9 @@ inline constexpr int kReservedStart = 0;
 inline constexpr int kReservedStartWidth = 2;
 inline constexpr int kTimers = 2;
 inline constexpr int kTimerCount = 11;
+// The leak decay times, the timers whose range goes below zero.
+inline constexpr int kFirstSignedTimer = 5;
+inline constexpr int kLastSignedTimer = 8;
 inline constexpr int kTimersGapWidth = 12;
 inline constexpr int kPrinterCopies = 36;
 inline constexpr int kPrinterFlags = 38;

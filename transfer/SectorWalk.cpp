@@ -83,7 +83,8 @@ class Walk {
         expect(kReservedStart, "start");
         gap(kReservedStartWidth, kFill);
         for (int timer = 0; timer < kTimerCount; ++timer) {
-            number(Word, "TDBNumtimers", timer);
+            const bool mayBeNegative = timer >= kFirstSignedTimer && timer <= kLastSignedTimer;
+            number(mayBeNegative ? SignedWord : Word, "TDBNumtimers", timer);
         }
         gap(kTimersGapWidth, kFill);
         expect(kPrinterCopies, "printer settings");

@@ -243,6 +243,35 @@ TEST_F(SectorMap, BargraphDirectionOtherThanZeroIsRightToLeft) {
     EXPECT_EQ(sent[261], 0);
 }
 
+// The leak decay times go below zero: sent as 16-bit two's complement, read back signed.
+TEST_F(SectorMap, NegativeLeakDecayTimesSurviveTheRoundTrip) {
+    s.chooseModel(10);
+    form().numeric("TDBNumtimers", 1).setValue(9999);
+    form().numeric("TDBNumtimers", 5).setValue(-5);
+    form().numeric("TDBNumtimers", 6).setValue(1800);
+    form().numeric("TDBNumtimers", 8).setValue(-9999);
+    const ByteBuffer sent = encode(PlainSector());
+    constexpr int kTimer1 = 2 + 2 * 1;
+    constexpr int kTimer5 = 2 + 2 * 5;
+    constexpr int kTimer8 = 2 + 2 * 8;
+    EXPECT_EQ(sent[kTimer5], 0xFB);
+    EXPECT_EQ(sent[kTimer5 + 1], 0xFF);
+    EXPECT_EQ(sent[kTimer8], 0xF1);  // -9999 = 0xD8F1
+    EXPECT_EQ(sent[kTimer8 + 1], 0xD8);
+    EXPECT_EQ(sent[kTimer1], 0x0F);  // 9999 = 0x270F
+    EXPECT_EQ(sent[kTimer1 + 1], 0x27);
+
+    for (int timer : {1, 5, 6, 8}) {
+        form().numeric("TDBNumtimers", timer).setValue(0);
+    }
+    decode(sent);
+    EXPECT_DOUBLE_EQ(form().numeric("TDBNumtimers", 1).number(), 9999);
+    EXPECT_DOUBLE_EQ(form().numeric("TDBNumtimers", 5).number(), -5);
+    EXPECT_DOUBLE_EQ(form().numeric("TDBNumtimers", 6).number(), 1800);
+    EXPECT_DOUBLE_EQ(form().numeric("TDBNumtimers", 8).number(), -9999);
+    EXPECT_EQ(encode(PlainSector()), sent);
+}
+
 TEST_F(SectorMap, TextsStopAtNulAndAtTheirLengthAndTenthsAreDivided) {
     s.chooseModel(10);
     ByteBuffer image = PlainSector();

@@ -37,6 +37,7 @@ QString Shown(form::Form& form, const SectorField& field, std::uint8_t model) {
             return QString::number(form.check(name, field.index).value());
         case FieldKind::Byte:
         case FieldKind::Word:
+        case FieldKind::SignedWord:
         case FieldKind::Tenths:
         case FieldKind::Float:
             return QString::number(form.numeric(name, field.index).number(), 'g', 17);

@@ -25,9 +25,9 @@ QString Name(const SectorField& field) {
 }
 
 // A whole number the field can hold and the control accepts.
-double WholeIn(std::mt19937& random, const form::NumericItem& item, double storageMax,
-               double scale) {
-    const double low = std::max(0.0, std::ceil(item.minimum() * scale));
+double WholeIn(std::mt19937& random, const form::NumericItem& item, double storageMin,
+               double storageMax, double scale) {
+    const double low = std::max(storageMin, std::ceil(item.minimum() * scale));
     const double high = std::min(storageMax, std::floor(item.maximum() * scale));
     std::uniform_int_distribution<int> pick(static_cast<int>(low), static_cast<int>(high));
     return pick(random) / scale;
@@ -56,11 +56,16 @@ void Randomize(form::Form& form, const SectorField& field, std::mt19937& random)
             break;
         case FieldKind::Byte:
         case FieldKind::Word:
+        case FieldKind::SignedWord:
         case FieldKind::Tenths: {
             form::NumericItem& item = form.numeric(Name(field), field.index);
-            const double storageMax = field.kind == FieldKind::Byte ? 255 : 65535;
-            item.setValue(
-                WholeIn(random, item, storageMax, field.kind == FieldKind::Tenths ? 10 : 1));
+            const bool isSigned = field.kind == FieldKind::SignedWord;
+            const double storageMin = isSigned ? -32768 : 0;
+            const double storageMax = field.kind == FieldKind::Byte ? 255
+                                      : isSigned                    ? 32767
+                                                                    : 65535;
+            item.setValue(WholeIn(random, item, storageMin, storageMax,
+                                  field.kind == FieldKind::Tenths ? 10 : 1));
             break;
         }
         case FieldKind::Float:
