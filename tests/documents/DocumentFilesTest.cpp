@@ -1,7 +1,3 @@
-#include <sys/resource.h>
-
-#include <csignal>
-
 #include "SessionFixture.h"
 #include "app/DecimalText.h"
 #include "documents/ControlKey.h"
@@ -11,6 +7,7 @@
 #include "form/OptionItem.h"
 #include "form/TextItem.h"
 #include "form/TreeItem.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace kilnward::documents::testing {
 namespace {
@@ -188,26 +185,6 @@ TEST_F(DocumentFilesTest, SingleControlsAreReadAndWrittenKeyByKey) {
     EXPECT_EQ(form().numeric("TDBNumrefo2foroth").value(), 2.0);
 }
 
-// Limits the size of files this process may write, as a full disk would.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(DocumentFilesTest, FailedSaveKeepsTheOldFileAndTheChanges) {
     ASSERT_TRUE(saveAs(kConfigurationDocument, "c.cfg"));
     const QString before = ReadAll(path("c.cfg"));
@@ -216,7 +193,7 @@ TEST_F(DocumentFilesTest, FailedSaveKeepsTheOldFileAndTheChanges) {
     ASSERT_TRUE(documents()[kConfigurationDocument].Dirty);
     prompts.clear();
     {
-        FileSizeLimit limit(2048);
+        test::FileSizeLimit limit(2048);
         EXPECT_FALSE(files().SaveDocument(kConfigurationDocument));
     }
     EXPECT_EQ(ReadAll(path("c.cfg")), before);

@@ -1,35 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "tests/support/BinFolder.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/FileBytes.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-QString BinFolder() {
-    const QString bin = qEnvironmentVariable("KILNWARD_BIN");
-    return bin.isEmpty() ? QStringLiteral(".") : bin;
-}
+using kilnward::test::BinFolder;
+using kilnward::test::CliRun;
 
 CliRun Cli(const QStringList& arguments) {
-    QProcess process;
-    process.start(BinFolder() + "/kilnward-cli", QStringList{"documents"} + arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return kilnward::test::RunCli(QStringList{"documents"} + arguments);
 }
 
 QString Text(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    return QString::fromLatin1(kilnward::test::ReadBytes(path));
 }
 
 TEST(DocumentsCli, SavesTheFiveDocumentsOfTheDefaultsAndTheFilesGiven) {
@@ -47,10 +35,9 @@ TEST(DocumentsCli, SavesTheFiveDocumentsOfTheDefaultsAndTheFilesGiven) {
     }
 
     // Files loaded over the defaults come back unchanged, whatever model is chosen.
-    QFile edited(dir.filePath("in.hdr"));
-    ASSERT_TRUE(edited.open(QIODevice::WriteOnly));
-    edited.write("[General]\r\nFileType=Khdr\r\n[Khdr]\r\nfrmMain!txtheaderline#2=Heating Ltd\r\n");
-    edited.close();
+    ASSERT_TRUE(kilnward::test::WriteBytes(
+        dir.filePath("in.hdr"),
+        "[General]\r\nFileType=Khdr\r\n[Khdr]\r\nfrmMain!txtheaderline#2=Heating Ltd\r\n"));
     const CliRun second =
         Cli({"--program-dir", BinFolder(), "--model", "10", "--fue", dir.filePath("a/fuels.fue"),
              "--hdr", dir.filePath("in.hdr"), "--out-dir", dir.filePath("b")});

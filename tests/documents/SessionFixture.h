@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -15,6 +14,7 @@
 #include "documents/ValueEncoding.h"
 #include "drivers/ModelRow.h"
 #include "form/Form.h"
+#include "tests/support/FileBytes.h"
 
 namespace kilnward::documents::testing {
 
@@ -64,13 +64,10 @@ class SessionFixture : public ::testing::Test {
     DocumentCommands& commands() { return session->commands(); }
 
     static QString ReadAll(const QString& file) {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? QString::fromLatin1(in.readAll()) : QString();
+        return QString::fromLatin1(test::ReadBytes(file));
     }
     static void WriteAll(const QString& file, const QByteArray& bytes) {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(bytes);
+        ASSERT_TRUE(test::WriteBytes(file, bytes));
     }
 
     QTemporaryDir folder;

@@ -1,25 +1,17 @@
 #include <gtest/gtest.h>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "SessionFixture.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
 #include "form/TextItem.h"
+#include "tests/support/BinFolder.h"
+#include "tests/support/FileBytes.h"
 
 namespace kilnward::documents::testing {
 namespace {
 
-QString BinFolder() {
-    const QString bin = qEnvironmentVariable("KILNWARD_BIN");
-    return bin.isEmpty() ? QDir::currentPath() : bin;
-}
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::BinFolder;
 
 // The main window started from the shipped program folder.
 class ShippedDefaultsTest : public ::testing::Test {
@@ -50,7 +42,7 @@ TEST_F(ShippedDefaultsTest, DefaultFilesHoldEveryKeyInTheWindowsOrder) {
         ASSERT_TRUE(session->files().LoadDocument(shipped, d, false)) << files[d];
         session->documents()[d].FileName = out.filePath(files[d]);
         ASSERT_TRUE(session->files().SaveDocument(d));
-        EXPECT_EQ(Bytes(out.filePath(files[d])), Bytes(shipped)) << files[d];
+        EXPECT_EQ(test::ReadBytes(out.filePath(files[d])), test::ReadBytes(shipped)) << files[d];
     }
     EXPECT_TRUE(prompts.messages().empty());
 }
@@ -82,7 +74,7 @@ TEST_F(ShippedDefaultsTest, ModelDefaultConfigurationIsLoadedForThe520Plus) {
     const QString shipped = app::ProgramFolder::dataFile("520p.cfg");
     session->documents()[kConfigurationDocument].FileName = out.filePath("520p.cfg");
     ASSERT_TRUE(session->files().SaveDocument(kConfigurationDocument));
-    EXPECT_EQ(Bytes(out.filePath("520p.cfg")), Bytes(shipped));
+    EXPECT_EQ(test::ReadBytes(out.filePath("520p.cfg")), test::ReadBytes(shipped));
 }
 
 }  // namespace

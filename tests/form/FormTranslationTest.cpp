@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <QDir>
 
 #include "FormFixture.h"
 #include "app/ScriptedPrompts.h"
@@ -7,21 +6,17 @@
 #include "form/NumericItem.h"
 #include "language/LanguageManager.h"
 #include "language/TranslatableControl.h"
+#include "tests/support/BinFolder.h"
 
 namespace kilnward::form::testing {
 namespace {
-
-QString LanguageDatabase() {
-    const QString bin = qEnvironmentVariable("KILNWARD_BIN");
-    return (bin.isEmpty() ? QDir::currentPath() : bin) + "/Language.mdb";
-}
 
 class FormTranslationTest : public FormFixture {
   protected:
     void SetUp() override {
         FormFixture::SetUp();
         load();
-        ASSERT_TRUE(manager.OpenLanguageDataBase(LanguageDatabase(), false));
+        ASSERT_TRUE(manager.OpenLanguageDataBase(test::BinaryPath("Language.mdb"), false));
     }
     app::ScriptedPrompts prompts;
     language::LanguageManager manager{prompts};

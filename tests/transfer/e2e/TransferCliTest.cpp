@@ -12,6 +12,7 @@
 
 #include "tests/support/BinFolder.h"
 #include "tests/support/CliRun.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/QtApplicationEnvironment.h"
 #include "tests/support/SimProcess.h"
 
@@ -43,14 +44,9 @@ class TransferCli : public ::testing::Test {
         return test::RunCli(arguments, options);
     }
 
-    QByteArray Read(const QString& path) const {
-        QFile in(path);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
+    QByteArray Read(const QString& path) const { return test::ReadBytes(path); }
     void Write(const QString& path, const QByteArray& bytes) const {
-        QFile out(path);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
+        ASSERT_TRUE(test::WriteBytes(path, bytes));
     }
 
     // A sector as the analyser of `model` could hold it: the default documents put into
