@@ -34,13 +34,9 @@ void Describe(QCommandLineParser& parser) {
 int RunDecode(const QStringList& arguments) {
     QCommandLineParser parser;
     Describe(parser);
-    if (auto exitCode = CliOutput::parse(parser, arguments)) {
-        return *exitCode;
-    }
     DocumentOptions options;
-    QString error;
-    if (!options.read(parser, true, error)) {
-        return CliOutput::usageError(parser, error);
+    if (auto exitCode = options.parse(parser, arguments, true)) {
+        return *exitCode;
     }
     if (!options.model || !parser.isSet("image")) {
         return CliOutput::usageError(parser, QStringLiteral("--model and --image are required"));
@@ -54,6 +50,7 @@ int RunDecode(const QStringList& arguments) {
     app::EnglishTranslator translator;
     auto session = options.openSession(prompts, translator);
     drivers::InstrumentDriver& driver = *session->window().currentDriver();
+    QString error;
     const auto image = ReadSectorFile(parser.value("image"), driver.Configsector_size(), error);
     if (!image) {
         QTextStream(stderr) << "kilnward-cli: " << error << '\n';

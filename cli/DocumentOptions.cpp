@@ -5,6 +5,7 @@
 #include "app/Catalogue.h"
 #include "app/ProgramFolder.h"
 #include "app/ScriptedPrompts.h"
+#include "cli/CliOutput.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/CreateDriver.h"
 
@@ -65,6 +66,18 @@ bool DocumentOptions::read(const QCommandLineParser& parser, bool outDirRequired
         return false;
     }
     return true;
+}
+
+std::optional<int> DocumentOptions::parse(QCommandLineParser& parser, const QStringList& arguments,
+                                          bool outDirRequired) {
+    if (auto exitCode = CliOutput::parse(parser, arguments)) {
+        return exitCode;
+    }
+    QString error;
+    if (!read(parser, outDirRequired, error)) {
+        return CliOutput::usageError(parser, error);
+    }
+    return std::nullopt;
 }
 
 std::unique_ptr<documents::MainWindowSession> DocumentOptions::openSession(

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -32,6 +33,10 @@ class DocumentOptions {
     static void addTo(QCommandLineParser& parser, bool withOutDir);
     // False with a message on a usage error (an unknown model, a missing --out-dir...).
     bool read(const QCommandLineParser& parser, bool outDirRequired, QString& error);
+    // Parses a command's arguments and reads these options from them. Returns an exit code
+    // when the command must end at once: after --help, or a usage error (printed).
+    std::optional<int> parse(QCommandLineParser& parser, const QStringList& arguments,
+                             bool outDirRequired);
 
     // The main window with its five documents reset to their defaults and adapted to the
     // model. Messages shown meanwhile are recorded in `prompts`.

@@ -6,7 +6,6 @@
 #include "app/EnglishTranslator.h"
 #include "app/ScriptedPrompts.h"
 #include "cli/CliCommand.h"
-#include "cli/CliOutput.h"
 #include "cli/DocumentOptions.h"
 #include "documents/MainWindowSession.h"
 
@@ -40,13 +39,9 @@ bool PrintMessages(app::ScriptedPrompts& prompts) {
 int RunDocuments(const QStringList& arguments) {
     QCommandLineParser parser;
     Describe(parser);
-    if (auto exitCode = CliOutput::parse(parser, arguments)) {
-        return *exitCode;
-    }
     DocumentOptions options;
-    QString error;
-    if (!options.read(parser, true, error)) {
-        return CliOutput::usageError(parser, error);
+    if (auto exitCode = options.parse(parser, arguments, true)) {
+        return *exitCode;
     }
     app::ScriptedPrompts prompts;
     app::EnglishTranslator translator;

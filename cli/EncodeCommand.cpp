@@ -37,13 +37,9 @@ void Describe(QCommandLineParser& parser) {
 int RunEncode(const QStringList& arguments) {
     QCommandLineParser parser;
     Describe(parser);
-    if (auto exitCode = CliOutput::parse(parser, arguments)) {
-        return *exitCode;
-    }
     DocumentOptions options;
-    QString error;
-    if (!options.read(parser, false, error)) {
-        return CliOutput::usageError(parser, error);
+    if (auto exitCode = options.parse(parser, arguments, false)) {
+        return *exitCode;
     }
     if (!options.model || !parser.isSet("base") || !parser.isSet("out")) {
         return CliOutput::usageError(parser,
@@ -60,6 +56,7 @@ int RunEncode(const QStringList& arguments) {
         return kExitFailure;
     }
     drivers::InstrumentDriver& driver = *session->window().currentDriver();
+    QString error;
     auto image = ReadSectorFile(parser.value("base"), driver.Configsector_size(), error);
     if (!image) {
         QTextStream(stderr) << "kilnward-cli: " << error << '\n';
