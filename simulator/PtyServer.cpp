@@ -5,6 +5,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -99,8 +100,14 @@ void PtyServer::receive() {
     std::uint8_t chunk[4096];
     const ssize_t count = ::read(master_, chunk, sizeof chunk);
     if (count > 0) {
-        simulator_.receive(wirelink::ByteBuffer(chunk, chunk + count),
-                           std::chrono::steady_clock::now());
+        // A pseudo-terminal hands a whole request over at once. On a line at the paced speed
+        // its bytes arrive one byte time apart, and no answer can start before the last one.
+        TimePoint arrived = std::max<TimePoint>(std::chrono::steady_clock::now(), inboundFree_);
+        for (ssize_t i = 0; i < count; ++i) {
+            arrived += simulator_.byteTime();
+            simulator_.receive({chunk[i]}, arrived);
+        }
+        inboundFree_ = arrived;
     } else if (count < 0 && errno != EAGAIN && errno != EINTR && errno != EIO) {
         Fail("read");
     }

@@ -29,6 +29,8 @@ class PtyServer {
     AnalyserSimulator& simulator_;
     int master_ = -1;
     int slave_ = -1;
+    // When the last byte received has fully arrived on the modelled line.
+    TimePoint inboundFree_{};
 };
 
 }  // namespace kilnward::sim
