@@ -1,6 +1,7 @@
 #include "cli/DocumentOptions.h"
 
 #include <QDir>
+#include <QTextStream>
 
 #include "app/Catalogue.h"
 #include "app/ProgramFolder.h"
@@ -107,6 +108,17 @@ bool DocumentOptions::loadGivenFiles(documents::MainWindowSession& session) cons
         }
     }
     return true;
+}
+
+bool DocumentOptions::loadGivenFilesReporting(documents::MainWindowSession& session,
+                                              const app::ScriptedPrompts& prompts) const {
+    if (loadGivenFiles(session)) {
+        return true;
+    }
+    for (const QString& message : prompts.messages()) {
+        QTextStream(stderr) << "kilnward-cli: " << message << '\n';
+    }
+    return false;
 }
 
 bool DocumentOptions::saveAll(documents::MainWindowSession& session) const {

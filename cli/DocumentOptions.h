@@ -44,6 +44,10 @@ class DocumentOptions {
                                                               app::Translator& translator) const;
     // Loads the files given, with the file-type check; false at the first refused file.
     bool loadGivenFiles(documents::MainWindowSession& session) const;
+    // loadGivenFiles for a command line: when a file is refused, the messages recorded in
+    // `prompts` meanwhile go to stderr.
+    bool loadGivenFilesReporting(documents::MainWindowSession& session,
+                                 const app::ScriptedPrompts& prompts) const;
     // Saves the five documents into the output folder; false at the first failure.
     bool saveAll(documents::MainWindowSession& session) const;
 

@@ -49,10 +49,7 @@ int RunEncode(const QStringList& arguments) {
     app::EnglishTranslator translator;
     auto session = options.openSession(prompts, translator);
     prompts.clear();
-    if (!options.loadGivenFiles(*session)) {
-        for (const QString& message : prompts.messages()) {
-            QTextStream(stderr) << "kilnward-cli: " << message << '\n';
-        }
+    if (!options.loadGivenFilesReporting(*session, prompts)) {
         return kExitFailure;
     }
     drivers::InstrumentDriver& driver = *session->window().currentDriver();

@@ -1,8 +1,6 @@
 // kilnward-cli send: the documents given, loaded over the defaults, sent to the analyser as
 // the editor's send command does (which also sets the analyser's clock).
 
-#include <QTextStream>
-
 #include "cli/CliCommand.h"
 #include "cli/TransferCli.h"
 #include "documents/MainWindowSession.h"
@@ -30,10 +28,7 @@ int RunSend(const QStringList& arguments) {
     if (auto exitCode = cli.prepare(parser, arguments, true, false)) {
         return *exitCode;
     }
-    if (!cli.documentOptions().loadGivenFiles(cli.session())) {
-        for (const QString& message : cli.prompts().messages()) {
-            QTextStream(stderr) << "kilnward-cli: " << message << '\n';
-        }
+    if (!cli.documentOptions().loadGivenFilesReporting(cli.session(), cli.prompts())) {
         return kExitFailure;
     }
     cli.prompts().clear();
