@@ -28,10 +28,6 @@ constexpr int kMaxDecimals = 5;
 constexpr int kDecimalsFallback = 3;
 constexpr int kBlankFormulaType = 1;
 
-QString Name(const SectorField& field) {
-    return QString::fromLatin1(field.control);
-}
-
 std::int64_t WholeValue(const drivers::BufferValue& value) {
     return std::visit(
         [](const auto& v) -> std::int64_t {
@@ -66,7 +62,7 @@ void SectorDecoder::field(const SectorField& field) {
             break;
         case FieldKind::CheckByte: {
             const auto value = static_cast<int>(readWhole(DataType::UInt8));
-            if (!form_.check(Name(field), field.index).setValue(value)) {
+            if (!form_.check(ControlName(field), field.index).setValue(value)) {
                 throw std::out_of_range("Invalid property value: check state " +
                                         std::to_string(value) + " of " + field.control);
             }
@@ -141,12 +137,12 @@ void SectorDecoder::listByte(const SectorField& field, int value) {
     if (field.rule == FieldRule::Decimals && value > kMaxDecimals) {
         value = kDecimalsFallback;
     }
-    form::ListItem& list = form_.list(Name(field), field.index);
+    form::ListItem& list = form_.list(ControlName(field), field.index);
     list.setListIndex(value >= 0 && value < list.count() ? value : 0);
 }
 
 void SectorDecoder::number(const SectorField& field, double value) {
-    form_.numeric(Name(field), field.index).setValue(blankFuel() ? 0.0 : value);
+    form_.numeric(ControlName(field), field.index).setValue(blankFuel() ? 0.0 : value);
 }
 
 void SectorDecoder::text(const SectorField& field) {
@@ -154,7 +150,7 @@ void SectorDecoder::text(const SectorField& field) {
         image_, DataType::Text, cursor_, static_cast<std::int16_t>(field.width)));
     const std::string shown =
         driver_.TranslateString(stored, 0, static_cast<std::int16_t>(field.maxChars));
-    form_.text(Name(field), field.index)
+    form_.text(ControlName(field), field.index)
         .setText(blankFuel() ? QString()
                              : app::DecodeWindows1252(QByteArray::fromStdString(shown)));
 }
@@ -162,7 +158,7 @@ void SectorDecoder::text(const SectorField& field) {
 void SectorDecoder::printerFlags(const SectorField& field) {
     const drivers::BufferValue flags = driver_.Getfrombufferinc(image_, DataType::UInt32, cursor_);
     for (int bit = 0; bit < layout::kPrinterFlagCount; ++bit) {
-        form_.check(Name(field), bit)
+        form_.check(ControlName(field), bit)
             .setValue(driver_.Getbit(flags, static_cast<std::uint8_t>(bit)));
     }
 }
@@ -181,7 +177,7 @@ void SectorDecoder::formulaType(const SectorField& field) {
     form::NumericItem& qnet = form_.numeric(QStringLiteral("TDBNumparQnet"), field.index);
     const std::optional<double> savedQnet = qnet.value();
     if (blankFuel()) {
-        form_.list(Name(field), field.index).setListIndex(kBlankFormulaType);
+        form_.list(ControlName(field), field.index).setListIndex(kBlankFormulaType);
     } else {
         listByte(field, value);
     }
@@ -189,7 +185,7 @@ void SectorDecoder::formulaType(const SectorField& field) {
 }
 
 void SectorDecoder::GetTreeCodes(const SectorField& field) {
-    form::TreeItem& tree = form_.tree(Name(field), field.index);
+    form::TreeItem& tree = form_.tree(ControlName(field), field.index);
     if (field.restart) {
         codesEnded_ = false;
     }

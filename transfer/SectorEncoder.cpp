@@ -26,10 +26,6 @@ namespace DataType = drivers::DataType;
 constexpr int kHarrierFirstClearedBit = 18;
 constexpr int kHarrierLastClearedBit = 23;
 
-QString Name(const SectorField& field) {
-    return QString::fromLatin1(field.control);
-}
-
 // Whole numbers are rounded to the nearest, halves to even.
 std::int64_t Rounded(double value) {
     return static_cast<std::int64_t>(std::nearbyint(value));
@@ -58,7 +54,7 @@ double SectorEncoder::number(const SectorField& field) const {
     if (field.rule == FieldRule::SendZero) {
         return 0.0;
     }
-    return form_.numeric(Name(field), field.index).number();
+    return form_.numeric(ControlName(field), field.index).number();
 }
 
 void SectorEncoder::field(const SectorField& field) {
@@ -66,11 +62,11 @@ void SectorEncoder::field(const SectorField& field) {
         case FieldKind::ListByte:
             putWhole(field.rule == FieldRule::SendZero
                          ? 0
-                         : form_.list(Name(field), field.index).listIndex(),
+                         : form_.list(ControlName(field), field.index).listIndex(),
                      DataType::UInt8);
             break;
         case FieldKind::CheckByte:
-            putWhole(form_.check(Name(field), field.index).value(), DataType::UInt8);
+            putWhole(form_.check(ControlName(field), field.index).value(), DataType::UInt8);
             break;
         case FieldKind::Byte:
             putWhole(Rounded(number(field)), DataType::UInt8);
@@ -123,7 +119,8 @@ void SectorEncoder::fillTexts(int count, int width) {
 }
 
 void SectorEncoder::text(const SectorField& field) {
-    const QByteArray typed = app::EncodeWindows1252(form_.text(Name(field), field.index).text());
+    const QByteArray typed =
+        app::EncodeWindows1252(form_.text(ControlName(field), field.index).text());
     const std::string stored =
         driver_.TranslateString(typed.toStdString(), 1, static_cast<std::int16_t>(field.width));
     driver_.Putinbuffer(image_, cursor_, stored, DataType::Text);
@@ -135,7 +132,7 @@ void SectorEncoder::printerFlags(const SectorField& field) {
         const bool cleared = field.rule == FieldRule::SendWithoutBits18to23 &&
                              bit >= kHarrierFirstClearedBit && bit <= kHarrierLastClearedBit;
         // A grey box counts as ticked: its state 2 must not spill into the next flag.
-        if (!cleared && !form_.check(Name(field), bit).isUnchecked()) {
+        if (!cleared && !form_.check(ControlName(field), bit).isUnchecked()) {
             flags |= std::int64_t{1} << bit;
         }
     }
@@ -145,12 +142,13 @@ void SectorEncoder::printerFlags(const SectorField& field) {
 void SectorEncoder::formulaType(const SectorField& field) {
     const double fuelsInUse = form_.numeric(QStringLiteral("TDBNummaxfuels")).number();
     const bool firstUnused = static_cast<double>(field.index) == fuelsInUse;
-    putWhole(firstUnused ? layout::kFillByte : form_.list(Name(field), field.index).listIndex(),
-             DataType::UInt8);
+    putWhole(
+        firstUnused ? layout::kFillByte : form_.list(ControlName(field), field.index).listIndex(),
+        DataType::UInt8);
 }
 
 void SectorEncoder::PutTreeCodes(const SectorField& field) {
-    const form::TreeItem& tree = form_.tree(Name(field), field.index);
+    const form::TreeItem& tree = form_.tree(ControlName(field), field.index);
     if (field.restart) {
         codeList_.clear();
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 namespace kilnward::transfer {
@@ -50,5 +52,10 @@ struct SectorField {
     bool restart = false;
     bool final = false;
 };
+
+// The form's name of the control a field maps to.
+inline QString ControlName(const SectorField& field) {
+    return QString::fromLatin1(field.control);
+}
 
 }  // namespace kilnward::transfer

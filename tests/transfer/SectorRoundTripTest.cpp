@@ -28,7 +28,7 @@ using wirelink::ByteBuffer;
 
 // What a control shows, as text, for comparing two windows.
 QString Shown(form::Form& form, const SectorField& field, std::uint8_t model) {
-    const QString name = QString::fromLatin1(field.control);
+    const QString name = ControlName(field);
     switch (field.kind) {
         case FieldKind::ListByte:
         case FieldKind::FormulaType:

@@ -20,10 +20,6 @@ namespace kilnward::transfer::testing {
 
 namespace {
 
-QString Name(const SectorField& field) {
-    return QString::fromLatin1(field.control);
-}
-
 // A whole number the field can hold and the control accepts.
 double WholeIn(std::mt19937& random, const form::NumericItem& item, double storageMin,
                double storageMax, double scale) {
@@ -47,18 +43,18 @@ void Randomize(form::Form& form, const SectorField& field, std::mt19937& random)
     switch (field.kind) {
         case FieldKind::ListByte:
         case FieldKind::FormulaType: {
-            form::ListItem& list = form.list(Name(field), field.index);
+            form::ListItem& list = form.list(ControlName(field), field.index);
             list.setListIndex(static_cast<int>(random() % static_cast<unsigned>(list.count())));
             break;
         }
         case FieldKind::CheckByte:
-            form.check(Name(field), field.index).setValue(static_cast<int>(random() % 2));
+            form.check(ControlName(field), field.index).setValue(static_cast<int>(random() % 2));
             break;
         case FieldKind::Byte:
         case FieldKind::Word:
         case FieldKind::SignedWord:
         case FieldKind::Tenths: {
-            form::NumericItem& item = form.numeric(Name(field), field.index);
+            form::NumericItem& item = form.numeric(ControlName(field), field.index);
             const bool isSigned = field.kind == FieldKind::SignedWord;
             const double storageMin = isSigned ? -32768 : 0;
             const double storageMax = field.kind == FieldKind::Byte ? 255
@@ -70,15 +66,15 @@ void Randomize(form::Form& form, const SectorField& field, std::mt19937& random)
         }
         case FieldKind::Float:
             // Quarters are exact in single precision.
-            form.numeric(Name(field), field.index)
+            form.numeric(ControlName(field), field.index)
                 .setValue(static_cast<int>(random() % 4000) / 4.0 - 500.0);
             break;
         case FieldKind::Text:
-            form.text(Name(field), field.index).setText(RandomText(random, field.maxChars));
+            form.text(ControlName(field), field.index).setText(RandomText(random, field.maxChars));
             break;
         case FieldKind::PrinterFlags:
             for (int box = 0; box < layout::kPrinterFlagCount; ++box) {
-                form.check(Name(field), box).setValue(static_cast<int>(random() % 2));
+                form.check(ControlName(field), box).setValue(static_cast<int>(random() % 2));
             }
             break;
         case FieldKind::Direction:
@@ -88,7 +84,7 @@ void Randomize(form::Form& form, const SectorField& field, std::mt19937& random)
                 .setValue(true);
             break;
         case FieldKind::Codes: {
-            form::TreeItem& tree = form.tree(Name(field), field.index);
+            form::TreeItem& tree = form.tree(ControlName(field), field.index);
             for (int node = 1; node <= tree.nodeCount(); ++node) {
                 // Some empty slots, also in the middle of a list.
                 const unsigned code = random() % 5 == 0 ? 0 : 1 + random() % 60;
