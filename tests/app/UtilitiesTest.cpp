@@ -100,6 +100,14 @@ TEST(SubstituteArguments, FillsEveryOccurrenceOnce) {
     EXPECT_EQ(SubstituteArguments("%10%", QStringList(10, "z")), "z");
 }
 
+TEST(SubstituteArguments, NumbersAreFilledInTurnFromOne) {
+    // "%1%" is filled before "%2%": in "%2%1%" the first "%1%" starts at the second percent
+    // sign, and what is left, "%2" + "a", holds no "%2%" any more.
+    EXPECT_EQ(SubstituteArguments("%2%1%", {"a", "b"}), "%2a");
+    // Only the plain decimal number is a placeholder.
+    EXPECT_EQ(SubstituteArguments("%01% %1%", {"a"}), "%01% a");
+}
+
 TEST(ControlKey, WindowControlIndexAndItem) {
     EXPECT_EQ(ControlKey("frmMain", "TDBNummaxfuels"), "frmMain!TDBNummaxfuels");
     EXPECT_EQ(ControlKey("frmMain", "txtheaderline", 1), "frmMain!txtheaderline#1");
