@@ -93,7 +93,8 @@ bool IniFile::hasSection(const QString& section) const {
 std::optional<QString> IniFile::value(const QString& section, const QString& key) const {
     const int s = findSection(section);
     const int k = s < 0 ? -1 : findKey(s, key);
-    if (k < 0) {
+    // A key line without "=" names a key that has no value: readers get their default.
+    if (k < 0 || !lines_[k].raw.contains(QLatin1Char('='))) {
         return std::nullopt;
     }
     return lines_[k].value;

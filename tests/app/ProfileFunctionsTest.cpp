@@ -14,6 +14,13 @@ TEST(ProfileFunctions, ReadGivesDefaultForMissingFileOrKey) {
     EXPECT_EQ(ReadIniValue(file, "S", "other", "dflt"), "dflt");
 }
 
+TEST(ProfileFunctions, KeyLineWithoutEqualsSignHasNoValue) {
+    TempFolder dir;
+    const QString file = dir.write("a.ini", "[S]\nbare\nempty=\n");
+    EXPECT_EQ(ReadIniValue(file, "S", "bare", "dflt"), "dflt");
+    EXPECT_EQ(ReadIniValue(file, "S", "empty", "dflt"), "");
+}
+
 TEST(ProfileFunctions, LongValuesComeBackCutTo2046Characters) {
     TempFolder dir;
     const QByteArray longValue(3000, 'x');
