@@ -130,6 +130,10 @@ BufferValue DecodeInteger(std::int32_t type, std::uint64_t bits) {
 
 }  // namespace
 
+bool IsDataType(std::int32_t type) {
+    return type >= DataType::UInt8 && type <= DataType::Bytes;
+}
+
 wirelink::ByteBuffer EncodeValue(const BufferValue& value, std::int32_t type) {
     IntegerField field{};
     if (IntegerFieldOf(type, field)) {

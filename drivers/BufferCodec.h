@@ -10,6 +10,9 @@ namespace kilnward::drivers {
 
 // The little-endian encodings of the memory images, shared by every driver.
 
+// Whether `type` is one of the data types 0..8; other codes are requests that do nothing.
+bool IsDataType(std::int32_t type);
+
 // The bytes of `value` in data type `type`; empty for a code outside 0..8. Throws
 // OverflowError when the value does not fit the type, TypeMismatchError when it is of the
 // wrong kind (text for a number, a number for text).

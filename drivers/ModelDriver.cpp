@@ -101,6 +101,9 @@ std::int16_t ModelDriver::Appendinbuffer(wirelink::ByteBuffer& buffer, const Buf
 
 std::int16_t ModelDriver::Putinbuffer(wirelink::ByteBuffer& buffer, std::int64_t& address,
                                       const BufferValue& value, std::int32_t type) {
+    if (!IsDataType(type)) {
+        return 0;  // stores nothing, wherever the address points
+    }
     const wirelink::ByteBuffer bytes = EncodeValue(value, type);
     const std::int16_t count = ByteCount(bytes.size());
     CheckBufferRange(buffer, address, count);

@@ -179,6 +179,12 @@ TEST_F(BufferMembers, UnknownTypeCodesDoNothing) {
         EXPECT_TRUE(std::holds_alternative<std::monostate>(
             driver->Getfrombufferinc(image, type, address, 2)));
         EXPECT_EQ(address, 1);
+        // Nothing is stored, so no address is out of range either.
+        for (std::int64_t outside : {-1, 5, 1000}) {
+            address = outside;
+            EXPECT_EQ(driver->Putinbuffer(image, address, std::int32_t{5}, type), 0);
+            EXPECT_EQ(address, outside);
+        }
     }
     EXPECT_EQ(image, ByteBuffer(4, 0));
 }
