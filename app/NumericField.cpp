@@ -27,7 +27,12 @@ void ClampNumericField(NumericField& field) {
         return;
     }
     const double value = field.value().value_or(0.0);
-    const double clamped = Clamped(field);
+    // The minimum first, then the maximum against what the field holds by then: where the
+    // minimum lies above the maximum, the maximum has the last word.
+    double clamped = field.minimum() > value ? field.minimum() : value;
+    if (field.maximum() < clamped) {
+        clamped = field.maximum();
+    }
     if (clamped != value || !field.value()) {
         field.setValue(clamped);
     }

@@ -20,7 +20,9 @@ class NumericField {
 // Moves the value into minimum..maximum. A field that allows an empty value and holds 0 or
 // nothing is left alone. A field that does not allow empty and is empty counts as 0.
 void ClampNumericField(NumericField& field);
-// The value ClampNumericField would leave, without changing the field (0 for the empty case).
+// The minimum when the value is below it, else the maximum when above it, else the value,
+// without changing the field (0 for the empty case). Same as ClampNumericField's result
+// unless the minimum lies above the maximum.
 float ClampedNumericValue(const NumericField& field);
 
 }  // namespace kilnward::app

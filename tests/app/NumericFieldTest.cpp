@@ -43,6 +43,15 @@ TEST(ClampNumericField, MovesValuesIntoRange) {
     EXPECT_FLOAT_EQ(ClampedNumericValue(inside), 120.0f);
 }
 
+TEST(ClampNumericField, MaximumIsCheckedAfterTheMinimum) {
+    // A range whose minimum lies above its maximum: the field is first raised to the
+    // minimum, then lowered to the maximum; the read-only value only compares.
+    Field crossed(300, 30, false, 10);
+    EXPECT_FLOAT_EQ(ClampedNumericValue(crossed), 300.0f);
+    ClampNumericField(crossed);
+    EXPECT_EQ(crossed.value(), 30);
+}
+
 TEST(ClampNumericField, EmptyAllowedLeavesEmptyAndZeroAlone) {
     Field empty(30, 300, true, std::nullopt);
     ClampNumericField(empty);
