@@ -19,6 +19,14 @@ namespace {
 
 using form::ItemKind;
 
+// The whole number `value` is, when it is one within [low, high].
+std::optional<int> WholeNumberIn(double value, int low, int high) {
+    if (value != std::floor(value) || value < low || value > high) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
 // The whole number a stored text names, when it is one within [low, high]; text that does
 // not begin with a number names none.
 std::optional<int> WholeNumber(const QString& text, int low, int high) {
@@ -26,11 +34,7 @@ std::optional<int> WholeNumber(const QString& text, int low, int high) {
     if (!leadingNumber.match(text).hasMatch()) {
         return std::nullopt;
     }
-    const double value = app::LeadingDecimalValue(text);
-    if (value != std::floor(value) || value < low || value > high) {
-        return std::nullopt;
-    }
-    return static_cast<int>(value);
+    return WholeNumberIn(app::LeadingDecimalValue(text), low, high);
 }
 
 QString EncodeSingle(const form::FormItem& item) {
@@ -69,8 +73,11 @@ void DecodeSingle(form::FormItem& item, const QString& text) {
             static_cast<form::OptionItem&>(item).setValue(app::LeadingDecimalValue(text) != 0);
             break;
         case ItemKind::Check:
+            // Like a numeric field, a check box takes the decimal reading of the text: no
+            // number reads as 0, unchecked.
             if (const auto state =
-                    WholeNumber(text, form::CheckItem::kUnchecked, form::CheckItem::kGrey)) {
+                    WholeNumberIn(app::LeadingDecimalValue(text), form::CheckItem::kUnchecked,
+                                  form::CheckItem::kGrey)) {
                 static_cast<form::CheckItem&>(item).setValue(*state);
             }
             break;

@@ -130,6 +130,21 @@ TEST_F(DocumentFilesTest, ValuesTheControlCannotTakeAreIgnored) {
     EXPECT_EQ(form().list("cboalmtype", 1).listIndex(), 0);
 }
 
+TEST_F(DocumentFilesTest, CheckBoxWithoutANumberReadsAsUnchecked) {
+    // A check box takes the decimal reading of its text, which is 0 when there is no number.
+    form().check("chkalmenabled", 1).setValue(form::CheckItem::kChecked);
+    form().check("chkalmenabled", 2).setValue(form::CheckItem::kChecked);
+    form().check("chkprtconf", 0).setValue(form::CheckItem::kUnchecked);
+    WriteAll(path("c.cfg"),
+             "[General]\r\nFileType=Kcfg\r\n[Kcfg]\r\nfrmMain!chkalmenabled#1=\r\n"
+             "frmMain!chkalmenabled#2=yes\r\nfrmMain!chkprtconf#0= 1.0\r\n");
+    ASSERT_TRUE(files().LoadDocument(path("c.cfg"), kConfigurationDocument, false));
+    EXPECT_EQ(form().check("chkalmenabled", 1).value(), form::CheckItem::kUnchecked);
+    EXPECT_EQ(form().check("chkalmenabled", 2).value(), form::CheckItem::kUnchecked);
+    EXPECT_FALSE(form().list("cboalmtype", 2).enabled());
+    EXPECT_EQ(form().check("chkprtconf", 0).value(), form::CheckItem::kChecked);
+}
+
 TEST_F(DocumentFilesTest, EmptyNumberIsSavedEmptyAndLoadsBackEmpty) {
     form().numeric("TDBNumalmval", 3).setEmpty();
     ASSERT_TRUE(saveAs(kConfigurationDocument, "c.cfg"));
