@@ -9,16 +9,18 @@ namespace kilnward::app {
 
 namespace {
 
-bool SameName(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 // A line break inside a written name or value would start a new line of the file: a value
 // could then forge keys and sections. Line breaks become blanks.
 QString OneLine(const QString& text) {
     QString line = text;
     line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     return line.trimmed();
+}
+
+// `stored` is a name as read or written (trimmed); `asked` is compared the way it would be
+// written, so blanks around a caller's name find the same entry.
+bool SameName(const QString& stored, const QString& asked) {
+    return stored.compare(OneLine(asked), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace

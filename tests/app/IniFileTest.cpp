@@ -18,6 +18,18 @@ TEST(IniFile, SectionsAndKeysMatchWithoutCaseAndValuesAreTrimmed) {
     EXPECT_EQ(ini.value("nosection", "a", "dflt"), "dflt");
 }
 
+TEST(IniFile, NamesAskedForWithBlanksAroundThemFindTheTrimmedEntries) {
+    IniFile ini = IniFile::parse("[S]\nk=old\n");
+    EXPECT_EQ(ini.value(" S ", " k ", "?"), "old");
+    // Writing through such names replaces the entry instead of adding a second one that a
+    // reader would never see.
+    ini.setValue("S ", "k ", "new");
+    EXPECT_EQ(ini.value("S", "k", "?"), "new");
+    EXPECT_EQ(ini.toText(), "[S]\r\nk=new\r\n");
+    ini.removeKey(" S", " k");
+    EXPECT_EQ(ini.toText(), "[S]\r\n");
+}
+
 TEST(IniFile, FirstOccurrenceWins) {
     const IniFile ini = IniFile::parse("[S]\nk=first\nK=second\n[s]\nk=third\n");
     EXPECT_EQ(ini.value("S", "k", ""), "first");
