@@ -120,7 +120,7 @@ QString FaultSpecHelp() {
         "        cmd=HHLL       only requests with this command (hex, e.g. 5C00)\n"
         "Examples: nak,count=3   busy=1500   fail=21,cmd=5E00   trickle=50,at=2\n"
         "Every frame addressed to the simulator is one request; the first matching rule of\n"
-        "each kind fires.\n");
+        "each kind fires.");
 }
 
 }  // namespace kilnward::sim

@@ -41,6 +41,11 @@ unsigned NumberOption(const QCommandLineParser& parser, const QString& name, uns
 
 Options ReadOptions(QCommandLineParser& parser) {
     Options options;
+    if (!parser.positionalArguments().isEmpty()) {
+        throw std::invalid_argument(QStringLiteral("unexpected argument '%1'")
+                                        .arg(parser.positionalArguments().first())
+                                        .toStdString());
+    }
     if (!parser.isSet("model")) {
         throw std::invalid_argument("--model is required");
     }
@@ -77,6 +82,17 @@ void Configure(AnalyserSimulator& simulator, const Options& options) {
     }
 }
 
+// Qt's first usage line names the path the program was started from; the description
+// starts with the synopsis instead.
+QString HelpText(const QCommandLineParser& parser) {
+    QString text = parser.helpText();
+    const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
+    if (text.startsWith(QLatin1String("Usage: ")) && firstLineEnd > 0) {
+        text.replace(0, firstLineEnd, QStringLiteral("Usage:"));
+    }
+    return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -84,6 +100,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("kilnward-sim");
     QCommandLineParser parser;
     parser.setApplicationDescription(
+        "kilnward-sim --model ID [--addr N] [--image FILE] [--save FILE] [--pace BAUD]\n"
+        "             [--fault SPEC]... [--verbose]\n\n"
         "Simulated analyser on a pseudo-terminal. Prints 'PTY <device>' first, serves until\n"
         "SIGINT or SIGTERM, then writes the configuration sector to --save.\n\n" +
         kilnward::sim::FaultSpecHelp());
@@ -94,16 +112,16 @@ int main(int argc, char** argv) {
         {"image", "Load the 2048-byte configuration sector from FILE.", "FILE"},
         {"save", "Write the configuration sector to FILE on exit.", "FILE"},
         {"pace", "Send answers at BAUD bit/s, ten bits per byte.", "BAUD"},
-        {"fault", "Inject a fault (repeatable; syntax below).", "SPEC"},
+        {"fault", "Inject a fault (repeatable; syntax above).", "SPEC"},
         {"verbose", "Log every request on stderr."},
     });
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "kilnward-sim: %s\n\n%s", qPrintable(parser.errorText()),
-                     qPrintable(parser.helpText()));
+                     qPrintable(HelpText(parser)));
         return kExitUsage;
     }
     if (parser.isSet("help")) {
-        std::printf("%s", qPrintable(parser.helpText()));
+        std::printf("%s", qPrintable(HelpText(parser)));
         return 0;
     }
     try {
@@ -119,7 +137,7 @@ int main(int argc, char** argv) {
             simulator.state().sector().save(options.save);
         }
     } catch (const std::invalid_argument& error) {
-        std::fprintf(stderr, "kilnward-sim: %s\n\n%s", error.what(), qPrintable(parser.helpText()));
+        std::fprintf(stderr, "kilnward-sim: %s\n\n%s", error.what(), qPrintable(HelpText(parser)));
         return kExitUsage;
     } catch (const std::runtime_error& error) {
         std::fprintf(stderr, "kilnward-sim: %s\n", error.what());

@@ -130,12 +130,24 @@ TEST_F(SerialBackendE2ETest, PacedAnswersTakeTheirLineTimeAndAreLogged) {
 TEST(SimProgramTest, RejectsBadOptions) {
     for (const QStringList& arguments :
          {QStringList{}, QStringList{"--model", "17"}, QStringList{"--model", "9", "--addr", "256"},
-          QStringList{"--model", "9", "--fault", "nak,when=2"}}) {
-        const test::CliRun run = test::RunProgram("kilnward-sim", arguments);
+          QStringList{"--model", "9", "--fault", "nak,when=2"},
+          QStringList{"--model", "9", "extra"}}) {
+        // A program that wrongly starts serving is killed after the short time-out.
+        test::RunOptions options;
+        options.timeoutMs = 5000;
+        const test::CliRun run = test::RunProgram("kilnward-sim", arguments, options);
         ASSERT_NE(run.exitCode, -1) << run.err.toStdString();
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
+    // The help names the program and its options, not the path it was started from, and
+    // the fault syntax it refers to is printed.
+    const test::CliRun help = test::RunProgram("kilnward-sim", {"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage:\nkilnward-sim --model ID [--addr N]"))
+        << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("Fault SPEC:"));
+    EXPECT_FALSE(help.out.contains("syntax below"));
 }
 
 }  // namespace
