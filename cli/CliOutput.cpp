@@ -32,8 +32,19 @@ int CliOutput::linkFailure(const wirelink::Error& error) {
     return kExitFailure;
 }
 
+QString CliOutput::helpText(const QCommandLineParser& parser) {
+    // Qt's first line names the path the program was started from and no command; every
+    // command's description starts with its own synopsis instead.
+    QString text = parser.helpText();
+    const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
+    if (text.startsWith(QLatin1String("Usage: ")) && firstLineEnd > 0) {
+        text.replace(0, firstLineEnd, QStringLiteral("Usage:"));
+    }
+    return text;
+}
+
 int CliOutput::usageError(const QCommandLineParser& parser, const QString& message) {
-    QTextStream(stderr) << "kilnward-cli: " << message << "\n\n" << parser.helpText();
+    QTextStream(stderr) << "kilnward-cli: " << message << "\n\n" << helpText(parser);
     return kExitUsage;
 }
 
@@ -42,7 +53,7 @@ std::optional<int> CliOutput::parse(QCommandLineParser& parser, const QStringLis
         return usageError(parser, parser.errorText());
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
+        QTextStream(stdout) << helpText(parser);
         return kExitOk;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -24,6 +24,9 @@ class CliOutput {
     static void printLine(const QString& line);
     // Prints the error line of a link failure; returns the exit code for it.
     static int linkFailure(const wirelink::Error& error);
+    // The parser's help with a usage line that suits a command whose description starts
+    // with its synopsis.
+    static QString helpText(const QCommandLineParser& parser);
     // Prints `message` and the usage; returns the exit code for a usage error.
     static int usageError(const QCommandLineParser& parser, const QString& message);
 

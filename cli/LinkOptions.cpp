@@ -29,13 +29,16 @@ bool ReadByte(const QCommandLineParser& parser, const QString& name, std::uint8_
 
 }  // namespace
 
-void LinkOptions::addTo(QCommandLineParser& parser) {
+void LinkOptions::addTo(QCommandLineParser& parser, Address address) {
     parser.addOptions({
         {"port", "Serial device, or 'simulator' for the simulated analyser.", "DEV"},
         {"baud", "Line speed in bit/s (default 9600).", "RATE"},
         {"infrared", "The port has an infrared adapter."},
         {"cable", "The port is a cable (the default)."},
-        {"addr", "Instrument address, 0 to 255 (default 0).", "N"},
+        {"addr",
+         address == Address::Required ? QStringLiteral("Instrument address, 0 to 255.")
+                                      : QStringLiteral("Instrument address, 0 to 255 (default 0)."),
+         "N"},
         {"busy-timeout", "Seconds to retry while the analyser is busy (default 10).", "S"},
     });
 }

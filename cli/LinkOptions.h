@@ -14,14 +14,17 @@ namespace kilnward::cli {
 //   --port DEV        serial device, or "simulator" for the in-process simulated analyser
 //   --baud RATE       line speed (default 9600)
 //   --infrared        the port has an infrared adapter; --cable (the default) has none
-//   --addr N          instrument address (default 0)
+//   --addr N          instrument address (default 0, unless the command requires it)
 //   --busy-timeout S  seconds a request keeps retrying while the analyser is busy (default 10)
 // A command adds these to its own QCommandLineParser next to its own options.
 class LinkOptions {
   public:
     static constexpr const char* kSimulatorPort = "simulator";
 
-    static void addTo(QCommandLineParser& parser);
+    enum class Address { Optional, Required };
+
+    // A command that requires --addr checks that it is set; `address` words its help.
+    static void addTo(QCommandLineParser& parser, Address address = Address::Optional);
     // Takes the values from a parsed command line; false with a message when one is invalid.
     bool read(const QCommandLineParser& parser, QString& error);
 

@@ -26,7 +26,7 @@ void Describe(QCommandLineParser& parser) {
         "With --write the request is a write followed by the status request, whose data is\n"
         "printed.");
     parser.addHelpOption();
-    LinkOptions::addTo(parser);
+    LinkOptions::addTo(parser, LinkOptions::Address::Required);
     parser.addOptions({
         {"type", "Instrument type code, 0 to 255.", "N"},
         {"cmd", "Command: cmdh and cmdl as four hex digits, e.g. 5C00.", "HHLL"},
@@ -36,6 +36,11 @@ void Describe(QCommandLineParser& parser) {
 }
 
 bool ReadRequest(const QCommandLineParser& parser, Request& request, QString& error) {
+    // Unlike the model-driven commands, a raw request has no usual address to fall back on.
+    if (!parser.isSet("addr")) {
+        error = QStringLiteral("--addr is required");
+        return false;
+    }
     bool ok = false;
     const uint type = parser.value("type").toUInt(&ok);
     if (!parser.isSet("type") || !ok || type > 255) {

@@ -89,6 +89,7 @@ TEST(CliRequestTest, UsageErrorsExitWithTwo) {
                       "fast"},
           QStringList{"request", "--port", "simulator", "--type", "12", "--cmd", "5A03", "--bogus"},
           QStringList{"request", "--port", "simulator", "--type", "12", "--cmd", "5A03", "extra"},
+          QStringList{"request", "--port", "simulator", "--type", "12", "--cmd", "5A03"},
           QStringList{"no-such-command"}}) {
         const CliRun result = RunCli(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
@@ -98,6 +99,9 @@ TEST(CliRequestTest, UsageErrorsExitWithTwo) {
     const CliRun help = RunCli({"request", "--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--busy-timeout"));
+    // The usage names the command, not the path the program was started from.
+    EXPECT_TRUE(help.out.startsWith("Usage:\nkilnward-cli request --port DEV"))
+        << help.out.toStdString();
 }
 
 TEST(CliRequestTest, TalksToKilnwardSimOnAPseudoTerminal) {
