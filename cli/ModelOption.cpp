@@ -10,7 +10,11 @@
 namespace kilnward::cli {
 
 void ModelOption::addTo(QCommandLineParser& parser) {
-    parser.addOption({"model", "Analyser type code (default: the stored model).", "ID"});
+    parser.addOption({"model",
+                      "Analyser type code (default: the stored model, else 10). Unless "
+                      "--infrared or --cable is given, the model also decides whether the "
+                      "port has an infrared adapter.",
+                      "ID"});
 }
 
 bool ModelOption::read(const QCommandLineParser& parser, LinkOptions& link, QString& error) {
