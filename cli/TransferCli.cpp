@@ -73,6 +73,11 @@ TransferCli::~TransferCli() {
 }
 
 void TransferCli::addOptions(QCommandLineParser& parser, bool withOutDir) {
+    // --cable reads "the default" for the one-request commands; a transfer follows the model.
+    parser.setApplicationDescription(
+        parser.applicationDescription() +
+        QStringLiteral("\n\nWithout --infrared or --cable the link is the connection the model "
+                       "uses\n(the infrared adapter for most models)."));
     parser.addHelpOption();
     LinkOptions::addTo(parser);
     DocumentOptions::addTo(parser, withOutDir);

@@ -165,5 +165,15 @@ TEST_F(TransferCli, UsageErrorsExitWith2) {
     EXPECT_TRUE(shortFile.err.contains("2048")) << shortFile.err.toStdString();
 }
 
+// The link option shared with the other link commands calls the cable the default, but a
+// transfer without --infrared or --cable takes the model's own connection: the help says so.
+TEST_F(TransferCli, HelpTellsThatTheModelChoosesTheConnection) {
+    for (const char* command : {"receive", "send", "set-clock"}) {
+        const CliRun help = Run({command, "--help"});
+        EXPECT_EQ(help.exitCode, 0) << command;
+        EXPECT_TRUE(help.out.contains("the connection the model uses")) << help.out.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace kilnward::transfer
