@@ -52,7 +52,8 @@ std::optional<int> CliOutput::parse(QCommandLineParser& parser, const QStringLis
     if (!parser.parse(QStringList{QStringLiteral("kilnward-cli")} + arguments)) {
         return usageError(parser, parser.errorText());
     }
-    if (parser.isSet(QStringLiteral("help"))) {
+    // --help-all is listed by Qt's help option; the Qt options it would add do not apply here.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         QTextStream(stdout) << helpText(parser);
         return kExitOk;
     }

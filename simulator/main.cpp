@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
                      qPrintable(HelpText(parser)));
         return kExitUsage;
     }
-    if (parser.isSet("help")) {
+    if (parser.isSet("help") || parser.isSet("help-all")) {
         std::printf("%s", qPrintable(HelpText(parser)));
         return 0;
     }

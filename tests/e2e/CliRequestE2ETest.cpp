@@ -102,6 +102,10 @@ TEST(CliRequestTest, UsageErrorsExitWithTwo) {
     // The usage names the command, not the path the program was started from.
     EXPECT_TRUE(help.out.startsWith("Usage:\nkilnward-cli request --port DEV"))
         << help.out.toStdString();
+    // The help lists --help-all, so it must work too.
+    const CliRun helpAll = RunCli({"request", "--help-all"});
+    EXPECT_EQ(helpAll.exitCode, 0) << helpAll.err.toStdString();
+    EXPECT_EQ(helpAll.out, help.out);
 }
 
 TEST(CliRequestTest, TalksToKilnwardSimOnAPseudoTerminal) {

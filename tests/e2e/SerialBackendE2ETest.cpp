@@ -148,6 +148,9 @@ TEST(SimProgramTest, RejectsBadOptions) {
         << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("Fault SPEC:"));
     EXPECT_FALSE(help.out.contains("syntax below"));
+    const test::CliRun helpAll = test::RunProgram("kilnward-sim", {"--help-all"});
+    EXPECT_EQ(helpAll.exitCode, 0) << helpAll.err.toStdString();
+    EXPECT_EQ(helpAll.out, help.out);
 }
 
 }  // namespace
