@@ -205,11 +205,14 @@ std::int16_t ValueBit(const BufferValue& value, std::uint8_t bit) {
     if (bit > 31) {
         throw SubscriptError("bit number " + std::to_string(bit) + " above 31");
     }
-    // Bytes, 32-bit and 64-bit integers are the bit fields; every other kind of value
-    // (16-bit integers included) reads as all zero bits.
+    // Integers are bit fields; floats, texts and byte arrays read as all zero bits.
     std::uint32_t bits = 0;
     if (const auto* b = std::get_if<std::uint8_t>(&value)) {
         bits = *b;
+    } else if (const auto* s = std::get_if<std::int16_t>(&value)) {
+        // A signed 16-bit value (data types 1 and 3) is its 16-bit pattern, as stored in the
+        // image; reading it as zero bits would make every flag of such a field look clear.
+        bits = static_cast<std::uint16_t>(*s);
     } else if (const auto* l = std::get_if<std::int32_t>(&value)) {
         if (*l < 0 || *l > 65535) {
             throw OverflowError(std::to_string(*l) + " is not a 16-bit value");

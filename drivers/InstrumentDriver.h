@@ -51,8 +51,9 @@ class InstrumentDriver {
     virtual BufferValue Getfrombufferinc(const wirelink::ByteBuffer& buffer, std::int32_t type,
                                          std::int64_t& address, std::int16_t length = 0) const = 0;
     // Bit `bit` (0..31, else SubscriptError) of the value laid out as 32 bits: a byte gives
-    // bits 0..7, a 32-bit integer bits 0..15 (OverflowError outside 0..65535), a 64-bit
-    // integer all 32 bits (modulo 2^32); any other kind of value gives zero bits.
+    // bits 0..7, a 16-bit integer its 16-bit pattern, a 32-bit integer bits 0..15
+    // (OverflowError outside 0..65535), a 64-bit integer all 32 bits (modulo 2^32); any other
+    // kind of value gives zero bits.
     virtual std::int16_t Getbit(const BufferValue& value, std::uint8_t bit) const = 0;
     // Direction not 0: PC text to a field of `width` bytes (0 = no fixed width); direction 0:
     // field to PC text. Texts are Windows-1252 bytes, one per character.

@@ -197,13 +197,12 @@ TEST_F(BufferMembers, GetbitLaysValuesOutAs32Bits) {
     EXPECT_EQ(driver->Getbit(std::int32_t{0x8000}, 16), 0);
     EXPECT_EQ(driver->Getbit(std::int64_t{0x80000000LL}, 31), 1);
     EXPECT_EQ(driver->Getbit(std::int64_t{-1}, 31), 1);
+    EXPECT_EQ(driver->Getbit(std::int16_t{-1}, 15), 1);
+    EXPECT_EQ(driver->Getbit(std::int16_t{-1}, 16), 0);
+    EXPECT_EQ(driver->Getbit(std::int16_t{0x0080}, 7), 1);
 }
 
-TEST_F(BufferMembers, GetbitGivesZeroBitsForEveryOtherKindOfValue) {
-    // Only bytes, 32-bit and 64-bit integers are bit fields; a 16-bit integer is not one.
-    for (std::uint8_t bit : {0, 7, 15}) {
-        EXPECT_EQ(driver->Getbit(std::int16_t{-1}, bit), 0) << int{bit};
-    }
+TEST_F(BufferMembers, GetbitGivesZeroBitsForValuesThatAreNotIntegers) {
     EXPECT_EQ(driver->Getbit(1.0F, 23), 0);
     EXPECT_EQ(driver->Getbit(std::string("\xFF"), 0), 0);
     EXPECT_EQ(driver->Getbit(ByteBuffer{0xFF}, 0), 0);
