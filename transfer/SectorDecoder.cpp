@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <charconv>
 #include <stdexcept>
 #include <variant>
 #include <vector>
@@ -39,6 +40,17 @@ std::int64_t WholeValue(const drivers::BufferValue& value) {
             }
         },
         value);
+}
+
+// The value the analyser's single-precision float stands for: the shortest decimal that
+// reads back as the same float, so 0.38 is shown and saved as 0.38 and not as the double
+// nearest to the float (0.3799999952316284). Sending it again gives the same float.
+double FloatAsDecimal(float value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    double decimal = value;
+    std::from_chars(text, written.ptr, decimal);
+    return decimal;
 }
 
 }  // namespace
@@ -81,7 +93,7 @@ void SectorDecoder::field(const SectorField& field) {
             number(field, static_cast<double>(readWhole(DataType::UInt16)) / 10.0);
             break;
         case FieldKind::Float:
-            number(field, readFloat());
+            number(field, FloatAsDecimal(readFloat()));
             break;
         case FieldKind::Text:
             text(field);

@@ -8,6 +8,7 @@
 #include "app/Windows1252.h"
 #include "drivers/DataType.h"
 #include "drivers/InstrumentDriver.h"
+#include "drivers/OverflowError.h"
 #include "form/CheckItem.h"
 #include "form/Form.h"
 #include "form/ListItem.h"
@@ -28,7 +29,15 @@ constexpr int kHarrierLastClearedBit = 23;
 
 // Whole numbers are rounded to the nearest, halves to even.
 std::int64_t Rounded(double value) {
-    return static_cast<std::int64_t>(std::nearbyint(value));
+    // A loaded document may hold any number; one beyond every field must fail like any
+    // other value that does not fit, not turn into an arbitrary integer.
+    constexpr double kLimit = 9.2e18;
+    const double rounded = std::nearbyint(value);
+    if (!std::isfinite(rounded) || std::fabs(rounded) > kLimit) {
+        throw drivers::OverflowError(QString::number(value).toStdString() +
+                                     " does not fit a field of the configuration sector");
+    }
+    return static_cast<std::int64_t>(rounded);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "drivers/OverflowError.h"
 #include "form/CheckItem.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
@@ -270,6 +271,29 @@ TEST_F(SectorMap, NegativeLeakDecayTimesSurviveTheRoundTrip) {
     EXPECT_DOUBLE_EQ(form().numeric("TDBNumtimers", 6).number(), 1800);
     EXPECT_DOUBLE_EQ(form().numeric("TDBNumtimers", 8).number(), -9999);
     EXPECT_EQ(encode(PlainSector()), sent);
+}
+
+TEST_F(SectorMap, StoredFloatsComeBackAsTheDecimalsTheyStandFor) {
+    s.chooseModel(10);
+    form().numeric("TDBNumalmval", 0).setValue(0.38);
+    form().numeric("TDBNumCOthrs").setValue(1000.1);
+    const ByteBuffer sent = encode(PlainSector());
+    form().numeric("TDBNumalmval", 0).setValue(0);
+    form().numeric("TDBNumCOthrs").setValue(0);
+    decode(sent);
+    // Exactly the decimal, not the double nearest to the stored float (0.3799999952316284).
+    EXPECT_EQ(form().numeric("TDBNumalmval", 0).number(), 0.38);
+    EXPECT_EQ(form().numeric("TDBNumCOthrs").number(), 1000.1);
+    EXPECT_EQ(encode(PlainSector()), sent);
+}
+
+TEST_F(SectorMap, ANumberBeyondEveryFieldFailsTheEncodeAndLeavesTheImage) {
+    s.chooseModel(10);
+    form().numeric("TDBNumtimers", 0).setValue(1e300);
+    ByteBuffer image = PlainSector();
+    const ByteBuffer before = image;
+    EXPECT_THROW(EncodeConfigSector(form(), s.driver(), image), drivers::OverflowError);
+    EXPECT_EQ(image, before);
 }
 
 TEST_F(SectorMap, TextsStopAtNulAndAtTheirLengthAndTenthsAreDivided) {
