@@ -73,7 +73,7 @@ int RunLanguage(const QStringList& arguments) {
         return CliOutput::usageError(parser, parser.errorText());
     }
     if (parser.isSet("help")) {
-        QTextStream(stdout) << parser.helpText();
+        QTextStream(stdout) << CliOutput::helpText(parser);
         return kExitOk;
     }
     const QStringList positional = parser.positionalArguments();

@@ -34,7 +34,7 @@ void LinkOptions::addTo(QCommandLineParser& parser, Address address) {
         {"port", "Serial device, or 'simulator' for the simulated analyser.", "DEV"},
         {"baud", "Line speed in bit/s (default 9600).", "RATE"},
         {"infrared", "The port has an infrared adapter."},
-        {"cable", "The port is a cable (the default)."},
+        {"cable", "The port is a cable, without an infrared adapter."},
         {"addr",
          address == Address::Required ? QStringLiteral("Instrument address, 0 to 255.")
                                       : QStringLiteral("Instrument address, 0 to 255 (default 0)."),

@@ -13,7 +13,7 @@ namespace kilnward::cli {
 // The port options every link command shares, and the opening and closing of the link:
 //   --port DEV        serial device, or "simulator" for the in-process simulated analyser
 //   --baud RATE       line speed (default 9600)
-//   --infrared        the port has an infrared adapter; --cable (the default) has none
+//   --infrared        the port has an infrared adapter; --cable has none
 //   --addr N          instrument address (default 0, unless the command requires it)
 //   --busy-timeout S  seconds a request keeps retrying while the analyser is busy (default 10)
 // A command adds these to its own QCommandLineParser next to its own options.
