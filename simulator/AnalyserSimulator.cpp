@@ -1,9 +1,8 @@
 #include "simulator/AnalyserSimulator.h"
 
-#include <QString>
-
 #include <chrono>
 
+#include "wirelink/Errors.h"
 #include "wirelink/Frame.h"
 
 namespace kilnward::sim {
@@ -11,11 +10,14 @@ namespace kilnward::sim {
 namespace {
 
 std::string Hex(const wirelink::ByteBuffer& bytes) {
-    QString text;
+    std::string text;
     for (std::uint8_t byte : bytes) {
-        text += QStringLiteral("%1 ").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += wirelink::Hex2(byte);
     }
-    return text.trimmed().toStdString();
+    return text;
 }
 
 std::string Describe(const Answer& answer) {
@@ -29,7 +31,7 @@ std::string Describe(const Answer& answer) {
         case Answer::Kind::Busy:
             return "BUSY";
         case Answer::Kind::Fail:
-            return "FAIL " + Hex({answer.failCode});
+            return "FAIL " + wirelink::Hex2(answer.failCode);
         case Answer::Kind::Data:
             return "DATA [" + Hex(answer.data) + "]";
     }
@@ -60,7 +62,7 @@ void AnalyserSimulator::receive(const wirelink::ByteBuffer& bytes, TimePoint now
 void AnalyserSimulator::handle(const RequestFrame& request, TimePoint now) {
     if (request.addr != addr_) {
         if (logger_) {
-            logger_("frame for address " + Hex({request.addr}) + " ignored");
+            logger_("frame for address " + wirelink::Hex2(request.addr) + " ignored");
         }
         return;
     }
@@ -69,8 +71,9 @@ void AnalyserSimulator::handle(const RequestFrame& request, TimePoint now) {
     const Answer reply = answer(request, now, note);
     transmit(request, reply, now, note);
     if (logger_) {
-        logger_("#" + std::to_string(requests_) + " " + Hex({request.cmdh}) + Hex({request.cmdl}) +
-                " [" + Hex(request.data) + "] -> " + Describe(reply) + note);
+        logger_("#" + std::to_string(requests_) + " " + wirelink::Hex2(request.cmdh) +
+                wirelink::Hex2(request.cmdl) + " [" + Hex(request.data) + "] -> " +
+                Describe(reply) + note);
     }
 }
 
