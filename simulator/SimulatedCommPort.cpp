@@ -147,34 +147,28 @@ bool SimulatedCommPort::sleepUntilEvent(TimePoint deadline) {
     return true;
 }
 
-bool SimulatedCommPort::waitForInput(std::size_t known, std::chrono::milliseconds timeout) {
+bool SimulatedCommPort::waitUntil(std::chrono::milliseconds timeout,
+                                  const std::function<bool()>& done) {
     requireOpen();
     const TimePoint deadline = clock_.now() + timeout;
     for (;;) {
         pump();
-        if (incoming_.size() > known) {
+        if (done()) {
             return true;
         }
         if (!sleepUntilEvent(deadline)) {
             pump();
-            return incoming_.size() > known;
+            return done();
         }
     }
 }
 
+bool SimulatedCommPort::waitForInput(std::size_t known, std::chrono::milliseconds timeout) {
+    return waitUntil(timeout, [this, known] { return incoming_.size() > known; });
+}
+
 bool SimulatedCommPort::waitForBytesWritten(std::chrono::milliseconds timeout) {
-    requireOpen();
-    const TimePoint deadline = clock_.now() + timeout;
-    for (;;) {
-        pump();
-        if (outgoing_.empty()) {
-            return true;
-        }
-        if (!sleepUntilEvent(deadline)) {
-            pump();
-            return outgoing_.empty();
-        }
-    }
+    return waitUntil(timeout, [this] { return outgoing_.empty(); });
 }
 
 }  // namespace kilnward::sim

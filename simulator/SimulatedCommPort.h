@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -71,8 +72,12 @@ class SimulatedCommPort final : public wirelink::CommPort {
     // Moves everything whose time has come: our bytes to the analyser, its answers to us.
     void pump();
     std::optional<TimePoint> nextEvent() const;
-    // Sleeps until `until`, or returns false when it lies past `deadline`.
+    // Sleeps until the next event and returns true; when that lies past `deadline` (or
+    // there is none), sleeps until `deadline` and returns false.
     bool sleepUntilEvent(TimePoint deadline);
+    // Pumps and sleeps from event to event until `done` holds or `timeout` has passed;
+    // returns whether `done` holds.
+    bool waitUntil(std::chrono::milliseconds timeout, const std::function<bool()>& done);
 
     AnalyserSimulator& simulator_;
     wirelink::Clock& clock_;
