@@ -22,6 +22,15 @@ const QString kGeneral = QStringLiteral("General");
 const QString kFileVersion = QStringLiteral("FileVersion");
 const QString kFileType = QStringLiteral("FileType");
 
+// Reads a document's stored values from `file`, cut to what the profile reader hands back;
+// without a file every control reads its current value.
+ValueReader StoredValueReader(const std::optional<app::IniFile>& file, const QString& section) {
+    return [&file, section](const QString& key, const QString& current) {
+        const QString value = file ? file->value(section, key, current) : current;
+        return value.left(app::kIniValueBufferSize - 1);
+    };
+}
+
 }  // namespace
 
 DocumentFiles::DocumentFiles(form::MainForm& window, Documents& documents, MessageBoxes& boxes)
@@ -72,9 +81,7 @@ bool DocumentFiles::LoadDocument(const QString& path, int d, bool isDefault) {
         }
     }
     if (file) {
-        const auto read = [&](const QString& key, const QString& current) {
-            return file->value(info.FileTag, key, current).left(app::kIniValueBufferSize - 1);
-        };
+        const ValueReader read = StoredValueReader(file, info.FileTag);
         // Model menu entries are never stored, so the item list does not change meanwhile.
         const std::vector<form::FormItem*> items = window_.form().items();
         for (form::FormItem* item : items) {
@@ -109,19 +116,17 @@ void DocumentFiles::ReadControlValue(const QString& path, int d, form::FormItem&
     if (!BelongsTo(item, d)) {
         return;
     }
-    const QString section = documents_[d].FileTag;
-    DecodeControl(item, [&](const QString& key, const QString& current) {
-        return app::ReadIniValue(path, section, key, current);
-    });
+    const std::optional<app::IniFile> file = app::IniFile::load(path);
+    DecodeControl(item, StoredValueReader(file, documents_[d].FileTag));
 }
 
 void DocumentFiles::WriteControlValue(const QString& path, int d, const form::FormItem& item) {
     if (!BelongsTo(item, d)) {
         return;
     }
-    for (const StoredValue& stored : EncodeControl(item)) {
-        app::WriteIniValue(path, documents_[d].FileTag, stored.key, stored.value);
-    }
+    app::IniFile file = app::IniFile::load(path).value_or(app::IniFile());
+    appendControl(file, d, item);
+    file.save(path);
 }
 
 void DocumentFiles::RefreshMainWindow() {

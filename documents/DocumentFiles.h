@@ -35,8 +35,8 @@ class DocumentFiles {
     // The open or save dialog for one document kind; true with the chosen path in `fileName`.
     bool ChooseDocumentFile(QString& fileName, int d, app::FileChooserMode mode);
 
-    // One control, key by key through the profile functions. A control of another document
-    // is left alone.
+    // One control, read from or written into the file at `path` (read once, written once).
+    // A control of another document is left alone.
     void ReadControlValue(const QString& path, int d, form::FormItem& item);
     void WriteControlValue(const QString& path, int d, const form::FormItem& item);
     // Lets a field that is being edited hand over its value.
