@@ -51,14 +51,7 @@ LanguageStore::OpenResult LanguageStore::openConnection(const QString& path, boo
     if (!QSqlQuery(db).exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
         return OpenResult::CannotOpen;
     }
-    QSqlQuery columns(db);
-    QStringList names;
-    if (columns.exec(QStringLiteral("PRAGMA table_info(") + QuoteSqlIdentifier(kTable) +
-                     QLatin1Char(')'))) {
-        while (columns.next()) {
-            names << columns.value(1).toString();
-        }
-    }
+    QStringList names = TableColumns(db, kTable);
     if (names.isEmpty()) {
         return OpenResult::NoTable;
     }

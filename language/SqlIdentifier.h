@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+class QSqlDatabase;
 
 namespace kilnward::language {
 
@@ -8,5 +11,7 @@ namespace kilnward::language {
 QString QuoteSqlIdentifier(const QString& name);
 // A connection name no other database connection of this process uses.
 QString UniqueConnectionName(const QString& prefix);
+// The column names of `table` in their order; none when the table does not exist.
+QStringList TableColumns(const QSqlDatabase& db, const QString& table);
 
 }  // namespace kilnward::language

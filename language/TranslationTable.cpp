@@ -3,7 +3,6 @@
 #include "app/AtomicFile.h"
 #include "language/SqlIdentifier.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -209,13 +208,7 @@ bool TranslationTable::readDatabase(const QString& path, QString* error) {
     languages.clear();
     rows.clear();
     ScopedConnection connection(path, true);
-    QSqlQuery query(connection.db());
-    QStringList columns;
-    if (query.exec(QStringLiteral("PRAGMA table_info(") + QuoteSqlIdentifier(kTable) + ")")) {
-        while (query.next()) {
-            columns << query.value(1).toString();
-        }
-    }
+    const QStringList columns = TableColumns(connection.db(), kTable);
     if (columns.isEmpty()) {
         SetError(error,
                  QStringLiteral("%1: not a language database (no table \"Languages\")").arg(path));
@@ -225,6 +218,7 @@ bool TranslationTable::readDatabase(const QString& path, QString* error) {
     for (const QString& column : columns) {
         quoted << QuoteSqlIdentifier(column);
     }
+    QSqlQuery query(connection.db());
     if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
                         .arg(quoted.join(QStringLiteral(", ")), QuoteSqlIdentifier(kTable)))) {
         SetError(error, QStringLiteral("%1: %2").arg(path, query.lastError().text()));
