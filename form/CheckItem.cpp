@@ -11,9 +11,7 @@ bool CheckItem::setValue(int value) {
     if (value < kUnchecked || value > kGrey) {
         return false;
     }
-    if (value != value_) {
-        value_ = value;
-        notify(ItemChange::Value);
+    if (update(value_, value, ItemChange::Value)) {
         raiseEdited();
     }
     return true;

@@ -16,27 +16,15 @@ QString FormItem::documentTag() const {
 }
 
 void FormItem::setCaption(const QString& caption) {
-    if (caption_ == caption) {
-        return;
-    }
-    caption_ = caption;
-    notify(ItemChange::Caption);
+    update(caption_, caption, ItemChange::Caption);
 }
 
 void FormItem::setEnabled(bool enabled) {
-    if (enabled_ == enabled) {
-        return;
-    }
-    enabled_ = enabled;
-    notify(ItemChange::Enabled);
+    update(enabled_, enabled, ItemChange::Enabled);
 }
 
 void FormItem::setVisible(bool visible) {
-    if (visible_ == visible) {
-        return;
-    }
-    visible_ = visible;
-    notify(ItemChange::Visible);
+    update(visible_, visible, ItemChange::Visible);
 }
 
 void FormItem::placeIn(FormItem* container, int tab) {

@@ -49,6 +49,17 @@ class FormItem {
 
   protected:
     void notify(ItemChange change);
+    // Stores `value` in `member` and tells the listeners `change`, unless it is already
+    // there; true when it changed.
+    template <typename T>
+    bool update(T& member, const T& value, ItemChange change) {
+        if (member == value) {
+            return false;
+        }
+        member = value;
+        notify(change);
+        return true;
+    }
     // The value changed: the same event a user's click or typing raises.
     void raiseEdited();
 

@@ -16,9 +16,7 @@ bool ListItem::setListIndex(int position) {
     if (position < -1 || position >= count()) {
         return false;
     }
-    if (position != listIndex_) {
-        listIndex_ = position;
-        notify(ItemChange::Value);
+    if (update(listIndex_, position, ItemChange::Value)) {
         raiseEdited();
     }
     return true;

@@ -9,11 +9,7 @@ MenuItem::MenuItem(QString name, int index, QString tag, QString shortcut)
       shortcut_(std::move(shortcut)) {}
 
 void MenuItem::setChecked(bool checked) {
-    if (checked_ == checked) {
-        return;
-    }
-    checked_ = checked;
-    notify(ItemChange::Checked);
+    update(checked_, checked, ItemChange::Checked);
 }
 
 }  // namespace kilnward::form

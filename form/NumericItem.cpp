@@ -16,28 +16,17 @@ NumericItem::NumericItem(QString name, int index, QString tag, Range range, QStr
       value_(designDefault) {}
 
 void NumericItem::assign(std::optional<double> value) {
-    if (value_ == value) {
-        return;
+    if (update(value_, value, ItemChange::Value)) {
+        raiseEdited();
     }
-    value_ = value;
-    notify(ItemChange::Value);
-    raiseEdited();
 }
 
 void NumericItem::setFormat(const QString& format) {
-    if (format_ == format) {
-        return;
-    }
-    format_ = format;
-    notify(ItemChange::Format);
+    update(format_, format, ItemChange::Format);
 }
 
 void NumericItem::setCaptionGreyed(bool greyed) {
-    if (captionGreyed_ == greyed) {
-        return;
-    }
-    captionGreyed_ = greyed;
-    notify(ItemChange::CaptionColour);
+    update(captionGreyed_, greyed, ItemChange::CaptionColour);
 }
 
 void NumericItem::complete() {

@@ -10,11 +10,9 @@ OptionItem::OptionItem(QString name, int index, QString tag, bool designValue)
     : FormItem(ItemKind::Option, std::move(name), index, std::move(tag)), value_(designValue) {}
 
 void OptionItem::setValue(bool value) {
-    if (value == value_) {
+    if (!update(value_, value, ItemChange::Value)) {
         return;
     }
-    value_ = value;
-    notify(ItemChange::Value);
     if (value && form()) {
         form()->clearSiblingOptions(*this);
     }

@@ -8,12 +8,9 @@ TextItem::TextItem(QString name, int index, QString tag, int maxLength)
     : FormItem(ItemKind::Text, std::move(name), index, std::move(tag)), maxLength_(maxLength) {}
 
 void TextItem::setText(const QString& text) {
-    if (text == text_) {
-        return;
+    if (update(text_, text, ItemChange::Value)) {
+        raiseEdited();
     }
-    text_ = text;
-    notify(ItemChange::Value);
-    raiseEdited();
 }
 
 }  // namespace kilnward::form

@@ -33,11 +33,7 @@ void TreeItem::clearNodes() {
 }
 
 void TreeItem::selectNode(int number) {
-    const int valid = number >= 1 && number <= nodeCount() ? number : 0;
-    if (valid != selected_) {
-        selected_ = valid;
-        notify(ItemChange::Selection);
-    }
+    update(selected_, number >= 1 && number <= nodeCount() ? number : 0, ItemChange::Selection);
 }
 
 void TreeItem::pressDelete() {
@@ -53,11 +49,8 @@ void TreeItem::mouseDownOn(int number) {
 }
 
 void TreeItem::dragOver(int number) {
-    const int valid = number >= 1 && number <= nodeCount() ? number : 0;
-    if (valid != dropHighlight_) {
-        dropHighlight_ = valid;
-        notify(ItemChange::Selection);
-    }
+    update(dropHighlight_, number >= 1 && number <= nodeCount() ? number : 0,
+           ItemChange::Selection);
 }
 
 void TreeItem::drop(std::optional<std::uint8_t> parameterId) {
