@@ -22,6 +22,15 @@ bool IsLawBox(int box) {
     return box >= 6 && box <= 8;
 }
 
+// The header or law line that print box `box` switches, if it switches one.
+void EnablePrintLine(Form& form, int box, bool on) {
+    if (IsHeaderBox(box)) {
+        form.text("txtheaderline", box).setEnabled(on);
+    } else if (IsLawBox(box)) {
+        form.text("txtlawline", box).setEnabled(on);
+    }
+}
+
 bool Named(const FormItem& item, const char* name) {
     return item.name().compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
 }
@@ -57,12 +66,7 @@ void EditRules::alarmEnabling(int alarm) {
 }
 
 void EditRules::printLineEnabling(int box) {
-    const bool on = !form_.check("chkprtconf", box).isUnchecked();
-    if (IsHeaderBox(box)) {
-        form_.text("txtheaderline", box).setEnabled(on);
-    } else if (IsLawBox(box)) {
-        form_.text("txtlawline", box).setEnabled(on);
-    }
+    EnablePrintLine(form_, box, !form_.check("chkprtconf", box).isUnchecked());
 }
 
 void EditRules::printingModel() {
@@ -75,12 +79,7 @@ void EditRules::printingModel() {
             continue;
         }
         box.setEnabled(userDefined);
-        const bool lineOn = userDefined && !box.isUnchecked();
-        if (IsHeaderBox(i)) {
-            form_.text("txtheaderline", i).setEnabled(lineOn);
-        } else if (IsLawBox(i)) {
-            form_.text("txtlawline", i).setEnabled(lineOn);
-        }
+        EnablePrintLine(form_, i, userDefined && !box.isUnchecked());
     }
     form_.tree("trvprtrefparam", 0).setEnabled(userDefined);
 }
