@@ -88,4 +88,13 @@ double LeadingDecimalValue(const QString& text) {
     return ok ? value : 0.0;
 }
 
+std::optional<quint8> ByteValue(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    if (!ok || value < 0 || value > 255) {
+        return std::nullopt;
+    }
+    return static_cast<quint8>(value);
+}
+
 }  // namespace kilnward::app

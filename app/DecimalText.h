@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -20,5 +21,8 @@ QString ToLocaleDecimalText(double value);
 // ignored; sign, digits, one ".", digits, exponent); 0 when there is none. Independent of
 // the locale: how the program reads numbers from its files.
 double LeadingDecimalValue(const QString& text);
+// `text` as a whole decimal number from 0 to 255 (blanks around it allowed); nullopt for
+// anything else.
+std::optional<quint8> ByteValue(const QString& text);
 
 }  // namespace kilnward::app

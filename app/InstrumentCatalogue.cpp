@@ -1,5 +1,6 @@
 #include "app/InstrumentCatalogue.h"
 
+#include "app/DecimalText.h"
 #include "app/ProfileFunctions.h"
 #include "app/TextSplitting.h"
 
@@ -24,13 +25,12 @@ int InstrumentCatalogue::load(const QString& paramIniPath, const InstrumentNamer
         if (pieces.size() < 2) {
             continue;
         }
-        bool ok = false;
-        const int id = pieces[1].trimmed().toInt(&ok, 10);
-        if (!ok || id < 0 || id > 255) {
+        const std::optional<quint8> id = ByteValue(pieces[1]);
+        if (!id) {
             continue;
         }
-        if (auto name = nameOf(static_cast<quint8>(id))) {
-            entries_.push_back({*name, static_cast<quint8>(id)});
+        if (auto name = nameOf(*id)) {
+            entries_.push_back({*name, *id});
         }
     }
     return count();

@@ -1,5 +1,6 @@
 #include "app/ParamCatalogue.h"
 
+#include "app/DecimalText.h"
 #include "app/ProfileFunctions.h"
 #include "app/TextSplitting.h"
 #include "app/Translator.h"
@@ -14,15 +15,6 @@ ParamEntry EndMarker() {
     return {QStringLiteral("####"), kEndMarkerId, QStringLiteral("endlist"), QString()};
 }
 
-std::optional<quint8> ParseByte(const QString& text) {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    if (!ok || value < 0 || value > 255) {
-        return std::nullopt;
-    }
-    return static_cast<quint8>(value);
-}
-
 // "name=id,[^]icon"; doubled separators read like single ones. nullopt for a malformed line.
 std::optional<ParamEntry> ParseLine(const QString& line, Translator& translator) {
     const QStringList halves = SplitNonEmpty(line, QStringLiteral("="));
@@ -33,7 +25,7 @@ std::optional<ParamEntry> ParseLine(const QString& line, Translator& translator)
     if (fields.size() < 2) {
         return std::nullopt;
     }
-    const auto id = ParseByte(fields[0]);
+    const auto id = ByteValue(fields[0]);
     if (!id) {
         return std::nullopt;
     }
