@@ -9,12 +9,7 @@
 namespace kilnward::cli {
 
 QString CliOutput::hexBytes(const wirelink::ByteBuffer& bytes) {
-    QStringList parts;
-    parts.reserve(static_cast<qsizetype>(bytes.size()));
-    for (std::uint8_t byte : bytes) {
-        parts << QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
-    }
-    return parts.join(QLatin1Char(' '));
+    return QString::fromStdString(wirelink::HexBytes(bytes));
 }
 
 QString CliOutput::errorLine(std::int32_t code, const QString& message) {

@@ -9,17 +9,6 @@ namespace kilnward::sim {
 
 namespace {
 
-std::string Hex(const wirelink::ByteBuffer& bytes) {
-    std::string text;
-    for (std::uint8_t byte : bytes) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += wirelink::Hex2(byte);
-    }
-    return text;
-}
-
 std::string Describe(const Answer& answer) {
     switch (answer.kind) {
         case Answer::Kind::None:
@@ -33,7 +22,7 @@ std::string Describe(const Answer& answer) {
         case Answer::Kind::Fail:
             return "FAIL " + wirelink::Hex2(answer.failCode);
         case Answer::Kind::Data:
-            return "DATA [" + Hex(answer.data) + "]";
+            return "DATA [" + wirelink::HexBytes(answer.data) + "]";
     }
     return {};
 }
@@ -72,7 +61,7 @@ void AnalyserSimulator::handle(const RequestFrame& request, TimePoint now) {
     transmit(request, reply, now, note);
     if (logger_) {
         logger_("#" + std::to_string(requests_) + " " + wirelink::Hex2(request.cmdh) +
-                wirelink::Hex2(request.cmdl) + " [" + Hex(request.data) + "] -> " +
+                wirelink::Hex2(request.cmdl) + " [" + wirelink::HexBytes(request.data) + "] -> " +
                 Describe(reply) + note);
     }
 }

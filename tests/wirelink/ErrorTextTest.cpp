@@ -14,6 +14,12 @@ TEST(Hex2Test, TwoUpperCaseDigits) {
     EXPECT_EQ(Hex2(255), "FF");
 }
 
+TEST(Hex2Test, BytesAsSpacedPairs) {
+    EXPECT_EQ(HexBytes({}), "");
+    EXPECT_EQ(HexBytes({0x0A}), "0A");
+    EXPECT_EQ(HexBytes({0x02, 0xDC, 0xFF}), "02 DC FF");
+}
+
 TEST(ErrorTextTest, EveryMessageOfTheTable) {
     ErrorContext c;
     c.addr = 0x0A;

@@ -21,6 +21,17 @@ std::string Hex2(std::uint8_t value) {
     return {kDigits[value >> 4], kDigits[value & 0x0F]};
 }
 
+std::string HexBytes(const ByteBuffer& bytes) {
+    std::string text;
+    for (const std::uint8_t byte : bytes) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += Hex2(byte);
+    }
+    return text;
+}
+
 std::string ErrorText(WLink_errors error, const ErrorContext& c) {
     using E = WLink_errors;
     switch (error) {

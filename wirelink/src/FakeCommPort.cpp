@@ -12,17 +12,6 @@ namespace {
 constexpr std::size_t kFrameOverhead = 9;
 constexpr std::size_t kCountOffset = 5;
 
-std::string HexBytes(const ByteBuffer& bytes) {
-    std::string text;
-    for (const std::uint8_t b : bytes) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += Hex2(b);
-    }
-    return text;
-}
-
 }  // namespace
 
 FakeCommPort::Reply FakeCommPort::Answer(const ByteBuffer& bytes, duration latency) {

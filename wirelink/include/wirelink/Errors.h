@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "wirelink/ByteBuffer.h"
 #include "wirelink/Export.h"
 
 namespace wirelink {
@@ -59,6 +60,8 @@ struct ErrorContext {
 
 // A byte as two upper-case hexadecimal digits ("0A").
 WIRELINK_EXPORT std::string Hex2(std::uint8_t value);
+// Bytes as Hex2 pairs separated by single spaces ("" for none).
+WIRELINK_EXPORT std::string HexBytes(const ByteBuffer& bytes);
 
 // The message of the error table for `error`, filled from `context`.
 WIRELINK_EXPORT std::string ErrorText(WLink_errors error, const ErrorContext& context);
