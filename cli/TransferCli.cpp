@@ -1,7 +1,6 @@
 #include "cli/TransferCli.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -9,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "app/AtomicFile.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
 #include "documents/MainWindowSession.h"
@@ -167,12 +167,13 @@ std::optional<wirelink::ByteBuffer> ReadSectorFile(const QString& path, std::int
 }
 
 bool WriteSectorFile(const QString& path, const wirelink::ByteBuffer& bytes, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    // Atomic and unbuffered: a short write (disk full) fails and keeps an older file whole.
+    QString why;
+    if (!app::WriteFileAtomically(path,
+                                  QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                             static_cast<qsizetype>(bytes.size())),
+                                  &why)) {
+        error = QStringLiteral("cannot write %1: %2").arg(path, why);
         return false;
     }
     return true;
