@@ -68,14 +68,21 @@ bool LinkOptions::read(const QCommandLineParser& parser, QString& error) {
 
 int LinkOptions::runOnLink(std::uint8_t type,
                            const std::function<void(wirelink::Wirelink&)>& body) const {
-    if (port == QLatin1String(kSimulatorPort)) {
-        sim::AnalyserSimulator simulator(type, addr, std::chrono::steady_clock::now());
-        sim::SimulatedCommPort commPort(simulator);
-        commPort.setInfraredAdapter(infrared);
-        return run(commPort, type, body);
+    std::unique_ptr<sim::AnalyserSimulator> simulator;
+    const std::unique_ptr<wirelink::CommPort> commPort = makePort(type, simulator);
+    return run(*commPort, type, body);
+}
+
+std::unique_ptr<wirelink::CommPort> LinkOptions::makePort(
+    std::uint8_t type, std::unique_ptr<sim::AnalyserSimulator>& simulator) const {
+    if (port != QLatin1String(kSimulatorPort)) {
+        return std::make_unique<wirelink::QtSerialCommPort>();
     }
-    wirelink::QtSerialCommPort commPort;
-    return run(commPort, type, body);
+    simulator =
+        std::make_unique<sim::AnalyserSimulator>(type, addr, std::chrono::steady_clock::now());
+    auto simulated = std::make_unique<sim::SimulatedCommPort>(*simulator);
+    simulated->setInfraredAdapter(infrared);
+    return simulated;
 }
 
 int LinkOptions::run(wirelink::CommPort& commPort, std::uint8_t type,

@@ -5,8 +5,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "wirelink/Wirelink.h"
+
+namespace kilnward::sim {
+class AnalyserSimulator;
+}  // namespace kilnward::sim
 
 namespace kilnward::cli {
 
@@ -33,6 +38,12 @@ class LinkOptions {
     // the simulated analyser answers to `addr` and `type`. Returns the exit code: 0, or 1
     // after printing the link failure.
     int runOnLink(std::uint8_t type, const std::function<void(wirelink::Wirelink&)>& body) const;
+
+    // The port --port names. With --port simulator, `simulator` receives the simulated
+    // analyser (answering to `addr` and `type`) that the port talks to; it must outlive
+    // the port.
+    std::unique_ptr<wirelink::CommPort> makePort(
+        std::uint8_t type, std::unique_ptr<sim::AnalyserSimulator>& simulator) const;
 
     QString port;
     QString baud = QStringLiteral("9600");

@@ -5,7 +5,6 @@
 
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 
 #include "app/AtomicFile.h"
@@ -14,8 +13,6 @@
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
 #include "simulator/AnalyserSimulator.h"
-#include "simulator/SimulatedCommPort.h"
-#include "wirelink/QtSerialCommPort.h"
 #include "wirelink/Wirelink.h"
 
 namespace kilnward::cli {
@@ -121,15 +118,7 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
 }
 
 void TransferCli::openPort(std::uint8_t type) {
-    if (link_.port == QLatin1String(LinkOptions::kSimulatorPort)) {
-        simulator_ = std::make_unique<sim::AnalyserSimulator>(type, link_.addr,
-                                                              std::chrono::steady_clock::now());
-        auto simulated = std::make_unique<sim::SimulatedCommPort>(*simulator_);
-        simulated->setInfraredAdapter(link_.infrared);
-        port_ = std::move(simulated);
-    } else {
-        port_ = std::make_unique<wirelink::QtSerialCommPort>();
-    }
+    port_ = link_.makePort(type, simulator_);
     wlink_ = std::make_unique<wirelink::Wirelink>(*port_);
     wlink_->setBusyTimeout(link_.busyTimeout);
 }
