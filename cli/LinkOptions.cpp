@@ -66,6 +66,12 @@ bool LinkOptions::read(const QCommandLineParser& parser, QString& error) {
            ReadByte(parser, "busy-timeout", busyTimeout, error);
 }
 
+void LinkOptions::followModel(const QCommandLineParser& parser, bool modelUsesInfrared) {
+    if (!parser.isSet("infrared") && !parser.isSet("cable")) {
+        infrared = modelUsesInfrared;
+    }
+}
+
 int LinkOptions::runOnLink(std::uint8_t type,
                            const std::function<void(wirelink::Wirelink&)>& body) const {
     std::unique_ptr<sim::AnalyserSimulator> simulator;

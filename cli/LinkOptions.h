@@ -32,6 +32,8 @@ class LinkOptions {
     static void addTo(QCommandLineParser& parser, Address address = Address::Optional);
     // Takes the values from a parsed command line; false with a message when one is invalid.
     bool read(const QCommandLineParser& parser, QString& error);
+    // Unless --infrared or --cable was given, the link is the one the model uses.
+    void followModel(const QCommandLineParser& parser, bool modelUsesInfrared);
 
     // Opens the port, defines the flow for `addr` and `type` and runs `body` on the link;
     // then releases the flow and closes the port, whatever happened. With --port simulator

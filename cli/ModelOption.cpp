@@ -34,9 +34,7 @@ bool ModelOption::read(const QCommandLineParser& parser, LinkOptions& link, QStr
         error = QStringLiteral("%1 %2 is no known analyser model").arg(origin).arg(id);
         return false;
     }
-    if (!parser.isSet("infrared") && !parser.isSet("cable")) {
-        link.infrared = driver->Use_Infrared();
-    }
+    link.followModel(parser, driver->Use_Infrared());
     return true;
 }
 

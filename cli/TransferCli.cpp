@@ -103,9 +103,7 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     if (!driver) {
         return CliOutput::usageError(parser, QStringLiteral("no analyser model is selected"));
     }
-    if (!parser.isSet("infrared") && !parser.isSet("cable")) {
-        link_.infrared = driver->Use_Infrared();
-    }
+    link_.followModel(parser, driver->Use_Infrared());
     openPort(driver->Instrument_ID());
     transfer::LinkSettings settings;
     settings.useInfrared = link_.infrared;
