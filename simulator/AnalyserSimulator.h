@@ -30,16 +30,12 @@ class AnalyserSimulator {
     AnalyserSimulator(std::uint8_t type, std::uint8_t addr, TimePoint now,
                       const QDateTime& clockStart = QDateTime::currentDateTime());
 
-    std::uint8_t type() const { return type_; }
-    std::uint8_t addr() const { return addr_; }
-
     // Answers go out at `baud` with ten bits per byte; 0 sends them at once.
     void setPaceBaud(unsigned baud);
     Duration byteTime() const { return output_.byteTime(); }
 
     // A fault whose `from` is 0 starts with the next request.
     void addFault(const FaultRule& rule) { faults_.add(rule, requests_ + 1); }
-    void clearFaults() { faults_.clear(); }
     // Called with one line per request served.
     void setLogger(Logger logger) { logger_ = std::move(logger); }
 

@@ -14,8 +14,6 @@ class FaultPlan {
   public:
     // `nextRequest` resolves a rule's `from` of 0.
     void add(FaultRule rule, std::uint64_t nextRequest);
-    void clear() { rules_.clear(); }
-    bool empty() const { return rules_.empty(); }
 
     // The first rule of one of `kinds` that fires on request `number`; a fired rule uses
     // up one of its uses (a busy period: its first request).
