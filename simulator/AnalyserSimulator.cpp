@@ -74,9 +74,9 @@ Answer AnalyserSimulator::answer(const RequestFrame& request, TimePoint now, std
         note = " (fault)";
         switch (fault->kind) {
             case FaultKind::Nak:
-                return {Answer::Kind::Nak, 0, {}};
+                return Answer::nak();
             case FaultKind::Busy:
-                return {Answer::Kind::Busy, 0, {}};
+                return Answer::busy();
             case FaultKind::Fail:
                 return Answer::fail(static_cast<std::uint8_t>(fault->value));
             default:
@@ -84,7 +84,7 @@ Answer AnalyserSimulator::answer(const RequestFrame& request, TimePoint now, std
         }
     }
     if (!request.checksumOk) {
-        return {Answer::Kind::Nak, 0, {}};
+        return Answer::nak();
     }
     if (request.type != type_) {
         return Answer::fail(kFailWrongType);

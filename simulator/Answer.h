@@ -15,6 +15,8 @@ struct Answer {
     wirelink::ByteBuffer data;
 
     static Answer ack() { return {Kind::Ack, 0, {}}; }
+    static Answer nak() { return {Kind::Nak, 0, {}}; }
+    static Answer busy() { return {Kind::Busy, 0, {}}; }
     static Answer fail(std::uint8_t code) { return {Kind::Fail, code, {}}; }
     static Answer withData(wirelink::ByteBuffer bytes) { return {Kind::Data, 0, std::move(bytes)}; }
 };
