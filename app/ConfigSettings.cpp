@@ -1,6 +1,7 @@
 #include "app/ConfigSettings.h"
 
 #include "app/DecimalText.h"
+#include "app/Notices.h"
 #include "app/ProfileFunctions.h"
 #include "app/ProgramFolder.h"
 
@@ -52,7 +53,16 @@ bool AskForSaveEnabled() {
 }
 
 quint8 ReadSelectedInstrumentIdSetting() {
-    return static_cast<quint8>(IntegerSetting(config::InstrumentIDselected, 0, 255));
+    const QString stored = ReadConfigValue(config::InstrumentIDselected);
+    if (!ByteValue(stored)) {
+        // Read as a number, such a text would pick model 0 or a model nobody chose.
+        const QString fallback = QLatin1String(config::InstrumentIDselected.defaultValue);
+        TellNotice(QStringLiteral("%1: [%2] %3=\"%4\" is not a model number; model %5 is used")
+                       .arg(ConfigFilePath(), QLatin1String(config::InstrumentIDselected.section),
+                            QLatin1String(config::InstrumentIDselected.key), stored, fallback));
+        return static_cast<quint8>(fallback.toUInt());
+    }
+    return *ByteValue(stored);
 }
 
 bool ReadShowTipsSetting() {

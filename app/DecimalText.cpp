@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 namespace kilnward::app {
 
 namespace {
@@ -85,7 +87,9 @@ double LeadingDecimalValue(const QString& text) {
     }
     bool ok = false;
     const double value = QLocale::c().toDouble(compact.left(end), &ok);
-    return ok ? value : 0.0;
+    // A number too large for a double ("1e999") reads as an infinity of its sign, so a
+    // field clamps it to its maximum or minimum instead of taking it for 0.
+    return ok || std::isinf(value) ? value : 0.0;
 }
 
 std::optional<quint8> ByteValue(const QString& text) {

@@ -18,8 +18,9 @@ QString ToInvariantDecimal(const QString& text);
 // A number in the user's locale, then ToInvariantDecimal: what document files store.
 QString ToLocaleDecimalText(double value);
 // The longest leading number of `text` with "." as decimal separator (blanks anywhere
-// ignored; sign, digits, one ".", digits, exponent); 0 when there is none. Independent of
-// the locale: how the program reads numbers from its files.
+// ignored; sign, digits, one ".", digits, exponent); 0 when there is none, an infinity of
+// its sign when it is too large for a double. Independent of the locale: how the program
+// reads numbers from its files.
 double LeadingDecimalValue(const QString& text);
 // `text` as a whole decimal number from 0 to 255 (blanks around it allowed); nullopt for
 // anything else.

@@ -1,9 +1,8 @@
 #include "app/IniFile.h"
 
 #include "app/AtomicFile.h"
+#include "app/BoundedFile.h"
 #include "app/Windows1252.h"
-
-#include <QFile>
 
 namespace kilnward::app {
 
@@ -17,20 +16,23 @@ QString OneLine(const QString& text) {
     return line.trimmed();
 }
 
-// `stored` is a name as read or written (trimmed); `asked` is compared the way it would be
-// written, so blanks around a caller's name find the same entry.
-bool SameName(const QString& stored, const QString& asked) {
-    return stored.compare(OneLine(asked), Qt::CaseInsensitive) == 0;
+// The form under which a name is indexed: names match without regard to case.
+QString Folded(const QString& name) {
+    return name.toCaseFolded();
+}
+
+QString KeyIndexName(int sectionLine, const QString& foldedKey) {
+    return QString::number(sectionLine) + QLatin1Char('\n') + foldedKey;
 }
 
 }  // namespace
 
-std::optional<IniFile> IniFile::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+std::optional<IniFile> IniFile::load(const QString& path, QString* error) {
+    const std::optional<QByteArray> bytes = ReadFileBounded(path, kMaxProfileFileBytes, error);
+    if (!bytes) {
         return std::nullopt;
     }
-    return parse(DecodeProfileText(file.readAll()));
+    return parse(DecodeProfileText(*bytes));
 }
 
 IniFile IniFile::parse(const QString& text) {
@@ -61,13 +63,53 @@ IniFile IniFile::parse(const QString& text) {
     return ini;
 }
 
-int IniFile::findSection(const QString& section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Line::Kind::Section && SameName(lines_[i].section, section)) {
-            return static_cast<int>(i);
+void IniFile::indexLine(int at) const {
+    const Line& line = lines_[static_cast<std::size_t>(at)];
+    if (line.kind == Line::Kind::Section) {
+        indexSection_ = at;
+        const QString name = Folded(line.section);
+        if (!sectionIndex_.contains(name)) {  // the first occurrence wins
+            sectionIndex_.insert(name, at);
+        }
+    } else if (line.kind == Line::Kind::Entry && indexSection_ >= 0) {
+        const QString name = KeyIndexName(indexSection_, Folded(line.key));
+        if (!keyIndex_.contains(name)) {
+            keyIndex_.insert(name, at);
         }
     }
-    return -1;
+}
+
+void IniFile::ensureIndex() const {
+    if (indexed_) {
+        return;
+    }
+    sectionIndex_.clear();
+    keyIndex_.clear();
+    indexSection_ = -1;
+    for (int i = 0; i < static_cast<int>(lines_.size()); ++i) {
+        indexLine(i);
+    }
+    indexed_ = true;
+}
+
+void IniFile::insertLine(int at, Line line) {
+    const bool appended = at == static_cast<int>(lines_.size());
+    lines_.insert(lines_.begin() + at, std::move(line));
+    if (appended && indexed_) {
+        indexLine(at);
+    } else {
+        indexed_ = false;
+    }
+}
+
+void IniFile::eraseLines(int from, int to) {
+    lines_.erase(lines_.begin() + from, lines_.begin() + to);
+    indexed_ = false;
+}
+
+int IniFile::findSection(const QString& section) const {
+    ensureIndex();
+    return sectionIndex_.value(Folded(OneLine(section)), -1);
 }
 
 int IniFile::sectionEnd(int sectionLine) const {
@@ -79,13 +121,8 @@ int IniFile::sectionEnd(int sectionLine) const {
 }
 
 int IniFile::findKey(int sectionLine, const QString& key) const {
-    const int end = sectionEnd(sectionLine);
-    for (int i = sectionLine + 1; i < end; ++i) {
-        if (lines_[i].kind == Line::Kind::Entry && SameName(lines_[i].key, key)) {
-            return i;
-        }
-    }
-    return -1;
+    ensureIndex();
+    return keyIndex_.value(KeyIndexName(sectionLine, Folded(OneLine(key))), -1);
 }
 
 bool IniFile::hasSection(const QString& section) const {
@@ -147,8 +184,8 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
         header.kind = Line::Kind::Section;
         header.section = OneLine(section);
         header.raw = QLatin1Char('[') + header.section + QLatin1Char(']');
-        lines_.push_back(std::move(header));
-        lines_.push_back(std::move(entry));
+        insertLine(static_cast<int>(lines_.size()), std::move(header));
+        insertLine(static_cast<int>(lines_.size()), std::move(entry));
         return;
     }
     const int k = findKey(s, key);
@@ -161,21 +198,21 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     while (insertAt > s + 1 && lines_[insertAt - 1].raw.trimmed().isEmpty()) {
         --insertAt;
     }
-    lines_.insert(lines_.begin() + insertAt, std::move(entry));
+    insertLine(insertAt, std::move(entry));
 }
 
 void IniFile::removeKey(const QString& section, const QString& key) {
     const int s = findSection(section);
     const int k = s < 0 ? -1 : findKey(s, key);
     if (k >= 0) {
-        lines_.erase(lines_.begin() + k);
+        eraseLines(k, k + 1);
     }
 }
 
 void IniFile::removeSection(const QString& section) {
     const int s = findSection(section);
     if (s >= 0) {
-        lines_.erase(lines_.begin() + s, lines_.begin() + sectionEnd(s));
+        eraseLines(s, sectionEnd(s));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -13,12 +14,16 @@ namespace kilnward::app {
 // occurrence of a section or key wins, and lines this class does not touch (comments,
 // blank lines, other sections) are kept in their order. Saving writes the whole file to a
 // temporary file that then replaces the old one, so an interrupted save keeps the old file.
+// Sections and keys are found through an index, so reading every key of a large file costs
+// one pass, not one scan per key.
 class IniFile {
   public:
     IniFile() = default;
 
-    // Empty when the file does not exist or cannot be read.
-    static std::optional<IniFile> load(const QString& path);
+    // Empty when the file does not exist, cannot be read or is larger than a profile file
+    // can be (kMaxProfileFileBytes); `error` (if given) then says why, and stays empty when
+    // the file does not exist.
+    static std::optional<IniFile> load(const QString& path, QString* error = nullptr);
     static IniFile parse(const QString& text);
 
     bool hasSection(const QString& section) const;
@@ -52,8 +57,18 @@ class IniFile {
     int findSection(const QString& section) const;
     int findKey(int sectionLine, const QString& key) const;
     int sectionEnd(int sectionLine) const;
+    // Adds a line at `at`; appending keeps the index, an insertion elsewhere rebuilds it.
+    void insertLine(int at, Line line);
+    void eraseLines(int from, int to);
+    void indexLine(int at) const;
+    void ensureIndex() const;
 
     std::vector<Line> lines_;
+    // Folded section name -> its first header line; "line\nfolded key" -> first entry line.
+    mutable QHash<QString, int> sectionIndex_;
+    mutable QHash<QString, int> keyIndex_;
+    mutable bool indexed_ = false;
+    mutable int indexSection_ = -1;  // header line of the section the last indexed line is in
 };
 
 }  // namespace kilnward::app

@@ -22,17 +22,25 @@ double Clamped(const NumericField& field) {
 
 }  // namespace
 
-void ClampNumericField(NumericField& field) {
-    if (LeftAlone(field)) {
-        return;
+double ClampedForField(const NumericField& field, double value) {
+    if (field.allowsEmpty() && value == 0.0) {
+        return value;
     }
-    const double value = field.value().value_or(0.0);
     // The minimum first, then the maximum against what the field holds by then: where the
     // minimum lies above the maximum, the maximum has the last word.
     double clamped = field.minimum() > value ? field.minimum() : value;
     if (field.maximum() < clamped) {
         clamped = field.maximum();
     }
+    return clamped;
+}
+
+void ClampNumericField(NumericField& field) {
+    if (LeftAlone(field)) {
+        return;
+    }
+    const double value = field.value().value_or(0.0);
+    const double clamped = ClampedForField(field, value);
     if (clamped != value || !field.value()) {
         field.setValue(clamped);
     }

@@ -17,6 +17,9 @@ class NumericField {
     virtual bool allowsEmpty() const = 0;
 };
 
+// What ClampNumericField would leave in the field if it held `value`: an infinity becomes
+// the maximum or minimum like any other number beyond them.
+double ClampedForField(const NumericField& field, double value);
 // Moves the value into minimum..maximum. A field that allows an empty value and holds 0 or
 // nothing is left alone. A field that does not allow empty and is empty counts as 0.
 void ClampNumericField(NumericField& field);

@@ -6,6 +6,8 @@ namespace kilnward::app {
 
 // Key-by-key access to INI files as the program has always done it: every call goes to the
 // file (nothing is cached), so a value written by one window is seen by the next reader.
+// A file that exists but cannot be used (unreadable, a folder, larger than a profile file can
+// be) reads as missing, is never overwritten by a write, and is told once (Notices.h).
 
 // Buffer sizes the program passes to the profile functions.
 inline constexpr int kIniValueBufferSize = 2047;

@@ -62,9 +62,7 @@ int RunDecode(const QStringList& arguments) {
         QTextStream(stderr) << "kilnward-cli: " << failure.what() << '\n';
         return kExitFailure;
     }
-    if (!options.saveAll(*session)) {
-        QTextStream(stderr) << "kilnward-cli: cannot save the documents into " << options.outDir
-                            << '\n';
+    if (!options.saveAllReporting(*session, prompts)) {
         return kExitFailure;
     }
     return kExitOk;

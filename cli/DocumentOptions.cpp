@@ -1,6 +1,7 @@
 #include "cli/DocumentOptions.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include "app/Catalogue.h"
@@ -18,6 +19,16 @@ namespace {
 const std::array<QString, documents::kDocumentCount> kFileOptions = {
     QStringLiteral("cfg"), QStringLiteral("fue"), QStringLiteral("hdr"), QStringLiteral("law"),
     QStringLiteral("srv")};
+
+// Prints the messages recorded from `first` on, each after `prefix`; false when there are none.
+bool PrintMessagesSince(const app::ScriptedPrompts& prompts, std::size_t first,
+                        const QString& prefix) {
+    const auto messages = prompts.messages();
+    for (std::size_t i = first; i < messages.size(); ++i) {
+        QTextStream(stderr) << "kilnward-cli: " << prefix << messages[i] << '\n';
+    }
+    return messages.size() > first;
+}
 
 }  // namespace
 
@@ -45,6 +56,11 @@ void DocumentOptions::addTo(QCommandLineParser& parser, bool withOutDir) {
 bool DocumentOptions::read(const QCommandLineParser& parser, bool outDirRequired, QString& error) {
     if (parser.isSet("program-dir")) {
         programDir = parser.value("program-dir");
+        // Taken silently, a missing folder would leave every default and setting unread.
+        if (!QFileInfo(*programDir).isDir()) {
+            error = QStringLiteral("--program-dir %1: no such folder").arg(*programDir);
+            return false;
+        }
     }
     if (parser.isSet("model")) {
         bool ok = false;
@@ -97,6 +113,10 @@ std::unique_ptr<documents::MainWindowSession> DocumentOptions::openSession(
         session->window().setSelectedModel(*model, drivers::CreateDriver(*model));
         session->window().adaptToInstrument(*model);
     }
+    // What went wrong meanwhile (a missing or damaged default document) is worth a word on
+    // stderr, not a failure.
+    PrintMessagesSince(prompts, 0, QString());
+    prompts.clear();
     return session;
 }
 
@@ -104,6 +124,7 @@ bool DocumentOptions::loadGivenFiles(documents::MainWindowSession& session) cons
     for (int d = 0; d < documents::kDocumentCount; ++d) {
         const QString& file = inputs[static_cast<size_t>(d)];
         if (!file.isEmpty() && !session.files().LoadDocument(file, d, false)) {
+            failedInput = file;
             return false;
         }
     }
@@ -112,11 +133,22 @@ bool DocumentOptions::loadGivenFiles(documents::MainWindowSession& session) cons
 
 bool DocumentOptions::loadGivenFilesReporting(documents::MainWindowSession& session,
                                               const app::ScriptedPrompts& prompts) const {
+    const std::size_t before = prompts.messages().size();
     if (loadGivenFiles(session)) {
         return true;
     }
-    for (const QString& message : prompts.messages()) {
-        QTextStream(stderr) << "kilnward-cli: " << message << '\n';
+    PrintMessagesSince(prompts, before, failedInput + QStringLiteral(": "));
+    return false;
+}
+
+bool DocumentOptions::saveAllReporting(documents::MainWindowSession& session,
+                                       const app::ScriptedPrompts& prompts) const {
+    const std::size_t before = prompts.messages().size();
+    if (saveAll(session)) {
+        return true;
+    }
+    if (!PrintMessagesSince(prompts, before, QString())) {
+        QTextStream(stderr) << "kilnward-cli: cannot save the documents into " << outDir << '\n';
     }
     return false;
 }
@@ -126,14 +158,11 @@ bool DocumentOptions::saveAll(documents::MainWindowSession& session) const {
     if (!folder.exists() && !QDir().mkpath(outDir)) {
         return false;
     }
+    std::vector<std::pair<int, QString>> targets;
     for (int d = 0; d < documents::kDocumentCount; ++d) {
-        session.documents()[d].FileName =
-            folder.absoluteFilePath(OutputFileNames()[static_cast<size_t>(d)]);
-        if (!session.files().SaveDocument(d)) {
-            return false;
-        }
+        targets.emplace_back(d, folder.absoluteFilePath(OutputFileNames()[static_cast<size_t>(d)]));
     }
-    return true;
+    return session.files().SaveDocuments(targets);
 }
 
 }  // namespace kilnward::cli

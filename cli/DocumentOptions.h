@@ -39,7 +39,7 @@ class DocumentOptions {
                              bool outDirRequired);
 
     // The main window with its five documents reset to their defaults and adapted to the
-    // model. Messages shown meanwhile are recorded in `prompts`.
+    // model. Messages shown meanwhile (a missing default document...) go to stderr.
     std::unique_ptr<documents::MainWindowSession> openSession(app::ScriptedPrompts& prompts,
                                                               app::Translator& translator) const;
     // Loads the files given, with the file-type check; false at the first refused file.
@@ -48,13 +48,19 @@ class DocumentOptions {
     // `prompts` meanwhile go to stderr.
     bool loadGivenFilesReporting(documents::MainWindowSession& session,
                                  const app::ScriptedPrompts& prompts) const;
-    // Saves the five documents into the output folder; false at the first failure.
+    // Saves the five documents into the output folder as one set (all or none replaced).
     bool saveAll(documents::MainWindowSession& session) const;
+    // saveAll for a command line: on failure the messages recorded meanwhile (which name the
+    // file and the reason) go to stderr.
+    bool saveAllReporting(documents::MainWindowSession& session,
+                          const app::ScriptedPrompts& prompts) const;
 
     std::optional<QString> programDir;
     std::optional<quint8> model;
     std::array<QString, documents::kDocumentCount> inputs;
     QString outDir;
+    // The file loadGivenFiles refused last (messages about it are preceded by its path).
+    mutable QString failedInput;
 };
 
 }  // namespace kilnward::cli

@@ -1,8 +1,6 @@
 // kilnward-cli documents: the five documents as the editor would keep them, for a model and
 // the files given, saved into a folder.
 
-#include <QTextStream>
-
 #include "app/EnglishTranslator.h"
 #include "app/ScriptedPrompts.h"
 #include "cli/CliCommand.h"
@@ -24,16 +22,6 @@ void Describe(QCommandLineParser& parser) {
     DocumentOptions::addTo(parser, true);
 }
 
-// Messages the program showed, on stderr; returns whether there were any.
-bool PrintMessages(app::ScriptedPrompts& prompts) {
-    const auto messages = prompts.messages();
-    for (const QString& message : messages) {
-        QTextStream(stderr) << message << '\n';
-    }
-    prompts.clear();
-    return !messages.empty();
-}
-
 }  // namespace
 
 int RunDocuments(const QStringList& arguments) {
@@ -46,16 +34,10 @@ int RunDocuments(const QStringList& arguments) {
     app::ScriptedPrompts prompts;
     app::EnglishTranslator translator;
     auto session = options.openSession(prompts, translator);
-    // The model's default configuration may be missing: worth a word, not a failure.
-    PrintMessages(prompts);
-    if (!options.loadGivenFiles(*session)) {
-        PrintMessages(prompts);
+    if (!options.loadGivenFilesReporting(*session, prompts)) {
         return kExitFailure;
     }
-    if (!options.saveAll(*session)) {
-        if (!PrintMessages(prompts)) {
-            QTextStream(stderr) << "kilnward-cli: cannot write into " << options.outDir << '\n';
-        }
+    if (!options.saveAllReporting(*session, prompts)) {
         return kExitFailure;
     }
     return kExitOk;

@@ -2,11 +2,13 @@
 // translation table as text.
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include "app/ProgramFolder.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
+#include "language/TranslationImport.h"
 #include "language/TranslationTable.h"
 
 namespace kilnward::cli {
@@ -20,11 +22,15 @@ void Describe(QCommandLineParser& parser) {
         "export writes the table \"Languages\" of the language database as tab-separated\n"
         "UTF-8 text (a header row \"Name\" and one column per language, then one row per key;\n"
         "tab, line breaks and backslash escaped as \\t \\n \\r \\\\; an empty cell is no\n"
-        "translation). import makes the database from such a file, replacing it.\n"
+        "translation). import stores such a file in the database: a row whose number of\n"
+        "cells differs from the header's refuses the whole file; keys the database holds\n"
+        "and the file lacks are kept unless --remove-missing is given. It reports how many\n"
+        "keys were added, changed and removed.\n"
         "--db defaults to Language.mdb in the program folder.");
     parser.addHelpOption();
     parser.addOption({"db", "The language database.", "FILE"});
     parser.addOption({"out", "export: the text file to write.", "FILE.tsv"});
+    parser.addOption({"remove-missing", "import: remove the keys the file lacks."});
     parser.addPositionalArgument("action", "export or import");
     parser.addPositionalArgument("file", "import: the text file to read", "[FILE.tsv]");
 }
@@ -53,14 +59,37 @@ int Export(const QCommandLineParser& parser) {
 }
 
 int Import(const QString& source, const QCommandLineParser& parser) {
-    language::TranslationTable table;
+    language::TranslationTable incoming;
+    language::TranslationTable current;
     QString error;
-    if (!table.readTsv(source, &error) || !table.writeDatabase(DatabasePath(parser), &error)) {
+    if (!incoming.readTsv(source, &error)) {
         return Fail(error);
     }
-    CliOutput::printLine(QStringLiteral("imported %1 keys in %2 languages")
-                             .arg(table.rows.size())
-                             .arg(table.languages.size()));
+    const QString database = DatabasePath(parser);
+    // What the database holds decides what counts as added, changed or removed.
+    if (QFileInfo::exists(database) && !current.readDatabase(database, &error)) {
+        return Fail(error);
+    }
+    language::ImportSummary summary;
+    const language::TranslationTable merged =
+        language::MergeImport(current, incoming, parser.isSet("remove-missing"), summary);
+    if (!merged.writeDatabase(database, &error)) {
+        return Fail(error);
+    }
+    CliOutput::printLine(
+        QStringLiteral("imported %1 keys in %2 languages: %3 added, %4 changed, %5 removed")
+            .arg(incoming.rows.size())
+            .arg(incoming.languages.size())
+            .arg(summary.added)
+            .arg(summary.changed)
+            .arg(summary.removed));
+    if (summary.kept > 0) {
+        CliOutput::printLine(
+            QStringLiteral("kept %1 keys of the database that %2 lacks (--remove-missing "
+                           "removes them)")
+                .arg(summary.kept)
+                .arg(source));
+    }
     return kExitOk;
 }
 

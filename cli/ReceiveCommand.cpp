@@ -37,9 +37,7 @@ int RunReceive(const QStringList& arguments) {
     if (exitCode != kExitOk) {
         return exitCode;
     }
-    if (!cli.documentOptions().saveAll(cli.session())) {
-        QTextStream(stderr) << "kilnward-cli: cannot save the documents into "
-                            << cli.documentOptions().outDir << '\n';
+    if (!cli.documentOptions().saveAllReporting(cli.session(), cli.prompts())) {
         return kExitFailure;
     }
     QString error;

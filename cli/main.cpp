@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "app/Notices.h"
 #include "cli/CliCommand.h"
 
 using kilnward::cli::AllCommands;
@@ -24,6 +25,9 @@ void PrintHelp(FILE* to) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("kilnward-cli");
+    // Problems with the program's own files are told like every other message.
+    kilnward::app::SetNoticeSink(
+        [](const QString& text) { QTextStream(stderr) << "kilnward-cli: " << text << '\n'; });
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     if (arguments.isEmpty()) {

@@ -57,15 +57,25 @@ bool DocumentCommands::fileOpen() {
 }
 
 void DocumentCommands::fileSave() {
-    for (int d = 0; d < Documents::count(); ++d) {
-        dataSave(d);
-    }
+    saveSet(false);
 }
 
 void DocumentCommands::fileSaveAs() {
+    saveSet(true);
+}
+
+bool DocumentCommands::saveSet(bool askEveryName) {
+    // Every name is settled before anything is written, so the files are written as one set.
+    std::vector<std::pair<int, QString>> targets;
     for (int d = 0; d < Documents::count(); ++d) {
-        dataSaveAs(d);
+        QString fileName = documents_[d].FileName;
+        if ((askEveryName || fileName.isEmpty()) &&
+            !files_.ChooseDocumentFile(fileName, d, app::FileChooserMode::Save)) {
+            continue;  // a cancelled dialog skips that document only
+        }
+        targets.emplace_back(d, fileName);
     }
+    return targets.empty() || files_.SaveDocuments(targets);
 }
 
 bool DocumentCommands::queryClose() {

@@ -24,6 +24,9 @@ class DocumentCommands {
     // File menu. Each returns false when a save question was cancelled.
     bool fileNew();
     bool fileOpen();
+    // Save and Save As of all five: the names are asked for first (untitled documents, or
+    // every one for Save As; a cancelled dialog skips its document), then the files are
+    // written as one set, all replaced or none.
     void fileSave();
     void fileSaveAs();
     // The close check: true when the window may close.
@@ -44,6 +47,8 @@ class DocumentCommands {
     QString loadedFilesText() const;
 
   private:
+    bool saveSet(bool askEveryName);
+
     Documents& documents_;
     DocumentFiles& files_;
     MessageBoxes& boxes_;

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "app/FileSetWriter.h"
 #include "app/IniFile.h"
 #include "app/ProfileFunctions.h"
 #include "app/Translator.h"
@@ -49,18 +50,22 @@ void DocumentFiles::appendControl(app::IniFile& file, int d, const form::FormIte
     }
 }
 
-bool DocumentFiles::SaveDocument(int d) {
-    RefreshMainWindow();
-    DocumentInfo& info = documents_[d];
+app::IniFile DocumentFiles::documentFile(int d) const {
     // A fresh file: no key of an earlier version survives.
     app::IniFile file;
     file.setValue(kGeneral, kFileVersion, app::VersionString());
-    file.setValue(kGeneral, kFileType, info.FileTag);
+    file.setValue(kGeneral, kFileType, documents_[d].FileTag);
     for (const form::FormItem* item : window_.form().items()) {
         appendControl(file, d, *item);
     }
+    return file;
+}
+
+bool DocumentFiles::SaveDocument(int d) {
+    RefreshMainWindow();
+    DocumentInfo& info = documents_[d];
     QString error;
-    if (!file.save(info.FileName, &error)) {
+    if (!documentFile(d).save(info.FileName, &error)) {
         boxes_.ShowErrorMessage(boxes_.translator().TranslateString(
             "savefailed", "Cannot save the file %1% (%2%)", {info.FileName, error}));
         return false;
@@ -69,16 +74,54 @@ bool DocumentFiles::SaveDocument(int d) {
     return true;
 }
 
+bool DocumentFiles::SaveDocuments(const std::vector<std::pair<int, QString>>& targets) {
+    RefreshMainWindow();
+    app::FileSetWriter writer;
+    for (const auto& [d, path] : targets) {
+        writer.add(path, documentFile(d).toBytes());
+    }
+    app::FileSetWriter::Failure failure;
+    if (!writer.commit(failure)) {
+        boxes_.ShowErrorMessage(boxes_.translator().TranslateString(
+            "savesetfailed", "Cannot save the file %1% (%2%): no document file was changed",
+            {failure.path, failure.reason}));
+        return false;
+    }
+    for (const auto& [d, path] : targets) {
+        documents_[d].FileName = path;
+        documents_[d].Dirty = false;
+    }
+    return true;
+}
+
 bool DocumentFiles::LoadDocument(const QString& path, int d, bool isDefault) {
     DocumentInfo& info = documents_[d];
-    const std::optional<app::IniFile> file = app::IniFile::load(path);
-    if (!isDefault) {
-        const QString type = file ? file->value(kGeneral, kFileType, QString()) : QString();
-        if (type != info.FileTag) {
-            boxes_.ShowErrorMessage(
-                boxes_.translator().TranslateString("wrongfiletype", "Not found or damaged file"));
+    app::Translator& translator = boxes_.translator();
+    QString unreadable;
+    const std::optional<app::IniFile> file = app::IniFile::load(path, &unreadable);
+    if (!unreadable.isEmpty()) {
+        // Too large or not a file: nothing of it is used; a default then counts as missing.
+        boxes_.ShowErrorMessage(translator.TranslateString(
+            "readfailed", "Cannot read the file %1% (%2%)", {path, unreadable}));
+        if (!isDefault) {
             return false;
         }
+    }
+    const QString type = file ? file->value(kGeneral, kFileType, QString()) : QString();
+    if (!isDefault && type != info.FileTag) {
+        boxes_.ShowErrorMessage(
+            translator.TranslateString("wrongfiletype", "Not found or damaged file"));
+        return false;
+    }
+    if (isDefault && !file && unreadable.isEmpty()) {
+        // The window keeps its built-in values, which the user should know.
+        boxes_.ShowErrorMessage(translator.TranslateString(
+            "defaultmissing", "The default file %1% was not found: the built-in values are used",
+            {path}));
+    } else if (isDefault && file && type != info.FileTag) {
+        boxes_.ShowErrorMessage(translator.TranslateString(
+            "defaultdamaged", "The default file %1% is damaged: it is not a %2% file",
+            {path, translator.TranslateString(info.FileTag + "filetype", info.FileCaption)}));
     }
     if (file) {
         const ValueReader read = StoredValueReader(file, info.FileTag);
@@ -124,7 +167,11 @@ void DocumentFiles::WriteControlValue(const QString& path, int d, const form::Fo
     if (!BelongsTo(item, d)) {
         return;
     }
-    app::IniFile file = app::IniFile::load(path).value_or(app::IniFile());
+    QString unreadable;
+    app::IniFile file = app::IniFile::load(path, &unreadable).value_or(app::IniFile());
+    if (!unreadable.isEmpty()) {
+        return;  // one key written would replace everything that could not be read
+    }
     appendControl(file, d, item);
     file.save(path);
 }

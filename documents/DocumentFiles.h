@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 #include "app/UserPrompts.h"
 
 namespace kilnward::app {
@@ -28,6 +31,11 @@ class DocumentFiles {
     // replaces the old file, so a failed save never loses the previous file. A failure is
     // reported and leaves the document changed; returns false then.
     bool SaveDocument(int d);
+    // Saves several documents, each to the path paired with it, as one set: the old files
+    // are replaced only when every new one is written, so a failure (disk full, a folder in
+    // the way) keeps all old files and names the file that failed and why. On success the
+    // paths become the documents' file names and the documents are clean.
+    bool SaveDocuments(const std::vector<std::pair<int, QString>>& targets);
     // Reads a document file into the window. Unless `isDefault`, a file whose FileType is not
     // the document's tag (or a missing file) is refused with "Not found or damaged file." and
     // nothing changes. A default file leaves the document untitled.
@@ -46,6 +54,8 @@ class DocumentFiles {
     bool BelongsTo(const form::FormItem& item, int d) const;
 
   private:
+    // The document's file as it would be saved now.
+    app::IniFile documentFile(int d) const;
     void appendControl(app::IniFile& file, int d, const form::FormItem& item) const;
 
     form::MainForm& window_;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/DecimalText.h"
+#include "app/NumericField.h"
 #include "documents/ControlKey.h"
 #include "form/CheckItem.h"
 #include "form/ListItem.h"
@@ -86,7 +87,9 @@ void DecodeSingle(form::FormItem& item, const QString& text) {
             if (text.trimmed().isEmpty()) {
                 field.setEmpty();
             } else {
-                field.setValue(app::LeadingDecimalValue(text));
+                // A stored value outside the field's range is brought into it as leaving
+                // the field would, so it never reaches a sector or a saved document as it is.
+                field.setValue(app::ClampedForField(field, app::LeadingDecimalValue(text)));
             }
             break;
         }

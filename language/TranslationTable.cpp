@@ -1,6 +1,7 @@
 #include "language/TranslationTable.h"
 
 #include "app/AtomicFile.h"
+#include "app/BoundedFile.h"
 #include "language/SqlIdentifier.h"
 
 #include <QFile>
@@ -18,6 +19,8 @@ namespace kilnward::language {
 namespace {
 
 const QString kTable = QStringLiteral("Languages");
+// The shipped table is about 100 KiB; a file far beyond it is not a translation table.
+constexpr qint64 kMaxTsvBytes = qint64{16} << 20;
 const QString kKeyColumn = QStringLiteral("Name");
 
 QString Escape(const QString& cell) {
@@ -115,12 +118,14 @@ bool IsValidLanguageName(const QString& name) {
 }
 
 bool TranslationTable::readTsv(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        SetError(error, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    QString why;
+    const std::optional<QByteArray> bytes = app::ReadFileBounded(path, kMaxTsvBytes, &why);
+    if (!bytes) {
+        SetError(error, QStringLiteral("cannot read %1: %2")
+                            .arg(path, why.isEmpty() ? QStringLiteral("no such file") : why));
         return false;
     }
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromUtf8(*bytes);
     if (text.startsWith(QChar(0xFEFF))) {
         text.remove(0, 1);
     }
@@ -156,8 +161,12 @@ bool TranslationTable::readTsv(const QString& path, QString* error) {
             header = false;
             continue;
         }
-        if (cells.size() > languages.size() + 1) {
-            SetError(error, where + QStringLiteral("more cells than languages"));
+        // A row cut short (a file cut in the middle of a line) must not pass for a row whose
+        // last translations are missing.
+        if (cells.size() != languages.size() + 1) {
+            SetError(error, where + QStringLiteral("%1 cells where the header has %2")
+                                        .arg(cells.size())
+                                        .arg(languages.size() + 1));
             return false;
         }
         Row row;

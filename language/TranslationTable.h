@@ -21,8 +21,9 @@ class TranslationTable {
     QStringList languages;  // column names after "Name"
     std::vector<Row> rows;
 
-    // Parsing fails (false, `error` set) on a missing header, a header not starting with
-    // "Name", an invalid column name, a row with more cells than columns, or a repeated key.
+    // Parsing fails (false, `error` set, naming the file and line) on a missing header, a
+    // header not starting with "Name", an invalid column name, a row with another number of
+    // cells than the header, or a repeated key.
     bool readTsv(const QString& path, QString* error);
     bool writeTsv(const QString& path, QString* error) const;
     // Reads the table "Languages" of an existing database.

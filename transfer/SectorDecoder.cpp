@@ -3,10 +3,12 @@
 #include <QString>
 
 #include <charconv>
+#include <cmath>
 #include <stdexcept>
 #include <variant>
 #include <vector>
 
+#include "app/Notices.h"
 #include "app/Windows1252.h"
 #include "drivers/DataType.h"
 #include "drivers/InstrumentDriver.h"
@@ -17,6 +19,7 @@
 #include "form/OptionItem.h"
 #include "form/TextItem.h"
 #include "form/TreeItem.h"
+#include "transfer/FieldDescription.h"
 #include "transfer/SectorLayout.h"
 
 namespace kilnward::transfer {
@@ -93,7 +96,7 @@ void SectorDecoder::field(const SectorField& field) {
             number(field, static_cast<double>(readWhole(DataType::UInt16)) / 10.0);
             break;
         case FieldKind::Float:
-            number(field, FloatAsDecimal(readFloat()));
+            number(field, finiteFloat(field));
             break;
         case FieldKind::Text:
             text(field);
@@ -151,6 +154,18 @@ void SectorDecoder::listByte(const SectorField& field, int value) {
     }
     form::ListItem& list = form_.list(ControlName(field), field.index);
     list.setListIndex(value >= 0 && value < list.count() ? value : 0);
+}
+
+double SectorDecoder::finiteFloat(const SectorField& field) {
+    const float value = readFloat();
+    if (std::isfinite(value)) {
+        return FloatAsDecimal(value);
+    }
+    // No field takes a NaN or an infinity: such bytes are damage, not a setting.
+    app::TellNotice(QStringLiteral("The analyser's %1 holds no number (%2): 0 is used instead")
+                        .arg(FieldDescription(form_.item(ControlName(field), field.index)),
+                             QString::number(value)));
+    return 0.0;
 }
 
 void SectorDecoder::number(const SectorField& field, double value) {

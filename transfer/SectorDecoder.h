@@ -33,6 +33,8 @@ class SectorDecoder : public SectorVisitor {
   private:
     std::int64_t readWhole(std::int32_t type);
     float readFloat();
+    // The float at the cursor; a NaN or an infinity is told and reads as 0.
+    double finiteFloat(const SectorField& field);
     bool blankFuel() const { return fuel_ >= 0 && !fuelsValid_; }
     void listByte(const SectorField& field, int value);
     void text(const SectorField& field);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/NumericField.h"
 #include "app/Windows1252.h"
 #include "drivers/DataType.h"
 #include "drivers/InstrumentDriver.h"
@@ -16,6 +17,7 @@
 #include "form/OptionItem.h"
 #include "form/TextItem.h"
 #include "form/TreeItem.h"
+#include "transfer/FieldDescription.h"
 #include "transfer/SectorLayout.h"
 
 namespace kilnward::transfer {
@@ -63,10 +65,27 @@ double SectorEncoder::number(const SectorField& field) const {
     if (field.rule == FieldRule::SendZero) {
         return 0.0;
     }
-    return form_.numeric(ControlName(field), field.index).number();
+    // Whatever the field holds, only a value inside its range reaches the analyser.
+    const form::NumericItem& item = form_.numeric(ControlName(field), field.index);
+    return app::ClampedForField(item, item.number());
 }
 
 void SectorEncoder::field(const SectorField& field) {
+    try {
+        putField(field);
+    } catch (const drivers::OverflowError& error) {
+        // The codec knows only the number and its type; the user needs the field.
+        const form::FormItem* item = form_.find(ControlName(field), field.index);
+        const QString name =
+            item ? FieldDescription(*item) : QStringLiteral("sector offset %1").arg(cursor_);
+        throw drivers::OverflowError(
+            QStringLiteral("%1 does not fit its place in the configuration sector (%2)")
+                .arg(name, QString::fromStdString(error.what()))
+                .toStdString());
+    }
+}
+
+void SectorEncoder::putField(const SectorField& field) {
     switch (field.kind) {
         case FieldKind::ListByte:
             putWhole(field.rule == FieldRule::SendZero

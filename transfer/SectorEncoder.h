@@ -24,10 +24,12 @@ class SectorEncoder : public SectorVisitor {
 
     std::int64_t cursor() const override { return cursor_; }
     void moveTo(std::int64_t offset) { cursor_ = offset; }
+    // Puts one field; an overflow names the field (caption and key).
     void field(const SectorField& field) override;
     void fillTexts(int count, int width);
 
   private:
+    void putField(const SectorField& field);
     void putWhole(std::int64_t value, std::int32_t type);
     void putFloat(double value);
     void putFill(int width, std::uint8_t fill);

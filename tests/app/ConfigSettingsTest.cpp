@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "TempFolder.h"
+#include "app/Notices.h"
 #include "app/ProgramFolder.h"
 #include "app/StartupFlags.h"
 
@@ -82,4 +83,16 @@ TEST(ProgramFolder, EnvironmentThenExecutableFolderHoldingParamIni) {
     const QString exeFolder = QFileInfo("/proc/self/exe").canonicalPath();
     ASSERT_TRUE(QFileInfo(exeFolder + "/Param.ini").isFile());
     EXPECT_EQ(ProgramFolder::dataFolder(), exeFolder + "/");
+}
+
+TEST_F(ConfigSettingsTest, AStoredModelThatIsNoNumberIsToldAndTheDefaultUsed) {
+    std::vector<QString> told;
+    SetNoticeSink([&told](const QString& text) { told.push_back(text); });
+    dir.write("Config.ini", "[General]\nInstrumentIDselected=Harrier\n");
+    EXPECT_EQ(ReadSelectedInstrumentIdSetting(), 10);
+    SetNoticeSink({});
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], dir.path("Config.ini") +
+                           ": [General] InstrumentIDselected=\"Harrier\" is not a model number; "
+                           "model 10 is used");
 }

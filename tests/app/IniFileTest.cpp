@@ -113,3 +113,28 @@ TEST(IniFile, LineBreaksInValuesCannotForgeKeysOrSections) {
     EXPECT_EQ(back.value("Khdr", "text", ""), "first  [General]  FileType=Kcfg");
     EXPECT_EQ(back.sectionLines("Khdr").size(), 2);
 }
+
+TEST(IniFile, TheIndexFollowsInsertionsAndRemovals) {
+    IniFile ini = IniFile::parse("[A]\nx=1\n[B]\ny=2\n");
+    ini.setValue("A", "z", "3");  // inserted before section B: every later line moves
+    ini.setValue("B", "y", "4");
+    EXPECT_EQ(ini.value("B", "Y", "?"), "4");
+    EXPECT_EQ(ini.value("A", "Z", "?"), "3");
+    ini.removeSection("a");
+    EXPECT_EQ(ini.value("B", "y", "?"), "4");
+    EXPECT_EQ(ini.value("A", "x", "?"), "?");
+    EXPECT_EQ(ini.toText(), "[B]\r\ny=4\r\n");
+}
+
+TEST(IniFile, LoadRefusesWhatCannotBeAProfileFile) {
+    TempFolder dir;
+    QString error;
+    EXPECT_FALSE(IniFile::load(dir.path("missing.ini"), &error));
+    EXPECT_TRUE(error.isEmpty());
+    const QByteArray atLimit = "[S]\nk=v\n" + QByteArray((1 << 20) - 8, ';');
+    EXPECT_TRUE(IniFile::load(dir.write("limit.ini", atLimit), &error));
+    EXPECT_FALSE(IniFile::load(dir.write("over.ini", atLimit + ";"), &error));
+    EXPECT_EQ(error, "it is larger than 1024 KiB");
+    EXPECT_FALSE(IniFile::load("/dev/zero", &error));
+    EXPECT_EQ(error, "it is larger than 1024 KiB");
+}

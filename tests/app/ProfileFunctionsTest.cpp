@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
+#include "app/Notices.h"
 
 using namespace kilnward::app;
 
@@ -75,4 +76,37 @@ TEST(ProfileFunctions, SectionReadIsCutToTheBuffer) {
     const QString small = dir.write("s.ini", "[P]\nab=c\n");
     EXPECT_EQ(ReadIniSection(small, "P", 6).size(), 5);
     EXPECT_EQ(ReadIniSection(small, "P", 5).size(), 3);
+}
+
+// Files that are not what a profile file can be: read as missing, told once naming the file,
+// never replaced by a write of one key.
+class UnusableProfileFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetNoticeSink([this](const QString& text) { told.push_back(text); });
+    }
+    void TearDown() override { SetNoticeSink({}); }
+    std::vector<QString> told;
+    TempFolder dir;
+};
+
+TEST_F(UnusableProfileFile, AHugeFileIsNeitherReadNorOverwritten) {
+    const QByteArray huge = "[S]\nk=v\n" + QByteArray(2 << 20, ';');
+    const QString file = dir.write("Config.ini", huge);
+    EXPECT_EQ(ReadIniValue(file, "S", "k", "dflt"), "dflt");
+    EXPECT_EQ(ReadIniValue(file, "S", "other", "dflt"), "dflt");
+    EXPECT_TRUE(ReadIniSection(file, "S", 2047).isEmpty());
+    EXPECT_FALSE(WriteIniValue(file, "S", "k", "new"));
+    EXPECT_EQ(dir.read("Config.ini"), huge);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], file + ": not read: it is larger than 1024 KiB");
+}
+
+TEST_F(UnusableProfileFile, AnEndlessDeviceAndAFolderReadAsMissing) {
+    EXPECT_EQ(ReadIniValue("/dev/zero", "S", "k", "dflt"), "dflt");
+    EXPECT_EQ(ReadIniValue(dir.folder(), "S", "k", "dflt"), "dflt");
+    EXPECT_FALSE(WriteIniValue(dir.folder(), "S", "k", "v"));
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0], "/dev/zero: not read: it is larger than 1024 KiB");
+    EXPECT_EQ(told[1], dir.folder() + ": not read: it is a folder");
 }

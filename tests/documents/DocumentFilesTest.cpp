@@ -89,10 +89,12 @@ TEST_F(DocumentFilesTest, FuelsFileIsRefusedAsConfiguration) {
     EXPECT_TRUE(documents()[kConfigurationDocument].Dirty);
 }
 
-TEST_F(DocumentFilesTest, MissingDefaultFileLoadsSilently) {
+TEST_F(DocumentFilesTest, MissingDefaultFileIsToldAndKeepsTheBuiltInValues) {
     form().text("txtserviceline", 1).setText("kept");
     EXPECT_TRUE(files().LoadDocument(path("Default.sr1"), kServiceDocument, true));
-    EXPECT_TRUE(prompts.records().empty());
+    EXPECT_EQ(prompts.messages(),
+              std::vector<QString>({"The default file " + path("Default.sr1") +
+                                    " was not found: the built-in values are used."}));
     EXPECT_EQ(form().text("txtserviceline", 1).text(), "kept");
     EXPECT_TRUE(documents()[kServiceDocument].FileName.isEmpty());
     EXPECT_FALSE(documents()[kServiceDocument].Dirty);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -53,7 +54,8 @@ TEST(DocumentsCli, RefusedFileFailsWithTheMessage) {
     const CliRun refused = Cli({"--program-dir", BinFolder(), "--cfg", dir.filePath("a/fuels.fue"),
                                 "--out-dir", dir.filePath("b")});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.contains("Not found or damaged file.")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(dir.filePath("a/fuels.fue") + ": Not found or damaged file."))
+        << refused.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("b/configuration.cfg")));
     const CliRun missing = Cli({"--program-dir", BinFolder(), "--srv", dir.filePath("none.srv"),
                                 "--out-dir", dir.filePath("c")});
@@ -66,6 +68,27 @@ TEST(DocumentsCli, UsageErrorsExitWithTwo) {
     EXPECT_EQ(Cli({"--out-dir", dir.path(), "--model", "17"}).exitCode, 2);
     EXPECT_EQ(Cli({"--out-dir", dir.path(), "--bogus"}).exitCode, 2);
     EXPECT_EQ(Cli({"--out-dir", dir.path(), "extra"}).exitCode, 2);
+    const CliRun noFolder =
+        Cli({"--program-dir", dir.filePath("nowhere"), "--out-dir", dir.filePath("a")});
+    EXPECT_EQ(noFolder.exitCode, 2);
+    EXPECT_TRUE(
+        noFolder.err.contains("--program-dir " + dir.filePath("nowhere") + ": no such folder"))
+        << noFolder.err.toStdString();
+}
+
+TEST(DocumentsCli, MissingDefaultsAndAStoredModelThatIsNoNumberAreTold) {
+    QTemporaryDir dir;
+    // A program folder with the catalogue only: every default document is missing.
+    ASSERT_TRUE(QFile::copy(BinFolder() + "/Param.ini", dir.filePath("Param.ini")));
+    ASSERT_TRUE(kilnward::test::WriteBytes(dir.filePath("Config.ini"),
+                                           "[General]\r\nInstrumentIDselected=abc\r\n"));
+    const CliRun run = Cli({"--program-dir", dir.path(), "--out-dir", dir.filePath("out")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("The default file " + dir.filePath("Default.cf1") +
+                                 " was not found: the built-in values are used."))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("InstrumentIDselected=\"abc\" is not a model number"))
+        << run.err.toStdString();
 }
 
 }  // namespace

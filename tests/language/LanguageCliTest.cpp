@@ -57,3 +57,46 @@ TEST(LanguageCli, FailuresAndUsage) {
     EXPECT_EQ(Cli({"rename", "x"}).exitCode, 2);
     EXPECT_EQ(Cli({"--help"}).exitCode, 0);
 }
+
+TEST(LanguageCli, ImportOfACutTableChangesNothingAndRemovingKeysIsAskedFor) {
+    QTemporaryDir dir;
+    const QString db = dir.filePath("Language.mdb");
+    ASSERT_TRUE(QFile::copy(BinaryPath("Language.mdb"), db));
+    ASSERT_EQ(Cli({"export", "--db", db, "--out", dir.filePath("all.tsv")}).exitCode, 0);
+    const QByteArray all = ReadBytes(dir.filePath("all.tsv"));
+    const QList<QByteArray> lines = all.split('\n');
+    const qsizetype keys = all.count('\n') - 1;
+
+    // Cut in the middle of a line: refused, naming the line; the database is untouched.
+    const QByteArray cut = all.left(all.indexOf('\n', all.size() / 2) + 8);
+    kilnward::test::WriteBytes(dir.filePath("cut.tsv"), cut);
+    const QByteArray before = ReadBytes(db);
+    const CliRun refused = Cli({"import", dir.filePath("cut.tsv"), "--db", db});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("cut.tsv:%1:").arg(cut.count('\n') + 1)))
+        << refused.err.toStdString();
+    EXPECT_EQ(ReadBytes(db), before);
+
+    // Cut at a line end: accepted, but the keys it lacks stay unless asked for.
+    QByteArray head;
+    for (int i = 0; i < 11; ++i) {
+        head += lines[i] + '\n';
+    }
+    head.replace("\tDone.\t", "\tAll done.\t");
+    kilnward::test::WriteBytes(dir.filePath("head.tsv"), head);
+    const CliRun kept = Cli({"import", dir.filePath("head.tsv"), "--db", db});
+    ASSERT_EQ(kept.exitCode, 0) << kept.err.toStdString();
+    EXPECT_TRUE(kept.out.contains("imported 10 keys in 5 languages: 0 added, 1 changed, 0 removed"))
+        << kept.out.toStdString();
+    EXPECT_TRUE(kept.out.contains(QStringLiteral("kept %1 keys").arg(keys - 10)));
+    ASSERT_EQ(Cli({"export", "--db", db, "--out", dir.filePath("after.tsv")}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(dir.filePath("after.tsv")).count('\n'), keys + 1);
+
+    const CliRun removed =
+        Cli({"import", dir.filePath("head.tsv"), "--db", db, "--remove-missing"});
+    ASSERT_EQ(removed.exitCode, 0) << removed.err.toStdString();
+    EXPECT_TRUE(
+        removed.out.contains(QStringLiteral("0 added, 0 changed, %1 removed").arg(keys - 10)))
+        << removed.out.toStdString();
+    EXPECT_TRUE(Cli({"--help"}).out.contains("--remove-missing"));
+}

@@ -82,3 +82,19 @@ TEST(TranslationTable, ReadingAMissingDatabaseFailsWithoutCreatingIt) {
     EXPECT_FALSE(table.readDatabase(dir.filePath("none.mdb"), &error));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("none.mdb")));
 }
+
+TEST(TranslationTable, KeysAndLanguageNamesNeverBecomeSqlText) {
+    QTemporaryDir dir;
+    TranslationTable table;
+    table.languages = {"English", "x\" TEXT); DROP TABLE \"Languages"};
+    table.rows = {{"k' OR '1'='1", {"a", "b"}}, {"\"; DELETE FROM Languages; --", {"c", ""}}};
+    QString error;
+    ASSERT_TRUE(table.writeDatabase(dir.filePath("l.mdb"), &error)) << error.toStdString();
+    TranslationTable back;
+    ASSERT_TRUE(back.readDatabase(dir.filePath("l.mdb"), &error)) << error.toStdString();
+    EXPECT_EQ(back.languages, table.languages);
+    ASSERT_EQ(back.rows.size(), 2u);
+    EXPECT_EQ(back.rows[0].key, table.rows[0].key);
+    EXPECT_EQ(back.rows[1].key, table.rows[1].key);
+    EXPECT_EQ(back.rows[1].cells[0], "c");
+}

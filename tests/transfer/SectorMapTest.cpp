@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <stdexcept>
 
+#include "app/Notices.h"
 #include "drivers/OverflowError.h"
 #include "form/CheckItem.h"
 #include "form/ListItem.h"
@@ -287,13 +289,35 @@ TEST_F(SectorMap, StoredFloatsComeBackAsTheDecimalsTheyStandFor) {
     EXPECT_EQ(encode(PlainSector()), sent);
 }
 
-TEST_F(SectorMap, ANumberBeyondEveryFieldFailsTheEncodeAndLeavesTheImage) {
+TEST_F(SectorMap, ANumberBeyondItsFieldIsSentAsTheFieldsLimit) {
     s.chooseModel(10);
-    form().numeric("TDBNumtimers", 0).setValue(1e300);
+    form::NumericItem& timer = form().numeric("TDBNumtimers", 0);
+    timer.setValue(timer.maximum());
+    const ByteBuffer atMaximum = encode(PlainSector());
+    timer.setValue(1e300);
+    EXPECT_EQ(encode(PlainSector()), atMaximum);
+    form::NumericItem& copies = form().numeric("TDBNumprtcopies");
+    copies.setValue(200);
+    EXPECT_EQ(encode(PlainSector())[36], copies.maximum());
+    copies.setValue(-1e300);
+    EXPECT_EQ(encode(PlainSector())[36], copies.minimum());
+}
+
+TEST_F(SectorMap, AFloatThatIsNoNumberDecodesAsZeroAndIsTold) {
+    std::vector<QString> told;
+    app::SetNoticeSink([&told](const QString& text) { told.push_back(text); });
+    s.chooseModel(10);
     ByteBuffer image = PlainSector();
-    const ByteBuffer before = image;
-    EXPECT_THROW(EncodeConfigSector(form(), s.driver(), image), drivers::OverflowError);
-    EXPECT_EQ(image, before);
+    PutFloat(image, 250 + 2, std::numeric_limits<float>::quiet_NaN());
+    PutFloat(image, kFuelTable + 18, std::numeric_limits<float>::infinity());
+    decode(image);
+    app::SetNoticeSink({});
+    EXPECT_EQ(form().numeric("TDBNumbargraphlow", 0).value(), 0.0);
+    EXPECT_EQ(form().numeric("TDBNumpark1", 0).value(), 0.0);
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_TRUE(told[0].contains("Low value (frmMain!TDBNumbargraphlow#0)"))
+        << told[0].toStdString();
+    EXPECT_TRUE(told[1].contains("(frmMain!TDBNumpark1#0)")) << told[1].toStdString();
 }
 
 TEST_F(SectorMap, TextsStopAtNulAndAtTheirLengthAndTenthsAreDivided) {
@@ -455,7 +479,14 @@ TEST_F(SectorMap, AValueThatDoesNotFitStopsTheEncodingWithTheImageUnchanged) {
     s.chooseModel(10);
     form().list("cboprtmodel").setListIndex(-1);
     ByteBuffer image(2048, 0x33);
-    EXPECT_THROW(EncodeConfigSector(form(), s.driver(), image), std::exception);
+    try {
+        EncodeConfigSector(form(), s.driver(), image);
+        ADD_FAILURE() << "no overflow";
+    } catch (const drivers::OverflowError& error) {
+        // The message names the field, not only the codec's data type.
+        EXPECT_TRUE(QString(error.what()).startsWith("Overflow: frmMain!cboprtmodel does not fit"))
+            << error.what();
+    }
     EXPECT_EQ(image, ByteBuffer(2048, 0x33));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -39,6 +40,14 @@ class SessionFixture {
     SessionFixture() {
         EXPECT_TRUE(folder.isValid());
         app::ProgramFolder::set(folder.path());
+        // Default documents that hold no values: the window keeps its built-in values, and
+        // no missing default is reported.
+        const documents::Documents kinds;
+        for (int d = 0; d < documents::Documents::count(); ++d) {
+            QFile file(folder.filePath(kinds[d].DefaultFile));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("[General]\r\nFileType=" + kinds[d].FileTag.toLatin1() + "\r\n");
+        }
         session = std::make_unique<documents::MainWindowSession>(prompts, translator);
         session->load(AllModels());
         prompts.clear();
