@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "cli/ByteList.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
 #include "cli/LinkOptions.h"
@@ -56,14 +57,12 @@ bool ReadRequest(const QCommandLineParser& parser, Request& request, QString& er
     }
     request.cmdh = static_cast<std::uint8_t>(command.left(2).toUInt(nullptr, 16));
     request.cmdl = static_cast<std::uint8_t>(command.mid(2).toUInt(nullptr, 16));
-    static const QRegularExpression bytePattern(QStringLiteral("^[0-9A-Fa-f]{1,2}$"));
-    for (const QString& text : parser.value("data").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!bytePattern.match(text).hasMatch()) {
-            error = QStringLiteral("--data: '%1' is not a hex byte").arg(text);
-            return false;
-        }
-        request.data.push_back(static_cast<std::uint8_t>(text.toUInt(nullptr, 16)));
+    const auto data = ParseByteList(parser.value("data"), error);
+    if (!data) {
+        error = QStringLiteral("--data: ") + error;
+        return false;
     }
+    request.data = *data;
     request.write = parser.isSet("write");
     return true;
 }
