@@ -37,10 +37,12 @@ QString ProgramFolder::dataFolder() {
 }
 
 QString ProgramFolder::configFolder() {
-    const QString folder = CurrentLayout().configFolder;
-    // The user's folder may not exist yet on a first run; writers expect it.
-    QDir().mkpath(folder);
-    return folder;
+    const ProgramLayout layout = CurrentLayout();
+    if (!layout.portable) {
+        // The user's folder may not exist yet on a first run; writers expect it.
+        QDir().mkpath(layout.configFolder);
+    }
+    return layout.configFolder;
 }
 
 QString ProgramFolder::userConfigFolder() {

@@ -11,7 +11,7 @@ namespace {
 
 ProgramLayout Portable(const QString& folder) {
     const QString withSeparator = AddBackslash(folder);
-    return {withSeparator, withSeparator};
+    return {withSeparator, withSeparator, true};
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ ProgramLayout ProgramLayout::Resolve(const QString& explicitFolder, const QStrin
         return Portable(executableFolder);
     }
     return {AddBackslash(QDir::cleanPath(executableFolder + QStringLiteral("/../share/kilnward"))),
-            AddBackslash(userConfigFolder)};
+            AddBackslash(userConfigFolder), false};
 }
 
 }  // namespace kilnward::app

@@ -11,6 +11,8 @@ struct ProgramLayout {
     QString dataFolder;
     // The user's files the program writes (Config.ini, Config.txt).
     QString configFolder;
+    // True when one folder holds everything (the two above are the same).
+    bool portable = false;
 
     // In order: `explicitFolder` (--program-dir), `homeVariable` (KILNWARD_HOME), the
     // executable's folder when it holds Param.ini (portable and build-tree layout); else

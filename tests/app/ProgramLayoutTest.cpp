@@ -32,6 +32,7 @@ TEST_F(ProgramLayoutTest, AFolderHoldingParamIniHoldsEverything) {
     const ProgramLayout layout = ProgramLayout::Resolve({}, {}, portable(), "/home/u/.config/k");
     EXPECT_EQ(layout.dataFolder, portable() + "/");
     EXPECT_EQ(layout.configFolder, portable() + "/");
+    EXPECT_TRUE(layout.portable);
 }
 
 TEST_F(ProgramLayoutTest, TheOptionWinsOverTheVariableAndTheVariableOverTheExecutable) {
@@ -46,6 +47,7 @@ TEST_F(ProgramLayoutTest, InstalledDataComesFromShareAndUserFilesFromTheConfigFo
         ProgramLayout::Resolve({}, {}, installedBin(), "/home/u/.config/kilnward");
     EXPECT_EQ(layout.dataFolder, dir.path("usr/share/kilnward/"));
     EXPECT_EQ(layout.configFolder, "/home/u/.config/kilnward/");
+    EXPECT_FALSE(layout.portable);
 }
 
 // The window and the command-line tools run under different application names but must
@@ -53,13 +55,17 @@ TEST_F(ProgramLayoutTest, InstalledDataComesFromShareAndUserFilesFromTheConfigFo
 TEST_F(ProgramLayoutTest, TheUserConfigFolderDoesNotFollowTheApplicationName) {
     const QByteArray before = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", dir.folder().toUtf8());
-    const QString before_name = QCoreApplication::applicationName();
+    const QString nameBefore = QCoreApplication::applicationName();
     QCoreApplication::setApplicationName("kilnward-cli");
     const QString forCli = ProgramFolder::userConfigFolder();
     QCoreApplication::setApplicationName("Kilnward");
     const QString forWindow = ProgramFolder::userConfigFolder();
-    QCoreApplication::setApplicationName(before_name);
-    qputenv("XDG_CONFIG_HOME", before);
+    QCoreApplication::setApplicationName(nameBefore);
+    if (before.isEmpty()) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", before);
+    }
     EXPECT_EQ(forCli, dir.path("kilnward"));
     EXPECT_EQ(forWindow, forCli);
 }
