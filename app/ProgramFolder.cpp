@@ -1,11 +1,11 @@
 #include "app/ProgramFolder.h"
 
-#include "app/PathUtilities.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include "app/ProgramLayout.h"
 
 namespace kilnward::app {
 
@@ -25,41 +25,31 @@ QString ExecutableFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
-// The folder that holds everything, when the layout is portable; empty otherwise.
-QString PortableFolder() {
-    if (!ExplicitFolder().isEmpty()) {
-        return ExplicitFolder();
-    }
-    const QString home = qEnvironmentVariable("KILNWARD_HOME");
-    if (!home.isEmpty()) {
-        return home;
-    }
-    const QString exe = ExecutableFolder();
-    if (!exe.isEmpty() && QFileInfo(QDir(exe).filePath(QStringLiteral("Param.ini"))).isFile()) {
-        return exe;
-    }
-    return {};
+ProgramLayout CurrentLayout() {
+    return ProgramLayout::Resolve(ExplicitFolder(), qEnvironmentVariable("KILNWARD_HOME"),
+                                  ExecutableFolder(), ProgramFolder::userConfigFolder());
 }
 
 }  // namespace
 
 QString ProgramFolder::dataFolder() {
-    const QString portable = PortableFolder();
-    if (!portable.isEmpty()) {
-        return AddBackslash(portable);
-    }
-    const QString exe = ExecutableFolder();
-    return AddBackslash(QDir::cleanPath(exe + QStringLiteral("/../share/kilnward")));
+    return CurrentLayout().dataFolder;
 }
 
 QString ProgramFolder::configFolder() {
-    const QString portable = PortableFolder();
-    if (!portable.isEmpty()) {
-        return AddBackslash(portable);
+    const ProgramLayout layout = CurrentLayout();
+    if (!layout.portable) {
+        // The user's folder may not exist yet on a first run; writers expect it.
+        QDir().mkpath(layout.configFolder);
     }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(folder);
-    return AddBackslash(folder);
+    return layout.configFolder;
+}
+
+QString ProgramFolder::userConfigFolder() {
+    // Not AppConfigLocation: that follows the application name, so Kilnward and
+    // kilnward-cli would each keep their own Config.ini.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/kilnward");
 }
 
 QString ProgramFolder::dataFile(const QString& name) {

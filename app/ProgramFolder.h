@@ -14,6 +14,9 @@ class ProgramFolder {
     static QString dataFolder();
     // Folder of Config.ini and Config.txt, with a trailing separator.
     static QString configFolder();
+    // The user's configuration folder of the installed layout: "kilnward" in the system's
+    // configuration location, one folder for the window and the command-line tools alike.
+    static QString userConfigFolder();
     // dataFolder() + name / configFolder() + name.
     static QString dataFile(const QString& name);
     static QString configFile(const QString& name);

@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QTextStream>
 
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "app/AtomicFile.h"
@@ -22,42 +20,6 @@ namespace {
 const QString kPortNotOpened = QStringLiteral("Error Opening commport");
 
 }  // namespace
-
-TerminalProgress::TerminalProgress() : terminal_(isatty(fileno(stderr)) != 0) {}
-
-TerminalProgress::~TerminalProgress() {
-    endProgressLine();
-}
-
-void TerminalProgress::setProgress(int percent) {
-    if (!terminal_ || percent == shown_) {
-        return;
-    }
-    shown_ = percent;
-    lineOpen_ = true;
-    QTextStream(stderr) << '\r' << status_ << ' ' << QString::number(percent).rightJustified(3)
-                        << '%';
-}
-
-void TerminalProgress::setStatus(const QString& text) {
-    endProgressLine();
-    status_ = text;
-    QTextStream(stdout) << text << Qt::endl;
-}
-
-void TerminalProgress::setRunning(bool running) {
-    if (!running) {
-        endProgressLine();
-    }
-}
-
-void TerminalProgress::endProgressLine() {
-    if (lineOpen_) {
-        QTextStream(stderr) << '\n';
-        lineOpen_ = false;
-        shown_ = -1;
-    }
-}
 
 TransferCli::TransferCli() = default;
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "app/VersionString.h"
 #include "cli/CliCommand.h"
 
 using kilnward::cli::AllCommands;
@@ -16,7 +17,8 @@ void PrintHelp(FILE* to) {
         out << "  " << QString::fromLatin1(command.name).leftJustified(14) << command.summary
             << '\n';
     }
-    out << "\n'kilnward-cli COMMAND --help' describes a command.\n";
+    out << "\n'kilnward-cli COMMAND --help' describes a command; 'kilnward-cli --version'\n"
+           "prints the version.\n";
 }
 
 }  // namespace
@@ -24,6 +26,7 @@ void PrintHelp(FILE* to) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("kilnward-cli");
+    QCoreApplication::setApplicationVersion(kilnward::app::VersionString());
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     if (arguments.isEmpty()) {
@@ -33,6 +36,10 @@ int main(int argc, char** argv) {
     const QString name = arguments.takeFirst();
     if (name == "--help" || name == "-h" || name == "help") {
         PrintHelp(stdout);
+        return kilnward::cli::kExitOk;
+    }
+    if (name == "--version" || name == "-V") {
+        QTextStream(stdout) << "kilnward-cli " << QCoreApplication::applicationVersion() << '\n';
         return kilnward::cli::kExitOk;
     }
     for (const auto& command : AllCommands()) {
