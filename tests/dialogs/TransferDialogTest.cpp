@@ -1,7 +1,11 @@
 // The transfer dialog over the simulated analyser: its status lines, the button, the
 // windows it disables, Abort and closing while a transfer runs, and the error messages.
 
+#include <QElapsedTimer>
 #include <QPushButton>
+
+#include <ctime>
+#include <iostream>
 
 #include "dialogs/frmadvance.h"
 #include "simulator/AnalyserSimulator.h"
@@ -105,6 +109,26 @@ TEST_F(TransferDialogTest, TheCommandAsksFirstAndANoStopsIt) {
     EXPECT_FALSE(dialog->isVisible());
     windowPrompts.queueAnswer(app::PromptAnswer::Yes);
     EXPECT_EQ(dialog->runCommand(TransferKind::SetClock), TransferOutcome::Done);
+}
+
+TEST_F(TransferDialogTest, WaitingForAnAnalyserThatDoesNotAnswerTakesNextToNoProcessorTime) {
+    // The dialog's own waits, not the test's.
+    dialog = std::make_unique<frmadvance>(*session, *settings, *simulated,
+                                          std::vector<QWidget*>{mainWindow.get()});
+    simulated->analyser(kModel, kAddr).addFault(sim::ParseFaultSpec("silent,count=0"));
+    QElapsedTimer wall;
+    wall.start();
+    const std::clock_t processor = std::clock();
+    EXPECT_EQ(dialog->run(TransferKind::SetClock), TransferOutcome::Failed);
+    const double processorMs = 1000.0 * double(std::clock() - processor) / CLOCKS_PER_SEC;
+    const auto wallMs = double(wall.elapsed());
+    // The link's time-outs: seconds of waiting.
+    EXPECT_GT(wallMs, 1000.0);
+    EXPECT_LT(processorMs, 0.2 * wallMs)
+        << processorMs << " ms of processor time in " << wallMs << " ms";
+    RecordProperty("processor_ms", std::to_string(processorMs));
+    RecordProperty("wall_ms", std::to_string(wallMs));
+    std::cout << "waiting: " << processorMs << " ms of processor time in " << wallMs << " ms\n";
 }
 
 }  // namespace
