@@ -25,7 +25,6 @@ class frmSplash : public QWidget {
     void translate() { window_.translateNow(); }
     // Starts tmrexpiration; `expired` runs once when it fires, after the window closed.
     void startExpiration(std::function<void()> expired, int milliseconds = kExpirationMs);
-    QTimer& tmrexpiration() { return tmrexpiration_; }
 
   private:
     WidgetWindow window_;

@@ -1,4 +1,5 @@
-// Every dialog in English, German and French: no caption is cut off or squeezed. With
+// Every dialog in English, German and French: no caption is cut off or squeezed, and every
+// caption has its translations. With
 // KILNWARD_SCREENSHOT_DIR set, each dialog is also saved there as a picture.
 
 #include <QAbstractButton>
@@ -6,12 +7,15 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <map>
+
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmSplash.h"
 #include "dialogs/frmTip.h"
 #include "dialogs/frmfilesloaded.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "language/TranslationTable.h"
 #include "tests/dialogs/TransferFixture.h"
 
 namespace kilnward::dialogs {
@@ -104,6 +108,44 @@ TEST_P(DialogLayoutTest, TransferWhileRunningAndAfterwards) {
     dialog->setWait([this](int) { check(*dialog, "transfer-running"); });
     ASSERT_EQ(dialog->run(transfer::TransferKind::Send), transfer::TransferOutcome::Done);
     check(*dialog, "transfer-done");
+}
+
+// Every caption the dialogs translate, and their program texts, in every shipped language.
+TEST_F(TransferDialogTest, EveryDialogCaptionIsTranslatedInEveryLanguage) {
+    language::TranslationTable table;
+    QString error;
+    ASSERT_TRUE(table.readDatabase(file("Language.mdb"), &error)) << error.toStdString();
+    std::map<QString, std::vector<QString>> cells;
+    for (const auto& row : table.rows) {
+        cells[row.key.toLower()] = row.cells;
+    }
+    const auto expectTranslated = [&](const QString& key) {
+        const auto found = cells.find(key.toLower());
+        ASSERT_NE(found, cells.end()) << key.toStdString();
+        ASSERT_EQ(found->second.size(), std::size_t(table.languages.size()));
+        for (const QString& cell : found->second) {
+            EXPECT_FALSE(cell.isEmpty()) << key.toStdString();
+        }
+    };
+    frmAbout about;
+    frmTip tip;
+    frmfilesloaded files(*session);
+    frmSplash splash;
+    for (QWidget* window : std::initializer_list<QWidget*>{settings.get(), dialog.get(), &tip,
+                                                           &files, &about, &splash}) {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            WidgetControl control(*widget);
+            if (IsNamedControl(*widget) && !control.tag().startsWith('x') &&
+                control.kind() == language::ControlKind::Caption) {
+                expectTranslated(control.controlKey());
+            }
+        }
+    }
+    for (const char* key : {"frmconfig", "frmadvance", "frmTip", "frmfilesloaded", "simulatedport",
+                            "LegalCopyright", "Comments", "sfrmAbout", "tipfile", "tipnotfound",
+                            "Error-2147220980", "Error-2147220992"}) {
+        expectTranslated(QLatin1String(key));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DialogLayoutTest,
