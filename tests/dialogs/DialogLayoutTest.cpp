@@ -1,6 +1,6 @@
 // Every dialog in English, German and French: no caption is cut off or squeezed, and every
-// caption has its translations. With
-// KILNWARD_SCREENSHOT_DIR set, each dialog is also saved there as a picture.
+// caption has its translations. With KILNWARD_SCREENSHOT_DIR set, each dialog is also saved
+// there as a picture.
 
 #include <QAbstractButton>
 #include <QDir>
