@@ -68,6 +68,8 @@ void frmconfig::build() {
         cbobaud_->addItem(QLatin1String(rate));
     }
     cbobaud_->setCurrentIndex(kDesignBaudIndex);
+    // Numbers stay as wide as their longest value instead of stretching across the dialog.
+    cbobaud_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     window_.name(*cbobaud_, QStringLiteral("cbobaud"));
     auto* lblbaudrate = new QLabel(QStringLiteral("&Baud rate"), serialFrame_);
     window_.name(*lblbaudrate, QStringLiteral("lblbaudrate"));
@@ -77,6 +79,7 @@ void frmconfig::build() {
     TDBnumaddress_ = new QSpinBox(serialFrame_);
     TDBnumaddress_->setRange(0, 255);
     TDBnumaddress_->setAlignment(Qt::AlignRight);
+    TDBnumaddress_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     window_.name(*TDBnumaddress_, QStringLiteral("TDBnumaddress"));
     auto* lbladdress = new QLabel(QStringLiteral("A&ddress"), serialFrame_);
     window_.name(*lbladdress, QStringLiteral("lbladdress"));
