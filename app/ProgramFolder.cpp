@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <iterator>
+
 namespace kilnward::app {
 
 namespace {
@@ -35,13 +38,25 @@ QString PortableFolder() {
         return home;
     }
     const QString exe = ExecutableFolder();
-    if (!exe.isEmpty() && QFileInfo(QDir(exe).filePath(QStringLiteral("Param.ini"))).isFile()) {
+    if (!exe.isEmpty() && ProgramFolder::holdsProgramData(exe)) {
         return exe;
     }
     return {};
 }
 
 }  // namespace
+
+bool ProgramFolder::holdsProgramData(const QString& folder) {
+    // Param.ini may be missing (the catalogue then falls back to its placeholders); any of
+    // the other shipped files marks the folder as well.
+    static const char* const kShippedFiles[] = {"Param.ini",   "Language.mdb", "Default.cf1",
+                                                "Default.fu1", "Default.hd1",  "Default.la1",
+                                                "Default.sr1"};
+    const QDir dir(folder);
+    return std::any_of(std::begin(kShippedFiles), std::end(kShippedFiles), [&](const char* name) {
+        return QFileInfo(dir.filePath(QLatin1String(name))).isFile();
+    });
+}
 
 QString ProgramFolder::dataFolder() {
     const QString portable = PortableFolder();
@@ -57,9 +72,8 @@ QString ProgramFolder::configFolder() {
     if (!portable.isEmpty()) {
         return AddBackslash(portable);
     }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(folder);
-    return AddBackslash(folder);
+    // Created by the first write (WriteConfigValue), never by a read.
+    return AddBackslash(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
 QString ProgramFolder::dataFile(const QString& name) {
