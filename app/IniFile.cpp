@@ -14,13 +14,36 @@ namespace {
 QString OneLine(const QString& text) {
     QString line = text;
     line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return line.trimmed();
+    return line;
+}
+
+bool IsQuote(QChar c) {
+    return c == QLatin1Char('"') || c == QLatin1Char('\'');
+}
+
+// Readers drop one pair of matching quotes around a value, as the profile functions do.
+bool IsQuoted(const QString& value) {
+    return value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front();
+}
+
+// What a reader of the stored text hands back.
+QString Unquoted(const QString& stored) {
+    return IsQuoted(stored) ? stored.mid(1, stored.size() - 2) : stored;
+}
+
+// The stored text that reads back as `value`: quoted when the blanks around it would
+// otherwise be trimmed or quotes around it dropped.
+QString Quoted(const QString& value) {
+    if (value != value.trimmed() || IsQuoted(value)) {
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    }
+    return value;
 }
 
 // `stored` is a name as read or written (trimmed); `asked` is compared the way it would be
 // written, so blanks around a caller's name find the same entry.
 bool SameName(const QString& stored, const QString& asked) {
-    return stored.compare(OneLine(asked), Qt::CaseInsensitive) == 0;
+    return stored.compare(OneLine(asked).trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
@@ -99,7 +122,7 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
     if (k < 0 || !lines_[k].raw.contains(QLatin1Char('='))) {
         return std::nullopt;
     }
-    return lines_[k].value;
+    return Unquoted(lines_[k].value);
 }
 
 QString IniFile::value(const QString& section, const QString& key,
@@ -137,15 +160,15 @@ QStringList IniFile::sectionNames() const {
 void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
     Line entry;
     entry.kind = Line::Kind::Entry;
-    entry.key = OneLine(key);
-    entry.value = OneLine(value);
+    entry.key = OneLine(key).trimmed();
+    entry.value = Quoted(OneLine(value));
     entry.raw = entry.key + QLatin1Char('=') + entry.value;
 
     int s = findSection(section);
     if (s < 0) {
         Line header;
         header.kind = Line::Kind::Section;
-        header.section = OneLine(section);
+        header.section = OneLine(section).trimmed();
         header.raw = QLatin1Char('[') + header.section + QLatin1Char(']');
         lines_.push_back(std::move(header));
         lines_.push_back(std::move(entry));
@@ -189,8 +212,7 @@ QString IniFile::toText() const {
 }
 
 QByteArray IniFile::toBytes() const {
-    const QString text = toText();
-    return IsWindows1252Representable(text) ? EncodeWindows1252(text) : text.toUtf8();
+    return EncodeProfileText(toText());
 }
 
 bool IniFile::save(const QString& path, QString* error) const {

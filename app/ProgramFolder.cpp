@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/ProgramLayout.h"
 
 namespace kilnward::app {
@@ -32,17 +35,25 @@ ProgramLayout CurrentLayout() {
 
 }  // namespace
 
+bool ProgramFolder::holdsProgramData(const QString& folder) {
+    // Param.ini may be missing (the catalogue then falls back to its placeholders); any of
+    // the other shipped files marks the folder as well.
+    static const char* const kShippedFiles[] = {"Param.ini",   "Language.mdb", "Default.cf1",
+                                                "Default.fu1", "Default.hd1",  "Default.la1",
+                                                "Default.sr1"};
+    const QDir dir(folder);
+    return std::any_of(std::begin(kShippedFiles), std::end(kShippedFiles), [&](const char* name) {
+        return QFileInfo(dir.filePath(QLatin1String(name))).isFile();
+    });
+}
+
 QString ProgramFolder::dataFolder() {
     return CurrentLayout().dataFolder;
 }
 
 QString ProgramFolder::configFolder() {
-    const ProgramLayout layout = CurrentLayout();
-    if (!layout.portable) {
-        // The user's folder may not exist yet on a first run; writers expect it.
-        QDir().mkpath(layout.configFolder);
-    }
-    return layout.configFolder;
+    // Created by the first write (WriteConfigValue), never by a read.
+    return CurrentLayout().configFolder;
 }
 
 QString ProgramFolder::userConfigFolder() {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/PathUtilities.h"
+#include "app/ProgramFolder.h"
 
 namespace kilnward::app {
 
@@ -25,8 +26,7 @@ ProgramLayout ProgramLayout::Resolve(const QString& explicitFolder, const QStrin
     if (!homeVariable.isEmpty()) {
         return Portable(homeVariable);
     }
-    if (!executableFolder.isEmpty() &&
-        QFileInfo(QDir(executableFolder).filePath(QStringLiteral("Param.ini"))).isFile()) {
+    if (!executableFolder.isEmpty() && ProgramFolder::holdsProgramData(executableFolder)) {
         return Portable(executableFolder);
     }
     return {AddBackslash(QDir::cleanPath(executableFolder + QStringLiteral("/../share/kilnward"))),

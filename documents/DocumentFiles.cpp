@@ -89,6 +89,7 @@ bool DocumentFiles::LoadDocument(const QString& path, int d, bool isDefault) {
                 DecodeControl(*item, read);
             }
         }
+        RestoreOptionGroups(items);
     }
     info.FileName = isDefault ? QString() : path;
     RefreshMainWindow();
@@ -118,6 +119,7 @@ void DocumentFiles::ReadControlValue(const QString& path, int d, form::FormItem&
     }
     const std::optional<app::IniFile> file = app::IniFile::load(path);
     DecodeControl(item, StoredValueReader(file, documents_[d].FileTag));
+    RestoreOptionGroups(window_.form().items());
 }
 
 void DocumentFiles::WriteControlValue(const QString& path, int d, const form::FormItem& item) {

@@ -75,7 +75,7 @@ const Row kRows[] = {
      .parent = "mnudata"},
     {.kind = Menu, .name = "mnubar9", .caption = "-", .parent = "mnudata"},
     {.kind = Menu, .name = "mnudatasaveas", .first = 0, .last = 4,
-     .caption = "Save &configuration as...|Save &fulels as...|Save &header as...|Save &law as...|"
+     .caption = "Save &configuration as...|Save &fuels as...|Save &header as...|Save &law as...|"
                 "Save &service as...",
      .parent = "mnudata"},
     {.kind = Menu, .name = "mnubar10", .caption = "-", .parent = "mnudata"},
@@ -86,7 +86,7 @@ const Row kRows[] = {
     {.kind = Menu, .name = "mnuconfigure", .caption = "&Settings"},
     {.kind = Menu, .name = "mnuconfigureserial", .caption = "&Serial...", .parent = "mnuconfigure"},
     {.kind = Menu, .name = "mnuconfigurelanguage", .caption = "&Language...", .parent = "mnuconfigure"},
-    {.kind = Menu, .name = "mnuconfiguresetclock", .caption = "&Set instrument clock", .parent = "mnuconfigure"},
+    {.kind = Menu, .name = "mnuconfiguresetclock", .caption = "Set instrument &clock", .parent = "mnuconfigure"},
     {.kind = Menu, .name = "mnuinstrument", .caption = "&Instrument"},
     {.kind = Menu, .name = "mnuinstrumentname", .first = 0, .last = 0, .tag = "xI",
      .caption = "Instrumentname0", .parent = "mnuinstrument"},
@@ -278,14 +278,14 @@ const Row kRows[] = {
     {.kind = Numeric, .name = "TDBNumparQnet", .first = 0, .last = 9, .tag = "xKfue", .caption = "Qn&ett",
      .parent = "frafuels", .parentIndex = kSame, .minimum = -99999.99, .maximum = 99999.99, .format = "####0.00"},
     {.kind = Numeric, .name = "TDBNumparTuboRisc", .first = 0, .last = 9, .tag = "Kfue",
-     .caption = "Temp. Tubo Risc.", .parent = "frafuels", .parentIndex = kSame, .minimum = -kBig4,
+     .caption = "Heated line temp.", .parent = "frafuels", .parentIndex = kSame, .minimum = -kBig4,
      .maximum = kBig4, .format = "####0.0000"},
 
     // General.
     {.kind = Label, .name = "Label1", .caption = "Nations", .parent = "fraconf", .parentIndex = 7},
     {.kind = List, .name = "cboNations", .tag = "Kcfg", .parent = "fraconf", .parentIndex = 7,
      .entries = "Italia|UK|France|Nederland|Belgique(F)|Belgie(N)|Deutschland|Espana|Danmark|Sverige|Other"},
-    {.kind = Label, .name = "lblTrhAux", .caption = "Memorizza Trh/Aux-1", .parent = "fraconf", .parentIndex = 7},
+    {.kind = Label, .name = "lblTrhAux", .caption = "Store Trh/Aux-1", .parent = "fraconf", .parentIndex = 7},
     {.kind = List, .name = "cboTrhAux", .tag = "Kcfg", .parent = "fraconf", .parentIndex = 7,
      .entries = "Aux1+Aux2|Trh+Rh|Pressure"},
     {.kind = Label, .name = "lbltctype", .caption = "&Tc type", .parent = "fraconf", .parentIndex = 7},

@@ -148,8 +148,8 @@ void MainForm::translate() {
         }
     }
     form_.menu("mnuAboutAbout")
-        .setCaption(language::LangMan().TranslateString("smnuaboutabout", "About %1%...",
-                                                        {app::ApplicationTitle()}));
+        .setCaption(language::LangMan().TranslateString(
+            "smnuaboutabout", "&About %1% Configuration...", {app::ApplicationTitle()}));
 }
 
 void MainForm::setSelectedModel(std::uint8_t model,

@@ -7,7 +7,9 @@
 namespace kilnward::form {
 
 OptionItem::OptionItem(QString name, int index, QString tag, bool designValue)
-    : FormItem(ItemKind::Option, std::move(name), index, std::move(tag)), value_(designValue) {}
+    : FormItem(ItemKind::Option, std::move(name), index, std::move(tag)),
+      designValue_(designValue),
+      value_(designValue) {}
 
 void OptionItem::setValue(bool value) {
     if (!update(value_, value, ItemChange::Value)) {

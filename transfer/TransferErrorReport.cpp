@@ -1,6 +1,7 @@
 #include "transfer/TransferErrorReport.h"
 
 #include <QString>
+#include <QStringList>
 
 #include "app/Translator.h"
 #include "documents/MessageBoxes.h"
@@ -30,8 +31,21 @@ void ReportTransferError(const std::exception& error, documents::MessageBoxes& b
     if (linkError->code() == wirelink::StatusOf(wirelink::WLink_errors::WLerr_abortsend)) {
         return;
     }
+    const auto& context = linkError->context();
+    if (!context) {
+        // Without the bytes its message names, a translation could not be filled in.
+        boxes.ShowErrorMessage(description);
+        return;
+    }
     const QString key = QStringLiteral("Error") + QString::number(linkError->code());
-    boxes.ShowErrorMessage(boxes.translator().TranslateString(key, description));
+    boxes.ShowErrorMessage(
+        boxes.translator().TranslateString(key, description, LinkErrorArguments(*context)));
+}
+
+QStringList LinkErrorArguments(const wirelink::ErrorContext& context) {
+    const auto hex = [](std::uint8_t byte) { return QString::fromStdString(wirelink::Hex2(byte)); };
+    return {hex(context.addr), hex(context.cmdh) + hex(context.cmdl), hex(context.type),
+            hex(context.code)};
 }
 
 }  // namespace kilnward::transfer

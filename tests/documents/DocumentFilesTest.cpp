@@ -1,6 +1,7 @@
 #include "SessionFixture.h"
 #include "app/DecimalText.h"
 #include "documents/ControlKey.h"
+#include "documents/ValueEncoding.h"
 #include "form/CheckItem.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
@@ -145,13 +146,34 @@ TEST_F(DocumentFilesTest, CheckBoxWithoutANumberReadsAsUnchecked) {
     EXPECT_EQ(form().check("chkprtconf", 0).value(), form::CheckItem::kChecked);
 }
 
-TEST_F(DocumentFilesTest, EmptyNumberIsSavedEmptyAndLoadsBackEmpty) {
+TEST_F(DocumentFilesTest, EmptyNumberIsSavedEmptyAndReadsAsZeroUnlessTheFieldAllowsEmpty) {
     form().numeric("TDBNumalmval", 3).setEmpty();
     ASSERT_TRUE(saveAs(kConfigurationDocument, "c.cfg"));
     EXPECT_TRUE(ReadAll(path("c.cfg")).contains("frmMain!TDBNumalmval#3=\r\n"));
     form().numeric("TDBNumalmval", 3).setValue(4);
     ASSERT_TRUE(files().LoadDocument(path("c.cfg"), kConfigurationDocument, false));
-    EXPECT_FALSE(form().numeric("TDBNumalmval", 3).value().has_value());
+    // The field cannot be empty: the decimal reading of no number is 0.
+    EXPECT_EQ(form().numeric("TDBNumalmval", 3).value(), 0.0);
+
+    form::NumericItem optional("TDBNumoptional", 0, "Kcfg", {-10, 10}, "##0", 5, true);
+    DecodeControl(optional, [](const QString&, const QString&) { return QStringLiteral(" "); });
+    EXPECT_FALSE(optional.value().has_value());
+}
+
+TEST_F(DocumentFilesTest, OptionPairReadWithNeitherSetKeepsItsDesignDefault) {
+    form::OptionItem& l2r = form().option("Optbargraphl2r", 1);
+    form::OptionItem& r2l = form().option("Optbargraphr2l", 1);
+    const bool leftToRightByDesign = l2r.value();
+    ASSERT_NE(l2r.value(), r2l.value());
+    WriteAll(path("c.cfg"),
+             "[General]\r\nFileType=Kcfg\r\n[Kcfg]\r\n"
+             "frmMain!Optbargraphl2r#1=0\r\nfrmMain!Optbargraphr2l#1=0\r\n");
+    ASSERT_TRUE(files().LoadDocument(path("c.cfg"), kConfigurationDocument, false));
+    EXPECT_EQ(l2r.value(), leftToRightByDesign);
+    EXPECT_EQ(r2l.value(), !leftToRightByDesign);
+    files().ReadControlValue(path("c.cfg"), kConfigurationDocument,
+                             leftToRightByDesign ? static_cast<form::FormItem&>(l2r) : r2l);
+    EXPECT_NE(l2r.value(), r2l.value());
 }
 
 TEST_F(DocumentFilesTest, SavingOverAFileDropsKeysOfEarlierVersions) {

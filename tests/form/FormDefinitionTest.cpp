@@ -210,7 +210,7 @@ TEST_F(FormDefinitionTest, MenuTreeHasCaptionsAndShortcuts) {
     EXPECT_EQ(form.menu("mnudataviewfiles").shortcut(), "Ctrl+V");
     EXPECT_EQ(form.menu("mnuFileNew").container(), &form.item("mnufile"));
     EXPECT_TRUE(form.menu("mnuFileBar1").isSeparator());
-    EXPECT_EQ(form.menu("mnudatasaveas", 1).caption(), "Save &fulels as...");
+    EXPECT_EQ(form.menu("mnudatasaveas", 1).caption(), "Save &fuels as...");
     EXPECT_EQ(form.menu("mnudataload", 4).caption(), "Load &service...");
     EXPECT_EQ(form.menu("mnuinstrumentname", 0).container(), &form.item("mnuinstrument"));
 }

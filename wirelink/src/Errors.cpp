@@ -99,6 +99,12 @@ Error::Error(std::int32_t code, const std::string& message, std::string source)
     : std::runtime_error(message), code_(code), source_(std::move(source)) {}
 
 Error::Error(WLink_errors error, const ErrorContext& context, std::string source)
-    : Error(StatusOf(error), ErrorText(error, context), std::move(source)) {}
+    : Error(StatusOf(error), ErrorText(error, context), std::move(source)) {
+    context_ = context;
+}
+
+Error::Error(const Error& error, std::string source) : Error(error) {
+    source_ = std::move(source);
+}
 
 }  // namespace wirelink

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -71,13 +72,19 @@ class WIRELINK_EXPORT Error : public std::runtime_error {
   public:
     Error(std::int32_t code, const std::string& message, std::string source = "Wirelink");
     Error(WLink_errors error, const ErrorContext& context, std::string source = "Wirelink");
+    // The same failure raised again under another source.
+    Error(const Error& error, std::string source);
 
     std::int32_t code() const noexcept { return code_; }
     const std::string& source() const noexcept { return source_; }
+    // The bytes the message names, for an error of the table; empty for a passed-through
+    // failure. A translated message is filled from them.
+    const std::optional<ErrorContext>& context() const noexcept { return context_; }
 
   private:
     std::int32_t code_;
     std::string source_;
+    std::optional<ErrorContext> context_;
 };
 
 }  // namespace wirelink
