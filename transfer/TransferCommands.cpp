@@ -20,9 +20,14 @@ const QString kDefaultYes = QStringLiteral("YES");
 
 TransferCommands::TransferCommands(documents::MainWindowSession& window, wirelink::Wirelink& link,
                                    const LinkSettings& settings, ProgressSink& sink)
+    : TransferCommands(window, link, TransferSession::Settings([settings] { return settings; }),
+                       sink) {}
+
+TransferCommands::TransferCommands(documents::MainWindowSession& window, wirelink::Wirelink& link,
+                                   TransferSession::Settings settings, ProgressSink& sink)
     : window_(window),
       link_(link),
-      settings_(settings),
+      settings_(std::move(settings)),
       sink_(sink),
       wait_(app::WaitMilliseconds),
       now_(ConfigTransfer::LocalNow) {}
@@ -76,6 +81,7 @@ void TransferCommands::showRunning(TransferKind kind) {
 TransferOutcome TransferCommands::keep(const TransferSession& transfer, TransferOutcome outcome) {
     image_ = transfer.image();
     failure_ = transfer.failure();
+    warnings_ = transfer.warnings();
     return outcome;
 }
 

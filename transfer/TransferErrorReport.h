@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <exception>
 
@@ -11,8 +13,10 @@ namespace kilnward::transfer {
 
 // Tells the user why a transfer failed. A request ended because the window was closing
 // says nothing more; the link control's own errors are shown in the user's language
-// (key "Error" and the decimal code); anything else is shown as raised.
-void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes);
+// (key "Error" and the decimal code); anything else is shown as raised. A non-empty `advice`
+// (what to do now) follows the message, and is shown alone for a closing window.
+void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes,
+                         const QString& advice = {});
 
 // Whether `code` is one of the link control's error codes (0x80040000 to 0x80050000).
 bool IsLinkErrorCode(std::int32_t code);
