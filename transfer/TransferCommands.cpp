@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "app/WaitMilliseconds.h"
 #include "documents/DocumentCommands.h"
 #include "documents/DocumentFiles.h"
 #include "documents/MainWindowSession.h"
@@ -29,7 +28,6 @@ TransferCommands::TransferCommands(documents::MainWindowSession& window, wirelin
       link_(link),
       settings_(std::move(settings)),
       sink_(sink),
-      wait_(app::WaitMilliseconds),
       now_(ConfigTransfer::LocalNow) {}
 
 std::optional<TransferOutcome> TransferCommands::mnufileget() {
@@ -91,7 +89,9 @@ TransferSession TransferCommands::session() {
         throw std::logic_error("no analyser model is selected");
     }
     TransferSession transfer(link_, settings_, *driver, window_.messageBoxes(), sink_);
-    transfer.setWait(wait_);
+    if (wait_) {
+        transfer.setWait(wait_);
+    }
     transfer.setClock(now_);
     return transfer;
 }

@@ -32,6 +32,7 @@ class TransferCommands {
     TransferCommands(documents::MainWindowSession& window, wirelink::Wirelink& link,
                      const LinkSettings& settings, ProgressSink& sink);
 
+    // Replaces the session's pause after each opening attempt (TransferSession::setWait).
     void setWait(TransferSession::Wait wait) { wait_ = std::move(wait); }
     void setClock(ConfigTransfer::Clock now) { now_ = std::move(now); }
 

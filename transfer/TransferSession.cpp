@@ -1,5 +1,6 @@
 #include "transfer/TransferSession.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "app/Translator.h"
@@ -17,6 +18,8 @@ namespace kilnward::transfer {
 namespace {
 
 constexpr std::int32_t kRemoteOff = 0;
+// The default pause after an opening attempt looks for a cancel this often.
+constexpr int kPauseSliceMs = 50;
 
 }  // namespace
 
@@ -33,7 +36,6 @@ TransferSession::TransferSession(wirelink::Wirelink& link, Settings settings,
       driver_(driver),
       boxes_(boxes),
       sink_(sink),
-      wait_(app::WaitMilliseconds),
       now_(ConfigTransfer::LocalNow) {}
 
 TransferOutcome TransferSession::getconfiguration(form::Form& form) {
@@ -148,8 +150,15 @@ bool TransferSession::openWithRetries() {
 }
 
 bool TransferSession::pauseAfterOpening() {
-    if (!cancelled_) {
-        wait_(kOpenWaitMs);
+    if (wait_) {
+        if (!cancelled_) {
+            wait_(kOpenWaitMs);
+        }
+        return !cancelled_;
+    }
+    // Host events run during the pause; an Abort among them ends it at once.
+    for (int waited = 0; waited < kOpenWaitMs && !cancelled_; waited += kPauseSliceMs) {
+        app::WaitMilliseconds(std::min(kPauseSliceMs, kOpenWaitMs - waited));
     }
     return !cancelled_;
 }

@@ -67,8 +67,9 @@ class TransferSession {
     TransferSession(wirelink::Wirelink& link, Settings settings, drivers::InstrumentDriver& driver,
                     documents::MessageBoxes& boxes, ProgressSink& sink);
 
-    // The pause after each opening attempt (WaitMilliseconds unless replaced). A wait that
-    // runs the host's events may end early once cancelRequested() is true.
+    // The pause after each opening attempt (unless replaced: WaitMilliseconds, ending early
+    // once cancelRequested() is true). A replacement that runs the host's events may end
+    // early the same way.
     void setWait(Wait wait) { wait_ = std::move(wait); }
     // The date and time sent to the analyser's clock (the computer's unless replaced).
     void setClock(ConfigTransfer::Clock now) { now_ = std::move(now); }

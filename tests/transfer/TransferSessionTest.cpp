@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QTimer>
 
 #include "drivers/ClockRecord.h"
 #include "form/NumericItem.h"
@@ -12,6 +14,7 @@
 #include "simulator/AnalyserSimulator.h"
 #include "simulator/FaultSpec.h"
 #include "simulator/SimulatedCommPort.h"
+#include "tests/support/QtApplicationEnvironment.h"
 #include "tests/transfer/TransferFixture.h"
 #include "transfer/ProgressSink.h"
 #include "transfer/SectorMap.h"
@@ -31,6 +34,10 @@ using testing::NoiseSector;
 using testing::RandomConfiguration;
 using testing::SessionFixture;
 using wirelink::ByteBuffer;
+
+// The default pause after an opening attempt runs the application's events.
+const auto* const kQtApplication =
+    ::testing::AddGlobalTestEnvironment(new test::QtApplicationEnvironment);
 
 constexpr std::uint8_t kModel = 12;
 constexpr std::uint8_t kAddr = 3;
@@ -466,6 +473,21 @@ TEST_F(TransferRun, AbortDuringTheOpeningAttemptsEndsTheTransferAsCancelled) {
               wirelink::StatusOf(wirelink::WLink_errors::WLerr_cancelledsend));
     EXPECT_EQ(sink.statuses.back(), "Receiving...Failed");
     EXPECT_EQ(messages(), std::vector<QString>{"Operation cancelled."});
+}
+
+TEST_F(TransferRun, AbortDuringTheDefaultPauseEndsTheTransferAtOnce) {
+    wirelink::QtSerialCommPort missing;
+    wirelink::Wirelink unopenable(missing);
+    settings.portName = QStringLiteral("/dev/kilnward-no-such-port");
+    TransferSession transfer(unopenable, settings, s.driver(), s.session->messageBoxes(), sink);
+    // The Abort button, clicked while the first pause runs the window's events.
+    QTimer::singleShot(200, [&transfer] { transfer.cancel(); });
+    QElapsedTimer took;
+    took.start();
+    EXPECT_EQ(transfer.getconfiguration(s.form()), TransferOutcome::Failed);
+    EXPECT_LT(took.elapsed(), 700);
+    EXPECT_EQ(transfer.failure()->code,
+              wirelink::StatusOf(wirelink::WLink_errors::WLerr_cancelledsend));
 }
 
 TEST_F(TransferRun, AnOpeningThatSucceedsOnARetryReportsNoFailure) {
