@@ -84,6 +84,9 @@ void TransferCli::openPort(std::uint8_t type) {
 }
 
 int TransferCli::finish(std::optional<transfer::TransferOutcome> outcome) const {
+    for (const QString& warning : commands_->warnings()) {
+        QTextStream(stderr) << "kilnward-cli: warning: " << warning << '\n';
+    }
     if (outcome == transfer::TransferOutcome::Done) {
         return kExitOk;
     }
@@ -96,6 +99,9 @@ int TransferCli::finish(std::optional<transfer::TransferOutcome> outcome) const 
         QTextStream(stderr) << CliOutput::errorLine(*failure->code, message) << '\n';
     } else {
         QTextStream(stderr) << "kilnward-cli: " << message << '\n';
+    }
+    if (failure && !failure->advice.isEmpty()) {
+        QTextStream(stderr) << "kilnward-cli: " << failure->advice << '\n';
     }
     return kExitFailure;
 }

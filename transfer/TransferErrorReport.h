@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 #include <cstdint>
@@ -16,8 +17,10 @@ namespace kilnward::transfer {
 // Tells the user why a transfer failed. A request ended because the window was closing
 // says nothing more; the link control's own errors are shown in the user's language
 // (key "Error" and the decimal code, filled with LinkErrorArguments); anything else is shown
-// as raised.
-void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes);
+// as raised. A non-empty `advice` (what to do now) follows the message, and is shown alone for
+// a closing window.
+void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes,
+                         const QString& advice = {});
 
 // The placeholders of a translated link error: %1% the instrument address, %2% the command
 // (four hexadecimal digits), %3% the instrument type, %4% the code the instrument returned;

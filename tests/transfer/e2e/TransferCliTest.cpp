@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -139,6 +140,52 @@ TEST_F(TransferCli, SetClockOnAMissingPortFailsAtOnce) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "Setting clock...In progress\nSetting clock...Failed\n");
     EXPECT_TRUE(run.err.startsWith("error 0x")) << run.err.toStdString();
+}
+
+TEST_F(TransferCli, InfraredOnAPortWithoutModemLinesSaysToUseTheCable) {
+    SimulatorProcess sim({"--model", "10"});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    QElapsedTimer took;
+    took.start();
+    const CliRun run = Run({"receive", "--port", sim.device(), "--model", "10", "--infrared",
+                            "--out-dir", file("out")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("modem lines")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("--cable")) << run.err.toStdString();
+    // Told after the first attempt, not after ten.
+    EXPECT_LT(took.elapsed(), 5000);
+}
+
+TEST_F(TransferCli, APortThatIsAFolderOrAFileSaysWhichPathAndWhatToDo) {
+    Write(file("notaport"), "x");
+    for (const QString& path : {home.path(), file("notaport")}) {
+        const CliRun run = Run({"set-clock", "--port", path, "--model", "10", "--cable"});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(path)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("not a serial port")) << run.err.toStdString();
+    }
+    // A relative path is taken from the current folder, not looked up under /dev.
+    const CliRun relative =
+        Run({"set-clock", "--port", "kilnward-relative-port", "--model", "10", "--cable"});
+    EXPECT_EQ(relative.exitCode, 1);
+    EXPECT_TRUE(relative.err.contains("/kilnward-relative-port: no such port"))
+        << relative.err.toStdString();
+    EXPECT_FALSE(relative.err.contains("/dev/kilnward-relative-port"))
+        << relative.err.toStdString();
+}
+
+TEST_F(TransferCli, LateAnswersOverAPseudoTerminalNeverShiftTheSector) {
+    const QString sector = AnalyserSector("10");
+    SimulatorProcess sim({"--model", "10", "--image", sector, "--save", file("after.bin"),
+                          "--fault", "late=1200,at=12,count=3"});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    const CliRun run = Run({"receive", "--port", sim.device(), "--model", "10", "--cable",
+                            "--out-dir", file("out"), "--image", file("received.bin")});
+    if (run.exitCode == 0) {
+        EXPECT_EQ(Read(file("received.bin")), Read(sector));
+    } else {
+        EXPECT_TRUE(run.err.contains("did not agree")) << run.err.toStdString();
+    }
 }
 
 TEST_F(TransferCli, DecodeAndEncodeWorkOnSectorFilesOffline) {

@@ -33,6 +33,9 @@ enum class WLink_errors : std::uint32_t {
     // while another one runs, and a request or response with more data than a frame carries.
     WLerr_requestinprogress = 0x80040210,
     WLerr_frametoolong = 0x80040211,
+    // Infrared chosen on a port without modem lines (a pseudo-terminal): the adapter
+    // cannot be powered or programmed there.
+    WLerr_nomodemlines = 0x80040212,
     WLerrFAIL_ID = 0x80040400,
     WLerrFAIL_CMDUNKNOW = 0x80040401,
     WLerrFAIL_ERRORNUMBERDATA = 0x80040402,

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "wirelink/CommPort.h"
-#include "wirelink/Export.h"
 #include "wirelink/FakeClock.h"
 #include "wirelink/PortErrors.h"
 
@@ -19,7 +18,7 @@ namespace wirelink {
 // queued reply (or the responder); answers arrive on the fake clock, and waits advance
 // that clock instead of sleeping. Everything written is recorded with the line settings
 // and modem lines in force at the time.
-class WIRELINK_EXPORT FakeCommPort final : public CommPort {
+class FakeCommPort final : public CommPort {
   public:
     using duration = Clock::duration;
 
@@ -60,6 +59,9 @@ class WIRELINK_EXPORT FakeCommPort final : public CommPort {
     void setResponder(std::function<Reply(const ByteBuffer& frame)> responder);
     // Bytes that arrive without being asked for, `after` from now.
     void injectInput(const ByteBuffer& bytes, duration after = {}, int lineError = 0);
+    // A peer that never goes quiet: `pattern` over and over, one byte every `gap` (at least
+    // a microsecond) from now on.
+    void streamInput(const ByteBuffer& pattern, duration gap);
     void setModemLines(bool present) { modemLines_ = present; }
     void setDsrHolding(bool high) { dsrHigh_ = high; }
     void holdDsrHighFor(duration d) { dsrHighUntil_ = clock_.now() + d; }
@@ -112,12 +114,17 @@ class WIRELINK_EXPORT FakeCommPort final : public CommPort {
     void answer(const ByteBuffer& frame);
     void schedule(Clock::time_point at, const ByteBuffer& bytes, int lineError);
     void deliver();
+    std::optional<Clock::time_point> nextArrival() const;
 
     FakeClock& clock_;
     std::deque<Reply> replies_;
     std::function<Reply(const ByteBuffer&)> responder_;
     std::vector<Arrival> arrivals_;  // ordered by time
     std::deque<std::uint8_t> received_;
+    ByteBuffer stream_;
+    duration streamGap_{};
+    Clock::time_point streamNext_{};
+    std::size_t streamAt_ = 0;
     ByteBuffer pending_;  // written bytes not yet a complete frame
     std::vector<WriteRecord> writes_;
     std::vector<ByteBuffer> frames_;

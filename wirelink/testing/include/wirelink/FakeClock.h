@@ -1,13 +1,12 @@
 #pragma once
 
 #include "wirelink/Clock.h"
-#include "wirelink/Export.h"
 
 namespace wirelink {
 
 // A clock for tests: time stands still until someone sleeps or advances it, so waits of
 // seconds cost no real time.
-class WIRELINK_EXPORT FakeClock final : public Clock {
+class FakeClock final : public Clock {
   public:
     time_point now() const override { return now_; }
     void sleepFor(duration d) override { advance(d); }

@@ -51,6 +51,13 @@ void FakeCommPort::injectInput(const ByteBuffer& bytes, duration after, int line
     schedule(clock_.now() + after, bytes, lineError);
 }
 
+void FakeCommPort::streamInput(const ByteBuffer& pattern, duration gap) {
+    stream_ = pattern;
+    streamGap_ = std::max<duration>(gap, std::chrono::microseconds(1));
+    streamNext_ = clock_.now() + streamGap_;
+    streamAt_ = 0;
+}
+
 void FakeCommPort::failNextOpen(PortError code, const std::string& text) {
     openFailure_ = PortFailure(code, text);
 }
@@ -166,14 +173,26 @@ bool FakeCommPort::waitForInput(std::size_t known, std::chrono::milliseconds tim
     deliver();
     const auto deadline = clock_.now() + timeout;
     while (received_.size() <= known) {
-        if (arrivals_.empty() || arrivals_.front().at > deadline) {
+        const auto next = nextArrival();
+        if (!next || *next > deadline) {
             clock_.advanceTo(deadline);
             return false;
         }
-        clock_.advanceTo(arrivals_.front().at);
+        clock_.advanceTo(*next);
         deliver();
     }
     return true;
+}
+
+std::optional<Clock::time_point> FakeCommPort::nextArrival() const {
+    std::optional<Clock::time_point> next;
+    if (!arrivals_.empty()) {
+        next = arrivals_.front().at;
+    }
+    if (!stream_.empty() && (!next || streamNext_ < *next)) {
+        next = streamNext_;
+    }
+    return next;
 }
 
 void FakeCommPort::collectFrames() {
@@ -226,6 +245,10 @@ void FakeCommPort::deliver() {
         }
     }
     arrivals_.erase(arrivals_.begin(), it);
+    for (; !stream_.empty() && streamNext_ <= now; streamNext_ += streamGap_) {
+        received_.push_back(stream_[streamAt_]);
+        streamAt_ = (streamAt_ + 1) % stream_.size();
+    }
 }
 
 }  // namespace wirelink
