@@ -30,9 +30,7 @@ void NumericItem::setCaptionGreyed(bool greyed) {
 }
 
 void NumericItem::complete() {
-    if (form()) {
-        form()->announceCompletion(*this);
-    }
+    raiseCompleted(*this);
 }
 
 }  // namespace kilnward::form
