@@ -104,7 +104,7 @@ void EditRules::printingModel() {
             continue;
         }
         box.setEnabled(userDefined);
-        EnablePrintLine(form_, i, userDefined && !box.isUnchecked());
+        printLineEnabling(i);
     }
     form_.tree("trvprtrefparam", 0).setEnabled(userDefined);
 }

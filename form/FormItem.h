@@ -31,6 +31,9 @@ class FormItem {
     int index() const { return index_; }
     bool isArrayMember() const { return index_ != kNoIndex; }
     const QString& tag() const { return tag_; }
+    // The tag, the placement and the buddy are declarations, set before a widget is bound
+    // (the model menu tags its entries as it builds them); no widget shows them, so their
+    // setters announce nothing.
     void setTag(const QString& tag) { tag_ = tag; }
     // The last four characters of the tag: the file-type tag of the owning document.
     QString documentTag() const;
