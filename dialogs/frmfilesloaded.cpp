@@ -43,7 +43,7 @@ QString frmfilesloaded::FilesLoadedText(documents::MainWindowSession& session) {
         QString line =
             langMan.TranslateString(info.FileTag + QStringLiteral("filetype"), info.FileCaption) +
             QStringLiteral(" : ") + session.commands().DocumentDisplayName(d);
-        if (info.Dirty) {
+        if (info.Dirty()) {
             line += QStringLiteral(" *");
         }
         lines << line;
