@@ -35,7 +35,7 @@ TEST_F(TransferDialogTest, ReceiveEditSendAndReceiveAgainFindsTheEdit) {
     windowPrompts.queueAnswer(app::PromptAnswer::Yes);
     ASSERT_EQ(dialog->runCommand(TransferKind::Receive), TransferOutcome::Done);
     EXPECT_EQ(header.text(), "Boiler room 3");
-    EXPECT_TRUE(session->documents()[documents::kHeaderDocument].Dirty);
+    EXPECT_TRUE(session->documents()[documents::kHeaderDocument].Dirty());
 }
 
 }  // namespace
