@@ -2,8 +2,11 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/ConfigSettings.h"
 #include "app/UserPrompts.h"
@@ -11,6 +14,7 @@
 #include "documents/MainWindowSession.h"
 #include "editor/PageBuilder.h"
 #include "editor/ToolbarWindow.h"
+#include "editor/export/RunTextExport.h"
 #include "form/FormTranslation.h"
 #include "form/MenuItem.h"
 #include "language/LangMan.h"
@@ -51,6 +55,9 @@ MainWindow::MainWindow(documents::MainWindowSession& session, QWidget* parent)
     binder_->refreshAll();
 
     addDockWidget(Qt::LeftDockWidgetArea, toolbar_);
+    // A window of its own beside the main window, so the pages keep the whole width; the
+    // user may dock it.
+    toolbar_->setFloating(true);
     toolbar_->setVisible(session.window().parameterToolbarVisible());
     setMinimumSize(1024, 700);
     resize(1024, 700);
@@ -74,6 +81,11 @@ void MainWindow::showLoadedFiles() {
         language::LangMan().TranslateString(QStringLiteral("frmfilesloaded"),
                                             QStringLiteral("Loaded files")),
         app::PromptIcon::Information);
+}
+
+void MainWindow::saveConfigAsText() {
+    binder_->commitPendingEdits();
+    runTextExport(this, session_.window().form(), session_.commands(), exportSelection_);
 }
 
 void MainWindow::showNotAvailable(const form::MenuItem& entry) {
@@ -106,6 +118,30 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (firstPlacement_) {
+        firstPlacement_ = false;
+        placeSideBySide();
+    }
+}
+
+void MainWindow::placeSideBySide() {
+    const QScreen* display = screen();
+    if (!display || !toolbar_->isFloating()) {
+        return;
+    }
+    const QRect area = display->availableGeometry();
+    const QSize size = frameGeometry().size();
+    const int toolbarWidth = toolbar_->sizeHint().width();
+    const int left =
+        std::max(area.left() + toolbarWidth,
+                 area.left() + (area.width() - (toolbarWidth + size.width())) / 2 + toolbarWidth);
+    const int top = area.top() + std::max(0, (area.height() - size.height()) / 2);
+    move(left, top);
+    toolbar_->setGeometry(left - toolbarWidth, top, toolbarWidth, geometry().height());
+}
+
 void MainWindow::showCaption() {
     setWindowTitle(session_.window().form().caption() + QStringLiteral("[*]"));
     setWindowModified(session_.documents().anyDirty());
@@ -118,7 +154,7 @@ void MainWindow::restoreWindowGeometry() {
     const QByteArray state = QByteArray::fromBase64(
         app::ReadConfigValue(section, QString::fromLatin1(kStateKey), QString()).toLatin1());
     if (!geometry.isEmpty()) {
-        restoreGeometry(geometry);
+        firstPlacement_ = !restoreGeometry(geometry);
     }
     if (!state.isEmpty()) {
         restoreState(state);

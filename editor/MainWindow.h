@@ -7,6 +7,7 @@
 #include "editor/Binder.h"
 #include "editor/MenuCommandRunner.h"
 #include "editor/ParamIcons.h"
+#include "editor/export/SaveConfigAsText.h"
 
 class QTabWidget;
 
@@ -39,14 +40,18 @@ class MainWindow : public QMainWindow, public EditorActions {
     // EditorActions
     void closeWindow() override;
     void showLoadedFiles() override;
+    void saveConfigAsText() override;
     void showNotAvailable(const form::MenuItem& entry) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void showCaption();
+    // The parameter list floats to the left of the window, the two centred together.
+    void placeSideBySide();
     void storeWindowGeometry();
 
     documents::MainWindowSession& session_;
@@ -55,6 +60,10 @@ class MainWindow : public QMainWindow, public EditorActions {
     MenuCommandRunner runner_;
     std::unique_ptr<Binder> binder_;
     QTabWidget* pages_ = nullptr;
+    // Whether the window still takes its first place (nothing restored, not shown yet).
+    bool firstPlacement_ = true;
+    // The text export starts from the sections chosen last time.
+    PrintConfigAnswer exportSelection_;
 };
 
 }  // namespace kilnward::editor

@@ -39,10 +39,12 @@ void MenuCommandRunner::run(form::MenuItem& entry) {
         commands.dataSaveAs(d);
     } else if (Is(entry, "mnudataviewfiles")) {
         actions_.showLoadedFiles();
+    } else if (Is(entry, "mnuSaveConfigasText")) {
+        actions_.saveConfigAsText();
     } else if (Is(entry, "mnuinstrumentname")) {
         session_.window().modelMenu().choose(d);
     } else {
-        // Transfers, settings, clock, tips, about and the text export.
+        // Transfers, settings, clock, tips and about.
         actions_.showNotAvailable(entry);
     }
 }

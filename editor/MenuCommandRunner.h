@@ -15,6 +15,7 @@ class EditorActions {
     virtual ~EditorActions() = default;
     virtual void closeWindow() = 0;
     virtual void showLoadedFiles() = 0;
+    virtual void saveConfigAsText() = 0;
     // The command's window is not part of this program yet: say so.
     virtual void showNotAvailable(const form::MenuItem& entry) = 0;
 };

@@ -2,7 +2,6 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -12,9 +11,6 @@ namespace kilnward::editor {
 
 NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Either separator: the value is read in the user's locale by the field.
-    setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("^[-+]?\\d*[.,]?\\d*$")), this));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

@@ -6,7 +6,7 @@
 namespace kilnward::editor {
 
 // The editor of a numeric field: right-aligned, exactly as wide as the longest text its
-// display format produces, accepting digits, a sign and the decimal separator. It reports
+// display format produces (the field reads what is typed through that format). It reports
 // each change of the typed text and the moment the user leaves the field.
 class NumericEdit : public QLineEdit {
     Q_OBJECT

@@ -1,8 +1,13 @@
 #include "editor/ParamListView.h"
 
+#include <QStyle>
+
+#include <algorithm>
+
 #include "app/Catalogue.h"
 #include "editor/ParamIcons.h"
 #include "editor/ParamMime.h"
+#include "editor/ParamNameWidth.h"
 
 namespace kilnward::editor {
 
@@ -39,6 +44,14 @@ void ParamListView::fill() {
     } else if (topLevelItemCount() > 0) {
         scrollToItem(topLevelItem(0));
     }
+}
+
+QSize ParamListView::sizeHint() const {
+    // Every name uncut, beside its icon, with room for the scroll bar.
+    const int width = ParamNameWidth(fontMetrics()) + std::max(iconSize().width(), 16) +
+                      style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                      fontMetrics().horizontalAdvance(u'M') * 2 + 2 * frameWidth();
+    return {width, QTreeWidget::sizeHint().height()};
 }
 
 std::optional<std::uint8_t> ParamListView::selectedParameter() const {

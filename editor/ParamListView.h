@@ -21,6 +21,7 @@ class ParamListView : public QTreeWidget {
     void fill();
     // The identifier of the selected parameter, nullopt when none is selected.
     std::optional<std::uint8_t> selectedParameter() const;
+    QSize sizeHint() const override;
 
   protected:
     QStringList mimeTypes() const override;

@@ -13,6 +13,7 @@
 
 #include "app/Catalogue.h"
 #include "editor/ParamMime.h"
+#include "editor/ParamNameWidth.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -47,14 +48,7 @@ QSize ParamSlotView::sizeHint() const {
     const int row =
         std::max({sizeHintForRow(0), fontMetrics().height() + 4, iconSize().height() + 4, 16});
     const int height = row * std::max(slotCount_, 1) + 2 * frameWidth();
-    const QString suffix = app::NodeNumberSuffix(true, slotCount_);
-    int textWidth = fontMetrics().horizontalAdvance(QStringLiteral("None") + suffix);
-    const auto& table = app::ParamTable();
-    for (int i = 0; i < app::ParamCount(); ++i) {
-        textWidth =
-            std::max(textWidth,
-                     fontMetrics().horizontalAdvance(table[static_cast<size_t>(i)].Name + suffix));
-    }
+    const int textWidth = ParamNameWidth(fontMetrics(), app::NodeNumberSuffix(true, slotCount_));
     const int icon = std::max(iconSize().width(), 16);
     const int width = textWidth + icon + 4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) +
                       2 * frameWidth() + fontMetrics().horizontalAdvance(u'M') * 2;

@@ -16,6 +16,7 @@
 #include "documents/MainWindowSession.h"
 #include "editor/EditorApp.h"
 #include "editor/MainWindow.h"
+#include "editor/ToolbarWindow.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -31,7 +32,9 @@ QTabWidget* InnerStrip(QWidget* page) {
 }
 
 QString Slug(const QString& caption) {
-    QString slug = caption.toLower();
+    // Accents dropped, so file names stay plain ASCII: "Entrée" gives "entree".
+    QString slug = caption.normalized(QString::NormalizationForm_KD).toLower();
+    slug.remove(QRegularExpression(QStringLiteral("[^\\x{0000}-\\x{007f}]")));
     slug.remove(u'&');
     slug.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
     return slug.remove(QRegularExpression(QStringLiteral("^-|-$")));
@@ -130,6 +133,8 @@ int main(int argc, char** argv) {
         window.resize(1024, 700);
         window.show();
         Settle();
+        window.toolbar().grab().save(out.filePath(QStringLiteral("parameters-%1.png").arg(code)));
+        ++pictures;
         for (int model : Numbers(parser.value("models"))) {
             if (!editor.session().window().modelMenu().chooseModel(static_cast<quint8>(model))) {
                 QTextStream(stderr) << "kilnward-screenshots: no model " << model << '\n';

@@ -1,6 +1,7 @@
 #include "editor/TextBinding.h"
 
 #include <QLineEdit>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -17,8 +18,9 @@ TextBinding::TextBinding(form::TextItem& item, QWidget* parent)
         edit_->setMaxLength(item.maxLength());
         // Wide enough for the longest text: the widest letter times the length, plus air.
         const int chars = std::max(item.maxLength(), 4) + 1;
-        edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(u'M') * chars * 3 / 4);
-        edit_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        const int text = edit_->fontMetrics().horizontalAdvance(u'M') * chars * 3 / 4;
+        edit_->setFixedWidth(text + 2 * edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                             8);
     }
     QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
         adapter::RunUserEdit(text_, [&] { text_.setText(text); });

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/DisplayFormat.h"
 #include "form/Form.h"
 
 namespace kilnward::form {
@@ -19,6 +20,25 @@ void NumericItem::assign(std::optional<double> value) {
     if (update(value_, value, ItemChange::Value)) {
         raiseEdited();
     }
+}
+
+QString NumericItem::displayText(const QLocale& locale) const {
+    return value_ ? app::DisplayFormat(format_).format(*value_, locale) : QString();
+}
+
+bool NumericItem::setText(const QString& text, const QLocale& locale) {
+    if (text.trimmed().isEmpty()) {
+        if (!allowsEmpty_) {
+            return false;
+        }
+        assign(std::nullopt);
+        return true;
+    }
+    const std::optional<double> value = app::DisplayFormat(format_).parse(text, locale);
+    if (value) {
+        assign(*value);
+    }
+    return value.has_value();
 }
 
 void NumericItem::setFormat(const QString& format) {

@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, ValuesSetByTheDocumentsShowInTheWidgets) {
 
 TEST_F(MainWindowTest, CommandsWithoutTheirWindowSaySo) {
     for (const char* name : {"mnufilesend", "mnufileget", "mnuconfigureserial",
-                             "mnuconfiguresetclock", "mnuaboutshowtip", "mnuSaveConfigasText"}) {
+                             "mnuconfiguresetclock", "mnuaboutshowtip", "mnuAboutAbout"}) {
         prompts.clear();
         auto* action = window().findChild<QAction*>(QStringLiteral("frmMain!") + name);
         ASSERT_NE(action, nullptr) << name;

@@ -144,8 +144,10 @@ TEST_F(FormDefinitionTest, FuelFieldsHaveTheirSpecialMembers) {
     EXPECT_EQ(k1.maximum(), 999.999);
     EXPECT_EQ(k1.format(), "##0.000;  Minus ##0.000");
     EXPECT_EQ(form.numeric("TDBNumpark1", 1).value(), 0.0);
-    EXPECT_EQ(form.numeric("TDBNumpark2", 8).maximum(), 999999999);
-    EXPECT_EQ(form.numeric("TDBNumpark2", 8).format(), "####0,0000");
+    // Fuel #9's K2 is declared like its nine siblings, not with a comma typo in its format.
+    EXPECT_EQ(form.numeric("TDBNumpark2", 8).minimum(), -99999.9999);
+    EXPECT_EQ(form.numeric("TDBNumpark2", 8).maximum(), 99999.9999);
+    EXPECT_EQ(form.numeric("TDBNumpark2", 8).format(), "####0.0000");
     EXPECT_EQ(form.numeric("TDBNumpark2", 9).maximum(), 99999.9999);
     EXPECT_EQ(form.numeric("TDBNumparknet", 4).format(), "####0.000");
     EXPECT_EQ(form.numeric("TDBNummaxfuels").minimum(), 1);
