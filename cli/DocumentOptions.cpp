@@ -93,9 +93,8 @@ std::unique_ptr<documents::MainWindowSession> DocumentOptions::openSession(
     session->window().modelMenu().setStoresChoice(false);
     session->load(app::InstrumentList());
     // A model that Param.ini does not offer in the menu is still adapted to.
-    if (model && !session->window().modelMenu().chooseModel(*model)) {
-        session->window().setSelectedModel(*model, drivers::CreateDriver(*model));
-        session->window().adaptToInstrument(*model);
+    if (model) {
+        session->window().selectModel(*model);
     }
     return session;
 }
@@ -127,8 +126,8 @@ bool DocumentOptions::saveAll(documents::MainWindowSession& session) const {
         return false;
     }
     for (int d = 0; d < documents::kDocumentCount; ++d) {
-        session.documents()[d].FileName =
-            folder.absoluteFilePath(OutputFileNames()[static_cast<size_t>(d)]);
+        session.documents().setFileName(
+            d, folder.absoluteFilePath(OutputFileNames()[static_cast<size_t>(d)]));
         if (!session.files().SaveDocument(d)) {
             return false;
         }

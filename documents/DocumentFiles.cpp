@@ -51,7 +51,7 @@ void DocumentFiles::appendControl(app::IniFile& file, int d, const form::FormIte
 
 bool DocumentFiles::SaveDocument(int d) {
     RefreshMainWindow();
-    DocumentInfo& info = documents_[d];
+    const DocumentInfo& info = documents_[d];
     // A fresh file: no key of an earlier version survives.
     app::IniFile file;
     file.setValue(kGeneral, kFileVersion, app::VersionString());
@@ -60,17 +60,17 @@ bool DocumentFiles::SaveDocument(int d) {
         appendControl(file, d, *item);
     }
     QString error;
-    if (!file.save(info.FileName, &error)) {
+    if (!file.save(info.FileName(), &error)) {
         boxes_.ShowErrorMessage(boxes_.translator().TranslateString(
-            "savefailed", "Cannot save the file %1% (%2%)", {info.FileName, error}));
+            "savefailed", "Cannot save the file %1% (%2%)", {info.FileName(), error}));
         return false;
     }
-    info.Dirty = false;
+    documents_.setDirty(d, false);
     return true;
 }
 
 bool DocumentFiles::LoadDocument(const QString& path, int d, bool isDefault) {
-    DocumentInfo& info = documents_[d];
+    const DocumentInfo& info = documents_[d];
     const std::optional<app::IniFile> file = app::IniFile::load(path);
     if (!isDefault) {
         const QString type = file ? file->value(kGeneral, kFileType, QString()) : QString();
@@ -90,10 +90,10 @@ bool DocumentFiles::LoadDocument(const QString& path, int d, bool isDefault) {
             }
         }
     }
-    info.FileName = isDefault ? QString() : path;
+    documents_.setFileName(d, isDefault ? QString() : path);
     RefreshMainWindow();
     // Assigning the values raised the controls' change events.
-    info.Dirty = false;
+    documents_.setDirty(d, false);
     return true;
 }
 

@@ -50,9 +50,7 @@ void NumericItem::setCaptionGreyed(bool greyed) {
 }
 
 void NumericItem::complete() {
-    if (form()) {
-        form()->announceCompletion(*this);
-    }
+    raiseCompleted(*this);
 }
 
 }  // namespace kilnward::form

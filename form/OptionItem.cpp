@@ -13,8 +13,8 @@ void OptionItem::setValue(bool value) {
     if (!update(value_, value, ItemChange::Value)) {
         return;
     }
-    if (value && form()) {
-        form()->clearSiblingOptions(*this);
+    if (value) {
+        clearSiblingOptions(*this);
     }
     raiseEdited();
 }

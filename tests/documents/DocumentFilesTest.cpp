@@ -15,7 +15,7 @@ namespace {
 class DocumentFilesTest : public SessionFixture {
   protected:
     bool saveAs(int d, const QString& name) {
-        documents()[d].FileName = path(name);
+        documents().setFileName(d, path(name));
         return files().SaveDocument(d);
     }
 };
@@ -39,7 +39,7 @@ TEST_F(DocumentFilesTest, HeaderFileHasTheDocumentedLayout) {
     EXPECT_TRUE(lines.contains("frmMain!txtheaderline#1=first header line"));
     EXPECT_TRUE(lines.contains("frmMain!chkprtconf#1=1"));
     EXPECT_EQ(lines.size(), 4 + 8);
-    EXPECT_FALSE(documents()[kHeaderDocument].Dirty);
+    EXPECT_FALSE(documents()[kHeaderDocument].Dirty());
 }
 
 TEST_F(DocumentFilesTest, DecimalsAreWrittenWithAPointWhateverTheLocale) {
@@ -77,7 +77,7 @@ TEST_F(DocumentFilesTest, SelectedOptionIsStoredAsMinusOne) {
 TEST_F(DocumentFilesTest, FuelsFileIsRefusedAsConfiguration) {
     ASSERT_TRUE(saveAs(kFuelsDocument, "f.fue"));
     form().numeric("TDBNumCOthrs").setValue(123);
-    documents()[kConfigurationDocument].FileName = path("old.cfg");
+    documents().setFileName(kConfigurationDocument, path("old.cfg"));
     const auto before = Snapshot(*session, kConfigurationDocument);
     prompts.clear();
 
@@ -85,8 +85,8 @@ TEST_F(DocumentFilesTest, FuelsFileIsRefusedAsConfiguration) {
     EXPECT_EQ(prompts.messages(), std::vector<QString>({"Not found or damaged file."}));
     EXPECT_EQ(prompts.records().front().title, "Error message");
     EXPECT_EQ(Snapshot(*session, kConfigurationDocument), before);
-    EXPECT_EQ(documents()[kConfigurationDocument].FileName, path("old.cfg"));
-    EXPECT_TRUE(documents()[kConfigurationDocument].Dirty);
+    EXPECT_EQ(documents()[kConfigurationDocument].FileName(), path("old.cfg"));
+    EXPECT_TRUE(documents()[kConfigurationDocument].Dirty());
 }
 
 TEST_F(DocumentFilesTest, MissingDefaultFileLoadsSilently) {
@@ -94,8 +94,8 @@ TEST_F(DocumentFilesTest, MissingDefaultFileLoadsSilently) {
     EXPECT_TRUE(files().LoadDocument(path("Default.sr1"), kServiceDocument, true));
     EXPECT_TRUE(prompts.records().empty());
     EXPECT_EQ(form().text("txtserviceline", 1).text(), "kept");
-    EXPECT_TRUE(documents()[kServiceDocument].FileName.isEmpty());
-    EXPECT_FALSE(documents()[kServiceDocument].Dirty);
+    EXPECT_TRUE(documents()[kServiceDocument].FileName().isEmpty());
+    EXPECT_FALSE(documents()[kServiceDocument].Dirty());
 }
 
 TEST_F(DocumentFilesTest, TreeOfThreeNodesIsStoredUnderThreeKeys) {
@@ -174,8 +174,8 @@ TEST_F(DocumentFilesTest, EveryDocumentComesBackUnchangedAfterSaveAndLoad) {
         ASSERT_NE(Snapshot(*session, d), saved) << d;
         ASSERT_TRUE(files().LoadDocument(path(QStringLiteral("doc%1.txt").arg(d)), d, false));
         EXPECT_EQ(Snapshot(*session, d), saved) << d;
-        EXPECT_FALSE(documents()[d].Dirty) << d;
-        EXPECT_EQ(documents()[d].FileName, path(QStringLiteral("doc%1.txt").arg(d)));
+        EXPECT_FALSE(documents()[d].Dirty()) << d;
+        EXPECT_EQ(documents()[d].FileName(), path(QStringLiteral("doc%1.txt").arg(d)));
     }
     EXPECT_TRUE(prompts.records().empty());
 }
@@ -205,14 +205,14 @@ TEST_F(DocumentFilesTest, FailedSaveKeepsTheOldFileAndTheChanges) {
     const QString before = ReadAll(path("c.cfg"));
     ASSERT_GT(before.size(), 4096);
     form().numeric("TDBNumCOthrs").setValue(55);
-    ASSERT_TRUE(documents()[kConfigurationDocument].Dirty);
+    ASSERT_TRUE(documents()[kConfigurationDocument].Dirty());
     prompts.clear();
     {
         test::FileSizeLimit limit(2048);
         EXPECT_FALSE(files().SaveDocument(kConfigurationDocument));
     }
     EXPECT_EQ(ReadAll(path("c.cfg")), before);
-    EXPECT_TRUE(documents()[kConfigurationDocument].Dirty);
+    EXPECT_TRUE(documents()[kConfigurationDocument].Dirty());
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_TRUE(prompts.messages().front().contains(path("c.cfg")));
 }

@@ -100,7 +100,7 @@ TEST_F(TransferRun, ReceiveResetsTheDocumentsAndFillsTheWindowFromTheAnalyser) {
     ByteBuffer analyser = NoiseSector(5);
     EncodeConfigSector(other.form(), other.driver(), analyser);
     loadSector(analyser);
-    s.session->documents()[1].FileName = "/somewhere/fuels.fue";
+    s.session->documents().setFileName(1, "/somewhere/fuels.fue");
     yes();
 
     TransferCommands run = commands();
@@ -112,9 +112,9 @@ TEST_F(TransferRun, ReceiveResetsTheDocumentsAndFillsTheWindowFromTheAnalyser) {
     EXPECT_EQ(s.form().numeric("TDBNumCOthrs").number(),
               other.form().numeric("TDBNumCOthrs").number());
     for (int d = 0; d < 5; ++d) {
-        EXPECT_TRUE(s.session->documents()[d].FileName.isEmpty()) << d;
+        EXPECT_TRUE(s.session->documents()[d].FileName().isEmpty()) << d;
     }
-    EXPECT_TRUE(s.session->documents()[0].Dirty);
+    EXPECT_TRUE(s.session->documents()[0].Dirty());
     EXPECT_EQ(sink.statuses, (std::vector<QString>{"Receiving...In progress", "Receiving...Done"}));
     EXPECT_EQ(sink.progress.back(), 100);
     EXPECT_TRUE(std::is_sorted(sink.progress.begin(), sink.progress.end()));
@@ -189,18 +189,18 @@ TEST_F(TransferRun, SetClockSendsTheTimeAloneWithoutWaiting) {
 
 TEST_F(TransferRun, DeclinedConfirmationDoesNothing) {
     s.prompts.queueAnswer(PromptAnswer::No);
-    s.session->documents()[0].Dirty = true;
+    s.session->documents().setDirty(0, true);
     EXPECT_FALSE(commands().mnufileget().has_value());
     EXPECT_EQ(simulator.requestCount(), 0u);
-    EXPECT_TRUE(s.session->documents()[0].Dirty);
+    EXPECT_TRUE(s.session->documents()[0].Dirty());
     EXPECT_EQ(s.prompts.records().size(), 1u);
     EXPECT_EQ(s.prompts.records()[0].text, "Receive configuration data.\n\nAre you sure ?");
 }
 
 TEST_F(TransferRun, ReceiveCancelledAtTheSaveQuestionOfDocument2) {
     for (int d = 0; d < 3; ++d) {
-        s.session->documents()[d].Dirty = true;
-        s.session->documents()[d].FileName = QStringLiteral("/work/file%1").arg(d);
+        s.session->documents().setDirty(d, true);
+        s.session->documents().setFileName(d, QStringLiteral("/work/file%1").arg(d));
     }
     yes();
     s.prompts.queueAnswer(PromptAnswer::No);
@@ -209,13 +209,13 @@ TEST_F(TransferRun, ReceiveCancelledAtTheSaveQuestionOfDocument2) {
 
     EXPECT_FALSE(commands().mnufileget().has_value());
 
-    EXPECT_FALSE(s.session->documents()[0].Dirty);
-    EXPECT_FALSE(s.session->documents()[1].Dirty);
-    EXPECT_TRUE(s.session->documents()[2].Dirty);
+    EXPECT_FALSE(s.session->documents()[0].Dirty());
+    EXPECT_FALSE(s.session->documents()[1].Dirty());
+    EXPECT_TRUE(s.session->documents()[2].Dirty());
     // Documents 0 and 1 were reset to their untitled defaults, the analyser was never asked.
-    EXPECT_TRUE(s.session->documents()[0].FileName.isEmpty());
-    EXPECT_TRUE(s.session->documents()[1].FileName.isEmpty());
-    EXPECT_EQ(s.session->documents()[2].FileName, "/work/file2");
+    EXPECT_TRUE(s.session->documents()[0].FileName().isEmpty());
+    EXPECT_TRUE(s.session->documents()[1].FileName().isEmpty());
+    EXPECT_EQ(s.session->documents()[2].FileName(), "/work/file2");
     EXPECT_EQ(simulator.requestCount(), 0u);
     EXPECT_TRUE(sink.statuses.empty());
 }
