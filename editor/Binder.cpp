@@ -99,15 +99,20 @@ void Binder::bindMenus(QMenuBar& bar) {
     }
 }
 
-void Binder::pair(const QString& labelName, int labelIndex, const QString& fieldName,
-                  int fieldIndex) {
-    Binding* label = find(labelName, labelIndex);
-    Binding* field = find(fieldName, fieldIndex);
-    if (!label || !field) {
-        throw std::logic_error("pairing items that are not bound yet");
+void Binder::pairWithBuddies() {
+    for (const auto& binding : bindings_) {
+        const form::FormItem& label = binding->item();
+        Binding* field =
+            label.kind() == form::ItemKind::Label && label.buddy() ? find(*label.buddy()) : nullptr;
+        if (!field) {
+            continue;
+        }
+        static_cast<LabelBinding&>(*binding).label().setBuddy(field->widget());
+        // A field with a caption of its own (an option button) keeps its own name.
+        if (field->item().caption().isEmpty()) {
+            field->setCaptionSource(&label);
+        }
     }
-    static_cast<LabelBinding*>(label)->label().setBuddy(field->widget());
-    field->setCaptionSource(&label->item());
 }
 
 Binding* Binder::find(const form::FormItem& item) const {
@@ -130,6 +135,7 @@ std::vector<form::FormItem*> Binder::unboundItems() const {
 }
 
 void Binder::refreshAll() {
+    pairWithBuddies();
     for (const auto& binding : bindings_) {
         const QSignalBlocker blocker(&binding->object());
         binding->refreshAll();
@@ -140,10 +146,19 @@ void Binder::refreshAll() {
     }
 }
 
-void Binder::itemChanged(form::FormItem& item, form::ItemChange change) {
+void Binder::itemChanged(form::FormItem& item, form::ItemChange change, form::ChangeOrigin origin) {
+    if (change == form::ItemChange::Added) {
+        // A model entry added to the model menu after the window was built.
+        if (item.kind() == form::ItemKind::Menu && menuBar_) {
+            Binding& added = bind(item, nullptr);
+            const QSignalBlocker blocker(&added.object());
+            added.refreshAll();
+        }
+        return;
+    }
     if (Binding* binding = find(item)) {
         const QSignalBlocker blocker(&binding->object());
-        binding->refresh(change);
+        binding->refresh(change, origin);
     }
     // New captions of labels and tabs rename the fields they name.
     if ((change == form::ItemChange::Caption && item.kind() == form::ItemKind::Label) ||
@@ -151,9 +166,6 @@ void Binder::itemChanged(form::FormItem& item, form::ItemChange change) {
         for (const auto& binding : bindings_) {
             binding->refreshAccessibleName();
         }
-    }
-    if (hooks_.captionChanged) {
-        hooks_.captionChanged();
     }
 }
 

@@ -47,8 +47,6 @@ class Binder : public form::FormListener {
     Binding& bind(form::FormItem& item, QWidget* parent);
     // The menu bar from the form's menu entries.
     void bindMenus(QMenuBar& bar);
-    // The label names the field: buddy for its access key, accessible name from its caption.
-    void pair(const QString& labelName, int labelIndex, const QString& fieldName, int fieldIndex);
 
     // Null when the item has no binding yet.
     Binding* find(const form::FormItem& item) const;
@@ -57,17 +55,20 @@ class Binder : public form::FormListener {
     // Items that have no binding (none once the window is built).
     std::vector<form::FormItem*> unboundItems() const;
 
-    // Shows every item's whole state; starts listening to the form.
+    // Labels lead to the fields the form names as their buddies; every item's whole state
+    // shown; from now on the form's changes are followed.
     void refreshAll();
 
     // form::FormListener
-    void itemChanged(form::FormItem& item, form::ItemChange change) override;
+    void itemChanged(form::FormItem& item, form::ItemChange change,
+                     form::ChangeOrigin origin) override;
     void windowCaptionChanged() override;
     void commitPendingEdits() override;
     void parameterToolbarVisibilityChanged(bool visible) override;
 
   private:
     std::unique_ptr<Binding> make(form::FormItem& item, QWidget* parent);
+    void pairWithBuddies();
 
     form::Form& form_;
     ParamIcons& icons_;

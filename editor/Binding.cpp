@@ -3,7 +3,6 @@
 #include <QWidget>
 
 #include "documents/ControlKey.h"
-#include "editor/FormAdapter.h"
 #include "form/FormItem.h"
 #include "form/TabStripItem.h"
 
@@ -30,7 +29,8 @@ Binding::Binding(form::FormItem& item, QObject& object) : item_(item), object_(o
 
 Binding::~Binding() = default;
 
-void Binding::refresh(form::ItemChange change) {
+void Binding::refresh(form::ItemChange change, form::ChangeOrigin origin) {
+    origin_ = origin;
     switch (change) {
         case form::ItemChange::Enabled:
             showEnabled(item_.enabled());
@@ -46,6 +46,7 @@ void Binding::refresh(form::ItemChange change) {
             show(change);
             break;
     }
+    origin_ = form::ChangeOrigin::Program;
 }
 
 void Binding::refreshAll() {
@@ -68,7 +69,7 @@ void Binding::refreshAccessibleName() {
     // A field without any caption is named after the tab it stands on.
     for (const form::FormItem* frame = item_.container(); name.isEmpty() && frame;
          frame = frame->container()) {
-        if (adapter::IsTabPage(*frame)) {
+        if (frame->isTabPage()) {
             const auto& strip = static_cast<const form::TabStripItem&>(*frame->container());
             name = ShownText(strip.tabCaptions().value(frame->containerTab()));
         }
@@ -99,7 +100,7 @@ void Binding::showEnabled(bool enabled) {
 
 void Binding::showVisible(bool visible) {
     // The strip shows its selected page; a page's own flag only mirrors that.
-    if (adapter::IsTabPage(item_)) {
+    if (item_.isTabPage()) {
         return;
     }
     if (auto* widget = this->widget()) {

@@ -32,7 +32,7 @@ class Binding {
     virtual QWidget* captionWidget() const { return nullptr; }
 
     // Shows one change of the item. The caller blocks the widget's signals.
-    void refresh(form::ItemChange change);
+    void refresh(form::ItemChange change, form::ChangeOrigin origin = form::ChangeOrigin::Program);
     // Shows the whole state of the item.
     void refreshAll();
 
@@ -52,11 +52,14 @@ class Binding {
     virtual void showVisible(bool visible);
     virtual void showCaption() {}
     virtual void setAccessibleName(const QString& name);
+    // True while a change of the user's own edit is shown: the widget already shows it.
+    bool fromUser() const { return origin_ == form::ChangeOrigin::User; }
 
   private:
     form::FormItem& item_;
     QObject& object_;
     const form::FormItem* captionSource_ = nullptr;
+    form::ChangeOrigin origin_ = form::ChangeOrigin::Program;
 };
 
 }  // namespace kilnward::editor

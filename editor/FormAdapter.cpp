@@ -3,19 +3,9 @@
 #include "app/DisplayFormat.h"
 #include "form/FormItem.h"
 #include "form/NumericItem.h"
+#include "form/UserEdit.h"
 
 namespace kilnward::editor::adapter {
-
-namespace {
-
-const form::FormItem* gUserEdit = nullptr;
-
-}  // namespace
-
-bool IsTabPage(const form::FormItem& item) {
-    return item.kind() == form::ItemKind::Frame && item.container() &&
-           item.container()->kind() == form::ItemKind::TabStrip;
-}
 
 QString NumericText(const form::NumericItem& item) {
     return item.displayText();
@@ -30,14 +20,8 @@ bool SetNumericText(form::NumericItem& item, const QString& text) {
 }
 
 void RunUserEdit(form::FormItem& item, const std::function<void()>& edit) {
-    const form::FormItem* outer = gUserEdit;
-    gUserEdit = &item;
+    const form::UserEdit user(item);
     edit();
-    gUserEdit = outer;
-}
-
-bool IsUserEditOf(const form::FormItem& item) {
-    return gUserEdit == &item;
 }
 
 }  // namespace kilnward::editor::adapter

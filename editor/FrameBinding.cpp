@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 
-#include "editor/FormAdapter.h"
 #include "form/FormItem.h"
 
 namespace kilnward::editor {
@@ -11,7 +10,7 @@ namespace {
 
 // A tab's page needs no box of its own: the tab strip frames it.
 QWidget* MakeFrame(const form::FormItem& item, QWidget* parent) {
-    if (adapter::IsTabPage(item)) {
+    if (item.isTabPage()) {
         return new QWidget(parent);
     }
     return new QGroupBox(parent);

@@ -34,14 +34,11 @@ MainWindow::MainWindow(documents::MainWindowSession& session, QWidget* parent)
     : QMainWindow(parent),
       session_(session),
       toolbar_(new ToolbarWindow(icons_, this)),
-      runner_(session, *this) {
+      commands_(session, *this) {
     setObjectName(session.window().form().name());
     Binder::Hooks hooks;
     hooks.selectedParameter = [this] { return toolbar_->selectedParameter(); };
-    hooks.menuCommand = [this](form::MenuItem& entry) {
-        runner_.run(entry);
-        showCaption();
-    };
+    hooks.menuCommand = [this](form::MenuItem& entry) { commands_.trigger(entry); };
     hooks.captionChanged = [this] { showCaption(); };
     hooks.toolbarVisibilityChanged = [this](bool visible) { toolbar_->setVisible(visible); };
     binder_ = std::make_unique<Binder>(session.window().form(), icons_, std::move(hooks));
@@ -62,17 +59,32 @@ MainWindow::MainWindow(documents::MainWindowSession& session, QWidget* parent)
     setMinimumSize(1024, 700);
     resize(1024, 700);
     showCaption();
+    session.documents().addListener(this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    session_.documents().removeListener(this);
+}
 
 void MainWindow::retranslate() {
     language::LangMan().TranslateObject(session_.window().translation());
     toolbar_->translate();
 }
 
-void MainWindow::closeWindow() {
-    close();
+void MainWindow::showSerialSettings() {
+    showNotAvailable("mnuconfigureserial");
+}
+
+void MainWindow::showLanguageSettings() {
+    showNotAvailable("mnuconfigurelanguage");
+}
+
+void MainWindow::showTipOfTheDay() {
+    showNotAvailable("mnuaboutshowtip");
+}
+
+void MainWindow::showAbout() {
+    showNotAvailable("mnuAboutAbout");
 }
 
 void MainWindow::showLoadedFiles() {
@@ -83,16 +95,39 @@ void MainWindow::showLoadedFiles() {
         app::PromptIcon::Information);
 }
 
-void MainWindow::saveConfigAsText() {
+void MainWindow::exportConfigText() {
     binder_->commitPendingEdits();
     runTextExport(this, session_.window().form(), session_.commands(), exportSelection_);
 }
 
-void MainWindow::showNotAvailable(const form::MenuItem& entry) {
+void MainWindow::runTransfer(transfer::TransferKind kind) {
+    switch (kind) {
+        case transfer::TransferKind::Receive:
+            showNotAvailable("mnufileget");
+            break;
+        case transfer::TransferKind::Send:
+            showNotAvailable("mnufilesend");
+            break;
+        case transfer::TransferKind::SetClock:
+            showNotAvailable("mnuconfiguresetclock");
+            break;
+    }
+}
+
+void MainWindow::closeMainWindow() {
+    close();
+}
+
+void MainWindow::documentChanged(int /*document*/, documents::DocumentChange /*change*/) {
+    showCaption();
+}
+
+void MainWindow::showNotAvailable(const char* name) {
+    const QString caption = session_.window().form().item(QString::fromLatin1(name)).caption();
     session_.messageBoxes().prompts().showMessage(
         language::LangMan().TranslateString(QStringLiteral("notavailableyet"),
                                             QStringLiteral("The command %1% is not available yet."),
-                                            {Binding::ShownText(entry.caption())}),
+                                            {Binding::ShownText(caption)}),
         app::ApplicationTitle(), app::PromptIcon::Information);
 }
 

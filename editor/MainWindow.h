@@ -4,8 +4,10 @@
 
 #include <memory>
 
+#include "commands/MenuCommands.h"
+#include "commands/WindowActions.h"
+#include "documents/DocumentsListener.h"
 #include "editor/Binder.h"
-#include "editor/MenuCommandRunner.h"
 #include "editor/ParamIcons.h"
 #include "editor/export/SaveConfigAsText.h"
 
@@ -21,8 +23,11 @@ class ToolbarWindow;
 
 // frmMain: the editing window. It shows the headless main form of the session (pages,
 // menu bar, caption) through one binding per form item and owns the parameter toolbar
-// window beside it. Closing goes through the documents' save questions.
-class MainWindow : public QMainWindow, public EditorActions {
+// window beside it. Menu entries run the core's menu commands; the window does what only
+// a window can. Closing goes through the documents' save questions.
+class MainWindow : public QMainWindow,
+                   public commands::WindowActions,
+                   public documents::DocumentsListener {
     Q_OBJECT
 
   public:
@@ -37,11 +42,18 @@ class MainWindow : public QMainWindow, public EditorActions {
     // The size, place and dock layout the window had when it was last closed.
     void restoreWindowGeometry();
 
-    // EditorActions
-    void closeWindow() override;
+    // commands::WindowActions
+    void showSerialSettings() override;
+    void showLanguageSettings() override;
+    void showTipOfTheDay() override;
+    void showAbout() override;
     void showLoadedFiles() override;
-    void saveConfigAsText() override;
-    void showNotAvailable(const form::MenuItem& entry) override;
+    void exportConfigText() override;
+    void runTransfer(transfer::TransferKind kind) override;
+    void closeMainWindow() override;
+
+    // documents::DocumentsListener
+    void documentChanged(int document, documents::DocumentChange change) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,6 +62,8 @@ class MainWindow : public QMainWindow, public EditorActions {
 
   private:
     void showCaption();
+    // The command of menu entry `name` has no window yet: say so.
+    void showNotAvailable(const char* name);
     // The parameter list floats to the left of the window, the two centred together.
     void placeSideBySide();
     void storeWindowGeometry();
@@ -57,7 +71,7 @@ class MainWindow : public QMainWindow, public EditorActions {
     documents::MainWindowSession& session_;
     ParamIcons icons_;
     ToolbarWindow* toolbar_;
-    MenuCommandRunner runner_;
+    commands::MenuCommands commands_;
     std::unique_ptr<Binder> binder_;
     QTabWidget* pages_ = nullptr;
     // Whether the window still takes its first place (nothing restored, not shown yet).

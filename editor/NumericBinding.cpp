@@ -40,7 +40,7 @@ void NumericBinding::show(form::ItemChange change) {
     switch (change) {
         case form::ItemChange::Value:
             // What the user is typing stays as typed.
-            if (!adapter::IsUserEditOf(numeric_)) {
+            if (!fromUser()) {
                 showText();
             }
             break;

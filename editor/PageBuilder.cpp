@@ -84,7 +84,6 @@ void PageBuilder::labelledRow(QFormLayout* form, const char* label, int labelInd
                               const char* name, int index, QWidget* parent) {
     QWidget* caption = field(label, labelIndex, parent);
     form->addRow(caption, field(name, index, parent));
-    binder_.pair(Name(label), labelIndex, Name(name), index);
 }
 
 // Label, text line and its "Enabled" box on one row each (header, law lines).
@@ -95,7 +94,6 @@ void PageBuilder::lineRows(QGridLayout* grid, const char* labels, const char* li
         grid->addWidget(field(labels, i, parent), row, 0);
         grid->addWidget(field(lines, i, parent), row, 1);
         grid->addWidget(field("chkprtconf", i, parent), row, 2);
-        binder_.pair(Name(labels), i, Name(lines), i);
     }
 }
 
@@ -278,12 +276,10 @@ void PageBuilder::generalPage(QWidget* frame) {
 void PageBuilder::barGraphsPage(QWidget* frame) {
     tabbedForms(frame, "SSTabbargraphs", "frabargraphs", 6,
                 [this](QFormLayout* form, QWidget* graph, int i) {
-                    auto* label = static_cast<QLabel*>(field("lblbargraphdirection", i, graph));
-                    QWidget* leftToRight = field("Optbargraphl2r", i, graph);
+                    QWidget* label = field("lblbargraphdirection", i, graph);
                     auto* direction = new QVBoxLayout;
-                    direction->addWidget(leftToRight);
+                    direction->addWidget(field("Optbargraphl2r", i, graph));
                     direction->addWidget(field("Optbargraphr2l", i, graph));
-                    label->setBuddy(leftToRight);
                     form->addRow(label, direction);
                     numericRow(form, "TDBNumbargraphlow", i, graph);
                     numericRow(form, "TDBNumbargraphhigh", i, graph);

@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
         window.toolbar().grab().save(out.filePath(QStringLiteral("parameters-%1.png").arg(code)));
         ++pictures;
         for (int model : Numbers(parser.value("models"))) {
-            if (!editor.session().window().modelMenu().chooseModel(static_cast<quint8>(model))) {
+            if (!editor.session().window().selectModel(static_cast<quint8>(model))) {
                 QTextStream(stderr) << "kilnward-screenshots: no model " << model << '\n';
                 return 1;
             }

@@ -33,8 +33,7 @@ QWidget* TextBinding::widget() const {
 
 void TextBinding::show(form::ItemChange change) {
     // What the user is typing stays as typed.
-    if (change == form::ItemChange::Value && !adapter::IsUserEditOf(text_) &&
-        edit_->text() != text_.text()) {
+    if (change == form::ItemChange::Value && !fromUser() && edit_->text() != text_.text()) {
         edit_->setText(text_.text());
     }
 }

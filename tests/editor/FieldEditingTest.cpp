@@ -51,7 +51,7 @@ TEST_F(FieldEditingTest, NumberOutsideItsRangeIsCorrectedWhenTheUserLeaves) {
     Retype(leak, QStringLiteral("-10000"));
     leave(leak);
     EXPECT_EQ(form().numeric("TDBNumtimers", 5).number(), -9999);
-    EXPECT_TRUE(session().documents()[documents::kConfigurationDocument].Dirty);
+    EXPECT_TRUE(session().documents()[documents::kConfigurationDocument].Dirty());
 }
 
 TEST_F(FieldEditingTest, NumbersShowInTheirDisplayFormatRightAligned) {
@@ -102,7 +102,7 @@ TEST_F(FieldEditingTest, FuelCountEnablesTheFirstFuelsAndKeepsTheOthersReadable)
     EXPECT_EQ(count->text(), QStringLiteral("11"));
     leave(count);
     EXPECT_EQ(count->text(), QStringLiteral("10"));
-    EXPECT_TRUE(session().documents()[documents::kFuelsDocument].Dirty);
+    EXPECT_TRUE(session().documents()[documents::kFuelsDocument].Dirty());
 }
 
 TEST_F(FieldEditingTest, UniFormulaGreysFourFieldsAndRelabelsQnet) {

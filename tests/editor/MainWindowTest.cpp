@@ -87,8 +87,8 @@ TEST_F(MainWindowTest, EditMarksItsOwnDocumentAndTheCaption) {
     line->selectAll();
     QTest::keyClicks(line, QStringLiteral("ACME"));
     EXPECT_EQ(form().text("txtheaderline", 1).text(), QStringLiteral("ACME"));
-    EXPECT_TRUE(session().documents()[documents::kHeaderDocument].Dirty);
-    EXPECT_FALSE(session().documents()[documents::kConfigurationDocument].Dirty);
+    EXPECT_TRUE(session().documents()[documents::kHeaderDocument].Dirty());
+    EXPECT_FALSE(session().documents()[documents::kConfigurationDocument].Dirty());
     EXPECT_TRUE(window().isWindowModified());
 }
 

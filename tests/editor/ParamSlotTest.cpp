@@ -55,7 +55,7 @@ class ParamSlotTest : public EditorFixture {
 
     form::TreeItem& tree() { return form().tree(QStringLiteral("trvpage"), 0); }
     bool configurationDirty() {
-        return session().documents()[documents::kConfigurationDocument].Dirty;
+        return session().documents()[documents::kConfigurationDocument].Dirty();
     }
 
     ParamSlotView* slotView = nullptr;
