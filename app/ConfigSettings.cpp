@@ -5,6 +5,9 @@
 #include "app/ProfileFunctions.h"
 #include "app/ProgramFolder.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cmath>
 
@@ -32,7 +35,10 @@ QString ReadConfigValue(const QString& section, const QString& key, const QStrin
 }
 
 bool WriteConfigValue(const QString& section, const QString& key, const QString& value) {
-    return WriteIniValue(ConfigFilePath(), section, key, value);
+    // The configuration folder may not exist yet: only a write creates it.
+    const QString path = ConfigFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return WriteIniValue(path, section, key, value);
 }
 
 QString ReadConfigValue(const ConfigKey& key) {

@@ -2,13 +2,13 @@
 
 namespace kilnward::app {
 
+QString IndexSuffix(std::optional<int> index) {
+    return index ? QLatin1Char('#') + QString::number(*index) : QString();
+}
+
 QString ControlKey(const QString& windowName, const QString& controlName,
                    std::optional<int> index) {
-    QString key = windowName + QLatin1Char('!') + controlName;
-    if (index) {
-        key += QLatin1Char('#') + QString::number(*index);
-    }
-    return key;
+    return windowName + QLatin1Char('!') + controlName + IndexSuffix(index);
 }
 
 QString ControlItemKey(const QString& controlKey, int item) {

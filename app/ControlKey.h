@@ -10,6 +10,8 @@ namespace kilnward::app {
 // window "!" control, then "#" index for a member of a control array.
 QString ControlKey(const QString& windowName, const QString& controlName,
                    std::optional<int> index = std::nullopt);
+// "#" and the index for a member of a control array; empty without an index.
+QString IndexSuffix(std::optional<int> index);
 // ControlKey ":" item, for tree nodes, tabs, list entries and toolbar buttons.
 QString ControlItemKey(const QString& controlKey, int item);
 

@@ -38,8 +38,8 @@ QString ToInvariantDecimal(const QString& text) {
 }
 
 QString ToLocaleDecimalText(double value) {
-    // The shortest text that reads back as the same double.
-    QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
+    // The shortest plain decimal (never exponent form) that reads back as the same double.
+    QString text = QString::number(value, 'f', QLocale::FloatingPointShortest);
     const QString separator = DecimalSeparator();
     if (separator != QLatin1String(".")) {
         text.replace(QLatin1Char('.'), separator);

@@ -15,7 +15,8 @@ void OverrideDecimalSeparator(std::optional<QString> separator);
 
 // The text with the first DecimalSeparator() replaced by ".".
 QString ToInvariantDecimal(const QString& text);
-// A number in the user's locale, then ToInvariantDecimal: what document files store.
+// A number in the user's locale, then ToInvariantDecimal: what document files store. The
+// shortest plain decimal that reads back as the same value, never in exponent form.
 QString ToLocaleDecimalText(double value);
 // The longest leading number of `text` with "." as decimal separator (blanks anywhere
 // ignored; sign, digits, one ".", digits, exponent); 0 when there is none, an infinity of

@@ -13,12 +13,37 @@ namespace {
 QString OneLine(const QString& text) {
     QString line = text;
     line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return line.trimmed();
+    return line;
 }
 
-// The form under which a name is indexed: names match without regard to case.
+bool IsQuote(QChar c) {
+    return c == QLatin1Char('"') || c == QLatin1Char('\'');
+}
+
+// Readers drop one pair of matching quotes around a value, as the profile functions do.
+bool IsQuoted(const QString& value) {
+    return value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front();
+}
+
+// What a reader of the stored text hands back.
+QString Unquoted(const QString& stored) {
+    return IsQuoted(stored) ? stored.mid(1, stored.size() - 2) : stored;
+}
+
+// The stored text that reads back as `value`: quoted when the blanks around it would
+// otherwise be trimmed or quotes around it dropped.
+QString Quoted(const QString& value) {
+    if (value != value.trimmed() || IsQuoted(value)) {
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    }
+    return value;
+}
+
+// The form under which a name is indexed and looked up: names match without regard to case,
+// and a caller's name is taken the way it would be written, so blanks around it find the
+// same entry.
 QString Folded(const QString& name) {
-    return name.toCaseFolded();
+    return OneLine(name).trimmed().toCaseFolded();
 }
 
 QString KeyIndexName(int sectionLine, const QString& foldedKey) {
@@ -109,7 +134,7 @@ void IniFile::eraseLines(int from, int to) {
 
 int IniFile::findSection(const QString& section) const {
     ensureIndex();
-    return sectionIndex_.value(Folded(OneLine(section)), -1);
+    return sectionIndex_.value(Folded(section), -1);
 }
 
 int IniFile::sectionEnd(int sectionLine) const {
@@ -122,7 +147,7 @@ int IniFile::sectionEnd(int sectionLine) const {
 
 int IniFile::findKey(int sectionLine, const QString& key) const {
     ensureIndex();
-    return keyIndex_.value(KeyIndexName(sectionLine, Folded(OneLine(key))), -1);
+    return keyIndex_.value(KeyIndexName(sectionLine, Folded(key)), -1);
 }
 
 bool IniFile::hasSection(const QString& section) const {
@@ -136,7 +161,7 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
     if (k < 0 || !lines_[k].raw.contains(QLatin1Char('='))) {
         return std::nullopt;
     }
-    return lines_[k].value;
+    return Unquoted(lines_[k].value);
 }
 
 QString IniFile::value(const QString& section, const QString& key,
@@ -174,15 +199,15 @@ QStringList IniFile::sectionNames() const {
 void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
     Line entry;
     entry.kind = Line::Kind::Entry;
-    entry.key = OneLine(key);
-    entry.value = OneLine(value);
+    entry.key = OneLine(key).trimmed();
+    entry.value = Quoted(OneLine(value));
     entry.raw = entry.key + QLatin1Char('=') + entry.value;
 
     int s = findSection(section);
     if (s < 0) {
         Line header;
         header.kind = Line::Kind::Section;
-        header.section = OneLine(section);
+        header.section = OneLine(section).trimmed();
         header.raw = QLatin1Char('[') + header.section + QLatin1Char(']');
         insertLine(static_cast<int>(lines_.size()), std::move(header));
         insertLine(static_cast<int>(lines_.size()), std::move(entry));
@@ -226,8 +251,7 @@ QString IniFile::toText() const {
 }
 
 QByteArray IniFile::toBytes() const {
-    const QString text = toText();
-    return IsWindows1252Representable(text) ? EncodeWindows1252(text) : text.toUtf8();
+    return EncodeProfileText(toText());
 }
 
 bool IniFile::save(const QString& path, QString* error) const {

@@ -10,10 +10,11 @@
 namespace kilnward::app {
 
 // An INI file held in memory with the semantics of the Windows profile functions:
-// sections and keys match case-insensitively, keys and values are trimmed, the first
-// occurrence of a section or key wins, and lines this class does not touch (comments,
-// blank lines, other sections) are kept in their order. Saving writes the whole file to a
-// temporary file that then replaces the old one, so an interrupted save keeps the old file.
+// sections and keys match case-insensitively, keys and values are trimmed and a value loses
+// one pair of matching quotes around it, the first occurrence of a section or key wins, and lines
+// this class does not touch (comments, blank lines, other sections) are kept in their order. Saving
+// writes the whole file to a temporary file that then replaces the old one, so an interrupted save
+// keeps the old file.
 // Sections and keys are found through an index, so reading every key of a large file costs
 // one pass, not one scan per key.
 class IniFile {
@@ -34,8 +35,9 @@ class IniFile {
     QStringList sectionNames() const;
 
     // Replaces the first matching key in place or appends it at the end of its section
-    // (the section is appended at the end of the file when missing). The value is trimmed;
-    // line breaks in names and values become blanks, so a value cannot add lines.
+    // (the section is appended at the end of the file when missing). A value with blanks
+    // around it, or with quotes around it, is stored in double quotes so that it reads back
+    // unchanged; line breaks in names and values become blanks, so a value cannot add lines.
     void setValue(const QString& section, const QString& key, const QString& value);
     void removeKey(const QString& section, const QString& key);
     void removeSection(const QString& section);

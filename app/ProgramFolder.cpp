@@ -1,11 +1,14 @@
 #include "app/ProgramFolder.h"
 
-#include "app/PathUtilities.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <algorithm>
+#include <iterator>
+
+#include "app/ProgramLayout.h"
 
 namespace kilnward::app {
 
@@ -25,41 +28,39 @@ QString ExecutableFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
-// The folder that holds everything, when the layout is portable; empty otherwise.
-QString PortableFolder() {
-    if (!ExplicitFolder().isEmpty()) {
-        return ExplicitFolder();
-    }
-    const QString home = qEnvironmentVariable("KILNWARD_HOME");
-    if (!home.isEmpty()) {
-        return home;
-    }
-    const QString exe = ExecutableFolder();
-    if (!exe.isEmpty() && QFileInfo(QDir(exe).filePath(QStringLiteral("Param.ini"))).isFile()) {
-        return exe;
-    }
-    return {};
+ProgramLayout CurrentLayout() {
+    return ProgramLayout::Resolve(ExplicitFolder(), qEnvironmentVariable("KILNWARD_HOME"),
+                                  ExecutableFolder(), ProgramFolder::userConfigFolder());
 }
 
 }  // namespace
 
+bool ProgramFolder::holdsProgramData(const QString& folder) {
+    // Param.ini may be missing (the catalogue then falls back to its placeholders); any of
+    // the other shipped files marks the folder as well.
+    static const char* const kShippedFiles[] = {"Param.ini",   "Language.mdb", "Default.cf1",
+                                                "Default.fu1", "Default.hd1",  "Default.la1",
+                                                "Default.sr1"};
+    const QDir dir(folder);
+    return std::any_of(std::begin(kShippedFiles), std::end(kShippedFiles), [&](const char* name) {
+        return QFileInfo(dir.filePath(QLatin1String(name))).isFile();
+    });
+}
+
 QString ProgramFolder::dataFolder() {
-    const QString portable = PortableFolder();
-    if (!portable.isEmpty()) {
-        return AddBackslash(portable);
-    }
-    const QString exe = ExecutableFolder();
-    return AddBackslash(QDir::cleanPath(exe + QStringLiteral("/../share/kilnward")));
+    return CurrentLayout().dataFolder;
 }
 
 QString ProgramFolder::configFolder() {
-    const QString portable = PortableFolder();
-    if (!portable.isEmpty()) {
-        return AddBackslash(portable);
-    }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(folder);
-    return AddBackslash(folder);
+    // Created by the first write (WriteConfigValue), never by a read.
+    return CurrentLayout().configFolder;
+}
+
+QString ProgramFolder::userConfigFolder() {
+    // Not AppConfigLocation: that follows the application name, so Kilnward and
+    // kilnward-cli would each keep their own Config.ini.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/kilnward");
 }
 
 QString ProgramFolder::dataFile(const QString& name) {

@@ -18,13 +18,13 @@ bool WriteTextLines(const QString& path, const QStringList& lines, bool overwrit
             return false;
         }
     }
-    QByteArray bytes;
+    QString text;
     for (const QString& line : lines) {
-        bytes += EncodeWindows1252(line);
-        bytes += "\r\n";
+        text += line;
+        text += QLatin1String("\r\n");
     }
     // The old file is replaced only once the new text is completely on disk.
-    return WriteFileAtomically(path, bytes);
+    return WriteFileAtomically(path, EncodeProfileText(text));
 }
 
 }  // namespace kilnward::app

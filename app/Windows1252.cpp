@@ -57,6 +57,10 @@ bool IsWindows1252Representable(const QString& text) {
     return true;
 }
 
+QByteArray EncodeProfileText(const QString& text) {
+    return IsWindows1252Representable(text) ? EncodeWindows1252(text) : text.toUtf8();
+}
+
 QString DecodeProfileText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);

@@ -8,6 +8,7 @@ int RunReadMemory(const QStringList& arguments);
 int RunClock(const QStringList& arguments);
 int RunLanguage(const QStringList& arguments);
 int RunDocuments(const QStringList& arguments);
+int RunExport(const QStringList& arguments);
 int RunReceive(const QStringList& arguments);
 int RunSend(const QStringList& arguments);
 int RunSetClock(const QStringList& arguments);
@@ -21,6 +22,7 @@ const std::vector<CliCommand>& AllCommands() {
         {"clock", "read or set the analyser's clock", RunClock},
         {"language", "export or import the translation table of a language database", RunLanguage},
         {"documents", "reset, adapt, load and save the five documents", RunDocuments},
+        {"export", "write the configuration listing of the documents as text", RunExport},
         {"receive", "receive the configuration into the five documents", RunReceive},
         {"send", "send the documents' configuration and set the clock", RunSend},
         {"set-clock", "set the analyser's clock to the computer's time", RunSetClock},

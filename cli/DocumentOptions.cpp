@@ -109,9 +109,8 @@ std::unique_ptr<documents::MainWindowSession> DocumentOptions::openSession(
     session->window().modelMenu().setStoresChoice(false);
     session->load(app::InstrumentList());
     // A model that Param.ini does not offer in the menu is still adapted to.
-    if (model && !session->window().modelMenu().chooseModel(*model)) {
-        session->window().setSelectedModel(*model, drivers::CreateDriver(*model));
-        session->window().adaptToInstrument(*model);
+    if (model) {
+        session->window().selectModel(*model);
     }
     // What went wrong meanwhile (a missing or damaged default document) is worth a word on
     // stderr, not a failure.

@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QTextStream>
 
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "app/AtomicFile.h"
@@ -22,42 +20,6 @@ namespace {
 const QString kPortNotOpened = QStringLiteral("Error Opening commport");
 
 }  // namespace
-
-TerminalProgress::TerminalProgress() : terminal_(isatty(fileno(stderr)) != 0) {}
-
-TerminalProgress::~TerminalProgress() {
-    endProgressLine();
-}
-
-void TerminalProgress::setProgress(int percent) {
-    if (!terminal_ || percent == shown_) {
-        return;
-    }
-    shown_ = percent;
-    lineOpen_ = true;
-    QTextStream(stderr) << '\r' << status_ << ' ' << QString::number(percent).rightJustified(3)
-                        << '%';
-}
-
-void TerminalProgress::setStatus(const QString& text) {
-    endProgressLine();
-    status_ = text;
-    QTextStream(stdout) << text << Qt::endl;
-}
-
-void TerminalProgress::setRunning(bool running) {
-    if (!running) {
-        endProgressLine();
-    }
-}
-
-void TerminalProgress::endProgressLine() {
-    if (lineOpen_) {
-        QTextStream(stderr) << '\n';
-        lineOpen_ = false;
-        shown_ = -1;
-    }
-}
 
 TransferCli::TransferCli() = default;
 
@@ -122,6 +84,9 @@ void TransferCli::openPort(std::uint8_t type) {
 }
 
 int TransferCli::finish(std::optional<transfer::TransferOutcome> outcome) const {
+    for (const QString& warning : commands_->warnings()) {
+        QTextStream(stderr) << "kilnward-cli: warning: " << warning << '\n';
+    }
     if (outcome == transfer::TransferOutcome::Done) {
         return kExitOk;
     }
@@ -134,6 +99,9 @@ int TransferCli::finish(std::optional<transfer::TransferOutcome> outcome) const 
         QTextStream(stderr) << CliOutput::errorLine(*failure->code, message) << '\n';
     } else {
         QTextStream(stderr) << "kilnward-cli: " << message << '\n';
+    }
+    if (failure && !failure->advice.isEmpty()) {
+        QTextStream(stderr) << "kilnward-cli: " << failure->advice << '\n';
     }
     return kExitFailure;
 }

@@ -11,8 +11,8 @@
 #include "app/ScriptedPrompts.h"
 #include "cli/DocumentOptions.h"
 #include "cli/LinkOptions.h"
+#include "cli/TerminalProgress.h"
 #include "transfer/LinkSettings.h"
-#include "transfer/ProgressSink.h"
 #include "transfer/TransferCommands.h"
 #include "wirelink/ByteBuffer.h"
 
@@ -25,25 +25,6 @@ class AnalyserSimulator;
 }
 
 namespace kilnward::cli {
-
-// A transfer's status lines on stdout, and its progress as a line on stderr that redraws
-// itself while stderr is a terminal.
-class TerminalProgress : public transfer::ProgressSink {
-  public:
-    TerminalProgress();
-    ~TerminalProgress() override;
-    void setProgress(int percent) override;
-    void setStatus(const QString& text) override;
-    void setRunning(bool running) override;
-
-  private:
-    void endProgressLine();
-
-    bool terminal_;
-    bool lineOpen_ = false;
-    int shown_ = -1;
-    QString status_;
-};
 
 // What the receive, send and set-clock commands share: the link and document options, the
 // main window with its documents for the model, the port and the link control, and the

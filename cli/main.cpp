@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/Notices.h"
+#include "app/VersionString.h"
 #include "cli/CliCommand.h"
 
 using kilnward::cli::AllCommands;
@@ -17,7 +18,8 @@ void PrintHelp(FILE* to) {
         out << "  " << QString::fromLatin1(command.name).leftJustified(14) << command.summary
             << '\n';
     }
-    out << "\n'kilnward-cli COMMAND --help' describes a command.\n";
+    out << "\n'kilnward-cli COMMAND --help' describes a command; 'kilnward-cli --version'\n"
+           "prints the version.\n";
 }
 
 }  // namespace
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
     // Problems with the program's own files are told like every other message.
     kilnward::app::SetNoticeSink(
         [](const QString& text) { QTextStream(stderr) << "kilnward-cli: " << text << '\n'; });
+    QCoreApplication::setApplicationVersion(kilnward::app::VersionString());
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     if (arguments.isEmpty()) {
@@ -37,6 +40,10 @@ int main(int argc, char** argv) {
     const QString name = arguments.takeFirst();
     if (name == "--help" || name == "-h" || name == "help") {
         PrintHelp(stdout);
+        return kilnward::cli::kExitOk;
+    }
+    if (name == "--version" || name == "-V") {
+        QTextStream(stdout) << "kilnward-cli " << QCoreApplication::applicationVersion() << '\n';
         return kilnward::cli::kExitOk;
     }
     for (const auto& command : AllCommands()) {

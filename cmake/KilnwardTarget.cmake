@@ -2,7 +2,7 @@
 # come in as system includes through their imported targets.
 function(kilnward_strict_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
 endfunction()
 
 # A static library of kilnward_core, one per source folder.

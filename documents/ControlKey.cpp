@@ -3,18 +3,28 @@
 #include "app/ControlKey.h"
 #include "form/FormItem.h"
 
+#include <optional>
+
 namespace kilnward::documents {
 
 QString GetOwnerFormName(const form::FormItem& item) {
     return item.windowName();
 }
 
+namespace {
+
+std::optional<int> ArrayIndex(const form::FormItem& item) {
+    return item.isArrayMember() ? std::optional<int>(item.index()) : std::nullopt;
+}
+
+}  // namespace
+
 QString GetIndexSuffix(const form::FormItem& item) {
-    return item.isArrayMember() ? QStringLiteral("#") + QString::number(item.index()) : QString();
+    return app::IndexSuffix(ArrayIndex(item));
 }
 
 QString ControlKey(const form::FormItem& item) {
-    return GetOwnerFormName(item) + u'!' + item.name() + GetIndexSuffix(item);
+    return app::ControlKey(GetOwnerFormName(item), item.name(), ArrayIndex(item));
 }
 
 QString NodeKey(const form::FormItem& tree, int node) {

@@ -12,8 +12,8 @@ DocumentCommands::DocumentCommands(Documents& documents, DocumentFiles& files, M
     : documents_(documents), files_(files), boxes_(boxes) {}
 
 bool DocumentCommands::QuerySaveDocument(int d) {
-    DocumentInfo& info = documents_[d];
-    if (!info.Dirty) {
+    const DocumentInfo& info = documents_[d];
+    if (!info.Dirty()) {
         return true;
     }
     app::Translator& tr = boxes_.translator();
@@ -24,7 +24,7 @@ bool DocumentCommands::QuerySaveDocument(int d) {
             // Replacing the data unsaved after the user asked to save it would lose it.
             return dataSaveAs(d);
         case SaveAnswer::No:
-            info.Dirty = false;
+            documents_.setDirty(d, false);
             return true;
         case SaveAnswer::Cancel:
             break;
@@ -33,7 +33,7 @@ bool DocumentCommands::QuerySaveDocument(int d) {
 }
 
 QString DocumentCommands::DocumentDisplayName(int d) const {
-    const QString& name = documents_[d].FileName;
+    const QString& name = documents_[d].FileName();
     return name.isEmpty() ? boxes_.translator().TranslateString("None", "(None)") : name;
 }
 
@@ -68,7 +68,7 @@ bool DocumentCommands::saveSet(bool askEveryName) {
     // Every name is settled before anything is written, so the files are written as one set.
     std::vector<std::pair<int, QString>> targets;
     for (int d = 0; d < Documents::count(); ++d) {
-        QString fileName = documents_[d].FileName;
+        QString fileName = documents_[d].FileName();
         if ((askEveryName || fileName.isEmpty()) &&
             !files_.ChooseDocumentFile(fileName, d, app::FileChooserMode::Save)) {
             continue;  // a cancelled dialog skips that document only
@@ -88,22 +88,22 @@ bool DocumentCommands::queryClose() {
 }
 
 bool DocumentCommands::dataSave(int d) {
-    if (documents_[d].FileName.isEmpty()) {
+    if (documents_[d].FileName().isEmpty()) {
         return dataSaveAs(d);
     }
     return files_.SaveDocument(d);
 }
 
 bool DocumentCommands::dataSaveAs(int d) {
-    QString fileName = documents_[d].FileName;
+    QString fileName = documents_[d].FileName();
     if (!files_.ChooseDocumentFile(fileName, d, app::FileChooserMode::Save)) {
         return false;
     }
-    const QString previous = documents_[d].FileName;
-    documents_[d].FileName = fileName;
+    const QString previous = documents_[d].FileName();
+    documents_.setFileName(d, fileName);
     if (!files_.SaveDocument(d)) {
         // The document still belongs to the file it came from.
-        documents_[d].FileName = previous;
+        documents_.setFileName(d, previous);
         return false;
     }
     return true;
@@ -114,7 +114,7 @@ bool DocumentCommands::OpenDocumentKind(int d) {
         return false;
     }
     // The chosen path becomes the document's name only once the file has been loaded.
-    QString fileName = documents_[d].FileName;
+    QString fileName = documents_[d].FileName();
     if (files_.ChooseDocumentFile(fileName, d, app::FileChooserMode::Open)) {
         files_.LoadDocument(fileName, d, false);
     }
@@ -127,7 +127,7 @@ QString DocumentCommands::loadedFilesText() const {
         const DocumentInfo& info = documents_[d];
         text += boxes_.translator().TranslateString(info.FileTag + "filetype", info.FileCaption) +
                 QStringLiteral(" : ") + DocumentDisplayName(d) +
-                (info.Dirty ? QStringLiteral(" *") : QString()) + QStringLiteral("\r\n");
+                (info.Dirty() ? QStringLiteral(" *") : QString()) + QStringLiteral("\r\n");
     }
     return text;
 }

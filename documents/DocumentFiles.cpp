@@ -63,14 +63,14 @@ app::IniFile DocumentFiles::documentFile(int d) const {
 
 bool DocumentFiles::SaveDocument(int d) {
     RefreshMainWindow();
-    DocumentInfo& info = documents_[d];
+    const DocumentInfo& info = documents_[d];
     QString error;
-    if (!documentFile(d).save(info.FileName, &error)) {
+    if (!documentFile(d).save(info.FileName(), &error)) {
         boxes_.ShowErrorMessage(boxes_.translator().TranslateString(
-            "savefailed", "Cannot save the file %1% (%2%)", {info.FileName, error}));
+            "savefailed", "Cannot save the file %1% (%2%)", {info.FileName(), error}));
         return false;
     }
-    info.Dirty = false;
+    documents_.setDirty(d, false);
     return true;
 }
 
@@ -88,14 +88,14 @@ bool DocumentFiles::SaveDocuments(const std::vector<std::pair<int, QString>>& ta
         return false;
     }
     for (const auto& [d, path] : targets) {
-        documents_[d].FileName = path;
-        documents_[d].Dirty = false;
+        documents_.setFileName(d, path);
+        documents_.setDirty(d, false);
     }
     return true;
 }
 
 bool DocumentFiles::LoadDocument(const QString& path, int d, bool isDefault) {
-    DocumentInfo& info = documents_[d];
+    const DocumentInfo& info = documents_[d];
     app::Translator& translator = boxes_.translator();
     QString unreadable;
     const std::optional<app::IniFile> file = app::IniFile::load(path, &unreadable);
@@ -132,11 +132,12 @@ bool DocumentFiles::LoadDocument(const QString& path, int d, bool isDefault) {
                 DecodeControl(*item, read);
             }
         }
+        RestoreOptionGroups(items);
     }
-    info.FileName = isDefault ? QString() : path;
+    documents_.setFileName(d, isDefault ? QString() : path);
     RefreshMainWindow();
     // Assigning the values raised the controls' change events.
-    info.Dirty = false;
+    documents_.setDirty(d, false);
     return true;
 }
 
@@ -161,6 +162,7 @@ void DocumentFiles::ReadControlValue(const QString& path, int d, form::FormItem&
     }
     const std::optional<app::IniFile> file = app::IniFile::load(path);
     DecodeControl(item, StoredValueReader(file, documents_[d].FileTag));
+    RestoreOptionGroups(window_.form().items());
 }
 
 void DocumentFiles::WriteControlValue(const QString& path, int d, const form::FormItem& item) {

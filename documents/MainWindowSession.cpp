@@ -33,8 +33,12 @@ void MainWindowSession::loadModelConfiguration(const QString& path) {
     // The model's default is a template like the default documents: the configuration stays
     // untitled, so a later Save asks for a name instead of overwriting the shipped file.
     if (files_.LoadDocument(path, kConfigurationDocument, false)) {
-        documents_[kConfigurationDocument].FileName.clear();
+        documents_.setFileName(kConfigurationDocument, QString());
     }
+}
+
+bool MainWindowSession::mayReplaceConfiguration() {
+    return commands_.QuerySaveDocument(kConfigurationDocument);
 }
 
 }  // namespace kilnward::documents

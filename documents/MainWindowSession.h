@@ -39,6 +39,7 @@ class MainWindowSession : public form::FormServices {
     void markDocumentDirty(const form::FormItem& item) override;
     void showErrorMessage(const QString& message) override;
     void loadModelConfiguration(const QString& path) override;
+    bool mayReplaceConfiguration() override;
 
   private:
     Documents documents_;

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/DecimalText.h"
@@ -83,8 +84,9 @@ void DecodeSingle(form::FormItem& item, const QString& text) {
             }
             break;
         case ItemKind::Numeric: {
+            // A field that cannot be empty takes the decimal reading: no number reads as 0.
             auto& field = static_cast<form::NumericItem&>(item);
-            if (text.trimmed().isEmpty()) {
+            if (text.trimmed().isEmpty() && field.allowsEmpty()) {
                 field.setEmpty();
             } else {
                 // A stored value outside the field's range is brought into it as leaving
@@ -142,6 +144,28 @@ void DecodeControl(form::FormItem& item, const ValueReader& read) {
         const QString current = QString::number(tree.node(node).parameterId());
         if (const auto id = WholeNumber(read(NodeKey(tree, node), current), 0, 255)) {
             tree.assignParameter(node, static_cast<std::uint8_t>(*id));
+        }
+    }
+}
+
+void RestoreOptionGroups(const std::vector<form::FormItem*>& items) {
+    const auto isSetOption = [](const form::FormItem* item) {
+        return item->kind() == ItemKind::Option &&
+               static_cast<const form::OptionItem*>(item)->value();
+    };
+    for (form::FormItem* item : items) {
+        if (item->kind() != ItemKind::Option) {
+            continue;
+        }
+        auto* option = static_cast<form::OptionItem*>(item);
+        if (!option->designValue() || option->value()) {
+            continue;
+        }
+        const bool groupHasOneSet = std::any_of(items.begin(), items.end(), [&](const auto* other) {
+            return other->container() == option->container() && isSetOption(other);
+        });
+        if (!groupHasOneSet) {
+            option->setValue(true);
         }
     }
 }

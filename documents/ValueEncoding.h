@@ -19,7 +19,7 @@ struct StoredValue {
 
 // The keys a control stores, in order, with its values encoded for a document file: list
 // position; one key per tree node holding the parameter identifier; text unchanged; option
-// "-1"/"0"; check boxes and numbers as locale-free decimals ("." separator), an empty
+// "-1"/"0"; check boxes and numbers as plain locale-free decimals ("." separator), an empty
 // number as an empty value. Labels, frames, tab strips and menus store nothing.
 std::vector<StoredValue> EncodeControl(const form::FormItem& item);
 
@@ -31,5 +31,9 @@ using ValueReader = std::function<QString(const QString& key, const QString& cur
 // outside the list, an identifier that is not a byte, a check state other than 0..2) is
 // ignored.
 void DecodeControl(form::FormItem& item, const ValueReader& read);
+
+// A group of option buttons (one container) that was read with no member set gets its
+// design default set again, so exactly one of a pair stays set.
+void RestoreOptionGroups(const std::vector<form::FormItem*>& items);
 
 }  // namespace kilnward::documents

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "drivers/BufferCodec.h"
+#include "drivers/CommandCodes.h"
 #include "drivers/DataType.h"
 #include "drivers/MeasurementCodec.h"
 #include "drivers/NoLinkError.h"
@@ -14,18 +15,6 @@
 namespace kilnward::drivers {
 
 namespace {
-
-// Commands of the analysers' relative devices, remote mode, transactions and clock. Reads
-// and writes of one thing differ only in bit 7 of the high byte.
-constexpr std::uint8_t kCmdTransaction = 0xDF;
-constexpr std::uint8_t kRemLoc = 0x02;
-constexpr std::uint8_t kStartTransaction = 0x01;
-constexpr std::uint8_t kEndTransaction = 0x00;
-constexpr std::uint8_t kCmdWriteDevice = 0xDC;
-constexpr std::uint8_t kCmdReadDevice = 0x5C;
-constexpr std::uint8_t kCmdWriteClock = 0xDE;
-constexpr std::uint8_t kCmdReadClock = 0x5E;
-constexpr std::uint8_t kCmdLow = 0x00;
 
 constexpr std::int64_t kSectorSize = 2048;
 constexpr std::int64_t kTagsectorSize = 16384;

@@ -14,6 +14,10 @@ namespace kilnward::form {
 namespace {
 
 constexpr auto kUniFormula = "UNI 10389";
+constexpr int kAlarmCount = 6;
+// The fuel fields that both the fuel count and the formula switch.
+constexpr const char* kFormulaFields[] = {"TDBNumparkgross", "TDBNumparknet", "TDBNumparh",
+                                          "TDBNumparQgross"};
 
 bool IsHeaderBox(int box) {
     return box >= 1 && box <= 4;
@@ -33,6 +37,15 @@ void EnablePrintLine(Form& form, int box, bool on) {
 
 bool Named(const FormItem& item, const char* name) {
     return item.name().compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+}
+
+bool IsFormulaField(const FormItem& item) {
+    for (const char* name : kFormulaFields) {
+        if (Named(item, name)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -62,15 +75,27 @@ void EditRules::alarmEnabling(int alarm) {
     const bool on = !form_.check("chkalmenabled", alarm).isUnchecked();
     form_.list("cboalmtype", alarm).setEnabled(on);
     form_.numeric("TDBNumalmval", alarm).setEnabled(on);
-    form_.tree("trvalmparam", alarm).setEnabled(on);
+    form_.tree("trvalmparam", alarm).setEnabled(on && alarmTreesAllowed_);
+}
+
+void EditRules::allowAlarmTrees(bool allowed) {
+    alarmTreesAllowed_ = allowed;
+    for (int alarm = 0; alarm < kAlarmCount; ++alarm) {
+        alarmEnabling(alarm);
+    }
 }
 
 void EditRules::printLineEnabling(int box) {
-    EnablePrintLine(form_, box, !form_.check("chkprtconf", box).isUnchecked());
+    EnablePrintLine(form_, box,
+                    userDefinedPrinting() && !form_.check("chkprtconf", box).isUnchecked());
+}
+
+bool EditRules::userDefinedPrinting() const {
+    return form_.list("cboprtmodel").listIndex() == 0;
 }
 
 void EditRules::printingModel() {
-    const bool userDefined = form_.list("cboprtmodel").listIndex() == 0;
+    const bool userDefined = userDefinedPrinting();
     for (FormItem* member : form_.members("chkprtconf")) {
         auto& box = static_cast<CheckItem&>(*member);
         const int i = box.index();
@@ -79,16 +104,26 @@ void EditRules::printingModel() {
             continue;
         }
         box.setEnabled(userDefined);
-        EnablePrintLine(form_, i, userDefined && !box.isUnchecked());
+        printLineEnabling(i);
     }
     form_.tree("trvprtrefparam", 0).setEnabled(userDefined);
 }
 
+bool EditRules::usesUniFormula(int fuel) const {
+    return form_.list("cbofuelformulatype", fuel).text() == QLatin1String(kUniFormula);
+}
+
+bool EditRules::insideFuelCount(int fuel) const {
+    return fuel >= 0 && fuel < app::ClampedNumericValue(form_.numeric("TDBNummaxfuels"));
+}
+
 void EditRules::formulaRule(int fuel) {
-    const bool uni = form_.list("cbofuelformulatype", fuel).text() == QLatin1String(kUniFormula);
-    for (const char* name : {"TDBNumparkgross", "TDBNumparknet", "TDBNumparh", "TDBNumparQgross"}) {
+    const bool uni = usesUniFormula(fuel);
+    // A field is usable while its fuel counts and the formula does not compute it.
+    const bool on = insideFuelCount(fuel) && !uni;
+    for (const char* name : kFormulaFields) {
         NumericItem& field = form_.numeric(name, fuel);
-        field.setEnabled(!uni);
+        field.setEnabled(on);
         field.setCaptionGreyed(uni);
     }
     NumericItem& qnet = form_.numeric("TDBNumparQnet", fuel);
@@ -98,13 +133,13 @@ void EditRules::formulaRule(int fuel) {
 }
 
 void EditRules::fuelCountRule() {
-    const double count = app::ClampedNumericValue(form_.numeric("TDBNummaxfuels"));
     for (FormItem* item : form_.items()) {
         const FormItem* frame = item->container();
         if (item->kind() == ItemKind::Label || !frame || !Named(*frame, "frafuels")) {
             continue;
         }
-        item->setEnabled(frame->index() >= 0 && frame->index() < count);
+        const int fuel = frame->index();
+        item->setEnabled(insideFuelCount(fuel) && !(IsFormulaField(*item) && usesUniFormula(fuel)));
     }
 }
 

@@ -24,12 +24,18 @@ class EditRules {
     void printingModel();
     void formulaRule(int fuel);
     void fuelCountRule();
+    // Whether the model lets the alarms' parameter trees be used; re-applies every alarm.
+    void allowAlarmTrees(bool allowed);
 
   private:
     void markDirty(const FormItem& item);
+    bool userDefinedPrinting() const;
+    bool usesUniFormula(int fuel) const;
+    bool insideFuelCount(int fuel) const;
 
     Form& form_;
     FormServices*& services_;
+    bool alarmTreesAllowed_ = true;
 };
 
 }  // namespace kilnward::form

@@ -54,6 +54,7 @@ FormItem& Form::add(std::unique_ptr<FormItem> item, const FormItem* after) {
     }
     order_.insert(position, raw);
     byKey_.insert(key, raw);
+    announceChange(*raw, ItemChange::Added);
     return *raw;
 }
 
@@ -134,7 +135,8 @@ void Form::forEachListener(const std::function<void(FormListener&)>& tell) {
 }
 
 void Form::announceChange(FormItem& item, ItemChange change) {
-    forEachListener([&](FormListener& listener) { listener.itemChanged(item, change); });
+    const ChangeOrigin origin = &item == userEditItem_ ? ChangeOrigin::User : ChangeOrigin::Program;
+    forEachListener([&](FormListener& listener) { listener.itemChanged(item, change, origin); });
 }
 
 void Form::announceEdit(FormItem& item) {

@@ -36,7 +36,8 @@ class Form {
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
 
-    // Appends an item (or inserts it after `after`) and takes ownership.
+    // Appends an item (or inserts it after `after`), takes ownership and announces it
+    // (ItemChange::Added).
     FormItem& add(std::unique_ptr<FormItem> item, const FormItem* after = nullptr);
     const std::vector<FormItem*>& items() const { return order_; }
 
@@ -58,9 +59,13 @@ class Form {
     void addListener(FormListener* listener);
     void removeListener(FormListener* listener);
     void setEvents(FormEvents* events) { events_ = events; }
+    // Window-wide notices (caption, pending edits, toolbar) that belong to no item.
     void forEachListener(const std::function<void(FormListener&)>& tell);
 
-    // Called by the items.
+  private:
+    // The items announce through FormItem's protected helpers; UserEdit sets the origin.
+    friend class FormItem;
+    friend class UserEdit;
     void announceChange(FormItem& item, ItemChange change);
     void announceEdit(FormItem& item);
     void announceCompletion(NumericItem& item);
@@ -68,7 +73,6 @@ class Form {
     void updateParamNode(TreeItem& tree, int node, std::uint8_t parameterId);
     void clearSiblingOptions(const OptionItem& option);
 
-  private:
     template <typename T>
     T& typed(const QString& name, int index, ItemKind kind) const;
 
@@ -79,6 +83,8 @@ class Form {
     QHash<QString, FormItem*> byKey_;
     std::vector<FormListener*> listeners_;
     FormEvents* events_ = nullptr;
+    // The item the user is editing (see UserEdit), or null.
+    const FormItem* userEditItem_ = nullptr;
 };
 
 }  // namespace kilnward::form

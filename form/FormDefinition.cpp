@@ -27,7 +27,8 @@ constexpr int kOne = kNoIndex;
 // One declaration line: a control or a control array (first..last), with the properties
 // its kind uses. Captions and entries hold '|'-separated pieces: one per member for
 // captions, one per entry or tab for lists and tab strips. "{n}" in a caption is the
-// member's ordinal, counted from 1.
+// member's ordinal, counted from 1. A label that names a field gives it as its buddy, so
+// its access key reaches the field; unit labels name none.
 struct Row {
     ItemKind kind;
     const char* name;
@@ -44,6 +45,8 @@ struct Row {
     const char* entries = "";
     int size = 0;
     const char* shortcut = "";
+    // For a label: the field it names, with the label's own index.
+    const char* buddy = "";
 };
 
 constexpr double kBig3 = 99999.999;
@@ -75,7 +78,7 @@ const Row kRows[] = {
      .parent = "mnudata"},
     {.kind = Menu, .name = "mnubar9", .caption = "-", .parent = "mnudata"},
     {.kind = Menu, .name = "mnudatasaveas", .first = 0, .last = 4,
-     .caption = "Save &configuration as...|Save &fulels as...|Save &header as...|Save &law as...|"
+     .caption = "Save &configuration as...|Save &fuels as...|Save &header as...|Save &law as...|"
                 "Save &service as...",
      .parent = "mnudata"},
     {.kind = Menu, .name = "mnubar10", .caption = "-", .parent = "mnudata"},
@@ -86,7 +89,7 @@ const Row kRows[] = {
     {.kind = Menu, .name = "mnuconfigure", .caption = "&Settings"},
     {.kind = Menu, .name = "mnuconfigureserial", .caption = "&Serial...", .parent = "mnuconfigure"},
     {.kind = Menu, .name = "mnuconfigurelanguage", .caption = "&Language...", .parent = "mnuconfigure"},
-    {.kind = Menu, .name = "mnuconfiguresetclock", .caption = "&Set instrument clock", .parent = "mnuconfigure"},
+    {.kind = Menu, .name = "mnuconfiguresetclock", .caption = "Set instrument &clock", .parent = "mnuconfigure"},
     {.kind = Menu, .name = "mnuinstrument", .caption = "&Instrument"},
     {.kind = Menu, .name = "mnuinstrumentname", .first = 0, .last = 0, .tag = "xI",
      .caption = "Instrumentname0", .parent = "mnuinstrument"},
@@ -110,7 +113,8 @@ const Row kRows[] = {
     {.kind = TabStrip, .name = "SSTabprinter", .parent = "fraconf", .parentIndex = 1,
      .entries = "Settings|Comb. param.|Ref. param.|Header|Law"},
     {.kind = Frame, .name = "fraprinter", .first = 0, .last = 4, .parent = "SSTabprinter", .parentIndex = kSame},
-    {.kind = Label, .name = "lblprtmodel", .caption = "&Printing model", .parent = "fraprinter", .parentIndex = 0},
+    {.kind = Label, .name = "lblprtmodel", .caption = "&Printing model", .parent = "fraprinter", .parentIndex = 0,
+     .buddy = "cboprtmodel"},
     {.kind = List, .name = "cboprtmodel", .tag = "Kcfg", .parent = "fraprinter", .parentIndex = 0,
      .entries = "User defined|Reduced"},
     {.kind = Numeric, .name = "TDBNumprtcopies", .tag = "Kcfg", .caption = "&Copies number",
@@ -134,11 +138,11 @@ const Row kRows[] = {
     {.kind = Tree, .name = "trvprtrefparam", .first = 0, .last = 0, .tag = "Kcfg", .parent = "fraprinter",
      .parentIndex = 2, .size = 10},
     {.kind = Label, .name = "lblheaderline", .first = 1, .last = 4, .caption = "Header line &{n}",
-     .parent = "fraprinter", .parentIndex = 3},
+     .parent = "fraprinter", .parentIndex = 3, .buddy = "txtheaderline"},
     {.kind = Text, .name = "txtheaderline", .first = 1, .last = 4, .tag = "Khdr", .parent = "fraprinter",
      .parentIndex = 3, .size = 16},
     {.kind = Label, .name = "lbllawline", .first = 6, .last = 8, .caption = "Law line &{n}",
-     .parent = "fraprinter", .parentIndex = 4},
+     .parent = "fraprinter", .parentIndex = 4, .buddy = "txtlawline"},
     {.kind = Text, .name = "txtlawline", .first = 6, .last = 8, .tag = "Klaw", .parent = "fraprinter",
      .parentIndex = 4, .size = 16},
 
@@ -149,13 +153,13 @@ const Row kRows[] = {
     {.kind = Check, .name = "chkalmenabled", .first = 0, .last = 5, .tag = "Kcfg", .caption = "&Alarm enabled",
      .parent = "fraalarms", .parentIndex = kSame},
     {.kind = Label, .name = "lblalmtype", .first = 0, .last = 5, .caption = "&Type", .parent = "fraalarms",
-     .parentIndex = kSame},
+     .parentIndex = kSame, .buddy = "cboalmtype"},
     {.kind = List, .name = "cboalmtype", .first = 0, .last = 5, .tag = "Kcfg", .parent = "fraalarms",
      .parentIndex = kSame, .entries = "Minimum|Maximum"},
     {.kind = Numeric, .name = "TDBNumalmval", .first = 0, .last = 5, .tag = "Kcfg", .caption = "&Value",
      .parent = "fraalarms", .parentIndex = kSame, .minimum = -kBig3, .maximum = kBig3, .format = "####0.000"},
     {.kind = Label, .name = "lblalmparam", .first = 0, .last = 5, .caption = "&Parameter", .parent = "fraalarms",
-     .parentIndex = kSame},
+     .parentIndex = kSame, .buddy = "trvalmparam"},
     {.kind = Tree, .name = "trvalmparam", .first = 0, .last = 5, .tag = "Kcfg", .parent = "fraalarms",
      .parentIndex = kSame, .size = 1},
     {.kind = Numeric, .name = "TDBNumalmvaloth", .first = 0, .last = 0, .tag = "Kcfg", .caption = "&Ambient CO",
@@ -167,11 +171,11 @@ const Row kRows[] = {
      .entries = "Aux input 1|Aux input 2"},
     {.kind = Frame, .name = "Fraauxinp", .first = 0, .last = 1, .parent = "SSTabauxinp", .parentIndex = kSame},
     {.kind = Label, .name = "lblauxinptype", .first = 0, .last = 1, .caption = "&Type", .parent = "Fraauxinp",
-     .parentIndex = kSame},
+     .parentIndex = kSame, .buddy = "cboauxinptype"},
     {.kind = List, .name = "cboauxinptype", .first = 0, .last = 1, .tag = "xKcfg", .parent = "Fraauxinp",
      .parentIndex = kSame, .entries = kSignals},
     {.kind = Label, .name = "lblauxinpdecnum", .first = 0, .last = 1, .caption = "&Decimals number",
-     .parent = "Fraauxinp", .parentIndex = kSame},
+     .parent = "Fraauxinp", .parentIndex = kSame, .buddy = "cboauxinpdecnum"},
     {.kind = List, .name = "cboauxinpdecnum", .first = 0, .last = 1, .tag = "xKcfg", .parent = "Fraauxinp",
      .parentIndex = kSame, .entries = "0|1|2|3|4|5"},
     {.kind = Numeric, .name = "TDBNumauxinplow", .first = 0, .last = 1, .tag = "Kcfg", .caption = "&Low value",
@@ -180,11 +184,11 @@ const Row kRows[] = {
      .parent = "Fraauxinp", .parentIndex = kSame, .minimum = -kBig3, .maximum = kBig3, .format = "####0.000",
      .value = 100},
     {.kind = Label, .name = "lblauxinpengunit", .first = 0, .last = 1, .caption = "Measure &unit",
-     .parent = "Fraauxinp", .parentIndex = kSame},
+     .parent = "Fraauxinp", .parentIndex = kSame, .buddy = "txtauxinpengunit"},
     {.kind = Text, .name = "txtauxinpengunit", .first = 0, .last = 1, .tag = "Kcfg", .parent = "Fraauxinp",
      .parentIndex = kSame, .size = 6},
     {.kind = Label, .name = "lblauxinpparamname", .first = 0, .last = 1, .caption = "&Parameter name",
-     .parent = "Fraauxinp", .parentIndex = kSame},
+     .parent = "Fraauxinp", .parentIndex = kSame, .buddy = "txtauxinpparamname"},
     {.kind = Text, .name = "txtauxinpparamname", .first = 0, .last = 1, .tag = "Kcfg", .parent = "Fraauxinp",
      .parentIndex = kSame, .size = 4},
 
@@ -193,11 +197,11 @@ const Row kRows[] = {
      .entries = "Analog output 1|Analog output 2|Analog output 3|Analog output 4"},
     {.kind = Frame, .name = "Fraanaouts", .first = 0, .last = 3, .parent = "SSTabanaouts", .parentIndex = kSame},
     {.kind = Label, .name = "lblanaoutstype", .first = 0, .last = 3, .caption = "&Type", .parent = "Fraanaouts",
-     .parentIndex = kSame},
+     .parentIndex = kSame, .buddy = "cboanaoutstype"},
     {.kind = List, .name = "cboanaoutstype", .first = 0, .last = 3, .tag = "xKcfg", .parent = "Fraanaouts",
      .parentIndex = kSame, .entries = kSignals},
     {.kind = Label, .name = "lblanaoutserrmode", .first = 0, .last = 3, .caption = "&Error mode",
-     .parent = "Fraanaouts", .parentIndex = kSame},
+     .parent = "Fraanaouts", .parentIndex = kSame, .buddy = "cboanaoutserrmode"},
     {.kind = List, .name = "cboanaoutserrmode", .first = 0, .last = 3, .tag = "Kcfg", .parent = "Fraanaouts",
      .parentIndex = kSame, .entries = "Hold last|Go low|Go high"},
     {.kind = Numeric, .name = "TDBNumanaoutlow", .first = 0, .last = 3, .tag = "Kcfg", .caption = "&Low value",
@@ -206,7 +210,7 @@ const Row kRows[] = {
      .parent = "Fraanaouts", .parentIndex = kSame, .minimum = -kBig3, .maximum = kBig3, .format = "####0.000",
      .value = 100},
     {.kind = Label, .name = "lblanaoutsparam", .first = 0, .last = 3, .caption = "&Parameter",
-     .parent = "Fraanaouts", .parentIndex = kSame},
+     .parent = "Fraanaouts", .parentIndex = kSame, .buddy = "trvanaoutsparam"},
     {.kind = Tree, .name = "trvanaoutsparam", .first = 0, .last = 3, .tag = "Kcfg", .parent = "Fraanaouts",
      .parentIndex = kSame, .size = 1},
 
@@ -245,11 +249,11 @@ const Row kRows[] = {
      .entries = "#1|#2|#3|#4|#5|#6|#7|#8|#9|#10"},
     {.kind = Frame, .name = "frafuels", .first = 0, .last = 9, .parent = "SSTabfuels", .parentIndex = kSame},
     {.kind = Label, .name = "lblfuelname", .first = 0, .last = 9, .caption = "&Fuel name", .parent = "frafuels",
-     .parentIndex = kSame},
+     .parentIndex = kSame, .buddy = "txtfuelname"},
     {.kind = Text, .name = "txtfuelname", .first = 0, .last = 9, .tag = "Kfue", .parent = "frafuels",
      .parentIndex = kSame, .size = 16},
     {.kind = Label, .name = "lblformulatype", .first = 0, .last = 9, .caption = "Formula t&ype",
-     .parent = "frafuels", .parentIndex = kSame},
+     .parent = "frafuels", .parentIndex = kSame, .buddy = "cbofuelformulatype"},
     {.kind = List, .name = "cbofuelformulatype", .first = 0, .last = 9, .tag = "xKfue", .parent = "frafuels",
      .parentIndex = kSame, .entries = "Siegertsche|Ger-Ita Lg10|Usa/Dutch|British|UNI 10389"},
     {.kind = Numeric, .name = "TDBNumpark1", .first = 0, .last = 0, .tag = "xKfue", .caption = "K&1/K/A/C",
@@ -257,12 +261,7 @@ const Row kRows[] = {
      .format = "##0.000;  Minus ##0.000", .value = 0.225},
     {.kind = Numeric, .name = "TDBNumpark1", .first = 1, .last = 9, .tag = "xKfue", .caption = "K&1/K/A/C",
      .parent = "frafuels", .parentIndex = kSame, .minimum = -kBig4, .maximum = kBig4, .format = "####0.0000"},
-    {.kind = Numeric, .name = "TDBNumpark2", .first = 0, .last = 7, .tag = "xKfue", .caption = "K&2/B/D",
-     .parent = "frafuels", .parentIndex = kSame, .minimum = -kBig4, .maximum = kBig4, .format = "####0.0000"},
-    {.kind = Numeric, .name = "TDBNumpark2", .first = 8, .last = 8, .tag = "xKfue", .caption = "K&2/B/D",
-     .parent = "frafuels", .parentIndex = kSame, .minimum = -999999999, .maximum = 999999999,
-     .format = "####0,0000"},
-    {.kind = Numeric, .name = "TDBNumpark2", .first = 9, .last = 9, .tag = "xKfue", .caption = "K&2/B/D",
+    {.kind = Numeric, .name = "TDBNumpark2", .first = 0, .last = 9, .tag = "xKfue", .caption = "K&2/B/D",
      .parent = "frafuels", .parentIndex = kSame, .minimum = -kBig4, .maximum = kBig4, .format = "####0.0000"},
     {.kind = Numeric, .name = "TDBNumparkl", .first = 0, .last = 9, .tag = "xKfue", .caption = "K&L",
      .parent = "frafuels", .parentIndex = kSame, .minimum = -99999.99, .maximum = 99999.99, .format = "####0.00"},
@@ -283,25 +282,31 @@ const Row kRows[] = {
     {.kind = Numeric, .name = "TDBNumparQnet", .first = 0, .last = 9, .tag = "xKfue", .caption = "Qn&ett",
      .parent = "frafuels", .parentIndex = kSame, .minimum = -99999.99, .maximum = 99999.99, .format = "####0.00"},
     {.kind = Numeric, .name = "TDBNumparTuboRisc", .first = 0, .last = 9, .tag = "Kfue",
-     .caption = "Temp. Tubo Risc.", .parent = "frafuels", .parentIndex = kSame, .minimum = -kBig4,
+     .caption = "Heated line temp.", .parent = "frafuels", .parentIndex = kSame, .minimum = -kBig4,
      .maximum = kBig4, .format = "####0.0000"},
 
     // General.
-    {.kind = Label, .name = "Label1", .caption = "Nations", .parent = "fraconf", .parentIndex = 7},
+    {.kind = Label, .name = "Label1", .caption = "Nations", .parent = "fraconf", .parentIndex = 7,
+     .buddy = "cboNations"},
     {.kind = List, .name = "cboNations", .tag = "Kcfg", .parent = "fraconf", .parentIndex = 7,
      .entries = "Italia|UK|France|Nederland|Belgique(F)|Belgie(N)|Deutschland|Espana|Danmark|Sverige|Other"},
-    {.kind = Label, .name = "lblTrhAux", .caption = "Memorizza Trh/Aux-1", .parent = "fraconf", .parentIndex = 7},
+    {.kind = Label, .name = "lblTrhAux", .caption = "Store Trh/Aux-1", .parent = "fraconf", .parentIndex = 7,
+     .buddy = "cboTrhAux"},
     {.kind = List, .name = "cboTrhAux", .tag = "Kcfg", .parent = "fraconf", .parentIndex = 7,
      .entries = "Aux1+Aux2|Trh+Rh|Pressure"},
-    {.kind = Label, .name = "lbltctype", .caption = "&Tc type", .parent = "fraconf", .parentIndex = 7},
+    {.kind = Label, .name = "lbltctype", .caption = "&Tc type", .parent = "fraconf", .parentIndex = 7,
+     .buddy = "cbotctype"},
     {.kind = List, .name = "cbotctype", .tag = "xKcfg", .parent = "fraconf", .parentIndex = 7, .entries = "K|N|S"},
-    {.kind = Label, .name = "lbldateformat", .caption = "&Date format", .parent = "fraconf", .parentIndex = 7},
+    {.kind = Label, .name = "lbldateformat", .caption = "&Date format", .parent = "fraconf", .parentIndex = 7,
+     .buddy = "cbodateformat"},
     {.kind = List, .name = "cbodateformat", .tag = "Kcfg", .parent = "fraconf", .parentIndex = 7,
      .entries = "dd mm yy|mm dd yy"},
-    {.kind = Label, .name = "lblptprobe", .caption = "P+T &probe measure", .parent = "fraconf", .parentIndex = 7},
+    {.kind = Label, .name = "lblptprobe", .caption = "P+T &probe measure", .parent = "fraconf", .parentIndex = 7,
+     .buddy = "cboptprobe"},
     {.kind = List, .name = "cboptprobe", .tag = "Kcfg", .parent = "fraconf", .parentIndex = 7,
      .entries = "Only T|P and T"},
-    {.kind = Label, .name = "lblcoexclusion", .caption = "&CO cell", .parent = "fraconf", .parentIndex = 7},
+    {.kind = Label, .name = "lblcoexclusion", .caption = "&CO cell", .parent = "fraconf", .parentIndex = 7,
+     .buddy = "cbocoexcl"},
     {.kind = List, .name = "cbocoexcl", .tag = "Kcfg", .parent = "fraconf", .parentIndex = 7,
      .entries = "Included|Excluded|Auto Excl."},
     {.kind = Numeric, .name = "TDBNumpercno2_nox", .tag = "Kcfg", .caption = "%&NO2 into NOx", .parent = "fraconf",
@@ -313,13 +318,17 @@ const Row kRows[] = {
     {.kind = Numeric, .name = "TDBNumCOthrs", .tag = "Kcfg", .caption = "CO t&hreshold [ppm]", .parent = "fraconf",
      .parentIndex = 7, .minimum = -kBig3, .maximum = kBig3, .format = "####0.000", .value = 1000},
     {.kind = Frame, .name = "Frameasunits", .caption = "Measure units", .parent = "fraconf", .parentIndex = 7},
-    {.kind = Label, .name = "lblmeasunitco", .caption = "Measure unit for CO", .parent = "Frameasunits"},
+    {.kind = Label, .name = "lblmeasunitco", .caption = "Measure unit for CO", .parent = "Frameasunits",
+     .buddy = "cbomeasunitco"},
     {.kind = List, .name = "cbomeasunitco", .tag = "xKcfg", .parent = "Frameasunits", .entries = kGasUnits},
-    {.kind = Label, .name = "lblmeasunitoth", .caption = "Measure unit for others", .parent = "Frameasunits"},
+    {.kind = Label, .name = "lblmeasunitoth", .caption = "Measure unit for others", .parent = "Frameasunits",
+     .buddy = "cbomeasunitoth"},
     {.kind = List, .name = "cbomeasunitoth", .tag = "xKcfg", .parent = "Frameasunits", .entries = kGasUnits},
-    {.kind = Label, .name = "lblmeasunittemp", .caption = "Measure unit for temp.", .parent = "Frameasunits"},
+    {.kind = Label, .name = "lblmeasunittemp", .caption = "Measure unit for temp.", .parent = "Frameasunits",
+     .buddy = "cbomeasunittemp"},
     {.kind = List, .name = "cbomeasunittemp", .tag = "xKcfg", .parent = "Frameasunits", .entries = "C|F"},
-    {.kind = Label, .name = "lblmeasunitpress", .caption = "Measure unit for press.", .parent = "Frameasunits"},
+    {.kind = Label, .name = "lblmeasunitpress", .caption = "Measure unit for press.", .parent = "Frameasunits",
+     .buddy = "cbomeasunitpress"},
     {.kind = List, .name = "cbomeasunitpress", .tag = "xKcfg", .parent = "Frameasunits",
      .entries = "hPa|mbar|mmH2O|inH2O|Pascal|mmHg|inHg|matm|psi|psf"},
 
@@ -329,7 +338,7 @@ const Row kRows[] = {
     {.kind = Frame, .name = "frabargraphs", .first = 0, .last = 5, .parent = "SSTabbargraphs",
      .parentIndex = kSame},
     {.kind = Label, .name = "lblbargraphdirection", .first = 0, .last = 5, .caption = "&Direction",
-     .parent = "frabargraphs", .parentIndex = kSame},
+     .parent = "frabargraphs", .parentIndex = kSame, .buddy = "Optbargraphl2r"},
     {.kind = Option, .name = "Optbargraphl2r", .first = 0, .last = 5, .tag = "Kcfg", .caption = "Le&ft to right",
      .parent = "frabargraphs", .parentIndex = kSame, .value = 1},
     {.kind = Option, .name = "Optbargraphr2l", .first = 0, .last = 5, .tag = "Kcfg", .caption = "&Right to left",
@@ -340,13 +349,13 @@ const Row kRows[] = {
      .parent = "frabargraphs", .parentIndex = kSame, .minimum = -kBig3, .maximum = kBig3, .format = "####0.000",
      .value = 100},
     {.kind = Label, .name = "lblbargraphparam", .first = 0, .last = 5, .caption = "&Parameter",
-     .parent = "frabargraphs", .parentIndex = kSame},
+     .parent = "frabargraphs", .parentIndex = kSame, .buddy = "trvbargraphparam"},
     {.kind = Tree, .name = "trvbargraphparam", .first = 0, .last = 5, .tag = "Kcfg", .parent = "frabargraphs",
      .parentIndex = kSame, .size = 1},
 
     // Service.
     {.kind = Label, .name = "lblserviceline", .first = 0, .last = 2, .caption = "Service line &{n}",
-     .parent = "fraconf", .parentIndex = 9},
+     .parent = "fraconf", .parentIndex = 9, .buddy = "txtserviceline"},
     {.kind = Text, .name = "txtserviceline", .first = 0, .last = 2, .tag = "Ksrv", .parent = "fraconf",
      .parentIndex = 9, .size = 16},
 };
@@ -410,16 +419,31 @@ void Place(Form& form, const Row& row, FormItem& item) {
     item.placeIn(&form.item(parentName, parentIndex), kNoIndex);
 }
 
+template <typename Visit>
+void ForEachMember(const Row& row, Visit visit) {
+    const int last = row.first == kOne ? kOne : row.last;
+    for (int index = row.first; index <= last; ++index) {
+        visit(index);
+    }
+}
+
 }  // namespace
 
 void DeclareMainWindow(Form& form) {
     for (const Row& row : kRows) {
-        const int first = row.first;
-        const int last = row.first == kOne ? kOne : row.last;
-        for (int index = first; index <= last; ++index) {
+        ForEachMember(row, [&](int index) {
             FormItem& item = form.add(MakeItem(row, index));
             item.setCaption(MemberCaption(row, index));
             Place(form, row, item);
+        });
+    }
+    // The fields a label names are declared after it.
+    for (const Row& row : kRows) {
+        if (*row.buddy != '\0') {
+            ForEachMember(row, [&](int index) {
+                form.item(QString::fromLatin1(row.name), index)
+                    .setBuddy(&form.item(QString::fromLatin1(row.buddy), index));
+            });
         }
     }
 }

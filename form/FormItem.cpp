@@ -1,5 +1,6 @@
 #include "form/FormItem.h"
 
+#include <stdexcept>
 #include <utility>
 
 #include "form/Form.h"
@@ -7,7 +8,12 @@
 namespace kilnward::form {
 
 FormItem::FormItem(ItemKind kind, QString name, int index, QString tag)
-    : kind_(kind), name_(std::move(name)), index_(index), tag_(std::move(tag)) {}
+    : kind_(kind), name_(std::move(name)), index_(index), tag_(std::move(tag)) {
+    // These controls show their own caption beside them.
+    if (kind == ItemKind::Numeric || kind == ItemKind::Check || kind == ItemKind::Option) {
+        buddy_ = this;
+    }
+}
 
 FormItem::~FormItem() = default;
 
@@ -32,6 +38,17 @@ void FormItem::placeIn(FormItem* container, int tab) {
     containerTab_ = tab;
 }
 
+bool FormItem::isTabPage() const {
+    return kind_ == ItemKind::Frame && container_ && container_->kind() == ItemKind::TabStrip;
+}
+
+void FormItem::setBuddy(FormItem* field) {
+    if (kind_ != ItemKind::Label) {
+        throw std::logic_error("only a label names another field");
+    }
+    buddy_ = field;
+}
+
 QString FormItem::windowName() const {
     return form_ ? form_->name() : QString();
 }
@@ -45,6 +62,30 @@ void FormItem::notify(ItemChange change) {
 void FormItem::raiseEdited() {
     if (form_) {
         form_->announceEdit(*this);
+    }
+}
+
+void FormItem::raiseCompleted(NumericItem& self) {
+    if (form_) {
+        form_->announceCompletion(self);
+    }
+}
+
+void FormItem::raiseTabChanged(TabStripItem& self, int previousTab) {
+    if (form_) {
+        form_->announceTabChange(self, previousTab);
+    }
+}
+
+void FormItem::raiseParamNodeAssigned(TreeItem& self, int node, std::uint8_t parameterId) {
+    if (form_) {
+        form_->updateParamNode(self, node, parameterId);
+    }
+}
+
+void FormItem::clearSiblingOptions(const OptionItem& self) {
+    if (form_) {
+        form_->clearSiblingOptions(self);
     }
 }
 

@@ -6,11 +6,14 @@ namespace kilnward::form {
 
 class FormItem;
 
-// Observes property changes of form items; the GUI binds its widgets through it.
+// Observes property changes of form items; the GUI binds its widgets through it. Every
+// setter that changes something announces exactly one change of each kind it changed, and
+// a setter that changes nothing announces none. A widget leaves a change of origin User
+// alone: it already shows what the user typed.
 class FormListener {
   public:
     virtual ~FormListener() = default;
-    virtual void itemChanged(FormItem& item, ItemChange change) = 0;
+    virtual void itemChanged(FormItem& item, ItemChange change, ChangeOrigin origin) = 0;
     // The window's own caption changed.
     virtual void windowCaptionChanged() {}
     // A field being edited is to hand its value over now (a document is about to be saved).

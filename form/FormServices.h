@@ -17,6 +17,9 @@ class FormServices {
     virtual void showErrorMessage(const QString& message) = 0;
     // Loads `path` as the configuration document, with the file-type check.
     virtual void loadModelConfiguration(const QString& path) = 0;
+    // The save question for the configuration document before a model's default replaces
+    // it; false when the user cancelled (the configuration and the model stay).
+    virtual bool mayReplaceConfiguration() = 0;
 };
 
 }  // namespace kilnward::form

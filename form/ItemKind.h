@@ -29,7 +29,13 @@ enum class ItemChange {
     Selection,
     Tabs,
     Checked,
+    // The item was added to the form (a model menu entry); its widget is to be made.
+    Added,
 };
+
+// Where a change came from: the user editing the item's own widget (inside a `UserEdit`), or
+// the program (rules, loads, receives, and the user's edits of other items).
+enum class ChangeOrigin { Program, User };
 
 // Index of a control that is not a member of a control array.
 inline constexpr int kNoIndex = -1;

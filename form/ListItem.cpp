@@ -32,12 +32,13 @@ void ListItem::removeEntry(int position) {
         return;
     }
     entries_.removeAt(position);
-    if (listIndex_ == position) {
-        listIndex_ = -1;
-    } else if (listIndex_ > position) {
-        --listIndex_;
-    }
     notify(ItemChange::Entries);
+    // The selection moves with its entry, or goes with it. Like the list control, this
+    // raises no edit: the entry chosen is still the one it was, or none.
+    if (listIndex_ >= position) {
+        listIndex_ = listIndex_ == position ? -1 : listIndex_ - 1;
+        notify(ItemChange::Value);
+    }
 }
 
 void ListItem::setEntryText(int position, const QString& text) {

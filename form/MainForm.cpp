@@ -10,6 +10,7 @@
 #include "form/FormTranslation.h"
 #include "form/ListItem.h"
 #include "form/MenuItem.h"
+#include "form/ModelGroup.h"
 #include "form/NumericItem.h"
 #include "form/TabStripItem.h"
 #include "form/TreeItem.h"
@@ -20,7 +21,8 @@ namespace kilnward::form {
 
 namespace {
 
-// The lists and the position Form_Load selects in every member.
+// The lists and the position Form_Load selects in every member: their design defaults, so no
+// list of a document starts without a selection.
 struct DefaultSelection {
     const char* list;
     int position;
@@ -32,7 +34,7 @@ constexpr DefaultSelection kDefaultSelections[] = {
     {"cboprtmodel", 0},      {"cbocoexcl", 0},         {"cbotctype", 0},
     {"cbodateformat", 0},    {"cboptprobe", 0},        {"cboTrhAux", 0},
     {"cbomeasunitco", 0},    {"cbomeasunitoth", 0},    {"cbomeasunittemp", 0},
-    {"cbomeasunitpress", 0},
+    {"cbomeasunitpress", 0}, {"cboNations", 0},
 };
 
 // Inner strips in the order Form_Load selects their first tab; the outer strip comes last.
@@ -128,10 +130,15 @@ void MainForm::applyDesignRules() {
 
 void MainForm::finished() {
     modelMenu_.rechooseChecked();
-    if (selectedInstrumentId_ == 14 || selectedInstrumentId_ == 15 || selectedInstrumentId_ == 20) {
-        form_.tabStrip("SSTabconf").selectTab(6);
-        form_.tabStrip("SSTabconf").selectTab(7);
+    if (const ModelGroup* group = FindModelGroup(selectedInstrumentId_)) {
+        for (int page : group->readyPages) {
+            form_.tabStrip("SSTabconf").selectTab(page);
+        }
     }
+}
+
+bool MainForm::selectModel(std::uint8_t model) {
+    return modelMenu_.selectModel(model);
 }
 
 void MainForm::translate() {
@@ -148,8 +155,8 @@ void MainForm::translate() {
         }
     }
     form_.menu("mnuAboutAbout")
-        .setCaption(language::LangMan().TranslateString("smnuaboutabout", "About %1%...",
-                                                        {app::ApplicationTitle()}));
+        .setCaption(language::LangMan().TranslateString(
+            "smnuaboutabout", "&About %1% Configuration...", {app::ApplicationTitle()}));
 }
 
 void MainForm::setSelectedModel(std::uint8_t model,
@@ -186,6 +193,10 @@ void MainForm::loadModelConfiguration(const QString& path) {
     if (services_) {
         services_->loadModelConfiguration(path);
     }
+}
+
+bool MainForm::mayReplaceConfiguration() {
+    return !services_ || services_->mayReplaceConfiguration();
 }
 
 void MainForm::edited(FormItem& item) {

@@ -51,6 +51,12 @@ class MainForm : public FormEvents {
     void translate();
 
     ModelMenu& modelMenu() { return modelMenu_; }
+    // Chooses analyser model `model`, for the model menu and the command line alike: the
+    // menu's entry of the model is checked (none when the menu does not offer it), the
+    // driver made, the choice stored (when the menu stores choices) and the window adapted.
+    // A model whose default configuration would replace an edited one asks the save
+    // question first; false when the user cancelled, and then nothing changed.
+    bool selectModel(std::uint8_t model);
     void adaptToInstrument(std::uint8_t model) { adaptation_.adapt(model); }
     EditRules& editRules() { return editRules_; }
 
@@ -71,6 +77,7 @@ class MainForm : public FormEvents {
     // Through the services.
     void showErrorMessage(const QString& message);
     void loadModelConfiguration(const QString& path);
+    bool mayReplaceConfiguration();
 
     // The window's translation interface.
     FormTranslation& translation() { return *translation_; }

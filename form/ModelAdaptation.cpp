@@ -1,5 +1,7 @@
 #include "form/ModelAdaptation.h"
 
+#include <algorithm>
+
 #include "app/ProgramFolder.h"
 #include "app/VersionString.h"
 #include "app/Windows1252.h"
@@ -16,7 +18,6 @@ namespace kilnward::form {
 namespace {
 
 constexpr int kPageCount = 10;
-constexpr int kAlarmCount = 6;
 constexpr int kTimerCount = 11;
 constexpr int kFuelCount = 10;
 constexpr int kBasicPressureUnits = 5;
@@ -27,39 +28,44 @@ constexpr auto kModelDefaultFile = "520p.cfg";
 ModelAdaptation::ModelAdaptation(MainForm& window) : window_(window) {}
 
 void ModelAdaptation::adapt(std::uint8_t model) {
-    commonFirst();
-    if (const ModelGroup* group = FindModelGroup(model)) {
+    const ModelGroup* group = FindModelGroup(model);
+    commonFirst(group);
+    if (group) {
         applyGroup(*group, model);
     }
     commonLast();
 }
 
-void ModelAdaptation::commonFirst() {
+void ModelAdaptation::commonFirst(const ModelGroup* group) {
     Form& form = window_.form();
     TabStripItem& pages = form.tabStrip("SSTabconf");
     for (int page = 0; page < kPageCount; ++page) {
         pages.setTabAvailable(page, true);
     }
-    for (int alarm = 0; alarm < kAlarmCount; ++alarm) {
-        form.tree("trvalmparam", alarm).setEnabled(true);
+    // Set before the model's default configuration loads, so its alarm boxes obey it too.
+    window_.editRules().allowAlarmTrees(!group || group->alarmTreesEnabled);
+    cutPressureUnits();
+    for (const char* name : {"cboTrhAux", "lblTrhAux", "cboNations", "Label1"}) {
+        form.item(name).setVisible(false);
     }
-    ListItem& pressure = form.list("cbomeasunitpress");
+}
+
+void ModelAdaptation::cutPressureUnits() {
+    ListItem& pressure = window_.form().list("cbomeasunitpress");
+    // The unit chosen stays chosen when its entry goes: the second "Pascal" becomes the first.
+    const QString unit = pressure.text();
     while (pressure.count() > kBasicPressureUnits) {
         pressure.removeEntry(pressure.count() - 1);
     }
     if (pressure.listIndex() == -1) {
-        pressure.setListIndex(0);
-    }
-    for (const char* name : {"cboTrhAux", "lblTrhAux", "cboNations", "Label1"}) {
-        form.item(name).setVisible(false);
+        pressure.setListIndex(std::max(0, static_cast<int>(pressure.entries().indexOf(unit))));
     }
 }
 
 void ModelAdaptation::applyGroup(const ModelGroup& group, std::uint8_t model) {
     Form& form = window_.form();
     TabStripItem& pages = form.tabStrip("SSTabconf");
-    const int showing = pages.currentTab();
-    if (showing == 3 || showing == 4 || (group.name == 'D' && showing == 8)) {
+    if (group.leavesPage(pages.currentTab())) {
         pages.selectTab(0);
     }
     for (int page : group.unavailablePages) {
@@ -75,17 +81,12 @@ void ModelAdaptation::applyGroup(const ModelGroup& group, std::uint8_t model) {
     }
     applyFieldVisibility(group, model);
     pages.selectTab(group.finalPage);
-    if (group.coExclusionEnabled) {
-        form.item("cbocoexcl").setEnabled(*group.coExclusionEnabled);
-    }
+    form.item("cbocoexcl").setEnabled(group.coExclusionEnabled);
     if (group.secondPascal) {
         form.list("cbomeasunitpress").addEntry(QStringLiteral("Pascal"));
     }
     if (group.loadsModelDefault) {
         window_.loadModelConfiguration(app::ProgramFolder::dataFile(kModelDefaultFile));
-    }
-    for (int alarm = 0; alarm < kAlarmCount; ++alarm) {
-        form.tree("trvalmparam", alarm).setEnabled(group.alarmTreesEnabled);
     }
 }
 
@@ -110,8 +111,7 @@ void ModelAdaptation::applyFieldVisibility(const ModelGroup& group, std::uint8_t
     }
     form.item("cboTrhAux").setVisible(group.trhAuxShown);
     form.item("lblTrhAux").setVisible(group.trhAuxShown);
-    // Only the Merlin-7 stores a country.
-    if (model == 19) {
+    if (StoresCountry(model)) {
         form.item("cboNations").setVisible(true);
         form.item("Label1").setVisible(true);
         form.list("cboNations").setListIndex(0);

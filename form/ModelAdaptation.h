@@ -18,7 +18,8 @@ class ModelAdaptation {
     void adapt(std::uint8_t model);
 
   private:
-    void commonFirst();
+    void commonFirst(const ModelGroup* group);
+    void cutPressureUnits();
     void applyGroup(const ModelGroup& group, std::uint8_t model);
     void applyFieldVisibility(const ModelGroup& group, std::uint8_t model);
     void commonLast();

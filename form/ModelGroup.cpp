@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "form/ModelIds.h"
+
 namespace kilnward::form {
 
 namespace {
+
+using namespace model_id;
 
 constexpr unsigned Timers(std::initializer_list<int> shown) {
     unsigned mask = 0;
@@ -16,39 +20,51 @@ constexpr unsigned Timers(std::initializer_list<int> shown) {
 }
 
 // Model 9 shows four alarms, like the other models with a four-alarm memory layout, and
-// its layout is complete: nothing depends on the previously selected model.
+// its layout is complete: nothing depends on the previously selected model. Leaving the
+// models without a CO cell choice gives the list back.
 const ModelGroup kGroups[] = {
     {.name = 'A',
-     .models = {10, 11, 16, 19},
+     .models = {kHarrier530, kHarrier540, kHarrier530MkIII, kMerlin7},
      .unavailablePages = {},
+     .refusedPages = {3, 4},
+     .refusedAlarmTabs = {},
+     .pagesLeft = {3, 4},
      .lastAlarmsAvailable = false,
      .timersShown = Timers({4, 5, 6, 7, 8}),
      .printerBoxes18to23Shown = true,
      .coGroupShown = true,
-     .coExclusionEnabled = std::nullopt,
+     .coExclusionEnabled = true,
      .tubeTemperatureShown = false,
      .trhAuxShown = false,
      .finalPage = 0,
+     .readyPages = {},
      .secondPascal = false,
      .loadsModelDefault = false,
      .alarmTreesEnabled = true},
     {.name = 'B',
-     .models = {12, 13},
+     .models = {kOsprey560, kKestrel580},
      .unavailablePages = {4},
+     .refusedPages = {},
+     .refusedAlarmTabs = {},
+     .pagesLeft = {3, 4},
      .lastAlarmsAvailable = true,
      .timersShown = Timers({1, 4, 5, 6, 7, 8, 9, 10}),
      .printerBoxes18to23Shown = true,
      .coGroupShown = true,
-     .coExclusionEnabled = std::nullopt,
+     .coExclusionEnabled = true,
      .tubeTemperatureShown = true,
      .trhAuxShown = true,
      .finalPage = 0,
+     .readyPages = {},
      .secondPascal = false,
      .loadsModelDefault = false,
      .alarmTreesEnabled = true},
     {.name = 'C',
-     .models = {14, 15, 20},
+     .models = {kHarrier520Plus, kHarrier510PT, kMerlin7H},
      .unavailablePages = {0, 3, 4, 8},
+     .refusedPages = {},
+     .refusedAlarmTabs = {},
+     .pagesLeft = {3, 4},
      .lastAlarmsAvailable = false,
      .timersShown = Timers({4, 5, 6, 7, 8}),
      .printerBoxes18to23Shown = true,
@@ -57,12 +73,16 @@ const ModelGroup kGroups[] = {
      .tubeTemperatureShown = false,
      .trhAuxShown = false,
      .finalPage = 7,
+     .readyPages = {6, 7},
      .secondPascal = true,
      .loadsModelDefault = true,
      .alarmTreesEnabled = false},
     {.name = 'D',
-     .models = {9},
+     .models = {kHarrier520},
      .unavailablePages = {},
+     .refusedPages = {3, 4, 8},
+     .refusedAlarmTabs = {4},
+     .pagesLeft = {3, 4, 8},
      .lastAlarmsAvailable = false,
      .timersShown = Timers({}),
      .printerBoxes18to23Shown = false,
@@ -71,12 +91,17 @@ const ModelGroup kGroups[] = {
      .tubeTemperatureShown = false,
      .trhAuxShown = false,
      .finalPage = 0,
+     .readyPages = {},
      .secondPascal = false,
      .loadsModelDefault = false,
      .alarmTreesEnabled = true},
 };
 
 }  // namespace
+
+bool ModelGroup::Lists(const std::vector<int>& values, int value) {
+    return std::find(values.begin(), values.end(), value) != values.end();
+}
 
 const ModelGroup* FindModelGroup(std::uint8_t model) {
     for (const ModelGroup& group : kGroups) {
@@ -85,6 +110,10 @@ const ModelGroup* FindModelGroup(std::uint8_t model) {
         }
     }
     return nullptr;
+}
+
+bool StoresCountry(std::uint8_t model) {
+    return model == kMerlin7;
 }
 
 }  // namespace kilnward::form

@@ -8,6 +8,7 @@
 #include "form/Form.h"
 #include "form/MainForm.h"
 #include "form/MenuItem.h"
+#include "form/ModelGroup.h"
 
 namespace kilnward::form {
 
@@ -46,19 +47,36 @@ std::uint8_t ModelMenu::EntryModel(const MenuItem& entry) {
     return value >= 0 && value <= 255 ? static_cast<std::uint8_t>(value) : 0;
 }
 
-void ModelMenu::choose(int entry) {
-    Form& form = window_.form();
-    const MenuItem& chosen = form.menu(kEntryName, entry);
-    const std::uint8_t model = EntryModel(chosen);
-    window_.setSelectedModel(model, drivers::CreateDriver(model));
-    for (FormItem* member : form.members(kEntryName)) {
-        static_cast<MenuItem*>(member)->setChecked(false);
+bool ModelMenu::choose(int entry) {
+    MenuItem& chosen = window_.form().menu(kEntryName, entry);
+    return select(EntryModel(chosen), &chosen);
+}
+
+bool ModelMenu::selectModel(std::uint8_t model) {
+    MenuItem* offering = nullptr;
+    for (FormItem* member : window_.form().members(kEntryName)) {
+        if (EntryModel(*static_cast<MenuItem*>(member)) == model) {
+            offering = static_cast<MenuItem*>(member);
+        }
     }
-    form.menu(kEntryName, entry).setChecked(true);
+    return select(model, offering);
+}
+
+bool ModelMenu::select(std::uint8_t model, MenuItem* entry) {
+    const ModelGroup* group = FindModelGroup(model);
+    // Asked before anything changes, so Cancel keeps the model as well as the data.
+    if (group && group->loadsModelDefault && !window_.mayReplaceConfiguration()) {
+        return false;
+    }
+    window_.setSelectedModel(model, drivers::CreateDriver(model));
+    for (FormItem* member : window_.form().members(kEntryName)) {
+        static_cast<MenuItem*>(member)->setChecked(member == entry);
+    }
     if (storesChoice_) {
         app::WriteConfigValue(app::config::InstrumentIDselected, QString::number(model));
     }
     window_.adaptToInstrument(model);
+    return true;
 }
 
 void ModelMenu::chooseStoredModel() {
@@ -73,16 +91,6 @@ void ModelMenu::chooseStoredModel() {
     if (!matched) {
         choose(0);
     }
-}
-
-bool ModelMenu::chooseModel(std::uint8_t model) {
-    for (FormItem* member : window_.form().members(kEntryName)) {
-        if (EntryModel(*static_cast<MenuItem*>(member)) == model) {
-            choose(member->index());
-            return true;
-        }
-    }
-    return false;
 }
 
 bool ModelMenu::rechooseChecked() {

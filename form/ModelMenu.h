@@ -19,14 +19,15 @@ class ModelMenu {
     // One entry per model, in list order; entry 0 exists at design time.
     void build(const std::vector<app::InstrumentEntry>& models);
     int entryCount() const;
-    // mnuinstrumentname_Click: selects, checks, stores and adapts to the entry's model.
-    void choose(int entry);
+    // mnuinstrumentname_Click: selects, checks, stores and adapts to the entry's model;
+    // false when the user cancelled the save question (see MainForm::selectModel).
+    bool choose(int entry);
+    // MainForm::selectModel: the last entry offering `model`, or no entry.
+    bool selectModel(std::uint8_t model);
     // Clicks every entry naming the stored model (the last wins), entry 0 when none does.
     void chooseStoredModel();
     // Runs the first checked entry's click again; false when none is checked.
     bool rechooseChecked();
-    // Clicks the entry of `model`; false when the menu does not offer it.
-    bool chooseModel(std::uint8_t model);
     // Whether a choice is stored under "InstrumentIDselected" (the editor's menu does;
     // a command-line run leaves the user's setting alone).
     void setStoresChoice(bool stores) { storesChoice_ = stores; }
@@ -35,6 +36,8 @@ class ModelMenu {
     static std::uint8_t EntryModel(const MenuItem& entry);
 
   private:
+    bool select(std::uint8_t model, MenuItem* entry);
+
     MainForm& window_;
     bool storesChoice_ = true;
 };

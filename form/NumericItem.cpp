@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/DisplayFormat.h"
 #include "form/Form.h"
 
 namespace kilnward::form {
@@ -21,6 +22,25 @@ void NumericItem::assign(std::optional<double> value) {
     }
 }
 
+QString NumericItem::displayText(const QLocale& locale) const {
+    return value_ ? app::DisplayFormat(format_).format(*value_, locale) : QString();
+}
+
+bool NumericItem::setText(const QString& text, const QLocale& locale) {
+    if (text.trimmed().isEmpty()) {
+        if (!allowsEmpty_) {
+            return false;
+        }
+        assign(std::nullopt);
+        return true;
+    }
+    const std::optional<double> value = app::DisplayFormat(format_).parse(text, locale);
+    if (value) {
+        assign(*value);
+    }
+    return value.has_value();
+}
+
 void NumericItem::setFormat(const QString& format) {
     update(format_, format, ItemChange::Format);
 }
@@ -30,9 +50,7 @@ void NumericItem::setCaptionGreyed(bool greyed) {
 }
 
 void NumericItem::complete() {
-    if (form()) {
-        form()->announceCompletion(*this);
-    }
+    raiseCompleted(*this);
 }
 
 }  // namespace kilnward::form

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QLocale>
+#include <QString>
+
 #include <optional>
 
 #include "app/NumericField.h"
@@ -39,6 +42,13 @@ class NumericItem : public FormItem, public app::NumericField {
     // True while the caption is shown in the colour of disabled text.
     bool captionGreyed() const { return captionGreyed_; }
     void setCaptionGreyed(bool greyed);
+
+    // The value as the field shows it through its display format; empty when it holds none.
+    QString displayText(const QLocale& locale = QLocale()) const;
+    // What the user typed, read through the display format and assigned like setValue (the
+    // same change and edit events). An empty text empties a field that allows it. False, with
+    // nothing changed, for a text that is no number or an empty text the field refuses.
+    bool setText(const QString& text, const QLocale& locale = QLocale());
 
     // The user leaves the field: bring the value into the range.
     void complete();

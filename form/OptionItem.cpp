@@ -7,14 +7,16 @@
 namespace kilnward::form {
 
 OptionItem::OptionItem(QString name, int index, QString tag, bool designValue)
-    : FormItem(ItemKind::Option, std::move(name), index, std::move(tag)), value_(designValue) {}
+    : FormItem(ItemKind::Option, std::move(name), index, std::move(tag)),
+      designValue_(designValue),
+      value_(designValue) {}
 
 void OptionItem::setValue(bool value) {
     if (!update(value_, value, ItemChange::Value)) {
         return;
     }
-    if (value && form()) {
-        form()->clearSiblingOptions(*this);
+    if (value) {
+        clearSiblingOptions(*this);
     }
     raiseEdited();
 }

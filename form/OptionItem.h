@@ -12,12 +12,15 @@ class OptionItem : public FormItem {
 
     bool value() const { return value_; }
     void setValue(bool value);
+    // Whether this member is the one of its group that is set by design.
+    bool designValue() const { return designValue_; }
 
   private:
     friend class Form;
     // Cleared by a sibling being set; raises no edit of its own.
     void clearBySibling();
 
+    bool designValue_;
     bool value_;
 };
 

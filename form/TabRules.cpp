@@ -6,6 +6,7 @@
 
 #include "form/Form.h"
 #include "form/MainForm.h"
+#include "form/ModelGroup.h"
 #include "form/TabStripItem.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
@@ -59,8 +60,8 @@ void TabRules::tabChanged(TabStripItem& strip, int previousTab) {
 
 void TabRules::outerTabChanged(TabStripItem& strip, int previousTab) {
     const int tab = strip.currentTab();
-    const int model = window_.selectedInstrumentId();
-    if ((OneOf(tab, {3, 4}) && OneOf(model, {9, 10, 11, 16, 19})) || (tab == 8 && model == 9)) {
+    const ModelGroup* group = FindModelGroup(window_.selectedInstrumentId());
+    if (group && group->refusesPage(tab)) {
         refuse(strip, "fraconf", previousTab);
         return;
     }
@@ -71,8 +72,8 @@ void TabRules::outerTabChanged(TabStripItem& strip, int previousTab) {
 
 void TabRules::innerTabChanged(TabStripItem& strip, int previousTab) {
     const int tab = strip.currentTab();
-    if (strip.name() == QLatin1String("sstabalarms") && tab == 4 &&
-        window_.selectedInstrumentId() == 9) {
+    const ModelGroup* group = FindModelGroup(window_.selectedInstrumentId());
+    if (strip.name() == QLatin1String("sstabalarms") && group && group->refusesAlarmTab(tab)) {
         refuse(strip, "fraalarms", previousTab);
         return;
     }
@@ -94,7 +95,8 @@ void TabRules::refuse(TabStripItem& strip, const char* frameName, int previousTa
 
 void TabRules::showFrame(const char* frameName, int previousTab, int tab) {
     const QString frames = QString::fromLatin1(frameName);
-    if (FormItem* previous = window_.form().find(frames, previousTab)) {
+    FormItem* previous = window_.form().find(frames, previousTab);
+    if (previous && previousTab != tab) {
         previous->setVisible(false);
     }
     if (FormItem* current = window_.form().find(frames, tab)) {

@@ -36,11 +36,9 @@ void TabStripItem::selectTab(int tab) {
         return;
     }
     const int previous = currentTab_;
-    currentTab_ = tab;
-    notify(ItemChange::Selection);
-    if (form()) {
-        form()->announceTabChange(*this, previous);
-    }
+    // The tab-change rule runs even for the tab already showing (the window's start does so).
+    update(currentTab_, tab, ItemChange::Selection);
+    raiseTabChanged(*this, previous);
 }
 
 bool TabStripItem::clickTab(int tab) {

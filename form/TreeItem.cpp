@@ -26,10 +26,15 @@ TreeItemNode& TreeItem::node(int number) const {
 }
 
 void TreeItem::clearNodes() {
-    nodes_.clear();
-    selected_ = 0;
-    dropHighlight_ = 0;
-    notify(ItemChange::Nodes);
+    if (!nodes_.empty()) {
+        nodes_.clear();
+        notify(ItemChange::Nodes);
+    }
+    if (selected_ != 0 || dropHighlight_ != 0) {
+        selected_ = 0;
+        dropHighlight_ = 0;
+        notify(ItemChange::Selection);
+    }
 }
 
 void TreeItem::selectNode(int number) {
@@ -58,15 +63,16 @@ void TreeItem::drop(std::optional<std::uint8_t> parameterId) {
         return;
     }
     const int target = dropHighlight_;
-    selectNode(target);
+    // The highlight goes and the target is selected: one change of the selection.
     dropHighlight_ = 0;
+    selected_ = target;
     notify(ItemChange::Selection);
     assignParameter(target, *parameterId);
 }
 
 void TreeItem::assignParameter(int number, std::uint8_t parameterId) {
-    if (number >= 1 && number <= nodeCount() && form()) {
-        form()->updateParamNode(*this, number, parameterId);
+    if (number >= 1 && number <= nodeCount()) {
+        raiseParamNodeAssigned(*this, number, parameterId);
     }
 }
 

@@ -61,7 +61,8 @@ class LanguageManager : public app::Translator {
 
     bool IsAvailable() const;
     bool LearningMode() const { return createMode_; }
-    // True while a language's texts are in use (the recordset of the original design).
+    // True while a language's texts are in use; every lookup falls back to the default
+    // text otherwise.
     bool IsLanguageSelected() const;
 
     void SetPrompts(app::UserPrompts& prompts) { prompts_ = &prompts; }

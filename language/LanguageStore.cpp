@@ -83,7 +83,7 @@ bool LanguageStore::selectLanguage(int language) {
         return false;
     }
     auto lookup = std::make_unique<Lookup>(QSqlDatabase::database(connectionName_, false));
-    // Keys are compared as the original database engine did: without regard to case.
+    // Keys are compared without regard to case, so "Done" finds the row "done".
     const QString sql =
         QStringLiteral(
             "SELECT %1, %2 AS Translation FROM %3 WHERE %1 = ? "

@@ -2,6 +2,7 @@
 
 #include "app/AtomicFile.h"
 #include "app/BoundedFile.h"
+#include "app/Windows1252.h"
 #include "language/SqlIdentifier.h"
 
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kilnward::language {
@@ -73,6 +75,12 @@ QString Unescape(const QString& cell) {
     return out;
 }
 
+// Windows-1252 has no character for five of its bytes; they read as these controls.
+bool HasC1Control(const QString& line) {
+    return std::any_of(line.begin(), line.end(),
+                       [](QChar c) { return c.unicode() >= 0x80 && c.unicode() < 0xA0; });
+}
+
 void SetError(QString* error, const QString& text) {
     if (error) {
         *error = text;
@@ -125,11 +133,10 @@ bool TranslationTable::readTsv(const QString& path, QString* error) {
                             .arg(path, why.isEmpty() ? QStringLiteral("no such file") : why));
         return false;
     }
-    QString text = QString::fromUtf8(*bytes);
-    if (text.startsWith(QChar(0xFEFF))) {
-        text.remove(0, 1);
-    }
-    QStringList lines = text.split(QLatin1Char('\n'));
+    // Text saved by a spreadsheet in the Windows code page is read as such, never with
+    // replacement characters.
+    const QString text = app::DecodeProfileText(*bytes);
+    const QStringList lines = text.split(QLatin1Char('\n'));
     languages.clear();
     rows.clear();
     QSet<QString> seen;
@@ -145,6 +152,11 @@ bool TranslationTable::readTsv(const QString& path, QString* error) {
         }
         const QStringList cells = line.split(QLatin1Char('\t'));
         const QString where = QStringLiteral("%1:%2: ").arg(path).arg(lineNumber);
+        if (HasC1Control(line)) {
+            // The bytes of neither UTF-8 nor Windows-1252 text.
+            SetError(error, where + QStringLiteral("text that is neither UTF-8 nor Windows-1252"));
+            return false;
+        }
         if (header) {
             if (cells.first() != kKeyColumn) {
                 SetError(error, where + QStringLiteral("the header must begin with \"Name\""));

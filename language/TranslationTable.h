@@ -8,9 +8,10 @@
 namespace kilnward::language {
 
 // The translation table as text: a header row "Name", then one column per language, then one
-// row per key; tab-separated UTF-8. Cells hold "\t", "\n", "\r" and "\\" escaped; an empty
-// cell is a missing (Null) translation. Translators round-trip it through the database, and
-// the build makes Language.mdb from data/translations.tsv with the same code.
+// row per key; tab-separated UTF-8 (a file that is not UTF-8 is read as Windows-1252). Cells hold
+// "\t", "\n", "\r" and "\\" escaped; an empty cell is a missing (Null) translation. Translators
+// round-trip it through the database, and the build makes Language.mdb from data/translations.tsv
+// with the same code.
 class TranslationTable {
   public:
     struct Row {

@@ -9,6 +9,12 @@ namespace kilnward::sim {
 
 namespace {
 
+// An endless stream on an unpaced line goes at 9600 bit/s, ten bits per byte.
+constexpr Duration kUnpacedStreamByteTime = std::chrono::microseconds(1042);
+// What follows the start byte of an endless trickle: a header announcing a long frame,
+// then the body that never completes.
+constexpr std::uint8_t kTrickleFill = 0x7F;
+
 std::string Describe(const Answer& answer) {
     switch (answer.kind) {
         case Answer::Kind::None:
@@ -49,6 +55,12 @@ void AnalyserSimulator::receive(const wirelink::ByteBuffer& bytes, TimePoint now
 }
 
 void AnalyserSimulator::handle(const RequestFrame& request, TimePoint now) {
+    if (output_.endless()) {
+        if (logger_) {
+            logger_("request ignored: the line is taken by an endless fault");
+        }
+        return;
+    }
     if (request.addr != addr_) {
         if (logger_) {
             logger_("frame for address " + wirelink::Hex2(request.addr) + " ignored");
@@ -121,11 +133,25 @@ wirelink::ByteBuffer AnalyserSimulator::encode(const RequestFrame& request,
 
 void AnalyserSimulator::transmit(const RequestFrame& request, const Answer& answer, TimePoint now,
                                  std::string& note) {
+    const std::uint16_t command = request.command();
+    if (auto endless =
+            faults_.take({FaultKind::Stream, FaultKind::Drip}, requests_, command, now)) {
+        if (endless->kind == FaultKind::Stream) {
+            const Duration byte =
+                output_.byteTime() > Duration::zero() ? output_.byteTime() : kUnpacedStreamByteTime;
+            output_.sendForever({}, static_cast<std::uint8_t>(endless->value), now, byte);
+            note += " (fault: endless stream)";
+        } else {
+            output_.sendForever({wirelink::kStartByte}, kTrickleFill, now,
+                                std::chrono::milliseconds(endless->value));
+            note += " (fault: endless trickle)";
+        }
+        return;
+    }
     wirelink::ByteBuffer bytes = encode(request, answer);
     if (bytes.empty()) {
         return;
     }
-    const std::uint16_t command = request.command();
     if (answer.kind == Answer::Kind::Data &&
         faults_.take({FaultKind::BadChecksum}, requests_, command, now)) {
         bytes.back() ^= 0xFF;
@@ -140,7 +166,12 @@ void AnalyserSimulator::transmit(const RequestFrame& request, const Answer& answ
         gap = std::chrono::milliseconds(trickle->value);
         note += " (fault: trickle)";
     }
-    output_.send(bytes, now, gap);
+    TimePoint start = now;
+    if (auto late = faults_.take({FaultKind::Late}, requests_, command, now)) {
+        start += std::chrono::milliseconds(late->value);
+        note += " (fault: " + std::to_string(late->value) + " ms late)";
+    }
+    output_.send(bytes, start, gap);
 }
 
 }  // namespace kilnward::sim

@@ -1,7 +1,8 @@
 #include "simulator/ConfigSector.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+#include "app/AtomicFile.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -43,15 +44,12 @@ void ConfigSector::load(const QString& path) {
 }
 
 void ConfigSector::save(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const QByteArray image(reinterpret_cast<const char*>(bytes_.data()),
+                           static_cast<qsizetype>(bytes_.size()));
+    QString error;
+    if (!app::WriteFileAtomically(path, image, &error)) {
         throw std::runtime_error("cannot write image " + path.toStdString() + ": " +
-                                 file.errorString().toStdString());
-    }
-    file.write(reinterpret_cast<const char*>(bytes_.data()), static_cast<qint64>(bytes_.size()));
-    if (!file.commit()) {
-        throw std::runtime_error("cannot write image " + path.toStdString() + ": " +
-                                 file.errorString().toStdString());
+                                 error.toStdString());
     }
 }
 

@@ -26,7 +26,8 @@ class ConfigSector {
 
     // The file must hold exactly kSize bytes; throws std::runtime_error otherwise.
     void load(const QString& path);
-    // Writes through a temporary file, so an interrupted save keeps the previous image.
+    // Writes through a temporary file that replaces the image only once every byte is on
+    // disk, so a failed or short write keeps the previous image.
     void save(const QString& path) const;
 
   private:

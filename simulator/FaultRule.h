@@ -16,14 +16,18 @@ enum class FaultKind {
     Stray,        // serve, but send the byte `value` in front of the answer
     Trickle,      // serve, with `value` milliseconds of silence between the answer's bytes
     BadChecksum,  // data answers only: serve with a corrupted checksum
+    Late,         // serve, but send the answer `value` milliseconds late
+    Stream,       // from then on, instead of answering, send the byte `value` without end
+    Drip,         // from then on, instead of answering, a start byte and then 7F bytes,
+                  // `value` milliseconds apart, without end ("trickle forever")
 };
 
 // One scripted misbehaviour: what to do, and to which requests. Requests are numbered from
 // 1 in the order they arrive, counting every frame addressed to the simulator.
 struct FaultRule {
     FaultKind kind = FaultKind::Nak;
-    // Fail code, write status, stray byte, trickle gap (ms) or busy period (ms; 0: one
-    // BUSY answer per use).
+    // Fail code, write status, stray or stream byte, trickle or drip gap (ms), lateness (ms)
+    // or busy period (ms; 0: one BUSY answer per use).
     unsigned value = 0;
     // The first request number the rule may fire on; 0: the next request after the rule is
     // added.

@@ -25,6 +25,9 @@ constexpr KindName kKinds[] = {
     {"stray", FaultKind::Stray, true, false, true},
     {"trickle", FaultKind::Trickle, true, true, false},
     {"badsum", FaultKind::BadChecksum, false, false, false},
+    {"late", FaultKind::Late, true, true, false},
+    {"stream", FaultKind::Stream, true, false, true},
+    {"trickle-forever", FaultKind::Drip, true, true, false},
 };
 
 [[noreturn]] void Reject(const QString& spec, const QString& why) {
@@ -89,7 +92,7 @@ FaultRule ParseFaultSpec(const QString& spec) {
                             kind.hexValue || kind.kind == FaultKind::Status ? 0xFF : 60000);
     } else if (kind.needsValue) {
         Reject(spec, QStringLiteral("'%1' needs a value").arg(QLatin1String(kind.name)));
-    } else if (kind.kind == FaultKind::Stray) {
+    } else if (kind.kind == FaultKind::Stray || kind.kind == FaultKind::Stream) {
         rule.value = 0x7F;
     }
     for (qsizetype i = 1; i < parts.size(); ++i) {
@@ -113,12 +116,20 @@ QString FaultSpecHelp() {
         "        stray[=HH]     send the byte HH (hex, default 7F) before the answer\n"
         "        trickle=MS     send the answer with MS milliseconds between bytes\n"
         "        badsum         data answers: send a wrong checksum\n"
+        "        late=MS        send the answer MS milliseconds late (a late answer)\n"
+        "        stream[=HH]    from then on, answer nothing and send the byte HH (hex,\n"
+        "                       default 7F) without end, at the line rate (9600 bit/s\n"
+        "                       when not paced)\n"
+        "        trickle-forever=MS\n"
+        "                       from then on, answer nothing and send a start byte and\n"
+        "                       then 7F bytes, MS milliseconds apart, without end\n"
         "  KEY   count=N        fire on N requests (busy: N busy periods); 0 = always;\n"
         "                       default 1\n"
         "        from=N         start at request number N (requests count from 1)\n"
         "        at=N           fire on request N only (with count=K: requests N to N+K-1)\n"
         "        cmd=HHLL       only requests with this command (hex, e.g. 5C00)\n"
         "Examples: nak,count=3   busy=1500   fail=21,cmd=5E00   trickle=50,at=2\n"
+        "          late=1200,at=5,count=3   stream,at=2   trickle-forever=500\n"
         "Every frame addressed to the simulator is one request; the first matching rule of\n"
         "each kind fires.");
 }

@@ -98,6 +98,9 @@ void SimulatedCommPort::write(const wirelink::ByteBuffer& bytes) {
     if (adapter_ && !adapterProgrammed_) {
         return;  // an adapter without a speed sends nothing
     }
+    if (outgoing_.size() + bytes.size() > kSendBufferSize) {
+        throw wirelink::PortFailure(wirelink::PortError::WriteFailed, "Output buffer full");
+    }
     TimePoint at = std::max(clock_.now(), lineFree_);
     for (std::uint8_t byte : bytes) {
         at += simulator_.byteTime();
@@ -119,9 +122,17 @@ void SimulatedCommPort::pump() {
         outgoing_.pop_front();
     }
     const wirelink::ByteBuffer answer = simulator_.takeOutput(now);
-    if (open_) {
-        incoming_.insert(incoming_.end(), answer.begin(), answer.end());
+    if (!open_) {
+        return;
     }
+    // A receive buffer of fixed size, like a UART's: what does not fit is lost and reported
+    // as a receive overflow.
+    const std::size_t room = kReceiveBufferSize - std::min(kReceiveBufferSize, incoming_.size());
+    if (answer.size() > room) {
+        lineError_ = wirelink::kLineErrorReceiveOverflow;
+    }
+    incoming_.insert(incoming_.end(), answer.begin(),
+                     answer.begin() + static_cast<std::ptrdiff_t>(std::min(room, answer.size())));
 }
 
 std::optional<TimePoint> SimulatedCommPort::nextEvent() const {

@@ -33,6 +33,9 @@ class SimulatedCommPort final : public wirelink::CommPort {
 
     // The line speed of the default settings.
     static constexpr unsigned kDefaultBaud = 9600;
+    // Bytes the port holds at most in each direction, like a serial driver's buffers.
+    static constexpr std::size_t kReceiveBufferSize = 65536;
+    static constexpr std::size_t kSendBufferSize = 65536;
 
     void setInfraredAdapter(bool present) { adapter_ = present; }
     // Speed codes the adapter took, in order, since the port was opened.
@@ -63,7 +66,7 @@ class SimulatedCommPort final : public wirelink::CommPort {
     void write(const wirelink::ByteBuffer& bytes) override;
     std::size_t bytesToWrite() override;
 
-    int takeLineError() override { return 0; }
+    int takeLineError() override { return std::exchange(lineError_, 0); }
     bool waitForInput(std::size_t known, std::chrono::milliseconds timeout) override;
     bool waitForBytesWritten(std::chrono::milliseconds timeout) override;
 
@@ -92,6 +95,7 @@ class SimulatedCommPort final : public wirelink::CommPort {
     std::deque<std::pair<TimePoint, std::uint8_t>> outgoing_;
     TimePoint lineFree_{};
     wirelink::ByteBuffer incoming_;
+    int lineError_ = 0;
 };
 
 }  // namespace kilnward::sim

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/VersionString.h"
 #include "simulator/AnalyserSimulator.h"
 #include "simulator/FaultSpec.h"
 #include "simulator/PtyServer.h"
@@ -98,6 +99,7 @@ QString HelpText(const QCommandLineParser& parser) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("kilnward-sim");
+    QCoreApplication::setApplicationVersion(kilnward::app::VersionString());
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "kilnward-sim --model ID [--addr N] [--image FILE] [--save FILE] [--pace BAUD]\n"
@@ -106,6 +108,7 @@ int main(int argc, char** argv) {
         "SIGINT or SIGTERM, then writes the configuration sector to --save.\n\n" +
         kilnward::sim::FaultSpecHelp());
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         {"model", "Instrument type code (9 to 16, 19, 20).", "ID"},
         {"addr", "Instrument address (default 0).", "N", "0"},
@@ -122,6 +125,10 @@ int main(int argc, char** argv) {
     }
     if (parser.isSet("help") || parser.isSet("help-all")) {
         std::printf("%s", qPrintable(HelpText(parser)));
+        return 0;
+    }
+    if (parser.isSet("version")) {
+        std::printf("kilnward-sim %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return 0;
     }
     try {

@@ -3,14 +3,19 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
+#include "drivers/CommandCodes.h"
 #include "drivers/InstrumentDriver.h"
 #include "transfer/ProgressSink.h"
 #include "transfer/SectorLayout.h"
 #include "transfer/SectorMap.h"
+#include "transfer/TransferErrorReport.h"
 #include "transfer/TransferTexts.h"
+#include "wirelink/Errors.h"
+#include "wirelink/Wirelink.h"
 
 namespace kilnward::transfer {
 
@@ -19,6 +24,8 @@ namespace {
 constexpr std::int32_t kRemoteOn = 1;
 constexpr std::int32_t kRemoteOff = 0;
 constexpr std::int32_t kWriteMode = 1;
+// Rounds of re-reading after time-outs before the line counts as too unsteady.
+constexpr int kCheckRounds = 3;
 
 }  // namespace
 
@@ -39,9 +46,9 @@ drivers::DateTime ConfigTransfer::LocalNow() {
 
 void ConfigTransfer::ReceiveConfigSector(form::Form& form) {
     readSector();
-    driver_.SetRemLoc(addr_, kRemoteOff);
+    require(driver_.SetRemLoc(addr_, kRemoteOff), drivers::kCmdTransaction, drivers::kRemLoc);
     progress_.setprogress(100);
-    DecodeConfigSector(image_, form, driver_);
+    unknown_ = DecodeConfigSector(image_, form, driver_);
 }
 
 void ConfigTransfer::SendConfigSector(const form::Form& form) {
@@ -52,7 +59,9 @@ void ConfigTransfer::SendConfigSector(const form::Form& form) {
     EncodeConfigSector(form, driver_, image_);
 
     progress_.StartProgress(static_cast<float>(image_.size()));
-    driver_.StartWriteTransaction(addr_, kWriteMode);
+    writeStarted_ = true;
+    require(driver_.StartWriteTransaction(addr_, kWriteMode), drivers::kCmdTransaction,
+            drivers::kStartTransaction);
     // Bytes 0 and 1 are never sent.
     progress_.AdvanceProgress(layout::kFirstWritten);
     const auto last = static_cast<std::int64_t>(image_.size()) - 1;
@@ -61,45 +70,106 @@ void ConfigTransfer::SendConfigSector(const form::Form& form) {
         WriteDeviceBlock(offset, layout::kWriteBlock);
     }
     WriteDeviceBlock(offset, last - offset + 1);
-    driver_.EndWriteTransaction(addr_);
-    driver_.WriteRTCClock(addr_, now_());
-    driver_.SetRemLoc(addr_, kRemoteOff);
+    require(driver_.EndWriteTransaction(addr_), drivers::kCmdTransaction, drivers::kEndTransaction);
+    require(driver_.WriteRTCClock(addr_, now_()), drivers::kCmdWriteClock, drivers::kCmdLow);
+    require(driver_.SetRemLoc(addr_, kRemoteOff), drivers::kCmdTransaction, drivers::kRemLoc);
     progress_.setprogress(100);
 }
 
 void ConfigTransfer::SendClock() {
     progress_.setprogress(0);
-    driver_.WriteRTCClock(addr_, now_());
+    require(driver_.WriteRTCClock(addr_, now_()), drivers::kCmdWriteClock, drivers::kCmdLow);
     progress_.setprogress(100);
 }
 
 void ConfigTransfer::readSector() {
     image_.assign(static_cast<size_t>(driver_.Configsector_size()), 0);
-    driver_.SetRemLoc(addr_, kRemoteOn);
+    const std::uint32_t timedOutBefore = timedOutAttempts();
+    require(driver_.SetRemLoc(addr_, kRemoteOn), drivers::kCmdTransaction, drivers::kRemLoc);
     progress_.StartProgress(static_cast<float>(image_.size()));
     const auto last = static_cast<std::int64_t>(image_.size()) - 1;
+    std::vector<Block> blocks;
     std::int64_t offset = 0;
     for (; offset <= last - layout::kReadBlock; offset += layout::kReadBlock) {
-        ReadDeviceBlock(offset, layout::kReadBlock);
+        blocks.push_back({offset, layout::kReadBlock});
     }
-    ReadDeviceBlock(offset, last - offset + 1);
+    blocks.push_back({offset, last - offset + 1});
+    std::optional<std::size_t> suspect;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        ReadDeviceBlock(blocks[i].offset, blocks[i].count);
+        if (!suspect && timedOutAttempts() != timedOutBefore) {
+            suspect = i;
+        }
+    }
+    if (suspect) {
+        verifyBlocks(blocks, *suspect);
+    }
+}
+
+void ConfigTransfer::verifyBlocks(const std::vector<Block>& blocks, std::size_t from) {
+    for (int round = 0; round < kCheckRounds; ++round) {
+        // Late answers still on their way are dropped before the first re-read.
+        require(link_->WaitLineQuiet(), 0, 0);
+        const std::uint32_t timedOutBefore = timedOutAttempts();
+        // From the last block back: an answer that came late again would now land on a
+        // block other than the one it landed on the first time.
+        for (std::size_t i = blocks.size(); i-- > from;) {
+            if (!confirmBlock(blocks[i])) {
+                throw std::runtime_error(
+                    kReadsDisagreeText.translated(translator_, {QString::number(blocks[i].offset)})
+                        .toStdString());
+            }
+        }
+        if (timedOutAttempts() == timedOutBefore) {
+            return;
+        }
+    }
+    throw std::runtime_error(
+        kReadsDisagreeText.translated(translator_, {QString::number(blocks[from].offset)})
+            .toStdString());
+}
+
+bool ConfigTransfer::confirmBlock(const Block& block) {
+    const auto begin = image_.begin() + block.offset;
+    const wirelink::ByteBuffer first(begin, begin + block.count);
+    const wirelink::ByteBuffer second = readBlock(block);
+    if (second == first) {
+        return true;
+    }
+    const wirelink::ByteBuffer third = readBlock(block);
+    if (third != first && third != second) {
+        return false;
+    }
+    std::copy(third.begin(), third.end(), begin);
+    return true;
+}
+
+std::uint32_t ConfigTransfer::timedOutAttempts() const {
+    return link_ ? link_->TimedOutAttempts() : 0;
+}
+
+wirelink::ByteBuffer ConfigTransfer::readBlock(const Block& block) {
+    wirelink::ByteBuffer data;
+    require(driver_.ReadfromRelativeDevice(addr_, layout::kConfigDevice, block.offset,
+                                           static_cast<std::int16_t>(block.count), data),
+            drivers::kCmdReadDevice, drivers::kCmdLow);
+    // A short answer would leave part of the image unread; it must not pass for data.
+    if (static_cast<std::int64_t>(data.size()) < block.count) {
+        throw std::runtime_error("The analyser returned " + std::to_string(data.size()) +
+                                 " bytes of configuration at " + std::to_string(block.offset) +
+                                 " instead of " + std::to_string(block.count));
+    }
+    data.resize(static_cast<std::size_t>(block.count));
+    return data;
 }
 
 void ConfigTransfer::ReadDeviceBlock(std::int64_t offset, std::int64_t count) {
     if (count == 0) {
         return;
     }
-    wirelink::ByteBuffer block;
-    driver_.ReadfromRelativeDevice(addr_, layout::kConfigDevice, offset,
-                                   static_cast<std::int16_t>(count), block);
+    const wirelink::ByteBuffer block = readBlock({offset, count});
     progress_.AdvanceProgress(static_cast<float>(count));
-    // A short answer would leave part of the image unread; it must not pass for data.
-    if (static_cast<std::int64_t>(block.size()) < count) {
-        throw std::runtime_error("The analyser returned " + std::to_string(block.size()) +
-                                 " bytes of configuration at " + std::to_string(offset) +
-                                 " instead of " + std::to_string(count));
-    }
-    std::copy_n(block.begin(), count, image_.begin() + offset);
+    std::copy(block.begin(), block.end(), image_.begin() + offset);
 }
 
 void ConfigTransfer::WriteDeviceBlock(std::int64_t offset, std::int64_t count) {
@@ -107,8 +177,24 @@ void ConfigTransfer::WriteDeviceBlock(std::int64_t offset, std::int64_t count) {
         return;
     }
     const wirelink::ByteBuffer block(image_.begin() + offset, image_.begin() + offset + count);
-    driver_.WritetoRelativeDevice(addr_, layout::kConfigDevice, offset, block);
+    require(driver_.WritetoRelativeDevice(addr_, layout::kConfigDevice, offset, block),
+            drivers::kCmdWriteDevice, drivers::kCmdLow);
     progress_.AdvanceProgress(static_cast<float>(count));
+}
+
+void ConfigTransfer::require(std::int32_t result, std::uint8_t cmdh, std::uint8_t cmdl) const {
+    if (result == 0) {
+        return;
+    }
+    if (!IsLinkErrorCode(result)) {
+        throw wirelink::Error(result, "Serial port error " + std::to_string(result));
+    }
+    wirelink::ErrorContext context;
+    context.addr = addr_;
+    context.type = driver_.Instrument_ID();
+    context.cmdh = cmdh;
+    context.cmdl = cmdl;
+    throw wirelink::Error(static_cast<wirelink::WLink_errors>(result), context);
 }
 
 }  // namespace kilnward::transfer

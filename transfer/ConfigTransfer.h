@@ -2,11 +2,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "drivers/ClockRecord.h"
 #include "transfer/TransferProgress.h"
+#include "transfer/UnknownListValue.h"
 #include "wirelink/ByteBuffer.h"
 
+namespace wirelink {
+class Wirelink;
+}
 namespace kilnward::app {
 class Translator;
 }
@@ -23,7 +28,14 @@ class ProgressSink;
 
 // The transfer routines run once the link is open and the flow defined: the configuration
 // sector read and decoded (receive), read, encoded and written back (send), and the clock.
-// Failures of the link and the driver pass through as raised: the caller reports them.
+// Failures of the link and the driver pass through as raised: the caller reports them. A
+// failed request the link only returns (RaiseErrors False) is raised here as a
+// wirelink::Error, so no failure passes for success.
+//
+// With the link watched (watchLink), a sector read that saw an attempt time out is checked:
+// that attempt's answer may have come late and been taken for a later block. Once the line
+// is quiet, the blocks read since are read again, from the last back; a block is kept when
+// two reads agree, a third read decides, and otherwise the transfer fails.
 class ConfigTransfer {
   public:
     using Clock = std::function<drivers::DateTime()>;
@@ -41,15 +53,35 @@ class ConfigTransfer {
     // SendClock: the analyser's clock set to the computer's date and time.
     void SendClock();
 
+    // The link whose timed-out attempts make a sector read check itself; null: unchecked.
+    void watchLink(wirelink::Wirelink* link) { link_ = link; }
+
     // The sector as last read (receive) or as written (send).
     const wirelink::ByteBuffer& image() const { return image_; }
+    // Whether the send reached its write transaction: from then on a failure may leave the
+    // analyser partly written.
+    bool writeStarted() const { return writeStarted_; }
+    // The receive's list bytes that named no entry of their list.
+    const std::vector<UnknownListValue>& unknownValues() const { return unknown_; }
 
     static drivers::DateTime LocalNow();
 
   private:
+    struct Block {
+        std::int64_t offset;
+        std::int64_t count;
+    };
+
     void readSector();
+    void verifyBlocks(const std::vector<Block>& blocks, std::size_t from);
+    // Reads one block again until two reads agree; false when three reads differ.
+    bool confirmBlock(const Block& block);
+    std::uint32_t timedOutAttempts() const;
+    wirelink::ByteBuffer readBlock(const Block& block);
     void ReadDeviceBlock(std::int64_t offset, std::int64_t count);
     void WriteDeviceBlock(std::int64_t offset, std::int64_t count);
+    // Raises a failed result of a request (command cmdh, cmdl) as the link would have.
+    void require(std::int32_t result, std::uint8_t cmdh, std::uint8_t cmdl) const;
 
     drivers::InstrumentDriver& driver_;
     std::uint8_t addr_;
@@ -57,7 +89,10 @@ class ConfigTransfer {
     app::Translator& translator_;
     Clock now_;
     TransferProgress progress_;
+    wirelink::Wirelink* link_ = nullptr;
     wirelink::ByteBuffer image_;
+    bool writeStarted_ = false;
+    std::vector<UnknownListValue> unknown_;
 };
 
 }  // namespace kilnward::transfer

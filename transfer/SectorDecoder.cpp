@@ -14,6 +14,7 @@
 #include "drivers/InstrumentDriver.h"
 #include "form/CheckItem.h"
 #include "form/Form.h"
+#include "form/ItemTranslation.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
 #include "form/OptionItem.h"
@@ -149,10 +150,17 @@ void SectorDecoder::listByte(const SectorField& field, int value) {
     if (field.rule == FieldRule::ReceiveIgnored) {
         return;
     }
+    form::ListItem& list = form_.list(ControlName(field), field.index);
+    if ((value < 0 || value >= list.count()) && !blankFuel()) {
+        // Shown as the first entry (or the decimals fallback); the technician must know
+        // before sending it back.
+        const form::ItemTranslation item(list);
+        unknown_.push_back(UnknownListValue{list.caption().isEmpty() ? list.name() : list.caption(),
+                                            item.controlKey(), static_cast<std::uint8_t>(value)});
+    }
     if (field.rule == FieldRule::Decimals && value > kMaxDecimals) {
         value = kDecimalsFallback;
     }
-    form::ListItem& list = form_.list(ControlName(field), field.index);
     list.setListIndex(value >= 0 && value < list.count() ? value : 0);
 }
 

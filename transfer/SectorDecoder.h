@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "transfer/SectorVisitor.h"
+#include "transfer/UnknownListValue.h"
 #include "wirelink/ByteBuffer.h"
 
 namespace kilnward::drivers {
@@ -30,6 +32,9 @@ class SectorDecoder : public SectorVisitor {
     void beginFuel(int fuel) override;
     void endFuels() override;
 
+    // List bytes that named no entry of their list, in stored order.
+    const std::vector<UnknownListValue>& unknownValues() const { return unknown_; }
+
   private:
     std::int64_t readWhole(std::int32_t type);
     float readFloat();
@@ -53,6 +58,7 @@ class SectorDecoder : public SectorVisitor {
     bool codesEnded_ = false;
     int fuel_ = -1;
     bool fuelsValid_ = true;
+    std::vector<UnknownListValue> unknown_;
 };
 
 }  // namespace kilnward::transfer

@@ -9,10 +9,12 @@
 
 namespace kilnward::transfer {
 
-void DecodeConfigSector(const wirelink::ByteBuffer& image, form::Form& form,
-                        drivers::InstrumentDriver& driver) {
+std::vector<UnknownListValue> DecodeConfigSector(const wirelink::ByteBuffer& image,
+                                                 form::Form& form,
+                                                 drivers::InstrumentDriver& driver) {
     SectorDecoder decoder(image, form, driver);
     WalkSector(form, driver.Instrument_ID(), decoder);
+    return decoder.unknownValues();
 }
 
 void EncodeConfigSector(const form::Form& form, drivers::InstrumentDriver& driver,

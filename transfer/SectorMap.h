@@ -1,5 +1,8 @@
 #pragma once
 
+#include <vector>
+
+#include "transfer/UnknownListValue.h"
 #include "wirelink/ByteBuffer.h"
 
 namespace kilnward::drivers {
@@ -16,9 +19,10 @@ namespace kilnward::transfer {
 //
 // decode: puts every field of `image` into its control (the receive). A failure (a control
 // refusing a value, an image too short) stops it where it happened; the controls filled
-// before keep their new values.
-void DecodeConfigSector(const wirelink::ByteBuffer& image, form::Form& form,
-                        drivers::InstrumentDriver& driver);
+// before keep their new values. Returns the list bytes that named no entry of their list.
+std::vector<UnknownListValue> DecodeConfigSector(const wirelink::ByteBuffer& image,
+                                                 form::Form& form,
+                                                 drivers::InstrumentDriver& driver);
 
 // encode: overwrites every managed field and reserved gap of `image` with the controls'
 // values (the send's phase 2); every other byte keeps what `image` held. A value that does

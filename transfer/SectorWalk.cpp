@@ -4,6 +4,7 @@
 #include <string>
 
 #include "form/Form.h"
+#include "form/ModelIds.h"
 #include "form/TabStripItem.h"
 #include "transfer/SectorLayout.h"
 #include "transfer/SectorVisitor.h"
@@ -15,10 +16,7 @@ namespace {
 using namespace layout;
 using enum FieldKind;
 
-constexpr std::uint8_t kHarrier520 = 9;
-constexpr std::uint8_t kOsprey560 = 12;
-constexpr std::uint8_t kKestrel580 = 13;
-constexpr std::uint8_t kMerlin7 = 19;
+using namespace form::model_id;
 constexpr std::uint8_t kFill = kFillByte;
 
 constexpr const char* kFuelNumbers[kFuelCoefficientCount] = {

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "app/WaitMilliseconds.h"
 #include "documents/DocumentCommands.h"
 #include "documents/DocumentFiles.h"
 #include "documents/MainWindowSession.h"
@@ -20,11 +19,15 @@ const QString kDefaultYes = QStringLiteral("YES");
 
 TransferCommands::TransferCommands(documents::MainWindowSession& window, wirelink::Wirelink& link,
                                    const LinkSettings& settings, ProgressSink& sink)
+    : TransferCommands(window, link, TransferSession::Settings([settings] { return settings; }),
+                       sink) {}
+
+TransferCommands::TransferCommands(documents::MainWindowSession& window, wirelink::Wirelink& link,
+                                   TransferSession::Settings settings, ProgressSink& sink)
     : window_(window),
       link_(link),
-      settings_(settings),
+      settings_(std::move(settings)),
       sink_(sink),
-      wait_(app::WaitMilliseconds),
       now_(ConfigTransfer::LocalNow) {}
 
 std::optional<TransferOutcome> TransferCommands::mnufileget() {
@@ -76,6 +79,7 @@ void TransferCommands::showRunning(TransferKind kind) {
 TransferOutcome TransferCommands::keep(const TransferSession& transfer, TransferOutcome outcome) {
     image_ = transfer.image();
     failure_ = transfer.failure();
+    warnings_ = transfer.warnings();
     return outcome;
 }
 
@@ -85,7 +89,9 @@ TransferSession TransferCommands::session() {
         throw std::logic_error("no analyser model is selected");
     }
     TransferSession transfer(link_, settings_, *driver, window_.messageBoxes(), sink_);
-    transfer.setWait(wait_);
+    if (wait_) {
+        transfer.setWait(wait_);
+    }
     transfer.setClock(now_);
     return transfer;
 }

@@ -24,9 +24,15 @@ class ProgressSink;
 // Each returns the transfer's outcome, or nothing when the user stopped it before.
 class TransferCommands {
   public:
+    // `settings` is asked at every command, so a change in the settings dialog reaches the
+    // next transfer.
+    TransferCommands(documents::MainWindowSession& window, wirelink::Wirelink& link,
+                     TransferSession::Settings settings, ProgressSink& sink);
+    // Settings that stay as given (the command line's).
     TransferCommands(documents::MainWindowSession& window, wirelink::Wirelink& link,
                      const LinkSettings& settings, ProgressSink& sink);
 
+    // Replaces the session's pause after each opening attempt (TransferSession::setWait).
     void setWait(TransferSession::Wait wait) { wait_ = std::move(wait); }
     void setClock(ConfigTransfer::Clock now) { now_ = std::move(now); }
 
@@ -38,6 +44,8 @@ class TransferCommands {
     const wirelink::ByteBuffer& image() const { return image_; }
     // Why the last transfer failed, if it did.
     const std::optional<TransferFailure>& failure() const { return failure_; }
+    // The last transfer's warnings (TransferSession::warnings).
+    const QStringList& warnings() const { return warnings_; }
 
   private:
     bool confirm(TransferKind kind);
@@ -47,12 +55,13 @@ class TransferCommands {
 
     documents::MainWindowSession& window_;
     wirelink::Wirelink& link_;
-    LinkSettings settings_;
+    TransferSession::Settings settings_;
     ProgressSink& sink_;
     TransferSession::Wait wait_;
     ConfigTransfer::Clock now_;
     wirelink::ByteBuffer image_;
     std::optional<TransferFailure> failure_;
+    QStringList warnings_;
 };
 
 }  // namespace kilnward::transfer

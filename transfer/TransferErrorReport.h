@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 #include <cstdint>
 #include <exception>
+
+#include "wirelink/Errors.h"
 
 namespace kilnward::documents {
 class MessageBoxes;
@@ -11,8 +16,16 @@ namespace kilnward::transfer {
 
 // Tells the user why a transfer failed. A request ended because the window was closing
 // says nothing more; the link control's own errors are shown in the user's language
-// (key "Error" and the decimal code); anything else is shown as raised.
-void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes);
+// (key "Error" and the decimal code, filled with LinkErrorArguments); anything else is shown
+// as raised. A non-empty `advice` (what to do now) follows the message, and is shown alone for
+// a closing window.
+void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes,
+                         const QString& advice = {});
+
+// The placeholders of a translated link error: %1% the instrument address, %2% the command
+// (four hexadecimal digits), %3% the instrument type, %4% the code the instrument returned;
+// each byte as two upper-case hexadecimal digits.
+QStringList LinkErrorArguments(const wirelink::ErrorContext& context);
 
 // Whether `code` is one of the link control's error codes (0x80040000 to 0x80050000).
 bool IsLinkErrorCode(std::int32_t code);

@@ -1,26 +1,41 @@
 #include "transfer/TransferSession.h"
 
+#include <algorithm>
 #include <exception>
 
+#include "app/Translator.h"
 #include "app/WaitMilliseconds.h"
 #include "documents/MessageBoxes.h"
 #include "drivers/InstrumentDriver.h"
 #include "transfer/ProgressSink.h"
 #include "transfer/TransferErrorReport.h"
 #include "wirelink/Errors.h"
+#include "wirelink/PortErrors.h"
 #include "wirelink/Wirelink.h"
 
 namespace kilnward::transfer {
 
+namespace {
+
+constexpr std::int32_t kRemoteOff = 0;
+// The default pause after an opening attempt looks for a cancel this often.
+constexpr int kPauseSliceMs = 50;
+
+}  // namespace
+
 TransferSession::TransferSession(wirelink::Wirelink& link, const LinkSettings& settings,
                                  drivers::InstrumentDriver& driver, documents::MessageBoxes& boxes,
                                  ProgressSink& sink)
+    : TransferSession(link, Settings([settings] { return settings; }), driver, boxes, sink) {}
+
+TransferSession::TransferSession(wirelink::Wirelink& link, Settings settings,
+                                 drivers::InstrumentDriver& driver, documents::MessageBoxes& boxes,
+                                 ProgressSink& sink)
     : link_(link),
-      settings_(settings),
+      settingsSource_(std::move(settings)),
       driver_(driver),
       boxes_(boxes),
       sink_(sink),
-      wait_(app::WaitMilliseconds),
       now_(ConfigTransfer::LocalNow) {}
 
 TransferOutcome TransferSession::getconfiguration(form::Form& form) {
@@ -38,7 +53,11 @@ TransferOutcome TransferSession::setclock() {
 }
 
 void TransferSession::cancel() {
-    if (running_) {
+    // Switching remote mode off after a failure is not cancelled: it is what a cancel needs.
+    if (running_ && !leaving_) {
+        // Kept by the session too: the link forgets a cancel between two requests, and
+        // there is no request during the opening attempts.
+        cancelled_ = true;
         link_.CancelSendFrame();
     }
 }
@@ -47,11 +66,15 @@ TransferOutcome TransferSession::run(TransferKind kind,
                                      const std::function<void(ConfigTransfer&)>& body) {
     const TransferTexts& texts = TransferTexts::of(kind);
     app::Translator& translator = boxes_.translator();
+    settings_ = settingsSource_();
     running_ = true;
+    cancelled_ = false;
     failure_.reset();
+    warnings_.clear();
     sink_.setRunning(true);
     TransferOutcome outcome = TransferOutcome::Done;
     ConfigTransfer transfer(driver_, settings_.addr, sink_, translator, now_);
+    transfer.watchLink(&link_);
     try {
         prepareLink();
         // Setting the clock tries the port once; an opening failure is a transfer failure.
@@ -60,7 +83,10 @@ TransferOutcome TransferSession::run(TransferKind kind,
         } else if (!openWithRetries()) {
             outcome = TransferOutcome::PortNotOpened;
         }
+        throwIfCancelled();
         if (outcome == TransferOutcome::Done) {
+            // Opening attempts that failed before one succeeded are no failure.
+            failure_.reset();
             link_.Defineflow(settings_.addr, driver_.Instrument_ID());
             body(transfer);
             sink_.setStatus(texts.done.translated(translator));
@@ -68,11 +94,18 @@ TransferOutcome TransferSession::run(TransferKind kind,
     } catch (const std::exception& error) {
         outcome = TransferOutcome::Failed;
         remember(error);
+        leaveAnalyser(kind, transfer);
         sink_.setStatus(texts.failed.translated(translator));
-        ReportTransferError(error, boxes_);
+        ReportTransferError(error, boxes_, failure_->advice);
     }
     if (outcome == TransferOutcome::PortNotOpened) {
-        boxes_.ShowErrorMessage(kPortNotOpenedText.translated(translator));
+        const QString text = kPortNotOpenedText.translated(translator);
+        // Where trying again cannot help, the reason is what the user needs.
+        boxes_.ShowErrorMessage(
+            openingIsHopeless() ? text + QStringLiteral("\n\n") + failure_->message : text);
+    }
+    if (outcome == TransferOutcome::Done) {
+        reportUnknownValues(transfer);
     }
     image_ = transfer.image();
     finish();
@@ -98,26 +131,88 @@ bool TransferSession::OpenComm() {
 }
 
 bool TransferSession::openWithRetries() {
-    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kOpenAttempts && !cancelled_; ++attempt) {
         const bool open = OpenComm();
         if (!open) {
             // An opening sequence stopped half way can leave the port open with the adapter
             // unprogrammed; closed, the next attempt runs the whole sequence again instead
             // of taking the open port as a success.
             link_.CloseCom();
+            if (openingIsHopeless()) {
+                return false;
+            }
         }
-        wait_(kOpenWaitMs);
-        if (open) {
-            return true;
+        if (!pauseAfterOpening() || open) {
+            return open;
         }
     }
     return false;
 }
 
+bool TransferSession::pauseAfterOpening() {
+    if (wait_) {
+        if (!cancelled_) {
+            wait_(kOpenWaitMs);
+        }
+        return !cancelled_;
+    }
+    // Host events run during the pause; an Abort among them ends it at once.
+    for (int waited = 0; waited < kOpenWaitMs && !cancelled_; waited += kPauseSliceMs) {
+        app::WaitMilliseconds(std::min(kPauseSliceMs, kOpenWaitMs - waited));
+    }
+    return !cancelled_;
+}
+
+bool TransferSession::openingIsHopeless() const {
+    // A folder or a file never becomes a serial port, and a port never grows modem lines.
+    return failure_ && failure_->code &&
+           (*failure_->code == static_cast<std::int32_t>(wirelink::PortError::NotASerialPort) ||
+            *failure_->code == wirelink::StatusOf(wirelink::WLink_errors::WLerr_nomodemlines));
+}
+
+void TransferSession::throwIfCancelled() const {
+    if (cancelled_) {
+        throw wirelink::Error(wirelink::WLink_errors::WLerr_cancelledsend,
+                              wirelink::ErrorContext{});
+    }
+}
+
 void TransferSession::remember(const std::exception& error) {
     const auto* linkError = dynamic_cast<const wirelink::Error*>(&error);
     failure_ = TransferFailure{linkError ? std::optional(linkError->code()) : std::nullopt,
-                               QString::fromStdString(error.what())};
+                               QString::fromStdString(error.what()), QString()};
+}
+
+void TransferSession::leaveAnalyser(TransferKind kind, const ConfigTransfer& transfer) {
+    if (kind == TransferKind::Send && transfer.writeStarted()) {
+        // What the analyser does with a write transaction cut short is not known: leave it
+        // as it is, and say so.
+        failure_->advice = kPartialWriteText.translated(boxes_.translator());
+        return;
+    }
+    if (!link_.PortOpen() || !link_.Checkflow(settings_.addr)) {
+        return;  // nothing was sent
+    }
+    // Remote mode locks the analyser's keys until it is switched off; one request to do so,
+    // whose own failure changes nothing in the report.
+    leaving_ = true;
+    try {
+        link_.SetFlowConnected(settings_.addr);
+        driver_.SetRemLoc(settings_.addr, kRemoteOff);
+    } catch (const std::exception&) {
+    }
+    leaving_ = false;
+}
+
+void TransferSession::reportUnknownValues(const ConfigTransfer& transfer) {
+    app::Translator& translator = boxes_.translator();
+    for (const UnknownListValue& unknown : transfer.unknownValues()) {
+        warnings_.push_back(kUnknownValueText.translated(
+            translator, {QString::number(unknown.byte), unknown.caption, unknown.key}));
+    }
+    if (!warnings_.isEmpty()) {
+        boxes_.ShowErrorMessage(warnings_.join(QLatin1Char('\n')));
+    }
 }
 
 void TransferSession::finish() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <exception>
@@ -33,16 +34,23 @@ enum class TransferOutcome { Done, Failed, PortNotOpened };
 
 // Why the last transfer did not succeed: the error raised (for a port that never opened, the
 // last opening failure), its code when it came from the link or the port, and its message.
+// `advice` says what to do when the analyser may have been left partly written.
 struct TransferFailure {
     std::optional<std::int32_t> code;
     QString message;
+    QString advice;
 };
 
 // One transfer on the transfer dialog's link control, without the dialog: the driver handed
-// the link, the serial settings copied in, the port opened (receive and send: up to 10
-// attempts, each followed by a 1000 ms wait; set clock: once), the flow defined, the
-// transfer run, the outcome shown and any failure reported, and in every case the flow
-// released and the port closed.
+// the link, the serial settings copied in (read afresh at every transfer), the port opened
+// (receive and send: up to 10 attempts, each followed by a 1000 ms wait; set clock: once),
+// the flow defined, the transfer run, the outcome shown and any failure reported, and in
+// every case the flow released and the port closed.
+//
+// A receive or set-clock that fails or is cancelled switches the analyser's remote mode off
+// (that request's own failure ignored) before the link is released; a send that failed once
+// its write transaction began leaves the analyser alone and says it may be partly written.
+// Cancel works from the first opening attempt on: the transfer ends at once as cancelled.
 class TransferSession {
   public:
     using Wait = std::function<void(int milliseconds)>;
@@ -50,11 +58,18 @@ class TransferSession {
     static constexpr int kOpenAttempts = 10;
     static constexpr int kOpenWaitMs = 1000;
 
+    using Settings = std::function<LinkSettings()>;
+
     TransferSession(wirelink::Wirelink& link, const LinkSettings& settings,
                     drivers::InstrumentDriver& driver, documents::MessageBoxes& boxes,
                     ProgressSink& sink);
+    // The settings asked for at the start of every transfer (the settings dialog's values).
+    TransferSession(wirelink::Wirelink& link, Settings settings, drivers::InstrumentDriver& driver,
+                    documents::MessageBoxes& boxes, ProgressSink& sink);
 
-    // The pause after each opening attempt (WaitMilliseconds unless replaced).
+    // The pause after each opening attempt (unless replaced: WaitMilliseconds, ending early
+    // once cancelRequested() is true). A replacement that runs the host's events may end
+    // early the same way.
     void setWait(Wait wait) { wait_ = std::move(wait); }
     // The date and time sent to the analyser's clock (the computer's unless replaced).
     void setClock(ConfigTransfer::Clock now) { now_ = std::move(now); }
@@ -66,19 +81,33 @@ class TransferSession {
     // The Abort button while a transfer runs: the running request ends with a cancel error.
     void cancel();
     bool running() const { return running_; }
+    // Cancel was asked during the running transfer.
+    bool cancelRequested() const { return cancelled_; }
     // The configuration sector as last read (receive) or written (send).
     const wirelink::ByteBuffer& image() const { return image_; }
     const std::optional<TransferFailure>& failure() const { return failure_; }
+    // Warnings of the last transfer that ended Done: list bytes received that name no entry
+    // of their list (each: value, caption, key). Also shown to the user in one message box.
+    const QStringList& warnings() const { return warnings_; }
 
   private:
     TransferOutcome run(TransferKind kind, const std::function<void(ConfigTransfer&)>& body);
     void prepareLink();
     bool OpenComm();
     bool openWithRetries();
+    // The pause after an opening attempt; false when the transfer was cancelled.
+    bool pauseAfterOpening();
+    void throwIfCancelled() const;
+    // The last opening failed in a way that no further attempt can mend.
+    bool openingIsHopeless() const;
     void remember(const std::exception& error);
+    // After a failure: remote mode off, or the advice that the analyser may be partly written.
+    void leaveAnalyser(TransferKind kind, const ConfigTransfer& transfer);
+    void reportUnknownValues(const ConfigTransfer& transfer);
     void finish();
 
     wirelink::Wirelink& link_;
+    Settings settingsSource_;
     LinkSettings settings_;
     drivers::InstrumentDriver& driver_;
     documents::MessageBoxes& boxes_;
@@ -86,8 +115,11 @@ class TransferSession {
     Wait wait_;
     ConfigTransfer::Clock now_;
     bool running_ = false;
+    bool cancelled_ = false;
+    bool leaving_ = false;
     wirelink::ByteBuffer image_;
     std::optional<TransferFailure> failure_;
+    QStringList warnings_;
 };
 
 }  // namespace kilnward::transfer

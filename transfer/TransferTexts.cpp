@@ -27,8 +27,9 @@ const TransferTexts kSetClock{
 
 }  // namespace
 
-QString TransferText::translated(app::Translator& translator) const {
-    return translator.TranslateString(QString::fromLatin1(key), QString::fromLatin1(english));
+QString TransferText::translated(app::Translator& translator, const QStringList& arguments) const {
+    return translator.TranslateString(QString::fromLatin1(key), QString::fromLatin1(english),
+                                      arguments);
 }
 
 const TransferTexts& TransferTexts::of(TransferKind kind) {

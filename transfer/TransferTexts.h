@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace kilnward::app {
 class Translator;
@@ -16,7 +17,7 @@ struct TransferText {
     const char* key;
     const char* english;
 
-    QString translated(app::Translator& translator) const;
+    QString translated(app::Translator& translator, const QStringList& arguments = {}) const;
 };
 
 // The texts of one transfer: its confirmation and its status lines.
@@ -34,5 +35,17 @@ inline constexpr TransferText kAbortText{"abort", "&Abort"};
 inline constexpr TransferText kCloseText{"close", "&Close"};
 inline constexpr TransferText kPortNotOpenedText{"msg_ErrorOpeningcommport",
                                                  "Error Opening commport"};
+inline constexpr TransferText kReadsDisagreeText{
+    "msg_readsdisagree",
+    "Reads of the configuration at byte %1% did not agree: answers arrived late. Check the "
+    "connection and try again"};
+inline constexpr TransferText kPartialWriteText{
+    "msg_partialwrite",
+    "The analyser may still be in remote mode and hold a partly written configuration. Send "
+    "the configuration again; if the analyser no longer answers, switch it off and on first"};
+inline constexpr TransferText kUnknownValueText{
+    "msg_unknownlistvalue",
+    "Unknown value %1% received for %2% (%3%): it shows as the list's first entry and "
+    "would be sent back as that entry"};
 
 }  // namespace kilnward::transfer

@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
         models.push_back({QString::number(id), id});
     }
     window.load(models);
-    window.window().modelMenu().chooseModel(kModel);
+    window.window().selectModel(kModel);
     try {
         // A pseudo-terminal has no modem lines: the cable link.
         Scenario(window, false);

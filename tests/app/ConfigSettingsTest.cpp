@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "TempFolder.h"
@@ -42,6 +43,17 @@ TEST_F(ConfigSettingsTest, WrittenValuesAreSeenByTheNextReader) {
     EXPECT_FALSE(AskForSaveEnabled());
     EXPECT_EQ(ReadAddressSetting(), 255);
     EXPECT_EQ(ReadSerialPortSetting(), 3);
+}
+
+TEST_F(ConfigSettingsTest, OnlyWritingASettingCreatesTheConfigurationFolder) {
+    const QString folder = dir.path("not/yet");
+    ProgramFolder::set(folder);
+    EXPECT_EQ(ReadConfigValue(config::ShowTips), "1");
+    EXPECT_EQ(ReadSerialPortSetting(), 1);
+    EXPECT_FALSE(QFileInfo::exists(dir.path("not")));
+    ASSERT_TRUE(WriteConfigValue(config::ShowTips, "0"));
+    EXPECT_TRUE(QFileInfo(folder + "/Config.ini").isFile());
+    EXPECT_FALSE(ReadShowTipsSetting());
 }
 
 TEST_F(ConfigSettingsTest, AskForSaveOnlyNoInCapitalsSwitchesTheQuestionOff) {
@@ -95,4 +107,19 @@ TEST_F(ConfigSettingsTest, AStoredModelThatIsNoNumberIsToldAndTheDefaultUsed) {
     EXPECT_EQ(told[0], dir.path("Config.ini") +
                            ": [General] InstrumentIDselected=\"Harrier\" is not a model number; "
                            "model 10 is used");
+}
+
+TEST(ProgramFolder, AFolderWithAnyShippedFileIsTheProgramFolder) {
+    TempFolder folder;
+    EXPECT_FALSE(ProgramFolder::holdsProgramData(folder.folder()));
+    folder.write("Config.ini", "[General]\n");  // the user's settings are not shipped data
+    EXPECT_FALSE(ProgramFolder::holdsProgramData(folder.folder()));
+    for (const char* name : {"Param.ini", "Language.mdb", "Default.cf1", "Default.sr1"}) {
+        TempFolder shipped;
+        shipped.write(name, "x");
+        EXPECT_TRUE(ProgramFolder::holdsProgramData(shipped.folder())) << name;
+    }
+    // A folder named like a shipped file does not count.
+    QDir(folder.folder()).mkdir("Language.mdb");
+    EXPECT_FALSE(ProgramFolder::holdsProgramData(folder.folder()));
 }

@@ -40,9 +40,9 @@ TEST(IniFile, SettingOneKeyKeepsEverythingElse) {
     ini.setValue("a", "Y", "changed");
     ini.setValue("A", "new", " added ");
     ini.setValue("C", "w", "4");
-    EXPECT_EQ(
-        ini.toText(),
-        "; comment\r\n[A]\r\nx=1\r\nY=changed\r\nnew=added\r\n\r\n[B]\r\nz=3\r\n[C]\r\nw=4\r\n");
+    EXPECT_EQ(ini.toText(),
+              "; comment\r\n[A]\r\nx=1\r\nY=changed\r\nnew=\" added "
+              "\"\r\n\r\n[B]\r\nz=3\r\n[C]\r\nw=4\r\n");
 }
 
 TEST(IniFile, SectionLinesListEntriesInOrder) {
@@ -137,4 +137,24 @@ TEST(IniFile, LoadRefusesWhatCannotBeAProfileFile) {
     EXPECT_EQ(error, "it is larger than 1024 KiB");
     EXPECT_FALSE(IniFile::load("/dev/zero", &error));
     EXPECT_EQ(error, "it is larger than 1024 KiB");
+}
+
+TEST(IniFile, BlanksAndQuotesAroundValuesSurviveWritingAndReading) {
+    // Readers drop one pair of matching quotes, as the profile functions do.
+    const IniFile read = IniFile::parse("[S]\na=\"  x  \"\nb='y'\nc=\"z'\nd=\"\"q\"\"\n");
+    EXPECT_EQ(read.value("S", "a", "?"), "  x  ");
+    EXPECT_EQ(read.value("S", "b", "?"), "y");
+    EXPECT_EQ(read.value("S", "c", "?"), "\"z'");
+    EXPECT_EQ(read.value("S", "d", "?"), "\"q\"");
+
+    IniFile ini;
+    for (const QString value : {"  ACME  ", " lead", "trail ", "\"quoted\"", "'single'", "\"",
+                                "in \"the\" middle", "", "plain"}) {
+        ini.setValue("S", "k", value);
+        EXPECT_EQ(IniFile::parse(ini.toText()).value("S", "k", "?"), value) << value.toStdString();
+    }
+    ini.setValue("S", "k", "  ACME  ");
+    EXPECT_EQ(ini.toText(), "[S]\r\nk=\"  ACME  \"\r\n");
+    ini.setValue("S", "k", "plain");
+    EXPECT_EQ(ini.toText(), "[S]\r\nk=plain\r\n");
 }

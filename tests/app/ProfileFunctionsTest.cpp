@@ -35,7 +35,9 @@ TEST(ProfileFunctions, WriteKeepsTheRestAndCreatesMissingFiles) {
     TempFolder dir;
     const QString file = dir.write("a.ini", "[One]\r\na=1\r\n[Two]\r\nb=2\r\n");
     ASSERT_TRUE(WriteIniValue(file, "one", "A", "  new  "));
-    EXPECT_EQ(dir.read("a.ini"), QByteArray("[One]\r\nA=new\r\n[Two]\r\nb=2\r\n"));
+    // The blanks around the value are kept in quotes and read back.
+    EXPECT_EQ(dir.read("a.ini"), QByteArray("[One]\r\nA=\"  new  \"\r\n[Two]\r\nb=2\r\n"));
+    EXPECT_EQ(ReadIniValue(file, "One", "a", ""), "  new  ");
 
     const QString fresh = dir.path("fresh.ini");
     ASSERT_TRUE(WriteIniValue(fresh, "S", "k", "v"));

@@ -18,6 +18,14 @@ TEST(WriteTextLines, WritesCrLfLinesAsWindows1252) {
     EXPECT_TRUE(prompts.records().empty());
 }
 
+TEST(WriteTextLines, TextBeyondWindows1252IsWrittenAsUtf8) {
+    TempFolder dir;
+    ScriptedPrompts prompts;
+    const QString line = QString::fromUtf8("CO\u2082 \u00b0C \u03bb");
+    ASSERT_TRUE(WriteTextLines(dir.path("c.txt"), {line, "two"}, false, prompts));
+    EXPECT_EQ(QString::fromUtf8(dir.read("c.txt")), line + "\r\ntwo\r\n");
+}
+
 TEST(WriteTextLines, AsksBeforeOverwritingAndNoKeepsTheFile) {
     TempFolder dir;
     const QString file = dir.write("c.txt", "old");

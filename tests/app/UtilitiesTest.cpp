@@ -132,6 +132,12 @@ TEST_F(DecimalTextTest, LocaleTextReadsBackExactly) {
     for (const double value : {0.2249999940395355, 1e-7, 123456789.125, -3.0, 0.1}) {
         const QString text = ToLocaleDecimalText(value);
         EXPECT_FALSE(text.contains(',')) << text.toStdString();
+        EXPECT_FALSE(text.contains('e')) << text.toStdString();
         EXPECT_EQ(LeadingDecimalValue(text), value) << text.toStdString();
     }
+    // Plain decimals, the shortest that read back the same.
+    EXPECT_EQ(ToLocaleDecimalText(1000000), "1000000");
+    EXPECT_EQ(ToLocaleDecimalText(0.00005), "0.00005");
+    EXPECT_EQ(ToLocaleDecimalText(-2.5e-7), "-0.00000025");
+    EXPECT_EQ(ToLocaleDecimalText(0.1f), "0.10000000149011612");
 }

@@ -1,9 +1,11 @@
 #include "SessionFixture.h"
 #include "app/ConfigSettings.h"
+#include "drivers/InstrumentDriver.h"
 #include "form/CheckItem.h"
 #include "form/ListItem.h"
 #include "form/MenuItem.h"
 #include "form/NumericItem.h"
+#include "form/TabStripItem.h"
 #include "form/TextItem.h"
 #include "form/TreeItem.h"
 
@@ -25,7 +27,7 @@ class DocumentCommandsTest : public SessionFixture {
         return found;
     }
     void saveTo(int d, const QString& name) {
-        documents()[d].FileName = path(name);
+        documents().setFileName(d, path(name));
         ASSERT_TRUE(files().SaveDocument(d));
     }
 };
@@ -54,7 +56,7 @@ TEST_F(DocumentCommandsTest, FileOpenAsksOncePerKindAndGoesOnAfterACancel) {
     }
     // The law file was loaded after the header dialog was cancelled.
     EXPECT_EQ(form().text("txtlawline", 6).text(), "");
-    EXPECT_EQ(documents()[kLawDocument].FileName, path("file3"));
+    EXPECT_EQ(documents()[kLawDocument].FileName(), path("file3"));
 }
 
 TEST_F(DocumentCommandsTest, AskForSaveNoDiscardsChangesWithoutAQuestion) {
@@ -90,7 +92,7 @@ TEST_F(DocumentCommandsTest, YesThenCancellingTheSaveDialogStopsTheCommand) {
     prompts.queueFile(std::nullopt);
     EXPECT_FALSE(commands().fileNew());
     EXPECT_EQ(form().text("txtheaderline", 3).text(), "keep me");
-    EXPECT_TRUE(documents()[kHeaderDocument].Dirty);
+    EXPECT_TRUE(documents()[kHeaderDocument].Dirty());
     EXPECT_EQ(records(Kind::FileChooser).size(), 1u);
 }
 
@@ -100,7 +102,7 @@ TEST_F(DocumentCommandsTest, YesSavesBeforeTheDataIsReplaced) {
     prompts.queueFile(path("saved.hdr"));
     EXPECT_TRUE(commands().fileNew());
     EXPECT_TRUE(ReadAll(path("saved.hdr")).contains("frmMain!txtheaderline#3=keep me"));
-    EXPECT_TRUE(documents()[kHeaderDocument].FileName.isEmpty());
+    EXPECT_TRUE(documents()[kHeaderDocument].FileName().isEmpty());
 }
 
 TEST_F(DocumentCommandsTest, RefusedFileDoesNotBecomeTheDocumentsName) {
@@ -110,7 +112,7 @@ TEST_F(DocumentCommandsTest, RefusedFileDoesNotBecomeTheDocumentsName) {
     prompts.queueFile(path("fuels.fue"));
     EXPECT_TRUE(commands().dataLoad(kConfigurationDocument));
     EXPECT_EQ(prompts.messages(), std::vector<QString>({"Not found or damaged file."}));
-    EXPECT_EQ(documents()[kConfigurationDocument].FileName, path("mine.cfg"));
+    EXPECT_EQ(documents()[kConfigurationDocument].FileName(), path("mine.cfg"));
 }
 
 TEST_F(DocumentCommandsTest, SaveAsksForANameOnlyWhileUntitled) {
@@ -118,7 +120,7 @@ TEST_F(DocumentCommandsTest, SaveAsksForANameOnlyWhileUntitled) {
     EXPECT_TRUE(commands().dataSave(kLawDocument));
     EXPECT_EQ(records(Kind::FileChooser).size(), 1u);
     EXPECT_EQ(records(Kind::FileChooser)[0].mode, app::FileChooserMode::Save);
-    EXPECT_EQ(documents()[kLawDocument].FileName, path("law.law"));
+    EXPECT_EQ(documents()[kLawDocument].FileName(), path("law.law"));
     form().text("txtlawline", 8).setText("UNI 10389-1");
     EXPECT_TRUE(commands().dataSave(kLawDocument));
     EXPECT_EQ(records(Kind::FileChooser).size(), 1u);
@@ -148,26 +150,64 @@ TEST_F(DocumentCommandsTest, ModelDefaultIsLoadedForGroupC) {
     form().numeric("TDBNumCOthrs").setValue(777);
     saveTo(kConfigurationDocument, "520p.cfg");
     form().numeric("TDBNumCOthrs").setValue(1);
-    auto& menu = session->window().modelMenu();
-    for (form::FormItem* entry : form().members("mnuinstrumentname")) {
-        if (form::ModelMenu::EntryModel(*static_cast<form::MenuItem*>(entry)) == 14) {
-            menu.choose(entry->index());
-        }
-    }
+    prompts.clear();
+    // The edit is not dropped without a question: No discards it.
+    prompts.queueAnswer(PromptAnswer::No);
+    EXPECT_TRUE(session->window().selectModel(14));
+    ASSERT_EQ(records(Kind::Question).size(), 1u);
+    EXPECT_EQ(records(Kind::Question)[0].text,
+              "Configuration data are changed.\n\nDo you want to save them ?");
     EXPECT_EQ(form().numeric("TDBNumCOthrs").value(), 777.0);
-    EXPECT_FALSE(documents()[kConfigurationDocument].Dirty);
-    EXPECT_TRUE(documents()[kConfigurationDocument].FileName.isEmpty());
+    EXPECT_FALSE(documents()[kConfigurationDocument].Dirty());
+    EXPECT_TRUE(documents()[kConfigurationDocument].FileName().isEmpty());
     // A missing or damaged model default is reported and the adaptation goes on.
     WriteAll(path("520p.cfg"), "[General]\r\nFileType=Kfue\r\n");
     prompts.clear();
-    for (form::FormItem* entry : form().members("mnuinstrumentname")) {
-        if (form::ModelMenu::EntryModel(*static_cast<form::MenuItem*>(entry)) == 15) {
-            menu.choose(entry->index());
-        }
-    }
+    EXPECT_TRUE(session->window().selectModel(15));
     EXPECT_EQ(prompts.messages(), std::vector<QString>({"Not found or damaged file."}));
     EXPECT_EQ(session->window().selectedInstrumentId(), 15);
     EXPECT_FALSE(form().tree("trvalmparam", 0).enabled());
+}
+
+TEST_F(DocumentCommandsTest, CancelOnGroupCKeepsTheEditedConfigurationAndTheModel) {
+    form().numeric("TDBNumCOthrs").setValue(777);
+    saveTo(kConfigurationDocument, "520p.cfg");
+    ASSERT_TRUE(session->window().selectModel(12));
+    form().numeric("TDBNumCOthrs").setValue(5);
+    prompts.clear();
+    prompts.queueAnswer(PromptAnswer::Cancel);
+    EXPECT_FALSE(session->window().selectModel(20));
+    EXPECT_EQ(records(Kind::Question).size(), 1u);
+    EXPECT_EQ(form().numeric("TDBNumCOthrs").value(), 5.0);
+    EXPECT_TRUE(documents()[kConfigurationDocument].Dirty());
+    EXPECT_EQ(session->window().selectedInstrumentId(), 12);
+    EXPECT_EQ(session->window().currentDriver()->Instrument_ID(), 12);
+    EXPECT_EQ(app::ReadConfigValue(app::config::InstrumentIDselected), "12");
+    for (form::FormItem* entry : form().members("mnuinstrumentname")) {
+        const auto& menu = *static_cast<form::MenuItem*>(entry);
+        EXPECT_EQ(menu.checked(), form::ModelMenu::EntryModel(menu) == 12);
+    }
+    EXPECT_TRUE(form().tabStrip("SSTabconf").tabAvailable(0));
+}
+
+TEST_F(DocumentCommandsTest, FileNameAndDirtyFlagAnnounceEveryRealChange) {
+    struct Recorder : DocumentsListener {
+        void documentChanged(int document, DocumentChange change) override {
+            heard.emplace_back(document, change);
+        }
+        std::vector<std::pair<int, DocumentChange>> heard;
+    } recorder;
+    documents().addListener(&recorder);
+    form().text("txtserviceline", 1).setText("edited");
+    form().text("txtserviceline", 2).setText("edited too");
+    prompts.queueFile(path("service.srv"));
+    EXPECT_TRUE(commands().dataSave(kServiceDocument));
+    documents().cleardirtyall();
+    documents().removeListener(&recorder);
+    EXPECT_EQ(recorder.heard, (std::vector<std::pair<int, DocumentChange>>{
+                                  {kServiceDocument, DocumentChange::Dirty},
+                                  {kServiceDocument, DocumentChange::FileName},
+                                  {kServiceDocument, DocumentChange::Dirty}}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "SessionFixture.h"
 #include "app/DecimalText.h"
 #include "documents/ControlKey.h"
+#include "documents/ValueEncoding.h"
 #include "form/CheckItem.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
@@ -15,7 +16,7 @@ namespace {
 class DocumentFilesTest : public SessionFixture {
   protected:
     bool saveAs(int d, const QString& name) {
-        documents()[d].FileName = path(name);
+        documents().setFileName(d, path(name));
         return files().SaveDocument(d);
     }
 };
@@ -39,7 +40,7 @@ TEST_F(DocumentFilesTest, HeaderFileHasTheDocumentedLayout) {
     EXPECT_TRUE(lines.contains("frmMain!txtheaderline#1=first header line"));
     EXPECT_TRUE(lines.contains("frmMain!chkprtconf#1=1"));
     EXPECT_EQ(lines.size(), 4 + 8);
-    EXPECT_FALSE(documents()[kHeaderDocument].Dirty);
+    EXPECT_FALSE(documents()[kHeaderDocument].Dirty());
 }
 
 TEST_F(DocumentFilesTest, DecimalsAreWrittenWithAPointWhateverTheLocale) {
@@ -77,7 +78,7 @@ TEST_F(DocumentFilesTest, SelectedOptionIsStoredAsMinusOne) {
 TEST_F(DocumentFilesTest, FuelsFileIsRefusedAsConfiguration) {
     ASSERT_TRUE(saveAs(kFuelsDocument, "f.fue"));
     form().numeric("TDBNumCOthrs").setValue(123);
-    documents()[kConfigurationDocument].FileName = path("old.cfg");
+    documents().setFileName(kConfigurationDocument, path("old.cfg"));
     const auto before = Snapshot(*session, kConfigurationDocument);
     prompts.clear();
 
@@ -85,8 +86,8 @@ TEST_F(DocumentFilesTest, FuelsFileIsRefusedAsConfiguration) {
     EXPECT_EQ(prompts.messages(), std::vector<QString>({"Not found or damaged file."}));
     EXPECT_EQ(prompts.records().front().title, "Error message");
     EXPECT_EQ(Snapshot(*session, kConfigurationDocument), before);
-    EXPECT_EQ(documents()[kConfigurationDocument].FileName, path("old.cfg"));
-    EXPECT_TRUE(documents()[kConfigurationDocument].Dirty);
+    EXPECT_EQ(documents()[kConfigurationDocument].FileName(), path("old.cfg"));
+    EXPECT_TRUE(documents()[kConfigurationDocument].Dirty());
 }
 
 TEST_F(DocumentFilesTest, MissingDefaultFileIsToldAndKeepsTheBuiltInValues) {
@@ -96,8 +97,8 @@ TEST_F(DocumentFilesTest, MissingDefaultFileIsToldAndKeepsTheBuiltInValues) {
               std::vector<QString>({"The default file " + path("Default.sr1") +
                                     " was not found: the built-in values are used."}));
     EXPECT_EQ(form().text("txtserviceline", 1).text(), "kept");
-    EXPECT_TRUE(documents()[kServiceDocument].FileName.isEmpty());
-    EXPECT_FALSE(documents()[kServiceDocument].Dirty);
+    EXPECT_TRUE(documents()[kServiceDocument].FileName().isEmpty());
+    EXPECT_FALSE(documents()[kServiceDocument].Dirty());
 }
 
 TEST_F(DocumentFilesTest, TreeOfThreeNodesIsStoredUnderThreeKeys) {
@@ -147,13 +148,34 @@ TEST_F(DocumentFilesTest, CheckBoxWithoutANumberReadsAsUnchecked) {
     EXPECT_EQ(form().check("chkprtconf", 0).value(), form::CheckItem::kChecked);
 }
 
-TEST_F(DocumentFilesTest, EmptyNumberIsSavedEmptyAndLoadsBackEmpty) {
+TEST_F(DocumentFilesTest, EmptyNumberIsSavedEmptyAndReadsAsZeroUnlessTheFieldAllowsEmpty) {
     form().numeric("TDBNumalmval", 3).setEmpty();
     ASSERT_TRUE(saveAs(kConfigurationDocument, "c.cfg"));
     EXPECT_TRUE(ReadAll(path("c.cfg")).contains("frmMain!TDBNumalmval#3=\r\n"));
     form().numeric("TDBNumalmval", 3).setValue(4);
     ASSERT_TRUE(files().LoadDocument(path("c.cfg"), kConfigurationDocument, false));
-    EXPECT_FALSE(form().numeric("TDBNumalmval", 3).value().has_value());
+    // The field cannot be empty: the decimal reading of no number is 0.
+    EXPECT_EQ(form().numeric("TDBNumalmval", 3).value(), 0.0);
+
+    form::NumericItem optional("TDBNumoptional", 0, "Kcfg", {-10, 10}, "##0", 5, true);
+    DecodeControl(optional, [](const QString&, const QString&) { return QStringLiteral(" "); });
+    EXPECT_FALSE(optional.value().has_value());
+}
+
+TEST_F(DocumentFilesTest, OptionPairReadWithNeitherSetKeepsItsDesignDefault) {
+    form::OptionItem& l2r = form().option("Optbargraphl2r", 1);
+    form::OptionItem& r2l = form().option("Optbargraphr2l", 1);
+    const bool leftToRightByDesign = l2r.value();
+    ASSERT_NE(l2r.value(), r2l.value());
+    WriteAll(path("c.cfg"),
+             "[General]\r\nFileType=Kcfg\r\n[Kcfg]\r\n"
+             "frmMain!Optbargraphl2r#1=0\r\nfrmMain!Optbargraphr2l#1=0\r\n");
+    ASSERT_TRUE(files().LoadDocument(path("c.cfg"), kConfigurationDocument, false));
+    EXPECT_EQ(l2r.value(), leftToRightByDesign);
+    EXPECT_EQ(r2l.value(), !leftToRightByDesign);
+    files().ReadControlValue(path("c.cfg"), kConfigurationDocument,
+                             leftToRightByDesign ? static_cast<form::FormItem&>(l2r) : r2l);
+    EXPECT_NE(l2r.value(), r2l.value());
 }
 
 TEST_F(DocumentFilesTest, SavingOverAFileDropsKeysOfEarlierVersions) {
@@ -176,8 +198,8 @@ TEST_F(DocumentFilesTest, EveryDocumentComesBackUnchangedAfterSaveAndLoad) {
         ASSERT_NE(Snapshot(*session, d), saved) << d;
         ASSERT_TRUE(files().LoadDocument(path(QStringLiteral("doc%1.txt").arg(d)), d, false));
         EXPECT_EQ(Snapshot(*session, d), saved) << d;
-        EXPECT_FALSE(documents()[d].Dirty) << d;
-        EXPECT_EQ(documents()[d].FileName, path(QStringLiteral("doc%1.txt").arg(d)));
+        EXPECT_FALSE(documents()[d].Dirty()) << d;
+        EXPECT_EQ(documents()[d].FileName(), path(QStringLiteral("doc%1.txt").arg(d)));
     }
     EXPECT_TRUE(prompts.records().empty());
 }
@@ -207,14 +229,14 @@ TEST_F(DocumentFilesTest, FailedSaveKeepsTheOldFileAndTheChanges) {
     const QString before = ReadAll(path("c.cfg"));
     ASSERT_GT(before.size(), 4096);
     form().numeric("TDBNumCOthrs").setValue(55);
-    ASSERT_TRUE(documents()[kConfigurationDocument].Dirty);
+    ASSERT_TRUE(documents()[kConfigurationDocument].Dirty());
     prompts.clear();
     {
         test::FileSizeLimit limit(2048);
         EXPECT_FALSE(files().SaveDocument(kConfigurationDocument));
     }
     EXPECT_EQ(ReadAll(path("c.cfg")), before);
-    EXPECT_TRUE(documents()[kConfigurationDocument].Dirty);
+    EXPECT_TRUE(documents()[kConfigurationDocument].Dirty());
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_TRUE(prompts.messages().front().contains(path("c.cfg")));
 }

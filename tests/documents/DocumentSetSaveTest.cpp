@@ -14,12 +14,12 @@ class DocumentSetSaveTest : public SessionFixture {
     // The five documents titled in the folder, saved once, so old files exist.
     void titleAndSaveAll() {
         for (int d = 0; d < kDocumentCount; ++d) {
-            documents()[d].FileName = path(QStringLiteral("doc%1").arg(d));
+            documents().setFileName(d, path(QStringLiteral("doc%1").arg(d)));
         }
         commands().fileSave();
         ASSERT_TRUE(prompts.messages().empty());
         for (int d = 0; d < kDocumentCount; ++d) {
-            old.push_back(test::ReadBytes(documents()[d].FileName));
+            old.push_back(test::ReadBytes(documents()[d].FileName()));
         }
     }
     void expectOldFilesKept() {
@@ -53,8 +53,8 @@ TEST_F(DocumentSetSaveTest, AFolderInTheWayKeepsEveryOldFile) {
     for (int d : {0, 1, 2, 4}) {
         EXPECT_EQ(test::ReadBytes(path(QStringLiteral("doc%1").arg(d))), old[d]) << d;
     }
-    EXPECT_TRUE(documents()[kServiceDocument].Dirty);
-    EXPECT_TRUE(documents()[kHeaderDocument].Dirty);
+    EXPECT_TRUE(documents()[kServiceDocument].Dirty());
+    EXPECT_TRUE(documents()[kHeaderDocument].Dirty());
 }
 
 TEST_F(DocumentSetSaveTest, AFullDiskKeepsEveryOldFile) {
@@ -70,7 +70,7 @@ TEST_F(DocumentSetSaveTest, AFullDiskKeepsEveryOldFile) {
         << prompts.messages()[0].toStdString();
     EXPECT_TRUE(prompts.messages()[0].contains("no document file was changed"));
     expectOldFilesKept();
-    EXPECT_TRUE(documents()[kServiceDocument].Dirty);
+    EXPECT_TRUE(documents()[kServiceDocument].Dirty());
 }
 
 TEST_F(DocumentSetSaveTest, AllFiveAreReplacedWhenAllAreWritten) {
@@ -81,7 +81,7 @@ TEST_F(DocumentSetSaveTest, AllFiveAreReplacedWhenAllAreWritten) {
     EXPECT_TRUE(QString::fromLatin1(test::ReadBytes(path("doc4"))).contains("new service line"));
     expectNoTemporaryFiles();
     for (int d = 0; d < kDocumentCount; ++d) {
-        EXPECT_FALSE(documents()[d].Dirty);
+        EXPECT_FALSE(documents()[d].Dirty());
     }
 }
 

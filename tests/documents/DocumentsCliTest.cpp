@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "tests/support/BinFolder.h"
@@ -46,6 +47,34 @@ TEST(DocumentsCli, SavesTheFiveDocumentsOfTheDefaultsAndTheFilesGiven) {
     EXPECT_EQ(Text(dir.filePath("b/fuels.fue")), Text(dir.filePath("a/fuels.fue")));
     EXPECT_TRUE(
         Text(dir.filePath("b/header.hdr")).contains("frmMain!txtheaderline#2=Heating Ltd\r\n"));
+}
+
+TEST(DocumentsCli, TextLinesKeepTheirBlanksAndNumbersStayPlainDecimals) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(kilnward::test::WriteBytes(
+        dir.filePath("in.hdr"),
+        "[General]\r\nFileType=Khdr\r\n[Khdr]\r\nfrmMain!txtheaderline#1=\"  ACME  \"\r\n"));
+    ASSERT_TRUE(kilnward::test::WriteBytes(
+        dir.filePath("in.fue"),
+        "[General]\r\nFileType=Kfue\r\n[Kfue]\r\nfrmMain!TDBNumpark2#1=0.00005\r\n"));
+    const CliRun first = Cli({"--program-dir", BinFolder(), "--hdr", dir.filePath("in.hdr"),
+                              "--fue", dir.filePath("in.fue"), "--out-dir", dir.filePath("a")});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    const QString line = "frmMain!txtheaderline#1=\"  ACME  \"\r\n";
+    EXPECT_TRUE(Text(dir.filePath("a/header.hdr")).contains(line));
+    // ... and read back with the blanks, so a second pass writes the same line.
+    const CliRun second = Cli({"--program-dir", BinFolder(), "--hdr", dir.filePath("a/header.hdr"),
+                               "--out-dir", dir.filePath("b")});
+    ASSERT_EQ(second.exitCode, 0) << second.err.toStdString();
+    EXPECT_TRUE(Text(dir.filePath("b/header.hdr")).contains(line));
+
+    EXPECT_TRUE(Text(dir.filePath("a/fuels.fue")).contains("frmMain!TDBNumpark2#1=0.00005\r\n"));
+    static const QRegularExpression exponent("=[-+]?[0-9.]+[eE]");
+    for (const char* name :
+         {"configuration.cfg", "fuels.fue", "header.hdr", "law.law", "service.srv"}) {
+        const QString text = Text(dir.filePath("a/") + name);
+        EXPECT_FALSE(text.contains(exponent)) << name << ": " << text.toStdString();
+    }
 }
 
 TEST(DocumentsCli, RefusedFileFailsWithTheMessage) {

@@ -35,7 +35,10 @@ void Scramble(MainWindowSession& session, int d, int seed) {
                 static_cast<form::CheckItem&>(*item).setValue(n % 3);
                 break;
             case form::ItemKind::Option:
-                static_cast<form::OptionItem&>(*item).setValue(n % 2 == 0);
+                // Selecting one member clears the others: a group always keeps one set.
+                if (n % 2 == 0) {
+                    static_cast<form::OptionItem&>(*item).setValue(true);
+                }
                 break;
             case form::ItemKind::Text:
                 static_cast<form::TextItem&>(*item).setText(QStringLiteral("Line %1").arg(n));

@@ -40,7 +40,7 @@ TEST_F(ShippedDefaultsTest, DefaultFilesHoldEveryKeyInTheWindowsOrder) {
     for (int d = 0; d < Documents::count(); ++d) {
         const QString shipped = app::ProgramFolder::dataFile(files[d]);
         ASSERT_TRUE(session->files().LoadDocument(shipped, d, false)) << files[d];
-        session->documents()[d].FileName = out.filePath(files[d]);
+        session->documents().setFileName(d, out.filePath(files[d]));
         ASSERT_TRUE(session->files().SaveDocument(d));
         EXPECT_EQ(test::ReadBytes(out.filePath(files[d])), test::ReadBytes(shipped)) << files[d];
     }
@@ -60,19 +60,19 @@ TEST_F(ShippedDefaultsTest, StartUpLoadsTheDefaults) {
     EXPECT_TRUE(form.text("txtheaderline", 1).enabled());
     EXPECT_FALSE(form.text("txtlawline", 8).enabled());
     for (int d = 0; d < Documents::count(); ++d) {
-        EXPECT_TRUE(session->documents()[d].FileName.isEmpty());
-        EXPECT_FALSE(session->documents()[d].Dirty);
+        EXPECT_TRUE(session->documents()[d].FileName().isEmpty());
+        EXPECT_FALSE(session->documents()[d].Dirty());
     }
 }
 
 TEST_F(ShippedDefaultsTest, ModelDefaultConfigurationIsLoadedForThe520Plus) {
-    ASSERT_TRUE(session->window().modelMenu().chooseModel(14));
+    ASSERT_TRUE(session->window().selectModel(14));
     EXPECT_TRUE(prompts.messages().empty());
     form::Form& form = session->window().form();
     EXPECT_EQ(form.list("cboptprobe").listIndex(), 1);
     EXPECT_EQ(form.numeric("TDBNumtimers", 0).value(), 60.0);
     const QString shipped = app::ProgramFolder::dataFile("520p.cfg");
-    session->documents()[kConfigurationDocument].FileName = out.filePath("520p.cfg");
+    session->documents().setFileName(kConfigurationDocument, out.filePath("520p.cfg"));
     ASSERT_TRUE(session->files().SaveDocument(kConfigurationDocument));
     EXPECT_EQ(test::ReadBytes(out.filePath("520p.cfg")), test::ReadBytes(shipped));
 }

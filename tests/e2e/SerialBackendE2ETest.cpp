@@ -153,5 +153,18 @@ TEST(SimProgramTest, RejectsBadOptions) {
     EXPECT_EQ(helpAll.out, help.out);
 }
 
+TEST_F(SerialBackendE2ETest, APeerThatNeverGoesQuietEndsTheRequestInFourBoundedAttempts) {
+    // At 115200 bit/s an attempt may last 32774 bytes' time plus 1.0 s: about 3.85 s.
+    link.setBaudRate("115200");
+    start({"--fault", "trickle-forever=300,at=2"});
+    ASSERT_EQ(readClock(), 0);
+    const auto begin = std::chrono::steady_clock::now();
+    EXPECT_EQ(readClock(), StatusOf(WLink_errors::WLerr_timeouterror));
+    const double took =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    EXPECT_GT(took, 4 * 3.8);
+    EXPECT_LT(took, 4 * 3.85 + 2.0);
+}
+
 }  // namespace
 }  // namespace kilnward::e2e

@@ -18,6 +18,8 @@ class EditRulesTest : public FormFixture {
 };
 
 TEST_F(EditRulesTest, UniFormulaGreysFourFieldsOfItsFuelOnly) {
+    // Fuel 2 counts, so only the formula decides.
+    form().numeric("TDBNummaxfuels").setValue(3);
     form().numeric("TDBNumparkgross", 2).setValue(1.5);
     services.clear();
     form().list("cbofuelformulatype", 2).setListIndex(4);
@@ -52,6 +54,24 @@ TEST_F(EditRulesTest, FuelCountEnablesTheFirstFuelsOnly) {
     EXPECT_TRUE(form().list("cbofuelformulatype", 9).enabled());
 }
 
+TEST_F(EditRulesTest, FormulaFieldsNeedTheirFuelCountedAndAFormulaThatLeavesThemFree) {
+    NumericItem& count = form().numeric("TDBNummaxfuels");
+    count.setValue(3);
+    // The formula rule fires last: a fuel beyond the count keeps its fields disabled.
+    form().list("cbofuelformulatype", 5).setListIndex(3);
+    EXPECT_FALSE(form().numeric("TDBNumparh", 5).enabled());
+    form().list("cbofuelformulatype", 1).setListIndex(4);
+    // The count rule fires last: a UNI fuel inside the count keeps them disabled.
+    count.setValue(4);
+    for (const char* name : {"TDBNumparkgross", "TDBNumparknet", "TDBNumparh", "TDBNumparQgross"}) {
+        EXPECT_FALSE(form().numeric(name, 1).enabled()) << name;
+        EXPECT_TRUE(form().numeric(name, 3).enabled()) << name;
+    }
+    EXPECT_TRUE(form().numeric("TDBNumparQnet", 1).enabled());
+    form().list("cbofuelformulatype", 1).setListIndex(0);
+    EXPECT_TRUE(form().numeric("TDBNumparknet", 1).enabled());
+}
+
 TEST_F(EditRulesTest, FuelCountOutOfRangeCountsAsItsLimitUntilTheFieldIsLeft) {
     NumericItem& count = form().numeric("TDBNummaxfuels");
     count.setValue(0);
@@ -80,7 +100,15 @@ TEST_F(EditRulesTest, ReducedPrintingModelDisablesUserDefinedItems) {
     EXPECT_FALSE(form().tree("trvprtrefparam", 0).enabled());
     EXPECT_TRUE(form().tree("trvprtcombparam", 0).enabled());
 
+    // A box ticked meanwhile (a load, a receive) leaves its line disabled under "Reduced".
+    form().check("chkprtconf", 3).setValue(CheckItem::kChecked);
+    form().check("chkprtconf", 8).setValue(CheckItem::kGrey);
+    EXPECT_FALSE(form().text("txtheaderline", 3).enabled());
+    EXPECT_FALSE(form().text("txtlawline", 8).enabled());
+
     form().list("cboprtmodel").setListIndex(0);
+    EXPECT_TRUE(form().text("txtheaderline", 3).enabled());
+    EXPECT_TRUE(form().text("txtlawline", 8).enabled());
     EXPECT_TRUE(form().check("chkprtconf", 2).enabled());
     EXPECT_TRUE(form().text("txtheaderline", 1).enabled());
     EXPECT_FALSE(form().text("txtheaderline", 2).enabled());

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
+#include <string>
 
 #include "form/CheckItem.h"
 #include "form/Form.h"
@@ -144,8 +146,10 @@ TEST_F(FormDefinitionTest, FuelFieldsHaveTheirSpecialMembers) {
     EXPECT_EQ(k1.maximum(), 999.999);
     EXPECT_EQ(k1.format(), "##0.000;  Minus ##0.000");
     EXPECT_EQ(form.numeric("TDBNumpark1", 1).value(), 0.0);
-    EXPECT_EQ(form.numeric("TDBNumpark2", 8).maximum(), 999999999);
-    EXPECT_EQ(form.numeric("TDBNumpark2", 8).format(), "####0,0000");
+    // Fuel #9's K2 is declared like its nine siblings, not with a comma typo in its format.
+    EXPECT_EQ(form.numeric("TDBNumpark2", 8).minimum(), -99999.9999);
+    EXPECT_EQ(form.numeric("TDBNumpark2", 8).maximum(), 99999.9999);
+    EXPECT_EQ(form.numeric("TDBNumpark2", 8).format(), "####0.0000");
     EXPECT_EQ(form.numeric("TDBNumpark2", 9).maximum(), 99999.9999);
     EXPECT_EQ(form.numeric("TDBNumparknet", 4).format(), "####0.000");
     EXPECT_EQ(form.numeric("TDBNummaxfuels").minimum(), 1);
@@ -199,6 +203,56 @@ TEST_F(FormDefinitionTest, ItemsSitInTheirFramesAndTabs) {
     EXPECT_EQ(form.tabStrip("sstabalarms").tabCount(), 7);
 }
 
+TEST_F(FormDefinitionTest, PagesOfTabStripsAreKnownAsSuch) {
+    int pages = 0;
+    for (const FormItem* item : form.items()) {
+        if (item->isTabPage()) {
+            ++pages;
+            EXPECT_EQ(item->container()->kind(), ItemKind::TabStrip) << item->name().toStdString();
+            EXPECT_EQ(item->containerTab(), item->index()) << item->name().toStdString();
+        }
+    }
+    // 10 outer pages, 6 + 5 + 7 + 2 + 4 + 10 + 6 inner ones.
+    EXPECT_EQ(pages, 50);
+    EXPECT_FALSE(form.item("Frameasunits").isTabPage());
+    EXPECT_FALSE(form.item("SSTabfuels").isTabPage());
+}
+
+// Every access key reaches a field: a label's goes to the field it names, in the same
+// frame; a field with its own caption is its own target. Every list and text line is
+// named by exactly one label.
+TEST_F(FormDefinitionTest, LabelsNameTheirFields) {
+    std::map<const FormItem*, int> namedBy;
+    for (const FormItem* item : form.items()) {
+        const std::string name = item->name().toStdString() + '#' + std::to_string(item->index());
+        switch (item->kind()) {
+            case ItemKind::Label:
+                if (item->caption().contains(u'&')) {
+                    ASSERT_NE(item->buddy(), nullptr) << name;
+                }
+                if (const FormItem* field = item->buddy()) {
+                    EXPECT_EQ(field->container(), item->container()) << name;
+                    ++namedBy[field];
+                }
+                break;
+            case ItemKind::Numeric:
+            case ItemKind::Check:
+            case ItemKind::Option:
+                EXPECT_EQ(item->buddy(), item) << name;
+                break;
+            default:
+                EXPECT_EQ(item->buddy(), nullptr) << name;
+        }
+    }
+    for (const FormItem* item : form.items()) {
+        if (item->kind() == ItemKind::List || item->kind() == ItemKind::Text) {
+            EXPECT_EQ(namedBy[item], 1) << item->name().toStdString() << '#' << item->index();
+        }
+    }
+    EXPECT_EQ(form.item("lblbargraphdirection", 4).buddy(), &form.item("Optbargraphl2r", 4));
+    EXPECT_EQ(form.item("lblsec", 3).buddy(), nullptr);
+}
+
 TEST_F(FormDefinitionTest, MenuTreeHasCaptionsAndShortcuts) {
     EXPECT_EQ(form.menu("mnuFileNew").shortcut(), "Ctrl+N");
     EXPECT_EQ(form.menu("mnuFileOpen").shortcut(), "Ctrl+O");
@@ -208,7 +262,7 @@ TEST_F(FormDefinitionTest, MenuTreeHasCaptionsAndShortcuts) {
     EXPECT_EQ(form.menu("mnudataviewfiles").shortcut(), "Ctrl+V");
     EXPECT_EQ(form.menu("mnuFileNew").container(), &form.item("mnufile"));
     EXPECT_TRUE(form.menu("mnuFileBar1").isSeparator());
-    EXPECT_EQ(form.menu("mnudatasaveas", 1).caption(), "Save &fulels as...");
+    EXPECT_EQ(form.menu("mnudatasaveas", 1).caption(), "Save &fuels as...");
     EXPECT_EQ(form.menu("mnudataload", 4).caption(), "Load &service...");
     EXPECT_EQ(form.menu("mnuinstrumentname", 0).container(), &form.item("mnuinstrument"));
 }

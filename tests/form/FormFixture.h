@@ -34,10 +34,15 @@ class RecordingServices : public FormServices {
             pressureUnitsAtLoad = window->form().list("cbomeasunitpress").count();
         }
     }
+    bool mayReplaceConfiguration() override {
+        ++replaceQuestions;
+        return replaceAnswer;
+    }
     void clear() {
         dirtyTags.clear();
         errors.clear();
         loads.clear();
+        replaceQuestions = 0;
     }
 
     MainForm* window = nullptr;
@@ -45,6 +50,9 @@ class RecordingServices : public FormServices {
     std::vector<QString> errors;
     std::vector<QString> loads;
     int pressureUnitsAtLoad = -1;
+    // The answer to the save question before a model's default configuration loads.
+    bool replaceAnswer = true;
+    int replaceQuestions = 0;
 };
 
 // Every known model, as the model menu offers them.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
+
 #include "FormFixture.h"
 #include "app/ScriptedPrompts.h"
 #include "form/FormTranslation.h"
@@ -62,6 +65,56 @@ TEST_F(FormTranslationTest, EveryTranslatableCaptionHasATranslation) {
         }
     }
     EXPECT_GT(checked, 300);
+}
+
+// The letter after a single "&", lower case; none for a caption without one.
+std::optional<QChar> AccessKey(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (caption[i + 1] != '&') {
+                return caption[i + 1].toLower();
+            }
+            ++i;  // "&&" is a plain ampersand
+        }
+    }
+    return std::nullopt;
+}
+
+TEST_F(FormTranslationTest, MenuBarProfileAndSettingsMenusHaveDistinctAccessKeysInEveryLanguage) {
+    EXPECT_EQ(AccessKey("Save &as..."), QChar('a'));
+    EXPECT_EQ(AccessKey("R&&D &Setup"), QChar('s'));
+    EXPECT_EQ(AccessKey("Tip of the Day..."), std::nullopt);
+    // The menus whose entries share one set of keys: the bar itself and two of its menus.
+    const std::vector<const FormItem*> menus = {nullptr, &form().item("mnufile"),
+                                                &form().item("mnuconfigure")};
+    ASSERT_EQ(manager.LanguageCount(), 5);
+    for (int language = 0; language < manager.LanguageCount(); ++language) {
+        manager.SetLanguageIndex(language);
+        manager.TranslateObject(window->translation());
+        for (const FormItem* menu : menus) {
+            std::map<QChar, QString> owners;
+            for (const FormItem* item : form().items()) {
+                const bool onBar =
+                    menu == nullptr && item->kind() == ItemKind::Menu &&
+                    (!item->container() || item->container()->kind() != ItemKind::Menu);
+                if (!(onBar || (menu && item->container() == menu)) ||
+                    item->tag().startsWith('x')) {
+                    continue;
+                }
+                const auto key = AccessKey(item->caption());
+                if (!key) {
+                    continue;
+                }
+                const auto [owner, added] = owners.emplace(*key, item->caption());
+                EXPECT_TRUE(added) << manager.Language(language).toStdString() << ": \""
+                                   << item->caption().toStdString() << "\" and \""
+                                   << owner->second.toStdString() << "\" share the key";
+            }
+            EXPECT_GE(owners.size(), menu == nullptr ? 4u : 3u)
+                << manager.Language(language).toStdString();
+        }
+    }
+    EXPECT_TRUE(prompts.records().empty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "app/ConfigSettings.h"
 #include "app/VersionString.h"
 #include "drivers/InstrumentDriver.h"
+#include "form/CheckItem.h"
 #include "form/TabStripItem.h"
 #include "form/TreeItem.h"
 
@@ -54,10 +55,64 @@ TEST_F(ModelAdaptationTest, PressureListIsCutBackFromModel14To10) {
     chooseModel(10);
     EXPECT_EQ(form().list("cbomeasunitpress").entries(),
               QStringList({"hPa", "mbar", "mmH2O", "inH2O", "Pascal"}));
-    EXPECT_EQ(form().list("cbomeasunitpress").listIndex(), 0);
+    // The unit stays "Pascal": the second one's place becomes the first one's.
+    EXPECT_EQ(form().list("cbomeasunitpress").listIndex(), 4);
+    chooseModel(15);
+    form().list("cbomeasunitpress").setListIndex(2);
+    chooseModel(12);
+    EXPECT_EQ(form().list("cbomeasunitpress").text(), "mmH2O");
 }
 
-TEST_F(ModelAdaptationTest, GroupARefusesAuxAndAnalogPagesWithAMessage) {
+TEST_F(ModelAdaptationTest, GroupCAsksBeforeItsDefaultAndCancelKeepsTheModel) {
+    chooseModel(11);
+    services.clear();
+    services.replaceAnswer = false;
+    EXPECT_FALSE(window->selectModel(14));
+    EXPECT_EQ(services.replaceQuestions, 1);
+    EXPECT_TRUE(services.loads.empty());
+    EXPECT_EQ(window->selectedInstrumentId(), 11);
+    EXPECT_EQ(window->currentDriver()->Instrument_ID(), 11);
+    EXPECT_EQ(app::ReadConfigValue(app::config::InstrumentIDselected), "11");
+    EXPECT_TRUE(form().tabStrip("SSTabconf").tabAvailable(0));
+    services.replaceAnswer = true;
+    EXPECT_TRUE(window->selectModel(14));
+    EXPECT_EQ(services.loads.size(), 1u);
+    // Models without a default of their own replace nothing and ask nothing.
+    services.clear();
+    EXPECT_TRUE(window->selectModel(13));
+    EXPECT_EQ(services.replaceQuestions, 0);
+}
+
+TEST_F(ModelAdaptationTest, AModelOutsideTheMenuIsStillAdaptedTo) {
+    EXPECT_TRUE(window->selectModel(17));
+    EXPECT_EQ(window->selectedInstrumentId(), 17);
+    for (FormItem* entry : form().members("mnuinstrumentname")) {
+        EXPECT_FALSE(static_cast<MenuItem*>(entry)->checked());
+    }
+}
+
+TEST_F(ModelAdaptationTest, AlarmTreesFollowTheirBoxesAndTheCoCellListComesBack) {
+    form().check("chkalmenabled", 1).setValue(CheckItem::kUnchecked);
+    form().check("chkalmenabled", 2).setValue(CheckItem::kChecked);
+    chooseModel(12);
+    EXPECT_FALSE(form().tree("trvalmparam", 1).enabled());
+    EXPECT_TRUE(form().tree("trvalmparam", 2).enabled());
+    chooseModel(20);
+    EXPECT_FALSE(form().item("cbocoexcl").enabled());
+    // Group C keeps the trees out of use whatever the boxes say.
+    form().check("chkalmenabled", 0).setValue(CheckItem::kChecked);
+    EXPECT_FALSE(form().tree("trvalmparam", 0).enabled());
+    EXPECT_TRUE(form().list("cboalmtype", 0).enabled());
+    chooseModel(10);
+    EXPECT_TRUE(form().item("cbocoexcl").enabled());
+    EXPECT_TRUE(form().tree("trvalmparam", 0).enabled());
+    chooseModel(14);
+    chooseModel(13);
+    EXPECT_TRUE(form().item("cbocoexcl").enabled());
+}
+
+// Groups A and D have the pages, shown but refused on a click; group B's page is disabled.
+TEST_F(ModelAdaptationTest, GroupsAAndDRefuseAuxAndAnalogPagesWithAMessage) {
     for (std::uint8_t model : {9, 10, 11, 16, 19}) {
         chooseModel(model);
         ASSERT_TRUE(openPage(2));
@@ -205,6 +260,8 @@ TEST(ModelMenuStartTest, StoredModelNotInTheMenuChoosesTheFirstEntry) {
     EXPECT_EQ(window.selectedInstrumentId(), AllModels().front().Id);
     EXPECT_EQ(window.form().members("mnuinstrumentname").size(), AllModels().size());
     EXPECT_EQ(window.form().list("cbotctype").entries(), QStringList({"K"}));
+    // A list with a design default starts on it, so no document stores -1 for it.
+    EXPECT_EQ(window.form().list("cboNations").listIndex(), 0);
     EXPECT_EQ(window.form().list("cboauxinpdecnum", 1).listIndex(), 3);
     EXPECT_EQ(window.form().list("cbofuelformulatype", 6).listIndex(), 1);
     EXPECT_EQ(window.form().tree("trvprtcombparam", 0).nodeCount(), 20);

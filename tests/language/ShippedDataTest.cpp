@@ -15,9 +15,12 @@
 #include "app/ProfileFunctions.h"
 #include "app/ScriptedPrompts.h"
 #include "app/TextSplitting.h"
+#include "documents/MessageBoxes.h"
 #include "language/LanguageManager.h"
 #include "language/TranslationTable.h"
 #include "tests/support/BinFolder.h"
+#include "transfer/TransferErrorReport.h"
+#include "wirelink/Errors.h"
 
 using kilnward::language::TranslationTable;
 
@@ -29,12 +32,29 @@ QString DataFile(const QString& name) {
     return kSource + QStringLiteral("/data/") + name;
 }
 
+// Every error of the link's table: the codes of the link range that have a message.
+std::vector<wirelink::WLink_errors> LinkErrors() {
+    std::vector<wirelink::WLink_errors> errors;
+    const std::string unknown = wirelink::ErrorText(static_cast<wirelink::WLink_errors>(0), {});
+    for (std::uint32_t code = 0x80040000u; code <= 0x80050000u; ++code) {
+        const auto error = static_cast<wirelink::WLink_errors>(code);
+        if (wirelink::ErrorText(error, {}) != unknown) {
+            errors.push_back(error);
+        }
+    }
+    return errors;
+}
+
 // Keys the program builds at run time rather than writing them out. Code that builds a new
 // family of keys adds it here.
 QStringList RuntimeKeys() {
     QStringList keys;
     for (const char* tag : {"Kcfg", "Kfue", "Khdr", "Klaw", "Ksrv"}) {
         keys << QString(tag) + "filetype" << QString(tag) + "datatype";
+    }
+    // Link errors are looked up under "Error" and their signed decimal code.
+    for (const auto error : LinkErrors()) {
+        keys << "Error" + QString::number(wirelink::StatusOf(error));
     }
     return keys;
 }
@@ -152,7 +172,7 @@ TEST(ShippedTranslations, CoverEveryKeyTheProgramLooksUp) {
 TEST(ShippedTranslations, EveryLanguageHasEveryTextWithTheSamePlaceholders) {
     const TranslationTable table = ShippedTable();
     EXPECT_EQ(table.languages,
-              QStringList({"English", "Italiano", "Deutsch", "Francais", "Espanol"}));
+              QStringList({"English", "Italiano", "Deutsch", "Français", "Español"}));
     for (const auto& row : table.rows) {
         ASSERT_EQ(row.cells.size(), 5u) << row.key.toStdString();
         for (std::size_t i = 0; i < row.cells.size(); ++i) {
@@ -194,6 +214,43 @@ TEST(ShippedTranslations, BuiltDatabaseTranslatesInEveryLanguage) {
     EXPECT_TRUE(prompts.records().empty());
 }
 
+TEST(ShippedTranslations, LinkErrorsReadAsTheLinkWritesThemAndAreFilledInEveryLanguage) {
+    const std::vector<wirelink::WLink_errors> errors = LinkErrors();
+    EXPECT_EQ(errors.size(), 28u);
+    kilnward::app::ScriptedPrompts prompts;
+    kilnward::language::LanguageManager manager(prompts);
+    ASSERT_TRUE(manager.OpenLanguageDataBase(kilnward::test::BinFolder() + "/Language.mdb", false));
+    kilnward::documents::MessageBoxes boxes(prompts, manager);
+    const wirelink::ErrorContext context{
+        .addr = 0x2B, .type = 0x0E, .cmdh = 0x81, .cmdl = 0x07, .code = 0x5C};
+    static const QRegularExpression placeholder("%\\d+%");
+    for (int language = 0; language < manager.LanguageCount(); ++language) {
+        manager.SetLanguageIndex(language);
+        for (const auto error : errors) {
+            if (error == wirelink::WLink_errors::WLerr_abortsend) {
+                continue;  // never shown
+            }
+            prompts.clear();
+            kilnward::transfer::ReportTransferError(wirelink::Error(error, context), boxes);
+            ASSERT_EQ(prompts.messages().size(), 1u);
+            const QString shown = prompts.messages().front();
+            const std::string english = wirelink::ErrorText(error, context);
+            EXPECT_FALSE(shown.contains(placeholder)) << shown.toStdString();
+            if (language == 0) {
+                EXPECT_EQ(shown.toStdString(), english + ".");
+            } else {
+                EXPECT_NE(shown.toStdString(), english + ".") << "language " << language;
+            }
+            // Whatever the language, the bytes the message names are shown.
+            const QString englishText = QString::fromStdString(english);
+            for (const char* bytes : {"2B", "8107", "0E", "5C"}) {
+                EXPECT_EQ(shown.contains(bytes), englishText.contains(bytes))
+                    << bytes << " in " << shown.toStdString();
+            }
+        }
+    }
+}
+
 TEST(ShippedTips, EveryLanguageHasTheSameTipsAsUtf8Lines) {
     int englishLines = 0;
     for (const char* name :
@@ -210,6 +267,48 @@ TEST(ShippedTips, EveryLanguageHasTheSameTipsAsUtf8Lines) {
             englishLines = static_cast<int>(lines.size());
         }
         EXPECT_EQ(lines.size(), englishLines) << name;
+    }
+}
+
+TEST(ShippedTips, MenusAreReferredToByTheirCaptions) {
+    const TranslationTable table = ShippedTable();
+    const char* tipFiles[] = {"TIPENG.TXT", "TIPITA.TXT", "TIPDEU.TXT", "TIPFRA.TXT", "TIPESP.TXT"};
+    const auto plain = [](QString caption) {
+        caption.remove('&');
+        return caption.endsWith("...") ? caption.chopped(3) : caption;
+    };
+    for (std::size_t language = 0; language < std::size(tipFiles); ++language) {
+        QStringList barMenus;
+        QStringList entries;
+        for (const auto& row : table.rows) {
+            const QString caption = plain(row.cells[language]);
+            if (QStringList({"frmMain!mnufile", "frmMain!mnudata", "frmMain!mnuconfigure",
+                             "frmMain!mnuinstrument"})
+                    .contains(row.key)) {
+                barMenus << caption;
+            } else if (row.key.startsWith("frmMain!mnu")) {
+                entries << caption;
+            }
+        }
+        QFile file(DataFile(tipFiles[language]));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        int references = 0;
+        // "Menu > Entry": the menu's caption before, an entry's caption after.
+        for (qsizetype at = text.indexOf(" > "); at >= 0; at = text.indexOf(" > ", at + 3)) {
+            ++references;
+            const QString before = text.left(at);
+            const QString after = text.mid(at + 3);
+            EXPECT_TRUE(std::any_of(barMenus.begin(), barMenus.end(),
+                                    [&](const QString& menu) { return before.endsWith(menu); }))
+                << tipFiles[language] << ": " << before.right(30).toStdString();
+            EXPECT_TRUE(std::any_of(entries.begin(), entries.end(),
+                                    [&](const QString& entry) { return after.startsWith(entry); }))
+                << tipFiles[language] << ": " << after.left(30).toStdString();
+        }
+        EXPECT_GE(references, 5) << tipFiles[language];
+        // The model menu is the Instrument menu.
+        EXPECT_TRUE(text.contains(barMenus.last())) << tipFiles[language];
     }
 }
 

@@ -72,7 +72,7 @@ std::vector<BadTsv> BadTsvCases() {
     }
     return {
         {"Empty", "", false, "no header row"},
-        {"Binary", binary, false, ":1: the header must begin with \"Name\""},
+        {"Binary", binary, false, ":1: text that is neither UTF-8 nor Windows-1252"},
         {"Utf16", utf16, false, ":1: the header must begin with \"Name\""},
         {"Huge", header + QByteArray(17 << 20, 'x'), false, "larger than 16384 KiB"},
         {"CutMidLine", header + "done\tDone.\tFatto.\nclose\t&Clo", false,

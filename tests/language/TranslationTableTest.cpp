@@ -56,6 +56,20 @@ TEST(TranslationTable, RejectsMalformedSources) {
     EXPECT_FALSE(error.isEmpty());
 }
 
+TEST(TranslationTable, TsvThatIsNotUtf8IsReadAsWindows1252OrRefusedWithTheLine) {
+    QTemporaryDir dir;
+    TranslationTable table;
+    QString error;
+    ASSERT_TRUE(table.readTsv(
+        WriteText(dir, "cp.tsv", "Name\tEnglish\tFrancais\nsmoke\tSmoke\tFum\xe9\x80\n"), &error))
+        << error.toStdString();
+    EXPECT_EQ(table.rows[0].cells[1], QString::fromUtf8("Fum\u00e9\u20ac"));
+    // 0x81 is neither UTF-8 here nor a character of Windows-1252.
+    EXPECT_FALSE(table.readTsv(
+        WriteText(dir, "bad.tsv", "Name\tEnglish\na\tb\nsmoke\tFum\xe9\x81\n"), &error));
+    EXPECT_TRUE(error.contains(":3:")) << error.toStdString();
+}
+
 TEST(TranslationTable, FailedDatabaseWriteKeepsTheOldFile) {
     QTemporaryDir dir;
     TranslationTable good;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "simulator/ConfigSector.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace kilnward::sim {
 namespace {
@@ -22,6 +23,25 @@ TEST(ConfigSectorTest, SaveAndLoadRoundTrip) {
     loaded.load(path);
     EXPECT_EQ(loaded.bytes(), sector.bytes());
     EXPECT_EQ(loaded.read(2045, 3), (wirelink::ByteBuffer{1, 2, 3}));
+}
+
+TEST(ConfigSectorTest, ShortWriteFailsAndKeepsThePreviousImage) {
+    QTemporaryDir dir;
+    ConfigSector first;
+    const std::uint8_t one[] = {1};
+    first.write(0, one, 1);
+    const QString path = dir.filePath("image.bin");
+    first.save(path);
+    ConfigSector second;
+    const std::uint8_t two[] = {2};
+    second.write(0, two, 1);
+    {
+        test::FileSizeLimit limit(1024);  // the disk fills up halfway through the image
+        EXPECT_THROW(second.save(path), std::runtime_error);
+    }
+    ConfigSector loaded;
+    loaded.load(path);
+    EXPECT_EQ(loaded.bytes(), first.bytes());
 }
 
 TEST(ConfigSectorTest, RejectsImagesOfAnotherSize) {

@@ -141,11 +141,17 @@ TEST(FaultSpecTest, ParsesKindValueAndKeys) {
     EXPECT_EQ(ParseFaultSpec("stray").value, 0x7Fu);
     EXPECT_EQ(ParseFaultSpec("trickle=20").kind, FaultKind::Trickle);
     EXPECT_EQ(ParseFaultSpec("status=4").value, 4u);
+    EXPECT_EQ(ParseFaultSpec("late=1200").kind, FaultKind::Late);
+    EXPECT_EQ(ParseFaultSpec("late=1200").value, 1200u);
+    EXPECT_EQ(ParseFaultSpec("stream").value, 0x7Fu);
+    EXPECT_EQ(ParseFaultSpec("stream=55").value, 0x55u);
+    EXPECT_EQ(ParseFaultSpec("trickle-forever=500").kind, FaultKind::Drip);
 }
 
 TEST(FaultSpecTest, RejectsMalformedSpecs) {
-    for (const char* spec : {"", "boom", "fail", "fail=1FF", "status=x", "trickle", "nak=3",
-                             "nak,count", "nak,when=3", "nak,at=0", "nak,cmd=12345", "busy=-1"}) {
+    for (const char* spec :
+         {"", "boom", "fail", "fail=1FF", "status=x", "trickle", "nak=3", "nak,count", "nak,when=3",
+          "nak,at=0", "nak,cmd=12345", "busy=-1", "late", "trickle-forever", "stream=100"}) {
         EXPECT_THROW(ParseFaultSpec(QString::fromLatin1(spec)), std::invalid_argument) << spec;
     }
 }

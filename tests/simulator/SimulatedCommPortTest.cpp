@@ -187,6 +187,61 @@ TEST(SimulatedCommPortTest, RefusesWhatASerialControlRefuses) {
     EXPECT_FALSE(port.isOpen());
 }
 
+// 32774 bytes at 9600 bit/s plus the inter-byte time-out, for each of four attempts.
+constexpr auto kFourBoundedAttempts = std::chrono::milliseconds(4 * (34140 + 1000) + 500);
+
+TEST_F(SimulatedLinkTest, EndlessStreamEndsTheRequestWithinFourBoundedAttempts) {
+    fault("stream");
+    EXPECT_EQ(readClock(), StatusOf(WLink_errors::WLerr_timeouterror));
+    EXPECT_GT(elapsed(), std::chrono::seconds(4 * 35));
+    EXPECT_LT(elapsed(), kFourBoundedAttempts);
+}
+
+TEST_F(SimulatedLinkTest, EndlessTrickleEndsTheRequestWithinFourBoundedAttempts) {
+    fault("trickle-forever=500,at=2");
+    ASSERT_EQ(readClock(), 0);
+    EXPECT_EQ(readClock(), StatusOf(WLink_errors::WLerr_timeouterror));
+    EXPECT_LT(elapsed(), kFourBoundedAttempts);
+    EXPECT_EQ(link.TimedOutAttempts(), 4u);
+}
+
+TEST_F(SimulatedLinkTest, LateAnswerIsTakenByTheRetryAndCounted) {
+    fault("late=1200");
+    ASSERT_EQ(readClock(), 0);
+    EXPECT_EQ(link.LastRcvFrame(), (ByteBuffer{5, 3, 26, 14, 7}));
+    EXPECT_EQ(link.TimedOutAttempts(), 1u);
+}
+
+TEST_F(SimulatedLinkTest, NobodyReadingAnEndlessStreamCostsABoundedBuffer) {
+    fault("stream");
+    port.write(wirelink::BuildFrame(kAddr, kType, 0x5E, 0x00, {}).value());
+    for (int i = 0; i < 200; ++i) {
+        clock.advance(std::chrono::seconds(1));
+        port.bytesAvailable();
+    }
+    EXPECT_EQ(port.bytesAvailable(), SimulatedCommPort::kReceiveBufferSize);
+    EXPECT_EQ(port.takeLineError(), wirelink::kLineErrorReceiveOverflow);
+}
+
+TEST(SimulatorBoundsTest, AFloodOfRequestsQueuesABoundedAnswer) {
+    SimulatorHarness harness;
+    harness.sim.setPaceBaud(9600);
+    const ByteBuffer request =
+        wirelink::BuildFrame(kAddr, kType, 0x5C, 0x00, {1, 0, 0, 0, 0, 32, 0}).value();
+    ByteBuffer flood;
+    for (int i = 0; i < 5000; ++i) {
+        flood.insert(flood.end(), request.begin(), request.end());
+    }
+    harness.sim.receive(flood, harness.clock.now());
+    std::size_t sent = 0;
+    while (const auto due = harness.sim.nextOutputTime()) {
+        harness.clock.advanceTo(*due + std::chrono::seconds(1));
+        sent += harness.sim.takeOutput(harness.clock.now()).size();
+    }
+    EXPECT_LE(sent, OutputSchedule::kMaxQueued);
+    EXPECT_GT(sent, OutputSchedule::kMaxQueued - 41);
+}
+
 TEST(SimulatedCommPortTest, RealClockWaitBlocksUntilTheAnswerArrives) {
     AnalyserSimulator sim{kType, kAddr, std::chrono::steady_clock::now(), ClockStart()};
     SimulatedCommPort port{sim};

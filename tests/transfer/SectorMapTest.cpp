@@ -505,8 +505,8 @@ TEST_F(SectorMap, AReceiveMarksTheDocumentsOfTheChangedFields) {
     PutText(image, 42, "Header");
     PutText(image, kFuelTable, "Gas");
     decode(image);
-    EXPECT_TRUE(s.session->documents()[2].Dirty);
-    EXPECT_TRUE(s.session->documents()[1].Dirty);
+    EXPECT_TRUE(s.session->documents()[2].Dirty());
+    EXPECT_TRUE(s.session->documents()[1].Dirty());
 }
 
 }  // namespace

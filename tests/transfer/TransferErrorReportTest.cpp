@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/ScriptedPrompts.h"
+#include "app/SubstituteArguments.h"
 #include "app/Translator.h"
 #include "documents/MessageBoxes.h"
 #include "transfer/TransferErrorReport.h"
@@ -20,12 +21,12 @@ using wirelink::WLink_errors;
 class GermanErrors : public app::Translator {
   public:
     QString TranslateString(const QString& key, const QString& defaultText,
-                            const QStringList& = {}) override {
+                            const QStringList& arguments = {}) override {
         keys.push_back(key);
         if (key == "Error-2147220992") {
-            return "Zeitüberschreitung";
+            return app::SubstituteArguments("Zeitüberschreitung an Geräteadresse 0x%1%", arguments);
         }
-        return defaultText;
+        return app::SubstituteArguments(defaultText, arguments);
     }
     std::vector<QString> keys;
 };
@@ -51,7 +52,7 @@ TEST_F(ErrorReport, ARequestEndedByTheClosingWindowSaysNothing) {
 
 TEST_F(ErrorReport, LinkErrorsAreTranslatedUnderErrorAndTheirDecimalCode) {
     EXPECT_EQ(report(linkError(WLink_errors::WLerr_timeouterror)),
-              std::vector<QString>{"Zeitüberschreitung."});
+              std::vector<QString>{"Zeitüberschreitung an Geräteadresse 0x01."});
     EXPECT_NE(std::find(translator.keys.begin(), translator.keys.end(), "Error-2147220992"),
               translator.keys.end());
 }
@@ -62,6 +63,20 @@ TEST_F(ErrorReport, AnUntranslatedLinkErrorShowsItsDescription) {
               std::vector<QString>{QString::fromStdString(cancelled.what()) + "."});
     EXPECT_NE(std::find(translator.keys.begin(), translator.keys.end(), "Error-2147220980"),
               translator.keys.end());
+}
+
+TEST_F(ErrorReport, TranslationsAreFilledWithTheBytesTheMessageNames) {
+    const wirelink::ErrorContext context{
+        .addr = 0x1A, .type = 0x0C, .cmdh = 0x80, .cmdl = 0x05, .code = 0xE3};
+    EXPECT_EQ(LinkErrorArguments(context), QStringList({"1A", "8005", "0C", "E3"}));
+    // The same failure raised again by the control keeps its bytes.
+    const wirelink::Error raised(wirelink::Error(WLink_errors::WLerr_timeouterror, context), "X");
+    EXPECT_EQ(raised.source(), "X");
+    EXPECT_EQ(report(raised), std::vector<QString>{"Zeitüberschreitung an Geräteadresse 0x1A."});
+    // A code of the table without its bytes cannot fill a translation: shown as raised.
+    prompts.clear();
+    const wirelink::Error bare(wirelink::StatusOf(WLink_errors::WLerr_timeouterror), "Timeout");
+    EXPECT_EQ(report(bare), std::vector<QString>{"Timeout."});
 }
 
 TEST_F(ErrorReport, OtherFailuresAreShownAsRaised) {

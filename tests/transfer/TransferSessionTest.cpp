@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QTimer>
 
 #include "drivers/ClockRecord.h"
 #include "form/NumericItem.h"
@@ -12,6 +14,7 @@
 #include "simulator/AnalyserSimulator.h"
 #include "simulator/FaultSpec.h"
 #include "simulator/SimulatedCommPort.h"
+#include "tests/support/QtApplicationEnvironment.h"
 #include "tests/transfer/TransferFixture.h"
 #include "transfer/ProgressSink.h"
 #include "transfer/SectorMap.h"
@@ -31,6 +34,10 @@ using testing::NoiseSector;
 using testing::RandomConfiguration;
 using testing::SessionFixture;
 using wirelink::ByteBuffer;
+
+// The default pause after an opening attempt runs the application's events.
+const auto* const kQtApplication =
+    ::testing::AddGlobalTestEnvironment(new test::QtApplicationEnvironment);
 
 constexpr std::uint8_t kModel = 12;
 constexpr std::uint8_t kAddr = 3;
@@ -100,7 +107,7 @@ TEST_F(TransferRun, ReceiveResetsTheDocumentsAndFillsTheWindowFromTheAnalyser) {
     ByteBuffer analyser = NoiseSector(5);
     EncodeConfigSector(other.form(), other.driver(), analyser);
     loadSector(analyser);
-    s.session->documents()[1].FileName = "/somewhere/fuels.fue";
+    s.session->documents().setFileName(1, "/somewhere/fuels.fue");
     yes();
 
     TransferCommands run = commands();
@@ -112,9 +119,9 @@ TEST_F(TransferRun, ReceiveResetsTheDocumentsAndFillsTheWindowFromTheAnalyser) {
     EXPECT_EQ(s.form().numeric("TDBNumCOthrs").number(),
               other.form().numeric("TDBNumCOthrs").number());
     for (int d = 0; d < 5; ++d) {
-        EXPECT_TRUE(s.session->documents()[d].FileName.isEmpty()) << d;
+        EXPECT_TRUE(s.session->documents()[d].FileName().isEmpty()) << d;
     }
-    EXPECT_TRUE(s.session->documents()[0].Dirty);
+    EXPECT_TRUE(s.session->documents()[0].Dirty());
     EXPECT_EQ(sink.statuses, (std::vector<QString>{"Receiving...In progress", "Receiving...Done"}));
     EXPECT_EQ(sink.progress.back(), 100);
     EXPECT_TRUE(std::is_sorted(sink.progress.begin(), sink.progress.end()));
@@ -189,18 +196,18 @@ TEST_F(TransferRun, SetClockSendsTheTimeAloneWithoutWaiting) {
 
 TEST_F(TransferRun, DeclinedConfirmationDoesNothing) {
     s.prompts.queueAnswer(PromptAnswer::No);
-    s.session->documents()[0].Dirty = true;
+    s.session->documents().setDirty(0, true);
     EXPECT_FALSE(commands().mnufileget().has_value());
     EXPECT_EQ(simulator.requestCount(), 0u);
-    EXPECT_TRUE(s.session->documents()[0].Dirty);
+    EXPECT_TRUE(s.session->documents()[0].Dirty());
     EXPECT_EQ(s.prompts.records().size(), 1u);
     EXPECT_EQ(s.prompts.records()[0].text, "Receive configuration data.\n\nAre you sure ?");
 }
 
 TEST_F(TransferRun, ReceiveCancelledAtTheSaveQuestionOfDocument2) {
     for (int d = 0; d < 3; ++d) {
-        s.session->documents()[d].Dirty = true;
-        s.session->documents()[d].FileName = QStringLiteral("/work/file%1").arg(d);
+        s.session->documents().setDirty(d, true);
+        s.session->documents().setFileName(d, QStringLiteral("/work/file%1").arg(d));
     }
     yes();
     s.prompts.queueAnswer(PromptAnswer::No);
@@ -209,13 +216,13 @@ TEST_F(TransferRun, ReceiveCancelledAtTheSaveQuestionOfDocument2) {
 
     EXPECT_FALSE(commands().mnufileget().has_value());
 
-    EXPECT_FALSE(s.session->documents()[0].Dirty);
-    EXPECT_FALSE(s.session->documents()[1].Dirty);
-    EXPECT_TRUE(s.session->documents()[2].Dirty);
+    EXPECT_FALSE(s.session->documents()[0].Dirty());
+    EXPECT_FALSE(s.session->documents()[1].Dirty());
+    EXPECT_TRUE(s.session->documents()[2].Dirty());
     // Documents 0 and 1 were reset to their untitled defaults, the analyser was never asked.
-    EXPECT_TRUE(s.session->documents()[0].FileName.isEmpty());
-    EXPECT_TRUE(s.session->documents()[1].FileName.isEmpty());
-    EXPECT_EQ(s.session->documents()[2].FileName, "/work/file2");
+    EXPECT_TRUE(s.session->documents()[0].FileName().isEmpty());
+    EXPECT_TRUE(s.session->documents()[1].FileName().isEmpty());
+    EXPECT_EQ(s.session->documents()[2].FileName(), "/work/file2");
     EXPECT_EQ(simulator.requestCount(), 0u);
     EXPECT_TRUE(sink.statuses.empty());
 }
@@ -297,7 +304,12 @@ TEST_F(TransferRun, AFailedWriteLeavesTheBlocksWrittenBefore) {
     EXPECT_EQ(sink.statuses.back(), "Sending...Failed");
     EXPECT_NE(sector()[2], 0x11);
     EXPECT_EQ(sector()[2047], 0x11);
-    EXPECT_EQ(messages().size(), 1u);
+    // The analyser is left as it is, and the report says what that means.
+    EXPECT_TRUE(simulator.state().inWriteTransaction());
+    EXPECT_TRUE(simulator.state().remoteMode());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].contains("partly written configuration"))
+        << messages()[0].toStdString();
     expectLinkReleasedAndClosed();
 }
 
@@ -325,8 +337,180 @@ TEST_F(TransferRun, AbortWhileEventsRunEndsTheTransferWithTheCancelError) {
               wirelink::StatusOf(wirelink::WLink_errors::WLerr_cancelledsend));
     EXPECT_EQ(sink.statuses.back(), "Receiving...Failed");
     EXPECT_EQ(messages().size(), 1u);
+    // Cancelled after remote mode went on: it is switched off again before the link closes.
+    EXPECT_FALSE(simulator.state().remoteMode());
     EXPECT_FALSE(permissive.PortOpen());
     EXPECT_FALSE(permissive.Checkflow(kAddr));
+}
+
+// Runs the transfers straight on a session, so a test can repeat them without the
+// commands' questions.
+class SessionRun : public TransferRun {
+  protected:
+    TransferSession session(wirelink::Wirelink& on) {
+        TransferSession made(on, settings, s.driver(), s.session->messageBoxes(), sink);
+        made.setWait([](int) {});
+        made.setClock(SentTime);
+        return made;
+    }
+    // A fault from the request `ahead` requests after the next one on.
+    void faultAhead(const QString& spec, std::uint64_t ahead) {
+        simulator.addFault(sim::ParseFaultSpec(
+            spec + QStringLiteral(",at=%1").arg(simulator.requestCount() + 1 + ahead)));
+    }
+};
+
+TEST_F(SessionRun, LateAnswersNeverShiftTheSector) {
+    ByteBuffer analyser = NoiseSector(7);
+    EncodeConfigSector(s.form(), s.driver(), analyser);
+    loadSector(analyser);
+    TransferSession transfer = session(link);
+    // Once, three in a row, later and longer: each receive is right or fails, never shifted.
+    for (const auto& [spec, ahead] : {std::pair{QStringLiteral("late=1200"), 10},
+                                      std::pair{QStringLiteral("late=1200,count=3"), 20},
+                                      std::pair{QStringLiteral("late=1900,count=2"), 40},
+                                      std::pair{QStringLiteral("late=1200"), 64}}) {
+        faultAhead(spec, static_cast<std::uint64_t>(ahead));
+        const TransferOutcome outcome = transfer.getconfiguration(s.form());
+        ASSERT_NE(outcome, TransferOutcome::PortNotOpened);
+        if (outcome == TransferOutcome::Done) {
+            EXPECT_EQ(transfer.image(), sector()) << spec.toStdString();
+        } else {
+            EXPECT_TRUE(transfer.failure()->message.contains("did not agree"))
+                << spec.toStdString() << ": " << transfer.failure()->message.toStdString();
+        }
+        EXPECT_GT(link.TimedOutAttempts(), 0u);
+        EXPECT_FALSE(simulator.state().remoteMode());
+    }
+    // A single late answer is read again and comes out right.
+    faultAhead(QStringLiteral("late=1200"), 12);
+    EXPECT_EQ(transfer.getconfiguration(s.form()), TransferOutcome::Done);
+    EXPECT_EQ(transfer.image(), sector());
+}
+
+TEST_F(SessionRun, AFailedReceiveOrClockSwitchesRemoteModeOff) {
+    TransferSession transfer = session(link);
+    // Four silent attempts at the 30th request: the receive fails half way.
+    faultAhead(QStringLiteral("silent,count=4"), 30);
+    EXPECT_EQ(transfer.getconfiguration(s.form()), TransferOutcome::Failed);
+    EXPECT_FALSE(simulator.state().remoteMode());
+    // The clock write refused: remote mode is switched off as well.
+    faultAhead(QStringLiteral("fail=21"), 0);
+    EXPECT_EQ(transfer.setclock(), TransferOutcome::Failed);
+    EXPECT_EQ(simulator.requestCount() - 1, 2u + 30 + 4 + 2);
+    EXPECT_FALSE(simulator.state().remoteMode());
+    EXPECT_FALSE(link.PortOpen());
+}
+
+TEST_F(SessionRun, WithRaiseErrorsFalseFailuresAreStillFailures) {
+    link.setRaiseErrors(false);
+    TransferSession transfer = session(link);
+    faultAhead(QStringLiteral("silent,count=4"), 30);
+    EXPECT_EQ(transfer.getconfiguration(s.form()), TransferOutcome::Failed);
+    ASSERT_TRUE(transfer.failure().has_value());
+    EXPECT_EQ(transfer.failure()->code,
+              wirelink::StatusOf(wirelink::WLink_errors::WLerr_timeouterror));
+    EXPECT_EQ(sink.statuses.back(), "Receiving...Failed");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].startsWith("Timeout error on instrument addr : 0x03"));
+    faultAhead(QStringLiteral("fail=21"), 2);
+    EXPECT_EQ(transfer.sendconfiguration(s.form()), TransferOutcome::Failed);
+    EXPECT_EQ(transfer.failure()->code,
+              wirelink::StatusOf(wirelink::WLink_errors::WLerrFAIL_CMDUNKNOW));
+    EXPECT_TRUE(transfer.failure()->message.contains("Command 0x5C00"));
+}
+
+TEST_F(SessionRun, UnknownListBytesAreReportedAfterTheReceive) {
+    const auto fields = testing::ManagedFields(s);
+    const auto list = std::find_if(fields.begin(), fields.end(), [](const auto& placed) {
+        return placed.field.kind == FieldKind::ListByte && placed.field.rule == FieldRule::Plain;
+    });
+    ASSERT_NE(list, fields.end());
+    ByteBuffer analyser(2048, 0);
+    EncodeConfigSector(s.form(), s.driver(), analyser);
+    analyser[static_cast<std::size_t>(list->offset)] = 200;
+    loadSector(analyser);
+    TransferSession transfer = session(link);
+    ASSERT_EQ(transfer.getconfiguration(s.form()), TransferOutcome::Done);
+    ASSERT_EQ(transfer.warnings().size(), 1);
+    EXPECT_TRUE(transfer.warnings()[0].startsWith("Unknown value 200 received for "));
+    EXPECT_TRUE(transfer.warnings()[0].contains(QString::fromLatin1(list->field.control)));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0], transfer.warnings()[0] + ".") << messages()[0].toStdString();
+}
+
+TEST_F(TransferRun, SettingsAreReadAtEveryCommand) {
+    settings.portName = QStringLiteral("/dev/kilnward-no-such-port");
+    TransferCommands run(
+        *s.session, link, [this] { return settings; }, sink);
+    run.setWait([](int) {});
+    yes();
+    EXPECT_EQ(run.mnuconfiguresetclock(), TransferOutcome::Done);
+    EXPECT_EQ(port.portName(), "/dev/kilnward-no-such-port");
+    settings.portName = QStringLiteral("simulator");
+    settings.baudRate = QStringLiteral("19200");
+    yes();
+    EXPECT_EQ(run.mnuconfiguresetclock(), TransferOutcome::Done);
+    EXPECT_EQ(port.portName(), "simulator");
+    EXPECT_EQ(port.settings(), "19200,n,8,1");
+}
+
+TEST_F(TransferRun, AbortDuringTheOpeningAttemptsEndsTheTransferAsCancelled) {
+    wirelink::QtSerialCommPort missing;
+    wirelink::Wirelink unopenable(missing, nullptr, &clock);
+    settings.portName = QStringLiteral("/dev/kilnward-no-such-port");
+    TransferSession transfer(unopenable, settings, s.driver(), s.session->messageBoxes(), sink);
+    int pauses = 0;
+    transfer.setWait([&](int) {
+        if (++pauses == 3) {
+            transfer.cancel();
+        }
+    });
+    EXPECT_EQ(transfer.getconfiguration(s.form()), TransferOutcome::Failed);
+    EXPECT_EQ(pauses, 3);
+    ASSERT_TRUE(transfer.failure().has_value());
+    EXPECT_EQ(transfer.failure()->code,
+              wirelink::StatusOf(wirelink::WLink_errors::WLerr_cancelledsend));
+    EXPECT_EQ(sink.statuses.back(), "Receiving...Failed");
+    EXPECT_EQ(messages(), std::vector<QString>{"Operation cancelled."});
+}
+
+TEST_F(TransferRun, AbortDuringTheDefaultPauseEndsTheTransferAtOnce) {
+    wirelink::QtSerialCommPort missing;
+    wirelink::Wirelink unopenable(missing);
+    settings.portName = QStringLiteral("/dev/kilnward-no-such-port");
+    TransferSession transfer(unopenable, settings, s.driver(), s.session->messageBoxes(), sink);
+    // The Abort button, clicked while the first pause runs the window's events.
+    QTimer::singleShot(200, [&transfer] { transfer.cancel(); });
+    QElapsedTimer took;
+    took.start();
+    EXPECT_EQ(transfer.getconfiguration(s.form()), TransferOutcome::Failed);
+    EXPECT_LT(took.elapsed(), 700);
+    EXPECT_EQ(transfer.failure()->code,
+              wirelink::StatusOf(wirelink::WLink_errors::WLerr_cancelledsend));
+}
+
+TEST_F(TransferRun, AnOpeningThatSucceedsOnARetryReportsNoFailure) {
+    // A port that refuses its first opening, then talks to an analyser.
+    wirelink::FakeCommPort flaky(clock);
+    flaky.failNextOpen(wirelink::PortError::HardwareNotAvailable, "busy for a moment");
+    flaky.setResponder([this](const ByteBuffer& frame) {
+        simulator.receive(frame, clock.now());
+        ByteBuffer answer;
+        while (const auto due = simulator.nextOutputTime()) {
+            const ByteBuffer part = simulator.takeOutput(*due);
+            answer.insert(answer.end(), part.begin(), part.end());
+        }
+        return wirelink::FakeCommPort::Answer(answer);
+    });
+    wirelink::Wirelink retried(flaky, nullptr, &clock);
+    TransferSession transfer(retried, settings, s.driver(), s.session->messageBoxes(), sink);
+    int pauses = 0;
+    transfer.setWait([&pauses](int) { ++pauses; });
+    EXPECT_EQ(transfer.getconfiguration(s.form()), TransferOutcome::Done);
+    EXPECT_EQ(pauses, 2);
+    EXPECT_FALSE(transfer.failure().has_value());
+    EXPECT_TRUE(messages().empty());
 }
 
 }  // namespace

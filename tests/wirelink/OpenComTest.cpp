@@ -174,9 +174,16 @@ TEST_F(InfraredTest, AdapterNotAnsweringIsADsrError) {
     EXPECT_GE(Seconds(), 3.4 + 0.04 + 1.0);
 }
 
-TEST_F(InfraredTest, PortWithoutModemLinesFails) {
+TEST_F(InfraredTest, PortWithoutModemLinesSaysTheCableIsTheWay) {
     port.setModemLines(false);
-    EXPECT_EQ(link.OpenCom(), static_cast<int>(PortError::CannotSetCommState));
+    link.setRaiseErrors(true);
+    try {
+        link.OpenCom();
+        FAIL() << "opened";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.code(), StatusOf(E::WLerr_nomodemlines));
+        EXPECT_NE(std::string(error.what()).find("--cable"), std::string::npos);
+    }
 }
 
 TEST_F(InfraredTest, BaudRateChangeWhileOpenReprogramsTheAdapter) {

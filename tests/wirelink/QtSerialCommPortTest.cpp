@@ -218,7 +218,7 @@ TEST_F(QtSerialCommPortTest, InfraredNeedsModemLines) {
     link.setRaiseErrors(false);
     link.setPortName(pty.slavePath());
     link.setInfrared(true);
-    EXPECT_EQ(link.OpenCom(), CodeOf(PortError::CannotSetCommState));
+    EXPECT_EQ(link.OpenCom(), StatusOf(WLink_errors::WLerr_nomodemlines));
 }
 
 }  // namespace

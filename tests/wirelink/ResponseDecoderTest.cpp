@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "wirelink/Frame.h"
 #include "wirelink/ResponseDecoder.h"
 
@@ -17,7 +19,7 @@ std::optional<AttemptOutcome> FeedAsRead(ResponseDecoder& decoder, const ByteBuf
         if (left < decoder.wanted()) {
             return std::nullopt;  // the line went silent: a time-out for the link
         }
-        const std::size_t take = decoder.readSize() == 0 ? left : decoder.readSize();
+        const std::size_t take = std::min(left, decoder.readSize());
         const ByteBuffer chunk(bytes.begin() + static_cast<std::ptrdiff_t>(at),
                                bytes.begin() + static_cast<std::ptrdiff_t>(at + take));
         at += take;
@@ -54,6 +56,22 @@ TEST(ResponseDecoderTest, UnknownFirstByteIsNeverRecognised) {
     EXPECT_EQ(decoder.feed({kAck}), std::nullopt);
     EXPECT_EQ(decoder.phase(), Phase::First);
     EXPECT_EQ(decoder.wanted(), 1u);
+    // Nothing behind it is kept: a peer that never stops sending costs no memory.
+    for (int i = 0; i < 100000; ++i) {
+        decoder.feed({kStartByte});
+    }
+    EXPECT_EQ(decoder.received(), (ByteBuffer{0x41}));
+}
+
+TEST(ResponseDecoderTest, ReadsNeverTakeMoreThanTheLongestFrame) {
+    ResponseDecoder decoder;
+    decoder.feed({kStartByte});
+    // Bytes beyond a frame are only read up to the longest frame in all.
+    EXPECT_EQ(decoder.readSize(), kMaxResponseFrame - 1);
+    decoder.feed({0, 0, 0, 0, 0xFD, 0x7F});
+    EXPECT_EQ(decoder.readSize(), kMaxResponseFrame - 7);
+    decoder.feed(ByteBuffer(kMaxResponseFrame - 8, 0));
+    EXPECT_EQ(decoder.readSize(), 1u);
 }
 
 TEST(ResponseDecoderTest, DataFrameInThreeReads) {
@@ -62,7 +80,7 @@ TEST(ResponseDecoderTest, DataFrameInThreeReads) {
     EXPECT_EQ(decoder.feed({frame[0]}), std::nullopt);
     EXPECT_EQ(decoder.phase(), Phase::Header);
     EXPECT_EQ(decoder.wanted(), 6u);
-    EXPECT_EQ(decoder.readSize(), 0u);
+    EXPECT_EQ(decoder.readSize(), kMaxResponseFrame - 1);
     EXPECT_EQ(decoder.feed(ByteBuffer(frame.begin() + 1, frame.begin() + 7)), std::nullopt);
     EXPECT_EQ(decoder.phase(), Phase::Body);
     EXPECT_EQ(decoder.wanted(), 5u);

@@ -71,6 +71,10 @@ std::string ErrorText(WLink_errors error, const ErrorContext& c) {
             return "Another request is in progress" + OnAddr(c);
         case E::WLerr_frametoolong:
             return "Data too long for one frame at command 0x" + Command(c) + OnAddr(c);
+        case E::WLerr_nomodemlines:
+            return "The infrared adapter needs the modem lines (DTR, RTS, DSR), which this port "
+                   "lacks: to use this port, choose the cable connection (--cable, or the cable "
+                   "setting)";
         case E::WLerrFAIL_ID:
             return "Incorrect ID code (0x" + Hex2(c.type) + ")" + OnAddr(c);
         case E::WLerrFAIL_CMDUNKNOW:
@@ -99,6 +103,12 @@ Error::Error(std::int32_t code, const std::string& message, std::string source)
     : std::runtime_error(message), code_(code), source_(std::move(source)) {}
 
 Error::Error(WLink_errors error, const ErrorContext& context, std::string source)
-    : Error(StatusOf(error), ErrorText(error, context), std::move(source)) {}
+    : Error(StatusOf(error), ErrorText(error, context), std::move(source)) {
+    context_ = context;
+}
+
+Error::Error(const Error& error, std::string source) : Error(error) {
+    source_ = std::move(source);
+}
 
 }  // namespace wirelink

@@ -1,8 +1,13 @@
 #include "wirelink/QtSerialCommPort.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 #include <algorithm>
 #include <cctype>
+
+#if !defined(_WIN32)
+#include <unistd.h>
+#endif
 
 #include "wirelink/LineSettings.h"
 #include "wirelink/PortErrors.h"
@@ -52,6 +57,35 @@ PortError OpenFailureCode(QSerialPort::SerialPortError error) {
         default:
             return PortError::HardwareNotAvailable;
     }
+}
+
+constexpr const char* kChoosePort =
+    "choose the analyser's serial device (for example /dev/ttyUSB0 or COM3)";
+
+// Refuses, before opening, a path that can never be a serial port, naming it.
+void RequireDevicePath(const std::string& name) {
+    const QFileInfo info(QString::fromStdString(name));
+    if (info.isDir()) {
+        throw PortFailure(PortError::NotASerialPort,
+                          name + " is a folder, not a serial port: " + kChoosePort);
+    }
+    if (info.isFile()) {
+        throw PortFailure(PortError::NotASerialPort,
+                          name + " is a regular file, not a serial port: " + kChoosePort);
+    }
+}
+
+// Why a port that exists could not be opened, naming it and what to do.
+std::string RefusedText(const std::string& name, const std::string& reason) {
+#if !defined(_WIN32)
+    if (::access(name.c_str(), R_OK | W_OK) != 0) {
+        return name + ": no permission to use this port (" + reason +
+               "): ask for access to the serial ports (on Linux, membership of the group "
+               "that owns the device, usually dialout)";
+    }
+#endif
+    return name + " is in use by another program (" + reason +
+           "): close that program, or choose another port";
 }
 
 }  // namespace
@@ -146,6 +180,12 @@ void QtSerialCommPort::setPortName(const std::string& name) {
         !name.empty() && name.size() <= 4 &&
         std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
     d_->name = number ? PlatformPortName(static_cast<std::int16_t>(std::stoi(name))) : name;
+#if !defined(_WIN32)
+    // A relative path is a path from the current folder, as given: not a name under /dev.
+    if (!number && !name.empty() && name.front() != '/') {
+        d_->name = QFileInfo(QString::fromStdString(name)).absoluteFilePath().toStdString();
+    }
+#endif
 }
 
 std::string QtSerialCommPort::portName() const {
@@ -175,10 +215,21 @@ void QtSerialCommPort::open() {
     if (d_->name.empty()) {
         throw PortFailure(PortError::InvalidPortNumber, "Invalid port number");
     }
+    RequireDevicePath(d_->name);
     d_->serial.setPortName(QString::fromStdString(d_->name));
     d_->serial.setFlowControl(QSerialPort::NoFlowControl);
     if (!d_->serial.open(QIODevice::ReadWrite)) {
-        d_->fail(OpenFailureCode(d_->serial.error()));
+        const PortError code = OpenFailureCode(d_->serial.error());
+        if (code == PortError::HardwareNotAvailable) {
+            throw PortFailure(code, RefusedText(d_->name, d_->errorText()));
+        }
+        if (code == PortError::InvalidPortNumber) {
+            throw PortFailure(code, d_->name + ": no such port (" + d_->errorText() +
+                                        "): check that the analyser's adapter is plugged in, "
+                                        "then " +
+                                        kChoosePort);
+        }
+        d_->fail(code);
     }
     try {
         d_->applySettings();

@@ -10,7 +10,11 @@ constexpr std::size_t kDataOffset = 7;
 }  // namespace
 
 std::size_t ResponseDecoder::readSize() const noexcept {
-    return (phase_ == Phase::First || phase_ == Phase::FailCode) ? 1 : 0;
+    if (phase_ == Phase::First || phase_ == Phase::FailCode) {
+        return 1;
+    }
+    // Every byte waiting, but never more than the longest frame in all.
+    return received_.size() >= kMaxResponseFrame ? 0 : kMaxResponseFrame - received_.size();
 }
 
 std::optional<AttemptOutcome> ResponseDecoder::feed(const ByteBuffer& bytes) {
@@ -33,7 +37,8 @@ std::optional<AttemptOutcome> ResponseDecoder::decodeFirst() {
         return std::nullopt;
     }
     // Only byte 0 decides: an unrecognised byte stays in front, so the attempt runs into
-    // its time-out once the line goes silent and the next attempt starts afresh.
+    // its time-out and the next attempt starts afresh. What follows it can never be
+    // recognised, so it is not kept: a peer that never stops sending costs no memory.
     switch (received_[0]) {
         case kNak:
             return AttemptOutcome::NAK;
@@ -49,6 +54,7 @@ std::optional<AttemptOutcome> ResponseDecoder::decodeFirst() {
             wanted_ = kHeaderBytes;
             return std::nullopt;
         default:
+            received_.resize(1);
             return std::nullopt;
     }
 }

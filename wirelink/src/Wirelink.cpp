@@ -73,7 +73,7 @@ std::int32_t Wirelink::Impl::report(const std::function<void()>& step) {
         return 0;
     } catch (const Error& e) {
         if (raiseErrors) {
-            throw Error(e.code(), e.what(), kSourceName);
+            throw Error(e, kSourceName);
         }
         return e.code();
     }

@@ -14,6 +14,8 @@ namespace wirelink {
 
 // Parity, data and stop bits the link always uses after the rate.
 inline constexpr const char* kLineFormat = ",n,8,1";
+// An attempt ends when no byte has arrived for this long.
+inline constexpr std::chrono::duration<double> kInterByteTime{1.0};
 
 // State and internal operations of the link control.
 struct Wirelink::Impl {
@@ -40,6 +42,8 @@ struct Wirelink::Impl {
     bool parentUnloading = false;
     bool requestRunning = false;
     std::function<void(std::uint8_t)> frameCompletedOK;
+    std::function<void(const std::string&)> trace;
+    std::uint32_t timedOutAttempts = 0;
 
     bool runMode() const { return host == nullptr || host->runMode(); }
     void changed(const char* property);
@@ -53,14 +57,26 @@ struct Wirelink::Impl {
     void delay(Seconds seconds);
     void driveDtr(bool high);
     void driveRts(bool high);
+    void driveLine(const std::function<void()>& drive);
+    // Infrared needs the modem lines: fails with WLerr_nomodemlines on a port without them.
+    void requireModemLines();
     void waitOutputDrained();
 
     // Requests (WirelinkTransaction.cpp).
     void exchange(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl, const ByteBuffer& data);
     void runTransaction(std::uint8_t addr, const ByteBuffer& frame);
-    AttemptOutcome receiveFrame(std::uint8_t& failCode);
+    AttemptOutcome receiveFrame(const ByteBuffer& request, std::uint8_t& failCode);
     std::optional<AttemptOutcome> sendFrameBytes(const ByteBuffer& frame);
-    std::optional<AttemptOutcome> waitInput(std::size_t wanted, Seconds limit);
+    std::optional<AttemptOutcome> waitInput(std::size_t wanted, Clock::time_point deadline);
+    // Discards what arrives until the line has been silent for `quiet`, or until `deadline`.
+    void waitLineQuiet(Clock::duration quiet, Clock::time_point deadline);
+    // Time one byte takes on the line at BaudRate (ten bits per byte).
+    Clock::duration byteTime() const;
+    // The longest an attempt may wait for its answer: the longest frame at the line rate
+    // plus the inter-byte time-out.
+    Clock::duration attemptLimit() const;
+    void traceLine(const std::string& line) const;
+    void traceHeader(const ByteBuffer& request, const ByteBuffer& answer) const;
     std::optional<AttemptOutcome> waitDsrLow(Seconds limit, bool interruptible);
     // Lets the host run its events when permitted, then looks at a cancel request.
     std::optional<AttemptOutcome> serviceHost();

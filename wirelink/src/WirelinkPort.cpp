@@ -28,6 +28,7 @@ void Wirelink::Impl::openPort() {
         // The adapter is reset and programmed at its power-up speed.
         port.setSettings(kAdapterSettings);
         port.open();
+        requireModemLines();
         resetIrAdapter();
         setIrSpeed(baudRate);
     } else {
@@ -69,24 +70,31 @@ void Wirelink::Impl::delay(Seconds seconds) {
 }
 
 void Wirelink::Impl::driveDtr(bool high) {
+    driveLine([this, high] { port.setDtr(high); });
+}
+
+void Wirelink::Impl::driveRts(bool high) {
+    driveLine([this, high] { port.setRts(high); });
+}
+
+void Wirelink::Impl::driveLine(const std::function<void()>& drive) {
     try {
-        port.setDtr(high);
+        drive();
     } catch (const Error&) {
         // A cable link never needs the modem lines, so a port without them (a
         // pseudo-terminal) is fine there; the infrared adapter cannot work without them.
+        if (infrared) {
+            requireModemLines();
+        }
         if (infrared || port.hasModemLines()) {
             throw;
         }
     }
 }
 
-void Wirelink::Impl::driveRts(bool high) {
-    try {
-        port.setRts(high);
-    } catch (const Error&) {
-        if (infrared || port.hasModemLines()) {
-            throw;
-        }
+void Wirelink::Impl::requireModemLines() {
+    if (!port.hasModemLines()) {
+        throw Error(WLink_errors::WLerr_nomodemlines, ErrorContext{});
     }
 }
 

@@ -134,3 +134,25 @@ std::int32_t Wirelink::SendTXFrame_wresponse(std::uint8_t Addr, std::uint8_t cmd
 }
 
 }  // namespace wirelink
+
+namespace wirelink {
+
+std::uint32_t Wirelink::TimedOutAttempts() const {
+    return d_->timedOutAttempts;
+}
+
+std::int32_t Wirelink::WaitLineQuiet() {
+    return d_->report([this] {
+        if (!d_->port.isOpen()) {
+            throw Error(WLink_errors::WLerr_devicenotopened, ErrorContext{});
+        }
+        d_->waitLineQuiet(2 * std::chrono::duration_cast<Clock::duration>(kInterByteTime),
+                          d_->clock.now() + d_->attemptLimit());
+    });
+}
+
+void Wirelink::setTrace(std::function<void(const std::string&)> trace) {
+    d_->trace = std::move(trace);
+}
+
+}  // namespace wirelink

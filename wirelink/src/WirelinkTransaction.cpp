@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "InfraredSpeed.h"
 #include "WirelinkImpl.h"
 #include "wirelink/Frame.h"
 #include "wirelink/PortErrors.h"
@@ -12,8 +13,12 @@ namespace {
 using Seconds = std::chrono::duration<double>;
 
 constexpr int kMaxAttempts = 4;
-constexpr Seconds kInterByteLimit{1.0};
+constexpr Seconds kInterByteLimit = kInterByteTime;
 constexpr Seconds kTxReadyLimit{1.0};
+// Start bit, eight data bits, stop bit.
+constexpr double kBitsPerByte = 10.0;
+// The rate assumed for a BaudRate text without a number (the port refuses it anyway).
+constexpr long kFallbackRate = 1200;
 // While host events run during a wait, the wait is cut into slices this long so the
 // host stays responsive; otherwise it blocks on the port for the whole remaining time.
 constexpr std::chrono::milliseconds kEventSlice{20};
@@ -99,7 +104,13 @@ void Wirelink::Impl::runTransaction(std::uint8_t addr, const ByteBuffer& frame) 
         }
         std::uint8_t failCode = 0;
         const auto provisional = sendFrameBytes(frame);
-        outcome = provisional ? *provisional : receiveFrame(failCode);
+        outcome = provisional ? *provisional : receiveFrame(frame, failCode);
+        if (outcome == AttemptOutcome::TIMEOUT) {
+            // Its answer may still come, late, while a later request waits for its own.
+            ++timedOutAttempts;
+            traceLine("request " + HexBytes(frame) + ": attempt " + std::to_string(attempts + 1) +
+                      " timed out");
+        }
         if (outcome == AttemptOutcome::BUSY) {
             // A busy instrument restarts the count until its time is up; with a
             // BusyTimeout of 0 the first BUSY ends the request.
@@ -142,21 +153,26 @@ std::optional<AttemptOutcome> Wirelink::Impl::sendFrameBytes(const ByteBuffer& f
     return std::nullopt;
 }
 
-AttemptOutcome Wirelink::Impl::receiveFrame(std::uint8_t& failCode) {
+AttemptOutcome Wirelink::Impl::receiveFrame(const ByteBuffer& request, std::uint8_t& failCode) {
     ResponseDecoder decoder;
+    // Whatever the peer sends, and however slowly, the attempt ends: no answer takes longer
+    // than the longest frame at the line rate plus the inter-byte time-out.
+    const auto deadline = clock.now() + attemptLimit();
     for (;;) {
-        if (auto stopped = waitInput(decoder.wanted(), kInterByteLimit)) {
+        if (auto stopped = waitInput(decoder.wanted(), deadline)) {
             return *stopped;
         }
         // In the body phase the header read may already have brought the whole frame;
         // the read then finds nothing waiting and yields no bytes.
-        const ByteBuffer bytes = port.read(decoder.readSize());
+        const std::size_t size = decoder.readSize();
+        const ByteBuffer bytes = size == 0 ? ByteBuffer{} : port.read(size);
         if (port.takeLineError() >= kFirstLineError) {
             return AttemptOutcome::HARDWARE;
         }
         if (const auto outcome = decoder.feed(bytes)) {
             if (*outcome == AttemptOutcome::DATA) {
                 lastRcvFrame = decoder.data();
+                traceHeader(request, decoder.received());
             }
             failCode = decoder.failCode();
             return *outcome;
@@ -164,32 +180,95 @@ AttemptOutcome Wirelink::Impl::receiveFrame(std::uint8_t& failCode) {
     }
 }
 
-std::optional<AttemptOutcome> Wirelink::Impl::waitInput(std::size_t wanted, Seconds limit) {
+std::optional<AttemptOutcome> Wirelink::Impl::waitInput(std::size_t wanted,
+                                                        Clock::time_point deadline) {
     if (wanted == 0) {
         return std::nullopt;
     }
-    const auto limitDuration = std::chrono::duration_cast<Clock::duration>(limit);
+    const auto limit = std::chrono::duration_cast<Clock::duration>(kInterByteLimit);
     std::size_t last = 0;
+    auto mark = clock.now();
     for (;;) {
-        // The limit is an inter-byte time-out: it restarts whenever the count changes.
-        const auto mark = clock.now();
-        std::size_t waiting = port.bytesAvailable();
-        while (waiting == last) {
-            if (auto stopped = serviceHost()) {
-                return stopped;
-            }
-            const auto elapsed = clock.now() - mark;
-            if (elapsed > limitDuration) {
-                return AttemptOutcome::TIMEOUT;
-            }
-            port.waitForInput(last, waitSlice(limitDuration - elapsed));
-            waiting = port.bytesAvailable();
-        }
-        last = waiting;
-        if (last >= wanted) {
+        const std::size_t waiting = port.bytesAvailable();
+        if (waiting >= wanted) {
             return std::nullopt;
         }
+        const auto now = clock.now();
+        // The limit is an inter-byte time-out: it restarts whenever the count changes.
+        const bool arrived = waiting != last;
+        if (arrived) {
+            last = waiting;
+            mark = now;
+        }
+        if (auto stopped = serviceHost()) {
+            return stopped;
+        }
+        if (now - mark > limit || now >= deadline) {
+            return AttemptOutcome::TIMEOUT;
+        }
+        const auto remaining = std::min(mark + limit - now, deadline - now);
+        if (arrived) {
+            // The bytes still missing cannot all be here before they have crossed the line:
+            // sleep that long instead of waking for every byte.
+            auto nap = std::min<Clock::duration>(byteTime() * (wanted - waiting), remaining);
+            if (permitsEvents) {
+                nap = std::min<Clock::duration>(nap, kEventSlice);
+            }
+            clock.sleepFor(nap);
+        } else {
+            // Nothing new since the last look: block in the port until the next byte.
+            port.waitForInput(waiting, waitSlice(remaining));
+        }
     }
+}
+
+void Wirelink::Impl::waitLineQuiet(Clock::duration quiet, Clock::time_point deadline) {
+    auto mark = clock.now();
+    for (;;) {
+        if (port.bytesAvailable() > 0) {
+            port.discardInput();
+            mark = clock.now();
+        }
+        const auto now = clock.now();
+        if (now - mark >= quiet || now >= deadline) {
+            return;
+        }
+        port.waitForInput(0, waitSlice(std::min(mark + quiet - now, deadline - now)));
+    }
+}
+
+Clock::duration Wirelink::Impl::byteTime() const {
+    long rate = LeadingNumber(baudRate);
+    if (rate < 1) {
+        rate = kFallbackRate;
+    }
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(kBitsPerByte / static_cast<double>(rate)));
+}
+
+Clock::duration Wirelink::Impl::attemptLimit() const {
+    return byteTime() * static_cast<long>(kMaxResponseFrame) +
+           std::chrono::duration_cast<Clock::duration>(kInterByteLimit);
+}
+
+void Wirelink::Impl::traceLine(const std::string& line) const {
+    if (trace) {
+        trace(line);
+    }
+}
+
+void Wirelink::Impl::traceHeader(const ByteBuffer& request, const ByteBuffer& answer) const {
+    // Address, type and command of an answer are not checked (analysers may not echo them
+    // exactly); a difference is worth seeing when answers look misplaced.
+    constexpr std::size_t kFirst = 1;
+    constexpr std::size_t kEnd = 5;
+    if (!trace || request.size() < kEnd || answer.size() < kEnd ||
+        std::equal(request.begin() + kFirst, request.begin() + kEnd, answer.begin() + kFirst)) {
+        return;
+    }
+    trace("answer header " + HexBytes(ByteBuffer(answer.begin() + kFirst, answer.begin() + kEnd)) +
+          " differs from request " +
+          HexBytes(ByteBuffer(request.begin() + kFirst, request.begin() + kEnd)));
 }
 
 std::optional<AttemptOutcome> Wirelink::Impl::waitDsrLow(Seconds limit, bool interruptible) {

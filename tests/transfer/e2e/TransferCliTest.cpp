@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -29,15 +30,23 @@ class TransferCli : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
-        // The catalogue the documents name the parameters with.
-        ASSERT_TRUE(QFile::copy(test::BinaryPath("Param.ini"), file("Param.ini")));
+        // The catalogue the documents name the parameters with, and the default documents (a
+        // folder without them has each one reported missing on stderr).
+        for (const char* name : {"Param.ini", "Default.cf1", "Default.fu1", "Default.hd1",
+                                 "Default.la1", "Default.sr1"}) {
+            ASSERT_TRUE(QFile::copy(test::BinaryPath(name), file(name))) << name;
+        }
     }
 
     QString file(const QString& name) const { return QDir(home.path()).filePath(name); }
-    // The last line of an output: the link's error line comes after the notices about the
-    // default documents this program folder lacks.
-    static QString LastLine(const QString& text) {
-        return text.trimmed().section(QLatin1Char('\n'), -1);
+    // The link's error line of an output: advice on what to do next may follow it.
+    static QString ErrorLine(const QString& text) {
+        for (const QString& line : text.split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1String("error "))) {
+                return line;
+            }
+        }
+        return QString();
     }
 
     CliRun Run(QStringList arguments, bool withProgramDir = true) {
@@ -86,6 +95,8 @@ TEST_F(TransferCli, ReceiveThenSendTheSameDocumentsGivesBackTheSector) {
                 QStringList{"--out-dir", file("out"), "--image", file("received.bin")});
         ASSERT_EQ(received.exitCode, 0) << received.err.toStdString();
         EXPECT_EQ(received.out, "Receiving...In progress\nReceiving...Done\n");
+        // stderr is a pipe here: no progress line, nothing but errors.
+        EXPECT_EQ(received.err, "");
         EXPECT_EQ(Read(file("received.bin")), Read(sector));
         for (const char* name :
              {"configuration.cfg", "fuels.fue", "header.hdr", "law.law", "service.srv"}) {
@@ -124,7 +135,7 @@ TEST_F(TransferCli, AReceiveThatTimesOutHalfWayReportsTheFailure) {
         {"receive", "--port", sim.device(), "--model", "10", "--cable", "--out-dir", file("out")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "Receiving...In progress\nReceiving...Failed\n");
-    EXPECT_TRUE(LastLine(run.err).startsWith("error 0x80040200: ")) << run.err.toStdString();
+    EXPECT_TRUE(ErrorLine(run.err).startsWith("error 0x80040200: ")) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(file("out/configuration.cfg")));
 }
 
@@ -134,14 +145,60 @@ TEST_F(TransferCli, ASendRefusedHalfWayReportsTheAnalysersAnswer) {
     const CliRun run = Run({"send", "--port", sim.device(), "--model", "10", "--cable"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.endsWith("Sending...Failed\n")) << run.out.toStdString();
-    EXPECT_TRUE(LastLine(run.err).startsWith("error 0x8004040")) << run.err.toStdString();
+    EXPECT_TRUE(ErrorLine(run.err).startsWith("error 0x8004040")) << run.err.toStdString();
 }
 
 TEST_F(TransferCli, SetClockOnAMissingPortFailsAtOnce) {
     const CliRun run = Run({"set-clock", "--port", "/dev/kilnward-missing", "--model", "10"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "Setting clock...In progress\nSetting clock...Failed\n");
-    EXPECT_TRUE(LastLine(run.err).startsWith("error 0x")) << run.err.toStdString();
+    EXPECT_TRUE(ErrorLine(run.err).startsWith("error 0x")) << run.err.toStdString();
+}
+
+TEST_F(TransferCli, InfraredOnAPortWithoutModemLinesSaysToUseTheCable) {
+    SimulatorProcess sim({"--model", "10"});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    QElapsedTimer took;
+    took.start();
+    const CliRun run = Run({"receive", "--port", sim.device(), "--model", "10", "--infrared",
+                            "--out-dir", file("out")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("modem lines")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("--cable")) << run.err.toStdString();
+    // Told after the first attempt, not after ten.
+    EXPECT_LT(took.elapsed(), 5000);
+}
+
+TEST_F(TransferCli, APortThatIsAFolderOrAFileSaysWhichPathAndWhatToDo) {
+    Write(file("notaport"), "x");
+    for (const QString& path : {home.path(), file("notaport")}) {
+        const CliRun run = Run({"set-clock", "--port", path, "--model", "10", "--cable"});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(path)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("not a serial port")) << run.err.toStdString();
+    }
+    // A relative path is taken from the current folder, not looked up under /dev.
+    const CliRun relative =
+        Run({"set-clock", "--port", "kilnward-relative-port", "--model", "10", "--cable"});
+    EXPECT_EQ(relative.exitCode, 1);
+    EXPECT_TRUE(relative.err.contains("/kilnward-relative-port: no such port"))
+        << relative.err.toStdString();
+    EXPECT_FALSE(relative.err.contains("/dev/kilnward-relative-port"))
+        << relative.err.toStdString();
+}
+
+TEST_F(TransferCli, LateAnswersOverAPseudoTerminalNeverShiftTheSector) {
+    const QString sector = AnalyserSector("10");
+    SimulatorProcess sim({"--model", "10", "--image", sector, "--save", file("after.bin"),
+                          "--fault", "late=1200,at=12,count=3"});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    const CliRun run = Run({"receive", "--port", sim.device(), "--model", "10", "--cable",
+                            "--out-dir", file("out"), "--image", file("received.bin")});
+    if (run.exitCode == 0) {
+        EXPECT_EQ(Read(file("received.bin")), Read(sector));
+    } else {
+        EXPECT_TRUE(run.err.contains("did not agree")) << run.err.toStdString();
+    }
 }
 
 TEST_F(TransferCli, DecodeAndEncodeWorkOnSectorFilesOffline) {

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the response decoder in reads shaped the way the link makes
 // them, and checks what any outcome promises.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -23,16 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (left < decoder.wanted()) {
             return 0;  // silence: the link would time out
         }
-        std::size_t take = decoder.readSize() == 0 ? left : decoder.readSize();
-        if (decoder.readSize() == 0 && shortRead != 0 && take > shortRead) {
-            take = std::max(decoder.wanted(), shortRead);
+        std::size_t take = std::min(left, decoder.readSize());
+        if (decoder.readSize() > 1 && shortRead != 0 && take > shortRead) {
+            take = std::min(std::max(decoder.wanted(), shortRead), decoder.readSize());
         }
         const ByteBuffer chunk(bytes.begin() + static_cast<std::ptrdiff_t>(at),
                                bytes.begin() + static_cast<std::ptrdiff_t>(at + take));
         at += take;
         const auto outcome = decoder.feed(chunk);
         if (!outcome) {
-            if (decoder.received().size() > kMaxResponseData + 9 + bytes.size()) {
+            if (decoder.received().size() > kMaxResponseFrame) {
                 std::abort();
             }
             continue;

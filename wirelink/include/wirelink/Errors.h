@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -32,6 +33,9 @@ enum class WLink_errors : std::uint32_t {
     // while another one runs, and a request or response with more data than a frame carries.
     WLerr_requestinprogress = 0x80040210,
     WLerr_frametoolong = 0x80040211,
+    // Infrared chosen on a port without modem lines (a pseudo-terminal): the adapter
+    // cannot be powered or programmed there.
+    WLerr_nomodemlines = 0x80040212,
     WLerrFAIL_ID = 0x80040400,
     WLerrFAIL_CMDUNKNOW = 0x80040401,
     WLerrFAIL_ERRORNUMBERDATA = 0x80040402,
@@ -71,13 +75,19 @@ class WIRELINK_EXPORT Error : public std::runtime_error {
   public:
     Error(std::int32_t code, const std::string& message, std::string source = "Wirelink");
     Error(WLink_errors error, const ErrorContext& context, std::string source = "Wirelink");
+    // The same failure raised again under another source.
+    Error(const Error& error, std::string source);
 
     std::int32_t code() const noexcept { return code_; }
     const std::string& source() const noexcept { return source_; }
+    // The bytes the message names, for an error of the table; empty for a passed-through
+    // failure. A translated message is filled from them.
+    const std::optional<ErrorContext>& context() const noexcept { return context_; }
 
   private:
     std::int32_t code_;
     std::string source_;
+    std::optional<ErrorContext> context_;
 };
 
 }  // namespace wirelink

@@ -16,6 +16,8 @@ inline constexpr std::uint8_t kBusy = 0x18;
 inline constexpr std::uint8_t kFail = 0x05;
 inline constexpr std::size_t kMaxRequestData = 32767;
 inline constexpr std::size_t kMaxResponseData = 32765;
+// Start byte, four header bytes, count, the most data an answer may carry, checksum.
+inline constexpr std::size_t kMaxResponseFrame = kMaxResponseData + 9;
 
 // Complemented byte sum, low 16 bits. Sent low byte first.
 WIRELINK_EXPORT std::uint16_t FrameChecksum(const std::uint8_t* bytes, std::size_t count);

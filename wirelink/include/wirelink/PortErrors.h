@@ -14,6 +14,7 @@ namespace wirelink {
 enum class PortError : std::int32_t {
     InvalidSettings = 380,        // settings text refused ("Invalid property value")
     InvalidPortNumber = 8002,     // no such port
+    NotASerialPort = 8003,        // the path is a folder or a regular file
     PortAlreadyOpen = 8005,       // open() on an open port
     HardwareNotAvailable = 8010,  // in use, locked, no permission, cannot open
     CannotSetCommState = 8015,    // the open device refused line settings or modem lines

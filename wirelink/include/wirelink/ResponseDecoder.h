@@ -11,8 +11,9 @@
 namespace wirelink {
 
 // Decodes one response step by step, as a pure function of the bytes fed to it. The
-// caller waits until wanted() bytes are waiting, reads readSize() of them (0: every byte
-// waiting) and feeds what it read; feed() answers with the outcome once there is one.
+// caller waits until wanted() bytes are waiting, reads up to readSize() of them (0: reads
+// nothing) and feeds what it read; feed() answers with the outcome once there is one.
+// It never holds more than the longest frame.
 class WIRELINK_EXPORT ResponseDecoder {
   public:
     enum class Phase { First, FailCode, Header, Body };

@@ -73,6 +73,17 @@ class WIRELINK_EXPORT Wirelink {
                                        const ByteBuffer& DataBuff);
     void CancelSendFrame();
 
+    // Attempts that ended in a time-out since the control was made. Such an attempt's answer
+    // may still arrive late, during a later request, and be taken for that request's answer;
+    // a host that sees this count change can check what it read since.
+    std::uint32_t TimedOutAttempts() const;
+    // Discards whatever arrives until the line has been silent for two inter-byte times
+    // (bounded like an attempt): late answers still on their way are gone afterwards.
+    std::int32_t WaitLineQuiet();
+    // Receives one line per notable event of the link (an attempt that timed out, an
+    // answer whose header differs from its request); null: none.
+    void setTrace(std::function<void(const std::string&)> trace);
+
     // Event FrameCompletedOK(Addr).
     void setFrameCompletedOK(std::function<void(std::uint8_t)> handler);
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace kilnward::app {
+
+// The two folders the program uses, decided from what the process sees. Both end with a
+// separator.
+struct ProgramLayout {
+    // The shipped, read-only files (Param.ini, Language.mdb, the default documents).
+    QString dataFolder;
+    // The user's files the program writes (Config.ini, Config.txt).
+    QString configFolder;
+    // True when one folder holds everything (the two above are the same).
+    bool portable = false;
+
+    // In order: `explicitFolder` (--program-dir), `homeVariable` (KILNWARD_HOME), the
+    // executable's folder when it holds Param.ini (portable and build-tree layout); else
+    // the installed layout: `../share/kilnward` beside the executable's folder for the data
+    // and `userConfigFolder` for the user's files.
+    static ProgramLayout Resolve(const QString& explicitFolder, const QString& homeVariable,
+                                 const QString& executableFolder, const QString& userConfigFolder);
+};
+
+}  // namespace kilnward::app

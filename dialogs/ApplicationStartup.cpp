@@ -1,0 +1,125 @@
+#include "dialogs/ApplicationStartup.h"
+
+#include "app/Catalogue.h"
+#include "app/ConfigSettings.h"
+#include "app/ProgramFolder.h"
+#include "dialogs/SimulatedAnalysers.h"
+#include "dialogs/SingleInstance.h"
+#include "dialogs/frmSplash.h"
+#include "dialogs/frmTip.h"
+#include "dialogs/frmconfig.h"
+#include "drivers/CreateDriver.h"
+#include "drivers/InstrumentDriver.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+#include "language/StartupLanguage.h"
+
+namespace kilnward::dialogs {
+
+namespace {
+
+// The model whose infrared default the language dialog shows before any model is loaded.
+constexpr std::uint8_t kLanguageDialogModel = 14;
+
+bool ModelUsesInfrared(std::uint8_t model) {
+    const auto driver = drivers::CreateDriver(model);
+    return driver && driver->Use_Infrared();
+}
+
+}  // namespace
+
+ApplicationStartup::ApplicationStartup(const QStringList& arguments, app::UserPrompts& prompts)
+    : arguments_(arguments),
+      prompts_(prompts),
+      flags_(app::StartupFlags::fromArguments(arguments)),
+      instanceKey_(QStringLiteral("kilnward")),
+      splashDelay_(frmSplash::kExpirationMs),
+      showLanguageDialog_([](frmconfig& dialog) { dialog.showLoaded(); }),
+      showTip_(ShowTipOfTheDay),
+      simulated_(std::make_unique<SimulatedAnalysers>()) {}
+
+ApplicationStartup::~ApplicationStartup() = default;
+
+frmconfig& ApplicationStartup::settings() {
+    if (!settings_) {
+        settings_ = std::make_unique<frmconfig>(
+            flags_.DebugMode, ModelUsesInfrared(app::ReadSelectedInstrumentIdSetting()));
+    }
+    return *settings_;
+}
+
+ApplicationStartup::Result ApplicationStartup::Main(const MainWindowFactory& createMainWindow) {
+    instance_ = std::make_unique<SingleInstance>(instanceKey_);
+    instance_->setActivate([this] { activateMainWindow(); });
+    if (!instance_->tryRun()) {
+        return Result::AlreadyRunning;
+    }
+    app::LoadInstrumentList();
+    language::LanguageManager& langMan = language::InitLangMan(prompts_);
+    langMan.OpenLanguageDataBase(app::ProgramFolder::dataFile(QStringLiteral("Language.mdb")),
+                                 flags_.CreateMode);
+    chooseLanguage();
+    showSplash();
+    app::LoadParameterCatalogue(langMan);
+
+    StartupServices services{settings(), prompts_, flags_, *simulated_};
+    windows_ = createMainWindow(services);
+    main_ = windows_.main;
+    toolbar_ = windows_.toolbar;
+    // Both windows wait for the splash to close.
+    for (QWidget* window : {windows_.main, windows_.toolbar}) {
+        if (window) {
+            window->setEnabled(false);
+        }
+    }
+    splash_->raise();
+    splash_->setStatus(langMan.TranslateString(QStringLiteral("done"), QStringLiteral("Done.")));
+    splash_->startExpiration([this] { splashExpired(); }, splashDelay_);
+    if (windows_.finished) {
+        windows_.finished();
+    }
+    return Result::Started;
+}
+
+void ApplicationStartup::chooseLanguage() {
+    language::ApplyStartupLanguage(language::LangMan(), [this] {
+        // Until a model is loaded, the dialog shows the infrared default of model 14.
+        if (!settings_) {
+            settings_ = std::make_unique<frmconfig>(flags_.DebugMode,
+                                                    ModelUsesInfrared(kLanguageDialogModel));
+        }
+        if (settings_->definemode(frmconfig::kLanguageMode)) {
+            showLanguageDialog_(*settings_);
+        }
+    });
+}
+
+void ApplicationStartup::showSplash() {
+    splash_ = std::make_unique<frmSplash>();
+    splash_->show();
+    splash_->setStatus(QStringLiteral("Loading language manager..."));
+    splash_->translate();
+    splash_->setStatus(language::LangMan().TranslateString(
+        QStringLiteral("loadlangman"), QStringLiteral("Loading language manager...")));
+}
+
+void ApplicationStartup::splashExpired() {
+    for (QWidget* window : {main_.data(), toolbar_.data()}) {
+        if (window) {
+            window->setEnabled(true);
+        }
+    }
+    if (app::ReadShowTipsSetting() && showTip_) {
+        showTip_(main_.data());
+    }
+}
+
+void ApplicationStartup::activateMainWindow() {
+    if (main_) {
+        main_->showNormal();
+        main_->raise();
+        main_->activateWindow();
+    }
+}
+
+}  // namespace kilnward::dialogs

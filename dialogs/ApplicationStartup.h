@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+#include "app/StartupFlags.h"
+
+namespace kilnward::app {
+class UserPrompts;
+}
+
+namespace kilnward::dialogs {
+
+class frmconfig;
+class frmSplash;
+class SimulatedAnalysers;
+class SingleInstance;
+
+// What start-up hands to the main window: the settings dialog that keeps the serial
+// settings, the prompts, the command-line flags and the simulated analysers.
+struct StartupServices {
+    frmconfig& settings;
+    app::UserPrompts& prompts;
+    const app::StartupFlags& flags;
+    SimulatedAnalysers& simulated;
+};
+
+// The main window as start-up needs it: the windows to enable when the splash closes and
+// the routine that re-applies the chosen model once everything is loaded.
+struct MainWindows {
+    QWidget* main = nullptr;
+    QWidget* toolbar = nullptr;
+    std::function<void()> finished;
+};
+
+// The program's start: refuses a second copy, reads the command line, the catalogue and the
+// language database, asks for a language while none is chosen, shows the splash window with
+// its status, creates the main window and, when the splash expires, enables it and shows
+// the tip of the day (unless switched off).
+class ApplicationStartup {
+  public:
+    using MainWindowFactory = std::function<MainWindows(StartupServices&)>;
+    enum class Result { Started, AlreadyRunning };
+
+    // `arguments` without the program name; `prompts` shows every message.
+    ApplicationStartup(const QStringList& arguments, app::UserPrompts& prompts);
+    ~ApplicationStartup();
+
+    // Main. Started: the program lives on in its windows (run the event loop).
+    // AlreadyRunning: another copy runs and was asked to come to the front; end now.
+    Result Main(const MainWindowFactory& createMainWindow);
+
+    const app::StartupFlags& flags() const { return flags_; }
+    // The settings dialog of the run, made on first use.
+    frmconfig& settings();
+    SimulatedAnalysers& simulated() { return *simulated_; }
+    frmSplash* splash() const { return splash_.get(); }
+
+    // For tests: the lock and socket name, the splash time, how the language dialog (in
+    // language mode) is shown and how the tip window is.
+    void setInstanceKey(const QString& key) { instanceKey_ = key; }
+    void setSplashDelay(int milliseconds) { splashDelay_ = milliseconds; }
+    void setLanguageDialog(std::function<void(frmconfig&)> show) {
+        showLanguageDialog_ = std::move(show);
+    }
+    void setTipWindow(std::function<void(QWidget*)> show) { showTip_ = std::move(show); }
+
+  private:
+    void chooseLanguage();
+    void showSplash();
+    void splashExpired();
+    void activateMainWindow();
+
+    QStringList arguments_;
+    app::UserPrompts& prompts_;
+    app::StartupFlags flags_;
+    QString instanceKey_;
+    int splashDelay_;
+    std::function<void(frmconfig&)> showLanguageDialog_;
+    std::function<void(QWidget*)> showTip_;
+    std::unique_ptr<SingleInstance> instance_;
+    std::unique_ptr<SimulatedAnalysers> simulated_;
+    std::unique_ptr<frmconfig> settings_;
+    std::unique_ptr<frmSplash> splash_;
+    MainWindows windows_;
+    QPointer<QWidget> main_;
+    QPointer<QWidget> toolbar_;
+};
+
+}  // namespace kilnward::dialogs

@@ -1,0 +1,121 @@
+#include "dialogs/MessageBoxPrompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace kilnward::dialogs {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(app::PromptIcon icon) {
+    switch (icon) {
+        case app::PromptIcon::Exclamation:
+            return QMessageBox::Warning;
+        case app::PromptIcon::Question:
+            return QMessageBox::Question;
+        case app::PromptIcon::Information:
+            return QMessageBox::Information;
+        case app::PromptIcon::Critical:
+            return QMessageBox::Critical;
+        case app::PromptIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons BoxButtons(app::PromptButtons buttons) {
+    switch (buttons) {
+        case app::PromptButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case app::PromptButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case app::PromptButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton BoxButton(app::PromptAnswer answer) {
+    switch (answer) {
+        case app::PromptAnswer::Yes:
+            return QMessageBox::Yes;
+        case app::PromptAnswer::No:
+            return QMessageBox::No;
+        case app::PromptAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case app::PromptAnswer::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+app::PromptAnswer Answer(int button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return app::PromptAnswer::Yes;
+        case QMessageBox::No:
+            return app::PromptAnswer::No;
+        case QMessageBox::Cancel:
+            return app::PromptAnswer::Cancel;
+        default:
+            return app::PromptAnswer::Ok;
+    }
+}
+
+// "Caption (*.ext)|*.ext|..." as Qt's "Caption (*.ext);;...": the caption already names
+// the pattern, so every second part is dropped.
+QString QtFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList captions;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        captions << parts[i];
+    }
+    return captions.join(QStringLiteral(";;"));
+}
+
+}  // namespace
+
+MessageBoxPrompts::MessageBoxPrompts(QWidget* fallbackParent) : fallbackParent_(fallbackParent) {}
+
+QWidget* MessageBoxPrompts::parent() const {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : fallbackParent_.data();
+}
+
+app::PromptAnswer MessageBoxPrompts::ask(const QString& text, const QString& title,
+                                         app::PromptButtons buttons, app::PromptIcon icon,
+                                         app::PromptAnswer defaultButton) {
+    QMessageBox box(BoxIcon(icon), title, text, BoxButtons(buttons), parent());
+    box.setDefaultButton(BoxButton(defaultButton));
+    // Escape and the title bar's close give No (two buttons) or Cancel (three), Qt's choice
+    // of escape button.
+    return Answer(box.exec());
+}
+
+void MessageBoxPrompts::showMessage(const QString& text, const QString& title,
+                                    app::PromptIcon icon) {
+    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Ok, parent());
+    box.exec();
+}
+
+std::optional<QString> MessageBoxPrompts::chooseFile(app::FileChooserMode mode,
+                                                     const QString& fileName, const QString& filter,
+                                                     const QString& defaultExtension,
+                                                     const QString& title) {
+    QFileDialog dialog(parent(), title, fileName, QtFilter(filter));
+    dialog.setDefaultSuffix(defaultExtension);
+    if (mode == app::FileChooserMode::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace kilnward::dialogs

@@ -1,0 +1,249 @@
+#include "dialogs/frmadvance.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <stdexcept>
+
+#include "dialogs/PromptsWithPrelude.h"
+#include "dialogs/frmconfig.h"
+#include "documents/DocumentCommands.h"
+#include "documents/DocumentFiles.h"
+#include "documents/MainWindowSession.h"
+#include "documents/MessageBoxes.h"
+#include "drivers/InstrumentDriver.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+#include "wirelink/Wirelink.h"
+
+namespace kilnward::dialogs {
+
+namespace {
+
+constexpr int kStatusLength = 45;  // characters the status line shows without growing
+
+// Lets window events run for `milliseconds`, sleeping in the event loop instead of polling.
+void WaitWithEvents(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QString Translated(const transfer::TransferText& text) {
+    return text.translated(language::LangMan());
+}
+
+}  // namespace
+
+frmadvance::frmadvance(documents::MainWindowSession& session, frmconfig& settings,
+                       SimulatedAnalysers& simulated, std::vector<QWidget*> windows,
+                       QWidget* parent)
+    : QDialog(parent),
+      window_(*this, QStringLiteral("frmadvance")),
+      session_(session),
+      settings_(settings),
+      port_(simulated),
+      wait_(WaitWithEvents) {
+    for (QWidget* window : windows) {
+        windows_.emplace_back(window);
+    }
+    setWindowTitle(QStringLiteral("Transfer"));
+    setWindowModality(Qt::NonModal);
+
+    auto* layout = new QGridLayout(this);
+    lblinfo_ = new QLabel(this);
+    lblinfo_->setTextFormat(Qt::PlainText);
+    lblinfo_->setMinimumWidth(fontMetrics().averageCharWidth() * kStatusLength);
+    window_.name(*lblinfo_, QStringLiteral("lblinfo"), {}, QStringLiteral("x"));
+    layout->addWidget(lblinfo_, 0, 0, 1, 2);
+
+    auto* lblprogress = new QLabel(QStringLiteral("Progress"), this);
+    window_.name(*lblprogress, QStringLiteral("lblprogress"));
+    barprogress_ = new QProgressBar(this);
+    barprogress_->setRange(0, 100);
+    barprogress_->setValue(0);
+    window_.name(*barprogress_, QStringLiteral("barprogress"));
+    layout->addWidget(lblprogress, 1, 0);
+    layout->addWidget(barprogress_, 1, 1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    cmdAbort_ = buttons->addButton(Translated(transfer::kCloseText), QDialogButtonBox::ActionRole);
+    cmdAbort_->setDefault(true);
+    // The button stays a plain pointer while the rest of the dialog shows the busy one.
+    cmdAbort_->setCursor(Qt::ArrowCursor);
+    window_.name(*cmdAbort_, QStringLiteral("cmdAbort"), {}, QStringLiteral("x"));
+    connect(cmdAbort_, &QPushButton::clicked, this, [this] { cmdAbort_Click(); });
+    layout->addWidget(buttons, 2, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+}
+
+frmadvance::~frmadvance() {
+    Form_Unload();
+}
+
+std::optional<transfer::TransferOutcome> frmadvance::runCommand(transfer::TransferKind kind) {
+    documents::MessageBoxes& boxes = session_.messageBoxes();
+    const QString question =
+        transfer::TransferTexts::of(kind).confirmation.translated(boxes.translator());
+    if (!boxes.ConfirmAction(question, QStringLiteral("YES"))) {
+        return std::nullopt;
+    }
+    if (kind == transfer::TransferKind::Receive && !session_.commands().fileNew()) {
+        return std::nullopt;
+    }
+    if (kind == transfer::TransferKind::Send) {
+        // A field being edited hands over its value first.
+        session_.files().RefreshMainWindow();
+    }
+    const transfer::TransferOutcome outcome = run(kind);
+    if (kind == transfer::TransferKind::Receive) {
+        session_.files().RefreshMainWindow();
+    }
+    return outcome;
+}
+
+transfer::TransferOutcome frmadvance::run(transfer::TransferKind kind) {
+    if (active_) {
+        throw std::logic_error("a transfer is already running");
+    }
+    lblinfo_->setText(Translated(transfer::TransferTexts::of(kind).running));
+    cmdAbort_->setText(Translated(transfer::kAbortText));
+    barprogress_->setValue(0);
+    Form_Load();
+    show();
+    raise();
+    activateWindow();
+    QCoreApplication::processEvents();
+    const transfer::TransferOutcome outcome = transfer(kind);
+    showIdle();
+    if (closeRequested_) {
+        closeRequested_ = false;
+        close();
+    }
+    return outcome;
+}
+
+transfer::TransferOutcome frmadvance::transfer(transfer::TransferKind kind) {
+    drivers::InstrumentDriver* driver = session_.window().currentDriver();
+    if (!driver) {
+        throw std::logic_error("no analyser model is selected");
+    }
+    setCursor(Qt::WaitCursor);
+    // A fresh link control for every transfer, as the dialog's own: what the last one
+    // remembered (a closing window) does not reach the next.
+    WLink_ = std::make_unique<wirelink::Wirelink>(port_, this);
+    WLink_->setPermitsEvents(true);
+    // The settings as they are now: a change in the settings dialog counts from the next
+    // transfer on.
+    const transfer::LinkSettings settings = settings_.linkSettings();
+    port_.target(driver->Instrument_ID(), settings.addr, settings.useInfrared);
+
+    PromptsWithPrelude prompts(session_.messageBoxes().prompts(), [this] { showIdle(); });
+    documents::MessageBoxes boxes(prompts, session_.messageBoxes().translator());
+    transfer::TransferSession session(*WLink_, settings, *driver, boxes, *this);
+    session.setWait(wait_);
+    active_ = &session;
+    const std::unique_ptr<transfer::TransferSession*, void (*)(transfer::TransferSession**)> forget(
+        &active_, [](transfer::TransferSession** active) { *active = nullptr; });
+    switch (kind) {
+        case transfer::TransferKind::Receive:
+            return session.getconfiguration(session_.window().form());
+        case transfer::TransferKind::Send:
+            return session.sendconfiguration(session_.window().form());
+        case transfer::TransferKind::SetClock:
+            break;
+    }
+    return session.setclock();
+}
+
+void frmadvance::cmdAbort_Click() {
+    if (active_) {
+        active_->cancel();
+    } else {
+        close();
+    }
+}
+
+QString frmadvance::status() const {
+    return lblinfo_->text();
+}
+
+int frmadvance::progress() const {
+    return barprogress_->value();
+}
+
+void frmadvance::setProgress(int percent) {
+    barprogress_->setValue(percent);
+}
+
+void frmadvance::setStatus(const QString& text) {
+    lblinfo_->setText(text);
+}
+
+void frmadvance::setRunning(bool running) {
+    if (!running) {
+        showIdle();
+    }
+}
+
+void frmadvance::closeEvent(QCloseEvent* event) {
+    if (active_) {
+        // The running request ends as aborted; the dialog closes once the transfer is over.
+        WLink_->HostUnloading();
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void frmadvance::reject() {
+    close();
+}
+
+void frmadvance::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+void frmadvance::Form_Load() {
+    window_.translateNow();
+    if (loaded_) {
+        return;
+    }
+    loaded_ = true;
+    for (const QPointer<QWidget>& window : windows_) {
+        if (window) {
+            window->setCursor(Qt::WaitCursor);
+            window->setEnabled(false);
+        }
+    }
+}
+
+void frmadvance::Form_Unload() {
+    if (!loaded_) {
+        return;
+    }
+    loaded_ = false;
+    for (const QPointer<QWidget>& window : windows_) {
+        if (window) {
+            window->unsetCursor();
+            window->setEnabled(true);
+        }
+    }
+}
+
+void frmadvance::showIdle() {
+    unsetCursor();
+    cmdAbort_->setText(Translated(transfer::kCloseText));
+}
+
+}  // namespace kilnward::dialogs

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "dialogs/AnalyserPort.h"
+#include "dialogs/WidgetWindow.h"
+#include "transfer/ProgressSink.h"
+#include "transfer/TransferSession.h"
+#include "transfer/TransferTexts.h"
+#include "wirelink/Host.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace wirelink {
+class Wirelink;
+}
+namespace kilnward::documents {
+class MainWindowSession;
+}
+
+namespace kilnward::dialogs {
+
+class frmconfig;
+class SimulatedAnalysers;
+
+// The transfer dialog: the status line, the progress bar and Abort / Close over one transfer
+// of the headless TransferSession. It hosts the link control, lets window events run during
+// the link's waits (so it repaints and Abort is heard), and keeps the main and toolbar
+// windows disabled while it is open.
+class frmadvance : public QDialog, public transfer::ProgressSink, public wirelink::Host {
+  public:
+    // `settings` gives the serial settings at every transfer; `windows` are disabled while
+    // the dialog is open.
+    frmadvance(documents::MainWindowSession& session, frmconfig& settings,
+               SimulatedAnalysers& simulated, std::vector<QWidget*> windows,
+               QWidget* parent = nullptr);
+    ~frmadvance() override;
+
+    // The menu command: its confirmation, for a receive the documents reset to their
+    // defaults (after the save questions), the transfer, and the window refreshed. Nothing
+    // when the user stopped before the transfer.
+    std::optional<transfer::TransferOutcome> runCommand(transfer::TransferKind kind);
+    // The transfer alone: the dialog shown with the running text, the transfer run, the
+    // dialog left open with the outcome and "&Close".
+    transfer::TransferOutcome run(transfer::TransferKind kind);
+
+    // The pause after each port-opening attempt (an event-driven wait unless replaced).
+    void setWait(transfer::TransferSession::Wait wait) { wait_ = std::move(wait); }
+    bool running() const { return active_ != nullptr; }
+    // The Abort / Close button.
+    void cmdAbort_Click();
+
+    QString status() const;
+    int progress() const;
+
+    // transfer::ProgressSink
+    void setProgress(int percent) override;
+    void setStatus(const QString& text) override;
+    void setRunning(bool running) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+    // wirelink::Host: window events run during the link's waits.
+    void processEvents() override;
+
+  private:
+    void Form_Load();
+    void Form_Unload();
+    // Pointer normal, button "&Close".
+    void showIdle();
+    transfer::TransferOutcome transfer(transfer::TransferKind kind);
+
+    WidgetWindow window_;
+    documents::MainWindowSession& session_;
+    frmconfig& settings_;
+    AnalyserPort port_;
+    std::unique_ptr<wirelink::Wirelink> WLink_;
+    std::vector<QPointer<QWidget>> windows_;
+    transfer::TransferSession::Wait wait_;
+    transfer::TransferSession* active_ = nullptr;
+    bool loaded_ = false;
+    bool closeRequested_ = false;
+
+    QLabel* lblinfo_ = nullptr;
+    QProgressBar* barprogress_ = nullptr;
+    QPushButton* cmdAbort_ = nullptr;
+};
+
+}  // namespace kilnward::dialogs

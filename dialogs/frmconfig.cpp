@@ -1,0 +1,237 @@
+#include "dialogs/frmconfig.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/ConfigSettings.h"
+#include "app/VersionString.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+
+namespace kilnward::dialogs {
+
+namespace {
+
+const char* const kBaudRates[] = {"1200",  "2400",  "4800",  "9600",
+                                  "19200", "38400", "57600", "115200"};
+constexpr int kDesignBaudIndex = 3;  // 9600
+// Wide enough for a device path such as /dev/serial/by-id/usb-...
+constexpr int kPortTextLength = 28;
+
+}  // namespace
+
+frmconfig::frmconfig(bool debugMode, bool useInfrared, QWidget* parent)
+    : QDialog(parent),
+      window_(*this, QStringLiteral("frmconfig")),
+      debugMode_(debugMode),
+      port_(PortChoice::fromStored(app::ReadConfigValue(app::config::Serialport))),
+      baudrate_(app::ReadBaudrateSetting()),
+      addr_(app::ReadAddressSetting()),
+      useInfrared_(useInfrared) {
+    build();
+}
+
+QString frmconfig::SimulatedPortCaption() {
+    return language::LangMan().TranslateString(QStringLiteral("simulatedport"),
+                                               QStringLiteral("Simulated analyser"));
+}
+
+void frmconfig::build() {
+    setWindowTitle(QStringLiteral("Settings"));
+    setModal(true);
+
+    serialFrame_ = new QGroupBox(QStringLiteral("Serial"), this);
+    window_.name(*serialFrame_, QStringLiteral("fraconf"), 0);
+    auto* serialForm = new QFormLayout(serialFrame_);
+    lstport_ = new QComboBox(serialFrame_);
+    lstport_->setEditable(true);
+    lstport_->setInsertPolicy(QComboBox::NoInsert);
+    lstport_->setMinimumContentsLength(kPortTextLength);
+    lstport_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    window_.name(*lstport_, QStringLiteral("lstport"));
+    auto* lblserialport = new QLabel(QStringLiteral("Serial &port"), serialFrame_);
+    window_.name(*lblserialport, QStringLiteral("lblserialport"));
+    lblserialport->setBuddy(lstport_);
+    serialForm->addRow(lblserialport, lstport_);
+
+    cbobaud_ = new QComboBox(serialFrame_);
+    for (const char* rate : kBaudRates) {
+        cbobaud_->addItem(QLatin1String(rate));
+    }
+    cbobaud_->setCurrentIndex(kDesignBaudIndex);
+    // Numbers stay as wide as their longest value instead of stretching across the dialog.
+    cbobaud_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    window_.name(*cbobaud_, QStringLiteral("cbobaud"));
+    auto* lblbaudrate = new QLabel(QStringLiteral("&Baud rate"), serialFrame_);
+    window_.name(*lblbaudrate, QStringLiteral("lblbaudrate"));
+    lblbaudrate->setBuddy(cbobaud_);
+    serialForm->addRow(lblbaudrate, cbobaud_);
+
+    TDBnumaddress_ = new QSpinBox(serialFrame_);
+    TDBnumaddress_->setRange(0, 255);
+    TDBnumaddress_->setAlignment(Qt::AlignRight);
+    TDBnumaddress_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    window_.name(*TDBnumaddress_, QStringLiteral("TDBnumaddress"));
+    auto* lbladdress = new QLabel(QStringLiteral("A&ddress"), serialFrame_);
+    window_.name(*lbladdress, QStringLiteral("lbladdress"));
+    lbladdress->setBuddy(TDBnumaddress_);
+    serialForm->addRow(lbladdress, TDBnumaddress_);
+
+    chkinfrared_ = new QCheckBox(QStringLiteral("&Infrared"), serialFrame_);
+    chkinfrared_->setEnabled(false);
+    window_.name(*chkinfrared_, QStringLiteral("chkinfrared"));
+    serialForm->addRow(chkinfrared_);
+
+    languageFrame_ = new QGroupBox(QStringLiteral("Language"), this);
+    window_.name(*languageFrame_, QStringLiteral("fraconf"), 1);
+    auto* languageLayout = new QVBoxLayout(languageFrame_);
+    auto* lbllanguages = new QLabel(QStringLiteral("Available &languages"), languageFrame_);
+    window_.name(*lbllanguages, QStringLiteral("lbllanguages"));
+    lstlang_ = new QListWidget(languageFrame_);
+    window_.name(*lstlang_, QStringLiteral("lstlang"));
+    lbllanguages->setBuddy(lstlang_);
+    languageLayout->addWidget(lbllanguages);
+    languageLayout->addWidget(lstlang_);
+    connect(lstlang_, &QListWidget::itemDoubleClicked, this, [this] { cmdOK_Click(); });
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* cmdOK = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    window_.name(*cmdOK, QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    auto* cmdCancel = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    window_.name(*cmdCancel, QStringLiteral("cmdCancel"));
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(serialFrame_);
+    layout->addWidget(languageFrame_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    definemode(kSerialMode);
+}
+
+bool frmconfig::definemode(int mode) {
+    serialFrame_->setVisible(mode == kSerialMode);
+    languageFrame_->setVisible(mode == kLanguageMode);
+    mode_ = mode;
+    if (mode == kLanguageMode) {
+        return language::LangMan().CanChangeLanguage();
+    }
+    return true;
+}
+
+bool frmconfig::showModal(int mode) {
+    return definemode(mode) && showLoaded();
+}
+
+bool frmconfig::showLoaded() {
+    load();
+    return exec() == QDialog::Accepted;
+}
+
+void frmconfig::load() {
+    chkinfrared_->setEnabled(debugMode_);
+    fillPorts();
+    const int baud = cbobaud_->findText(baudrate_);
+    if (baud >= 0) {
+        cbobaud_->setCurrentIndex(baud);
+    }
+    TDBnumaddress_->setValue(addr_);
+    chkinfrared_->setChecked(useInfrared_);
+
+    language::LanguageManager& langMan = language::LangMan();
+    lstlang_->clear();
+    if (langMan.LanguageCount() >= 2) {
+        for (int i = 0; i < langMan.LanguageCount(); ++i) {
+            lstlang_->addItem(langMan.Language(i));
+        }
+        lstlang_->setCurrentRow(langMan.LanguageIndex());
+    }
+    window_.translateNow();
+    // The port list's own entry follows the language too.
+    fillPorts();
+}
+
+void frmconfig::fillPorts() {
+    lstport_->clear();
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        lstport_->addItem(info.systemLocation(), info.systemLocation());
+    }
+    lstport_->addItem(SimulatedPortCaption(), QLatin1String(PortChoice::kSimulator));
+    int current = lstport_->findData(port_.deviceName());
+    if (current < 0) {
+        // A port the system does not report now (unplugged, or typed by the user) stays
+        // the choice.
+        lstport_->insertItem(0, port_.deviceName(), port_.deviceName());
+        current = 0;
+    }
+    lstport_->setCurrentIndex(current);
+}
+
+QString frmconfig::chosenPort() const {
+    const QString text = lstport_->currentText().trimmed();
+    const int listed = lstport_->findText(text);
+    if (listed >= 0) {
+        return lstport_->itemData(listed).toString();
+    }
+    return text;
+}
+
+void frmconfig::cmdOK_Click() {
+    if (mode_ == kSerialMode) {
+        confirmSerial();
+    } else {
+        confirmLanguage();
+    }
+    accept();
+}
+
+void frmconfig::confirmSerial() {
+    const QString chosen = chosenPort();
+    if (!chosen.isEmpty()) {
+        // A numbered port keeps its number, so the stored value means the same port on
+        // every platform.
+        port_ = chosen == port_.deviceName() ? port_ : PortChoice::fromStored(chosen);
+    }
+    baudrate_ = cbobaud_->currentText();
+    addr_ = static_cast<std::uint8_t>(TDBnumaddress_->value());
+    useInfrared_ = chkinfrared_->checkState() != Qt::Unchecked;
+    app::WriteConfigValue(app::config::FileVersion, app::VersionString());
+    app::WriteConfigValue(app::config::Serialport, port_.stored());
+    app::WriteConfigValue(app::config::Baudrate, baudrate_);
+    app::WriteConfigValue(app::config::Addr, QString::number(addr_));
+}
+
+void frmconfig::confirmLanguage() {
+    // With nothing chosen (no list of languages) the stored language stays as it is, so a
+    // first start without a usable choice does not ask again for ever.
+    if (lstlang_->currentRow() < 0) {
+        return;
+    }
+    language::LanguageManager& langMan = language::LangMan();
+    langMan.SetLanguageIndex(lstlang_->currentRow());
+    langMan.TranslateAll();
+    app::WriteConfigValue(app::config::FileVersion, app::VersionString());
+    app::WriteConfigValue(app::config::LanguageIndex, QString::number(langMan.LanguageIndex()));
+}
+
+transfer::LinkSettings frmconfig::linkSettings() const {
+    transfer::LinkSettings settings;
+    settings.useInfrared = useInfrared_;
+    settings.baudRate = baudrate_;
+    port_.applyTo(settings);
+    settings.addr = addr_;
+    return settings;
+}
+
+}  // namespace kilnward::dialogs

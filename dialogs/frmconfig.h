@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+
+#include "dialogs/PortChoice.h"
+#include "dialogs/WidgetWindow.h"
+#include "transfer/LinkSettings.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace kilnward::dialogs {
+
+// The serial and language settings dialog. One object lives for the program run and keeps
+// the serial settings the transfers use: read from Config.ini when it is created, changed
+// only by confirming the serial mode (and the infrared choice by the main window's model).
+class frmconfig : public QDialog {
+  public:
+    static constexpr int kSerialMode = 0;
+    static constexpr int kLanguageMode = 1;
+
+    // `debugMode` lets the user change the infrared choice; `useInfrared` is the selected
+    // model's default.
+    frmconfig(bool debugMode, bool useInfrared, QWidget* parent = nullptr);
+
+    // Shows the mode's frame only. The language mode is refused (false, after "Language
+    // Manager not available.") while the language manager is not usable.
+    bool definemode(int mode);
+    int mode() const { return mode_; }
+    // definemode, then, when allowed, loads the dialog and shows it modally. True when the
+    // user confirmed.
+    bool showModal(int mode);
+    // Loads the dialog in the mode defined before and shows it modally.
+    bool showLoaded();
+
+    // Fills the controls from the kept values and the language manager, and translates the
+    // window (done by showModal).
+    void load();
+    // OK: keeps and stores the mode's values, then closes.
+    void cmdOK_Click();
+
+    std::int16_t Serialport() const { return port_.number(); }
+    // The chosen port as stored: a number, a device path or "simulator".
+    const PortChoice& Port() const { return port_; }
+    const QString& Baudrate() const { return baudrate_; }
+    std::uint8_t addr() const { return addr_; }
+    bool UseInfrared() const { return useInfrared_; }
+    void setUseInfrared(bool value) { useInfrared_ = value; }
+    // What a transfer copies into the link, as the values are now.
+    transfer::LinkSettings linkSettings() const;
+
+    // The caption of the simulated analyser in the port list.
+    static QString SimulatedPortCaption();
+
+  private:
+    void build();
+    void fillPorts();
+    QString chosenPort() const;
+    void confirmSerial();
+    void confirmLanguage();
+
+    WidgetWindow window_;
+    bool debugMode_;
+    int mode_ = kSerialMode;
+    PortChoice port_;
+    QString baudrate_;
+    std::uint8_t addr_;
+    bool useInfrared_;
+
+    QGroupBox* serialFrame_ = nullptr;
+    QGroupBox* languageFrame_ = nullptr;
+    QComboBox* lstport_ = nullptr;
+    QComboBox* cbobaud_ = nullptr;
+    QSpinBox* TDBnumaddress_ = nullptr;
+    QCheckBox* chkinfrared_ = nullptr;
+    QListWidget* lstlang_ = nullptr;
+};
+
+}  // namespace kilnward::dialogs

@@ -1,0 +1,209 @@
+#include "editor/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "app/ConfigSettings.h"
+#include "app/UserPrompts.h"
+#include "app/VersionString.h"
+#include "documents/MainWindowSession.h"
+#include "editor/PageBuilder.h"
+#include "editor/ToolbarWindow.h"
+#include "editor/export/RunTextExport.h"
+#include "form/FormTranslation.h"
+#include "form/MenuItem.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+
+namespace kilnward::editor {
+
+namespace {
+
+constexpr auto kGeometrySection = "Window";
+constexpr auto kGeometryKey = "Geometry";
+constexpr auto kStateKey = "State";
+
+}  // namespace
+
+MainWindow::MainWindow(documents::MainWindowSession& session, QWidget* parent)
+    : QMainWindow(parent),
+      session_(session),
+      toolbar_(new ToolbarWindow(icons_, this)),
+      commands_(session, *this) {
+    setObjectName(session.window().form().name());
+    Binder::Hooks hooks;
+    hooks.selectedParameter = [this] { return toolbar_->selectedParameter(); };
+    hooks.menuCommand = [this](form::MenuItem& entry) { commands_.trigger(entry); };
+    hooks.captionChanged = [this] { showCaption(); };
+    hooks.toolbarVisibilityChanged = [this](bool visible) { toolbar_->setVisible(visible); };
+    binder_ = std::make_unique<Binder>(session.window().form(), icons_, std::move(hooks));
+
+    binder_->bindMenus(*menuBar());
+    auto* central = new QWidget(this);
+    pages_ = PageBuilder(*binder_).build(central);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(pages_);
+    setCentralWidget(central);
+    binder_->refreshAll();
+
+    addDockWidget(Qt::LeftDockWidgetArea, toolbar_);
+    // A window of its own beside the main window, so the pages keep the whole width; the
+    // user may dock it.
+    toolbar_->setFloating(true);
+    toolbar_->setVisible(session.window().parameterToolbarVisible());
+    setMinimumSize(1024, 700);
+    resize(1024, 700);
+    showCaption();
+    session.documents().addListener(this);
+}
+
+MainWindow::~MainWindow() {
+    session_.documents().removeListener(this);
+}
+
+void MainWindow::retranslate() {
+    language::LangMan().TranslateObject(session_.window().translation());
+    toolbar_->translate();
+}
+
+void MainWindow::showSerialSettings() {
+    showNotAvailable("mnuconfigureserial");
+}
+
+void MainWindow::showLanguageSettings() {
+    showNotAvailable("mnuconfigurelanguage");
+}
+
+void MainWindow::showTipOfTheDay() {
+    showNotAvailable("mnuaboutshowtip");
+}
+
+void MainWindow::showAbout() {
+    showNotAvailable("mnuAboutAbout");
+}
+
+void MainWindow::showLoadedFiles() {
+    session_.messageBoxes().prompts().showMessage(
+        session_.commands().loadedFilesText(),
+        language::LangMan().TranslateString(QStringLiteral("frmfilesloaded"),
+                                            QStringLiteral("Loaded files")),
+        app::PromptIcon::Information);
+}
+
+void MainWindow::exportConfigText() {
+    binder_->commitPendingEdits();
+    runTextExport(this, session_.window().form(), session_.commands(), exportSelection_);
+}
+
+void MainWindow::runTransfer(transfer::TransferKind kind) {
+    switch (kind) {
+        case transfer::TransferKind::Receive:
+            showNotAvailable("mnufileget");
+            break;
+        case transfer::TransferKind::Send:
+            showNotAvailable("mnufilesend");
+            break;
+        case transfer::TransferKind::SetClock:
+            showNotAvailable("mnuconfiguresetclock");
+            break;
+    }
+}
+
+void MainWindow::closeMainWindow() {
+    close();
+}
+
+void MainWindow::documentChanged(int /*document*/, documents::DocumentChange /*change*/) {
+    showCaption();
+}
+
+void MainWindow::showNotAvailable(const char* name) {
+    const QString caption = session_.window().form().item(QString::fromLatin1(name)).caption();
+    session_.messageBoxes().prompts().showMessage(
+        language::LangMan().TranslateString(QStringLiteral("notavailableyet"),
+                                            QStringLiteral("The command %1% is not available yet."),
+                                            {Binding::ShownText(caption)}),
+        app::ApplicationTitle(), app::PromptIcon::Information);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    binder_->commitPendingEdits();
+    if (!session_.commands().queryClose()) {
+        event->ignore();
+        return;
+    }
+    storeWindowGeometry();
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto previous = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        if (isMinimized() && !(previous & Qt::WindowMinimized)) {
+            session_.window().windowMinimised();
+        } else if (!isMinimized() && (previous & Qt::WindowMinimized)) {
+            session_.window().windowRestored();
+        }
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (firstPlacement_) {
+        firstPlacement_ = false;
+        placeSideBySide();
+    }
+}
+
+void MainWindow::placeSideBySide() {
+    const QScreen* display = screen();
+    if (!display || !toolbar_->isFloating()) {
+        return;
+    }
+    const QRect area = display->availableGeometry();
+    const QSize size = frameGeometry().size();
+    const int toolbarWidth = toolbar_->sizeHint().width();
+    const int left =
+        std::max(area.left() + toolbarWidth,
+                 area.left() + (area.width() - (toolbarWidth + size.width())) / 2 + toolbarWidth);
+    const int top = area.top() + std::max(0, (area.height() - size.height()) / 2);
+    move(left, top);
+    toolbar_->setGeometry(left - toolbarWidth, top, toolbarWidth, geometry().height());
+}
+
+void MainWindow::showCaption() {
+    setWindowTitle(session_.window().form().caption() + QStringLiteral("[*]"));
+    setWindowModified(session_.documents().anyDirty());
+}
+
+void MainWindow::restoreWindowGeometry() {
+    const QString section = QString::fromLatin1(kGeometrySection);
+    const QByteArray geometry = QByteArray::fromBase64(
+        app::ReadConfigValue(section, QString::fromLatin1(kGeometryKey), QString()).toLatin1());
+    const QByteArray state = QByteArray::fromBase64(
+        app::ReadConfigValue(section, QString::fromLatin1(kStateKey), QString()).toLatin1());
+    if (!geometry.isEmpty()) {
+        firstPlacement_ = !restoreGeometry(geometry);
+    }
+    if (!state.isEmpty()) {
+        restoreState(state);
+        // The toolbar's visibility belongs to the page showing, not to the last run.
+        toolbar_->setVisible(session_.window().parameterToolbarVisible());
+    }
+}
+
+void MainWindow::storeWindowGeometry() {
+    const QString section = QString::fromLatin1(kGeometrySection);
+    app::WriteConfigValue(section, QString::fromLatin1(kGeometryKey),
+                          QString::fromLatin1(saveGeometry().toBase64()));
+    app::WriteConfigValue(section, QString::fromLatin1(kStateKey),
+                          QString::fromLatin1(saveState().toBase64()));
+}
+
+}  // namespace kilnward::editor

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+#include "commands/MenuCommands.h"
+#include "commands/WindowActions.h"
+#include "documents/DocumentsListener.h"
+#include "editor/Binder.h"
+#include "editor/ParamIcons.h"
+#include "editor/export/SaveConfigAsText.h"
+
+class QTabWidget;
+
+namespace kilnward::documents {
+class MainWindowSession;
+}
+
+namespace kilnward::editor {
+
+class ToolbarWindow;
+
+// frmMain: the editing window. It shows the headless main form of the session (pages,
+// menu bar, caption) through one binding per form item and owns the parameter toolbar
+// window beside it. Menu entries run the core's menu commands; the window does what only
+// a window can. Closing goes through the documents' save questions.
+class MainWindow : public QMainWindow,
+                   public commands::WindowActions,
+                   public documents::DocumentsListener {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(documents::MainWindowSession& session, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Binder& binder() { return *binder_; }
+    ToolbarWindow& toolbar() { return *toolbar_; }
+    QTabWidget& pages() { return *pages_; }
+    // After a change of language: the form's texts, the parameter names, the toolbar.
+    void retranslate();
+    // The size, place and dock layout the window had when it was last closed.
+    void restoreWindowGeometry();
+
+    // commands::WindowActions
+    void showSerialSettings() override;
+    void showLanguageSettings() override;
+    void showTipOfTheDay() override;
+    void showAbout() override;
+    void showLoadedFiles() override;
+    void exportConfigText() override;
+    void runTransfer(transfer::TransferKind kind) override;
+    void closeMainWindow() override;
+
+    // documents::DocumentsListener
+    void documentChanged(int document, documents::DocumentChange change) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void showCaption();
+    // The command of menu entry `name` has no window yet: say so.
+    void showNotAvailable(const char* name);
+    // The parameter list floats to the left of the window, the two centred together.
+    void placeSideBySide();
+    void storeWindowGeometry();
+
+    documents::MainWindowSession& session_;
+    ParamIcons icons_;
+    ToolbarWindow* toolbar_;
+    commands::MenuCommands commands_;
+    std::unique_ptr<Binder> binder_;
+    QTabWidget* pages_ = nullptr;
+    // Whether the window still takes its first place (nothing restored, not shown yet).
+    bool firstPlacement_ = true;
+    // The text export starts from the sections chosen last time.
+    PrintConfigAnswer exportSelection_;
+};
+
+}  // namespace kilnward::editor

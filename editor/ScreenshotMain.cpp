@@ -1,0 +1,149 @@
+// kilnward-screenshots: pictures of every page and inner tab of the main window for the
+// models and languages given, taken with QWidget::grab at a fixed size, style and font so
+// the same build gives the same pictures.
+//   kilnward-screenshots --out DIR [--models 10,13,14] [--languages 0,2]
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFont>
+#include <QRegularExpression>
+#include <QStyleFactory>
+#include <QTabWidget>
+#include <QTextStream>
+
+#include "app/ScriptedPrompts.h"
+#include "documents/MainWindowSession.h"
+#include "editor/EditorApp.h"
+#include "editor/MainWindow.h"
+#include "editor/ToolbarWindow.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+
+namespace {
+
+using kilnward::editor::EditorApp;
+using kilnward::editor::MainWindow;
+
+// The inner tab strip of an outer page, if it has one.
+QTabWidget* InnerStrip(QWidget* page) {
+    const auto strips = page->findChildren<QTabWidget*>();
+    return strips.isEmpty() ? nullptr : strips.constFirst();
+}
+
+QString Slug(const QString& caption) {
+    // Accents dropped, so file names stay plain ASCII: "Entrée" gives "entree".
+    QString slug = caption.normalized(QString::NormalizationForm_KD).toLower();
+    slug.remove(QRegularExpression(QStringLiteral("[^\\x{0000}-\\x{007f}]")));
+    slug.remove(u'&');
+    slug.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+    return slug.remove(QRegularExpression(QStringLiteral("^-|-$")));
+}
+
+void Settle() {
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+// Selects `tab` as the user would; false when the window refused it.
+bool Click(QTabWidget& strip, int tab, kilnward::app::ScriptedPrompts& prompts) {
+    if (!strip.isTabEnabled(tab)) {
+        return false;
+    }
+    prompts.clear();
+    strip.setCurrentIndex(tab);
+    Settle();
+    return prompts.messages().empty() && strip.currentIndex() == tab;
+}
+
+int Shoot(MainWindow& window, int model, const QString& language, const QDir& out,
+          kilnward::app::ScriptedPrompts& prompts) {
+    int pictures = 0;
+    QTabWidget& outer = window.pages();
+    const QStringList outerNames = {"pages",  "printer", "alarms",  "aux-inputs", "analog-outputs",
+                                    "timers", "fuels",   "general", "bar-graphs", "service"};
+    for (int page = 0; page < outer.count(); ++page) {
+        if (!Click(outer, page, prompts)) {
+            continue;
+        }
+        const QString stem = QStringLiteral("%1-%2-%3-%4")
+                                 .arg(model)
+                                 .arg(language)
+                                 .arg(page, 2, 10, QLatin1Char('0'))
+                                 .arg(outerNames.value(page));
+        QTabWidget* inner = InnerStrip(outer.widget(page));
+        const int tabs = inner ? inner->count() : 1;
+        for (int tab = 0; tab < tabs; ++tab) {
+            if (inner && !Click(*inner, tab, prompts)) {
+                continue;
+            }
+            const QString name = inner ? QStringLiteral("%1-%2-%3.png")
+                                             .arg(stem)
+                                             .arg(tab + 1)
+                                             .arg(Slug(inner->tabText(tab)))
+                                       : stem + QStringLiteral(".png");
+            window.grab().save(out.filePath(name));
+            ++pictures;
+        }
+        if (inner) {
+            Click(*inner, 0, prompts);
+        }
+    }
+    Click(outer, 0, prompts);
+    return pictures;
+}
+
+QList<int> Numbers(const QString& list) {
+    QList<int> numbers;
+    for (const QString& piece : list.split(u',', Qt::SkipEmptyParts)) {
+        numbers << piece.trimmed().toInt();
+    }
+    return numbers;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({"out", "Folder for the pictures.", "DIR"});
+    parser.addOption({"models", "Models, comma-separated.", "IDS", "10,13,14"});
+    parser.addOption({"languages", "Language columns, comma-separated (0 English).", "N", "0"});
+    parser.process(application);
+    const QDir out(parser.value("out"));
+    if (parser.value("out").isEmpty() || !QDir().mkpath(out.path())) {
+        QTextStream(stderr) << "kilnward-screenshots: --out DIR is required\n";
+        return 2;
+    }
+    kilnward::app::ScriptedPrompts prompts;
+    int pictures = 0;
+    for (int language : Numbers(parser.value("languages"))) {
+        EditorApp::Options options;
+        options.language = language;
+        options.storesModelChoice = false;
+        options.prompts = &prompts;
+        options.restoresGeometry = false;
+        EditorApp editor(options);
+        const QString code = kilnward::language::LangMan().Language(language).left(2).toLower();
+        MainWindow& window = editor.window();
+        window.resize(1024, 700);
+        window.show();
+        Settle();
+        window.toolbar().grab().save(out.filePath(QStringLiteral("parameters-%1.png").arg(code)));
+        ++pictures;
+        for (int model : Numbers(parser.value("models"))) {
+            if (!editor.session().window().selectModel(static_cast<quint8>(model))) {
+                QTextStream(stderr) << "kilnward-screenshots: no model " << model << '\n';
+                return 1;
+            }
+            Settle();
+            pictures += Shoot(window, model, code, out, prompts);
+        }
+    }
+    QTextStream(stdout) << pictures << " pictures in " << out.path() << '\n';
+    return 0;
+}

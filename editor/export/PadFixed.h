@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace kilnward::editor {
+
+// `text` cut to `width` characters, or filled with blanks up to `width`.
+QString padfixed(const QString& text, int width);
+
+}  // namespace kilnward::editor

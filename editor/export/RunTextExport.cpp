@@ -1,0 +1,49 @@
+#include "editor/export/RunTextExport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "app/ProgramFolder.h"
+#include "documents/DocumentCommands.h"
+#include "documents/Documents.h"
+#include "editor/export/ConfigTextExport.h"
+#include "editor/export/SystemTextEditor.h"
+#include "editor/export/frmPrintConfig.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+
+namespace kilnward::editor {
+
+QString ConfigTextPath() {
+    return app::ProgramFolder::configFile(QStringLiteral("Config.txt"));
+}
+
+ExportOutcome runTextExport(QWidget* parent, const form::Form& form,
+                            const documents::DocumentCommands& commands, PrintConfigAnswer& answer,
+                            TextEditorLauncher* editor) {
+    frmPrintConfig dialog(answer, parent);
+    dialog.exec();
+    const QString path = ConfigTextPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const ConfigTextExport exporter(form, commands.DocumentDisplayName(documents::kFuelsDocument));
+    SystemTextEditor systemEditor;
+    const ExportOutcome outcome =
+        SaveConfigAsText(answer, exporter, path, editor ? *editor : systemEditor);
+    auto& langMan = language::LangMan();
+    const QString native = QDir::toNativeSeparators(path);
+    if (outcome == ExportOutcome::WriteFailed) {
+        QMessageBox::warning(
+            parent, langMan.TranslateString("Error message", "Error message"),
+            langMan.TranslateString("exportwritefailed", "Cannot write %1%.", {native}));
+    } else if (outcome == ExportOutcome::EditorFailed) {
+        QMessageBox::warning(
+            parent, langMan.TranslateString("Error message", "Error message"),
+            langMan.TranslateString("exporteditorfailed",
+                                    "%1% was written, but no text editor could be started.",
+                                    {native}));
+    }
+    return outcome;
+}
+
+}  // namespace kilnward::editor

@@ -1,0 +1,27 @@
+#include "editor/export/SaveConfigAsText.h"
+
+#include "editor/export/ConfigTextExport.h"
+#include "editor/export/TextEditorLauncher.h"
+
+namespace kilnward::editor {
+
+ExportOutcome SaveConfigAsText(const PrintConfigAnswer& answer, const ConfigTextExport& exporter,
+                               const QString& path, TextEditorLauncher& editor) {
+    if (answer.cancelled) {
+        return ExportOutcome::Cancelled;
+    }
+    QStringList lines = ConfigTextExport::NewListing();
+    bool written = false;
+    if (answer.selection[kExportAll]) {
+        written = exporter.exportconfigtext(lines, path);
+    } else {
+        exporter.writeSelected(answer.selection, lines);
+        written = WriteListing(path, lines);
+    }
+    if (!written) {
+        return ExportOutcome::WriteFailed;
+    }
+    return editor.open(path) ? ExportOutcome::Opened : ExportOutcome::EditorFailed;
+}
+
+}  // namespace kilnward::editor

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+#include "editor/export/ExportSelection.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace kilnward::editor {
+
+// "Select config to print": the sections of the text export, each an independent check box,
+// with "Print All" ticked when the dialog opens. OK stores the ticked boxes in the answer's
+// selection; Abort (or Escape) marks the answer cancelled. Closing the window with its close
+// box does neither, so the export runs with the selection of the previous OK.
+class frmPrintConfig : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit frmPrintConfig(PrintConfigAnswer& answer, QWidget* parent = nullptr);
+
+    QCheckBox* printOption(int index) const {
+        return ckPrintOption_.at(static_cast<size_t>(index));
+    }
+    QPushButton* okButton() const { return cmdOK_; }
+    QPushButton* abortButton() const { return cmdAbort_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void cmdOK_Click();
+    void cmdAbort_Click();
+
+    PrintConfigAnswer& answer_;
+    std::array<QCheckBox*, kExportSectionCount + 1> ckPrintOption_{};
+    QPushButton* cmdOK_ = nullptr;
+    QPushButton* cmdAbort_ = nullptr;
+};
+
+}  // namespace kilnward::editor

@@ -1,0 +1,23 @@
+#pragma once
+
+namespace kilnward::form {
+
+class Form;
+class FormItem;
+
+// Marks the changes of one item as the user's own for as long as it lives: the GUI wraps
+// each edit it hands to a setter in one, so the widget being typed into is not rewritten.
+// Changes of every other item (the rules that follow the edit) stay of origin Program.
+class UserEdit {
+  public:
+    explicit UserEdit(FormItem& item);
+    ~UserEdit();
+    UserEdit(const UserEdit&) = delete;
+    UserEdit& operator=(const UserEdit&) = delete;
+
+  private:
+    Form* form_;
+    const FormItem* previous_ = nullptr;
+};
+
+}  // namespace kilnward::form

@@ -1,0 +1,144 @@
+// The settings dialog: the serial values it keeps and stores, the port list with its
+// simulated analyser and typed device paths, and the language choice.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QSpinBox>
+
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmconfig.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+#include "language/TranslationTable.h"
+#include "tests/dialogs/DialogsFixture.h"
+#include "transfer/LinkSettings.h"
+
+namespace kilnward::dialogs {
+namespace {
+
+class ConfigDialogTest : public testing::DialogsTest {
+  protected:
+    template <typename T>
+    static T* control(frmconfig& dialog, const char* name) {
+        T* found = dialog.findChild<T*>(QStringLiteral("frmconfig!") + name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+};
+
+TEST_F(ConfigDialogTest, SerialModeKeepsAndStoresWhatIsConfirmed) {
+    writeConfig("Serial", "Baudrate", "4800");
+    writeConfig("Serial", "Addr", "7");
+    frmconfig dialog(true, false);
+    ASSERT_TRUE(dialog.definemode(frmconfig::kSerialMode));
+    dialog.load();
+    EXPECT_EQ(control<QComboBox>(dialog, "cbobaud")->currentText(), "4800");
+    EXPECT_EQ(control<QSpinBox>(dialog, "TDBnumaddress")->value(), 7);
+    EXPECT_FALSE(control<QGroupBox>(dialog, "fraconf#1")->isVisibleTo(&dialog));
+
+    control<QComboBox>(dialog, "lstport")->setEditText("/dev/ttyUSB7");
+    control<QComboBox>(dialog, "cbobaud")->setCurrentText("19200");
+    control<QSpinBox>(dialog, "TDBnumaddress")->setValue(12);
+    control<QCheckBox>(dialog, "chkinfrared")->setChecked(true);
+    dialog.cmdOK_Click();
+
+    const transfer::LinkSettings link = dialog.linkSettings();
+    EXPECT_EQ(link.portName, "/dev/ttyUSB7");
+    EXPECT_EQ(link.serialPort, 0);
+    EXPECT_EQ(link.baudRate, "19200");
+    EXPECT_EQ(link.addr, 12);
+    EXPECT_TRUE(link.useInfrared);
+    EXPECT_EQ(readConfig("Serial", "Serialport"), "/dev/ttyUSB7");
+    EXPECT_EQ(readConfig("Serial", "Baudrate"), "19200");
+    EXPECT_EQ(readConfig("Serial", "Addr"), "12");
+    EXPECT_EQ(readConfig("General", "FileVersion"), "2.0.22");
+    // The infrared choice belongs to the model, not to Config.ini.
+    EXPECT_EQ(readConfig("Serial", "Infrared"), "<missing>");
+
+    // The next start finds the typed port selected.
+    frmconfig next(false, false);
+    next.load();
+    EXPECT_EQ(control<QComboBox>(next, "lstport")->currentText(), "/dev/ttyUSB7");
+    EXPECT_EQ(next.linkSettings().portName, "/dev/ttyUSB7");
+}
+
+TEST_F(ConfigDialogTest, CancelAndAnUnlistedBaudRateChangeNothing) {
+    writeConfig("Serial", "Baudrate", "31250");
+    frmconfig dialog(false, true);
+    dialog.load();
+    // An unknown rate leaves the list at its design choice; infrared follows the model.
+    EXPECT_EQ(control<QComboBox>(dialog, "cbobaud")->currentText(), "9600");
+    EXPECT_TRUE(control<QCheckBox>(dialog, "chkinfrared")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(dialog, "chkinfrared")->isEnabled());
+    control<QSpinBox>(dialog, "TDBnumaddress")->setValue(99);
+    dialog.reject();
+    EXPECT_EQ(dialog.addr(), 0);
+    EXPECT_EQ(dialog.Baudrate(), "31250");
+    EXPECT_EQ(readConfig("Serial", "Addr"), "<missing>");
+}
+
+TEST_F(ConfigDialogTest, TheSimulatedAnalyserIsAPortThatIsStoredByItsOwnName) {
+    useLanguage(testing::kFrench);
+    frmconfig dialog(false, false);
+    dialog.load();
+    auto* ports = control<QComboBox>(dialog, "lstport");
+    const int simulated = ports->findText(frmconfig::SimulatedPortCaption());
+    ASSERT_GE(simulated, 0);
+    EXPECT_EQ(ports->itemText(simulated), "Analyseur simulé");
+    ports->setCurrentIndex(simulated);
+    dialog.cmdOK_Click();
+    EXPECT_EQ(readConfig("Serial", "Serialport"), "simulator");
+    EXPECT_EQ(dialog.linkSettings().portName, "simulator");
+
+    frmconfig next(false, false);
+    next.load();
+    EXPECT_EQ(control<QComboBox>(next, "lstport")->currentText(), "Analyseur simulé");
+}
+
+TEST_F(ConfigDialogTest, ChoosingALanguageRetranslatesOpenWindowsAndStoresIt) {
+    useLanguage(testing::kEnglish);
+    frmAbout about;
+    EXPECT_EQ(about.windowTitle(), "About Kilnward");
+    frmconfig dialog(false, false);
+    ASSERT_TRUE(dialog.definemode(frmconfig::kLanguageMode));
+    dialog.load();
+    auto* languages = control<QListWidget>(dialog, "lstlang");
+    ASSERT_EQ(languages->count(), 5);
+    EXPECT_EQ(languages->currentRow(), 0);
+    languages->setCurrentRow(testing::kGerman);
+    dialog.cmdOK_Click();
+    EXPECT_EQ(readConfig("Language", "LanguageIndex"), "2");
+    EXPECT_EQ(about.windowTitle(), "Über Kilnward");
+    EXPECT_EQ(dialog.windowTitle(), "Einstellungen");
+}
+
+TEST_F(ConfigDialogTest, ConfirmingWithoutAChoiceKeepsTheStoredLanguage) {
+    // A database with one language offers no list to choose from.
+    language::TranslationTable table;
+    table.languages = {"English"};
+    table.rows = {{"done", {"Done."}}};
+    QString error;
+    ASSERT_TRUE(table.writeDatabase(file("One.mdb"), &error)) << error.toStdString();
+    ASSERT_TRUE(language::LangMan().OpenLanguageDataBase(file("One.mdb"), false));
+    writeConfig("Language", "LanguageIndex", "-1");
+
+    frmconfig dialog(false, false);
+    ASSERT_TRUE(dialog.definemode(frmconfig::kLanguageMode));
+    dialog.load();
+    EXPECT_EQ(control<QListWidget>(dialog, "lstlang")->count(), 0);
+    dialog.cmdOK_Click();
+    EXPECT_EQ(readConfig("Language", "LanguageIndex"), "-1");
+}
+
+TEST_F(ConfigDialogTest, LanguageModeIsRefusedWithoutALanguageManager) {
+    frmconfig dialog(false, false);
+    EXPECT_FALSE(dialog.showModal(frmconfig::kLanguageMode));
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages().front(), "Language Manager not available.");
+    EXPECT_TRUE(dialog.definemode(frmconfig::kSerialMode));
+}
+
+}  // namespace
+}  // namespace kilnward::dialogs

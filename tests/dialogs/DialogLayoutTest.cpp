@@ -1,0 +1,155 @@
+// Every dialog in English, German and French: no caption is cut off or squeezed, and every
+// caption has its translations. With KILNWARD_SCREENSHOT_DIR set, each dialog is also saved
+// there as a picture.
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+
+#include <map>
+
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmSplash.h"
+#include "dialogs/frmTip.h"
+#include "dialogs/frmfilesloaded.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+#include "language/TranslationTable.h"
+#include "tests/dialogs/TransferFixture.h"
+
+namespace kilnward::dialogs {
+namespace {
+
+using testing::TransferDialogTest;
+
+// The captions of `window` that do not get the room they ask for.
+std::vector<QString> CutCaptions(QWidget& window) {
+    std::vector<QString> cut;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window)) {
+            continue;
+        }
+        const QSize room = widget->size();
+        const QSize wanted = widget->sizeHint();
+        QString caption;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            caption = label->text();
+            if (label->wordWrap()) {
+                if (room.height() < label->heightForWidth(room.width())) {
+                    cut.push_back(caption);
+                }
+                continue;
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            caption = button->text();
+        } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+            caption = box->title();
+        } else {
+            continue;
+        }
+        if (room.width() < wanted.width() || room.height() < wanted.height()) {
+            cut.push_back(caption);
+        }
+    }
+    return cut;
+}
+
+class DialogLayoutTest : public TransferDialogTest, public ::testing::WithParamInterface<int> {
+  protected:
+    void SetUp() override {
+        TransferDialogTest::SetUp();
+        useLanguage(GetParam());
+    }
+
+    void check(QWidget& window, const QString& picture) {
+        window.show();
+        window.adjustSize();
+        QCoreApplication::processEvents();
+        const std::vector<QString> cut = CutCaptions(window);
+        for (const QString& caption : cut) {
+            ADD_FAILURE() << picture.toStdString() << ": " << caption.toStdString();
+        }
+        const QString folder = qEnvironmentVariable("KILNWARD_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) {
+            const QString language = language::LangMan().Language(GetParam()).left(2).toLower();
+            ASSERT_TRUE(QDir().mkpath(folder));
+            ASSERT_TRUE(
+                window.grab().save(QDir(folder).filePath(picture + "-" + language + ".png")));
+        }
+        window.hide();
+    }
+};
+
+TEST_P(DialogLayoutTest, SettingsInBothModes) {
+    settings->definemode(frmconfig::kSerialMode);
+    settings->load();
+    check(*settings, "settings-serial");
+    settings->definemode(frmconfig::kLanguageMode);
+    settings->load();
+    check(*settings, "settings-language");
+}
+
+TEST_P(DialogLayoutTest, SplashAboutTipsAndLoadedFiles) {
+    frmSplash splash;
+    splash.setStatus(
+        language::LangMan().TranslateString("loadlangman", "Loading language manager..."));
+    check(splash, "splash");
+    frmAbout about;
+    check(about, "about");
+    frmTip tip;
+    tip.load();
+    check(tip, "tip");
+    frmfilesloaded files(*session);
+    check(files, "loaded-files");
+}
+
+TEST_P(DialogLayoutTest, TransferWhileRunningAndAfterwards) {
+    dialog->setWait([this](int) { check(*dialog, "transfer-running"); });
+    ASSERT_EQ(dialog->run(transfer::TransferKind::Send), transfer::TransferOutcome::Done);
+    check(*dialog, "transfer-done");
+}
+
+// Every caption the dialogs translate, and their program texts, in every shipped language.
+TEST_F(TransferDialogTest, EveryDialogCaptionIsTranslatedInEveryLanguage) {
+    language::TranslationTable table;
+    QString error;
+    ASSERT_TRUE(table.readDatabase(file("Language.mdb"), &error)) << error.toStdString();
+    std::map<QString, std::vector<QString>> cells;
+    for (const auto& row : table.rows) {
+        cells[row.key.toLower()] = row.cells;
+    }
+    const auto expectTranslated = [&](const QString& key) {
+        const auto found = cells.find(key.toLower());
+        ASSERT_NE(found, cells.end()) << key.toStdString();
+        ASSERT_EQ(found->second.size(), std::size_t(table.languages.size()));
+        for (const QString& cell : found->second) {
+            EXPECT_FALSE(cell.isEmpty()) << key.toStdString();
+        }
+    };
+    frmAbout about;
+    frmTip tip;
+    frmfilesloaded files(*session);
+    frmSplash splash;
+    for (QWidget* window : std::initializer_list<QWidget*>{settings.get(), dialog.get(), &tip,
+                                                           &files, &about, &splash}) {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            WidgetControl control(*widget);
+            if (IsNamedControl(*widget) && !control.tag().startsWith('x') &&
+                control.kind() == language::ControlKind::Caption) {
+                expectTranslated(control.controlKey());
+            }
+        }
+    }
+    for (const char* key : {"frmconfig", "frmadvance", "frmTip", "frmfilesloaded", "simulatedport",
+                            "LegalCopyright", "Comments", "sfrmAbout", "tipfile", "tipnotfound",
+                            "Error-2147220980", "Error-2147220992"}) {
+        expectTranslated(QLatin1String(key));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, DialogLayoutTest,
+                         ::testing::Values(testing::kEnglish, testing::kGerman, testing::kFrench));
+
+}  // namespace
+}  // namespace kilnward::dialogs
