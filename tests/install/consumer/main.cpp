@@ -1,6 +1,4 @@
-// Frames a request and opens a link control on a fake port through the installed library.
-#include <wirelink/FakeClock.h>
-#include <wirelink/FakeCommPort.h>
+// Frames a request through the installed library.
 #include <wirelink/Frame.h>
 #include <wirelink/Wirelink.h>
 
@@ -11,9 +9,6 @@ int main() {
     if (!frame) {
         return 1;
     }
-    wirelink::FakeClock clock;
-    wirelink::FakeCommPort port(clock);
-    wirelink::Wirelink link(port, nullptr, &clock);
     std::cout << wirelink::HexBytes(*frame) << '\n' << wirelink::Wirelink::kClassId << '\n';
     return 0;
 }
