@@ -216,7 +216,7 @@ TEST(ShippedTranslations, BuiltDatabaseTranslatesInEveryLanguage) {
 
 TEST(ShippedTranslations, LinkErrorsReadAsTheLinkWritesThemAndAreFilledInEveryLanguage) {
     const std::vector<wirelink::WLink_errors> errors = LinkErrors();
-    EXPECT_EQ(errors.size(), 28u);
+    EXPECT_EQ(errors.size(), 29u);
     kilnward::app::ScriptedPrompts prompts;
     kilnward::language::LanguageManager manager(prompts);
     ASSERT_TRUE(manager.OpenLanguageDataBase(kilnward::test::BinFolder() + "/Language.mdb", false));
