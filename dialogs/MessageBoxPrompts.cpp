@@ -50,28 +50,21 @@ QMessageBox::StandardButton BoxButton(app::PromptAnswer answer) {
     return QMessageBox::Ok;
 }
 
-app::PromptAnswer Answer(int button) {
-    switch (button) {
-        case QMessageBox::Yes:
-            return app::PromptAnswer::Yes;
-        case QMessageBox::No:
-            return app::PromptAnswer::No;
-        case QMessageBox::Cancel:
-            return app::PromptAnswer::Cancel;
-        default:
-            return app::PromptAnswer::Ok;
-    }
-}
-
-// "Caption (*.ext)|*.ext|..." as Qt's "Caption (*.ext);;...": the caption already names
-// the pattern, so every second part is dropped.
+// "Caption (*.ext)|*.ext|..." as Qt's "Caption (*.ext);;...". Qt reads the patterns from
+// the caption's brackets, separated by blanks; a caption without them gets its patterns.
 QString QtFilter(const QString& filter) {
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList captions;
-    for (qsizetype i = 0; i < parts.size(); i += 2) {
-        captions << parts[i];
+    const QStringList pieces = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < pieces.size(); i += 2) {
+        const QString caption = QString(pieces.at(i)).replace(u';', u' ');
+        const QString patterns = QString(pieces.at(i + 1)).replace(u';', u' ');
+        filters << (caption.contains(u'(') ? caption
+                                           : caption + QStringLiteral(" (") + patterns + u')');
     }
-    return captions.join(QStringLiteral(";;"));
+    if (filters.isEmpty() && !filter.isEmpty()) {
+        filters << filter;
+    }
+    return filters.join(QStringLiteral(";;"));
 }
 
 }  // namespace
@@ -88,9 +81,18 @@ app::PromptAnswer MessageBoxPrompts::ask(const QString& text, const QString& tit
                                          app::PromptAnswer defaultButton) {
     QMessageBox box(BoxIcon(icon), title, text, BoxButtons(buttons), parent());
     box.setDefaultButton(BoxButton(defaultButton));
-    // Escape and the title bar's close give No (two buttons) or Cancel (three), Qt's choice
-    // of escape button.
-    return Answer(box.exec());
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return app::PromptAnswer::Yes;
+        case QMessageBox::No:
+            return app::PromptAnswer::No;
+        case QMessageBox::Ok:
+            return app::PromptAnswer::Ok;
+        default:
+            // Escape or the title bar's close: No of two buttons, Cancel of three.
+            return buttons == app::PromptButtons::YesNo ? app::PromptAnswer::No
+                                                        : app::PromptAnswer::Cancel;
+    }
 }
 
 void MessageBoxPrompts::showMessage(const QString& text, const QString& title,
@@ -111,6 +113,9 @@ std::optional<QString> MessageBoxPrompts::chooseFile(app::FileChooserMode mode,
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    if (!fileName.isEmpty()) {
+        dialog.selectFile(fileName);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

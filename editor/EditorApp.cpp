@@ -7,9 +7,11 @@
 #include "app/Catalogue.h"
 #include "app/ConfigSettings.h"
 #include "app/ProgramFolder.h"
-#include "app/StartupFlags.h"
+#include "dialogs/SimulatedAnalysers.h"
+#include "dialogs/frmconfig.h"
 #include "documents/MainWindowSession.h"
 #include "editor/MainWindow.h"
+#include "editor/ToolbarWindow.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -17,6 +19,7 @@ namespace kilnward::editor {
 
 EditorApp::EditorApp(const Options& options) {
     app::UserPrompts& prompts = options.prompts ? *options.prompts : prompts_;
+    flags_.CreateMode = options.createMode;
     language::LanguageManager& langMan = language::InitLangMan(prompts);
     langMan.OpenLanguageDataBase(app::ProgramFolder::dataFile(QStringLiteral("Language.mdb")),
                                  options.createMode);
@@ -25,31 +28,61 @@ EditorApp::EditorApp(const Options& options) {
         options.language.value_or(std::max(0, app::ReadLanguageIndexSetting())));
     app::LoadInstrumentList();
     app::LoadParameterCatalogue(langMan);
-    session_ = std::make_unique<documents::MainWindowSession>(prompts, langMan);
-    session_->window().modelMenu().setStoresChoice(options.storesModelChoice);
-    session_->load(app::InstrumentList());
-    window_ = std::make_unique<MainWindow>(*session_);
-    if (options.restoresGeometry) {
-        window_->restoreWindowGeometry();
-    }
-    prompts_.setOwner(window_.get());
+    // The window sets the infrared choice from the model it loads.
+    ownSettings_ = std::make_unique<dialogs::frmconfig>(false, false);
+    ownSimulated_ = std::make_unique<dialogs::SimulatedAnalysers>();
+    services_ = std::make_unique<dialogs::StartupServices>(
+        dialogs::StartupServices{*ownSettings_, prompts, flags_, *ownSimulated_});
+    createWindow(options);
     session_->window().finished();
 }
 
+EditorApp::EditorApp(const dialogs::StartupServices& services, const Options& options)
+    : services_(std::make_unique<dialogs::StartupServices>(services)) {
+    createWindow(options);
+}
+
+void EditorApp::createWindow(const Options& options) {
+    session_ =
+        std::make_unique<documents::MainWindowSession>(services_->prompts, language::LangMan());
+    session_->window().modelMenu().setStoresChoice(options.storesModelChoice);
+    session_->load(app::InstrumentList());
+    window_ = std::make_unique<MainWindow>(*session_, *services_);
+    if (options.restoresGeometry) {
+        window_->restoreWindowGeometry();
+    }
+    prompts_.setFallbackParent(window_.get());
+}
+
 EditorApp::~EditorApp() {
-    prompts_.setOwner(nullptr);
+    prompts_.setFallbackParent(nullptr);
     window_.reset();
     session_.reset();
     language::ReleaseLangMan();
 }
 
+dialogs::MainWindows EditorApp::windows() {
+    return {window_.get(), &window_->toolbar(), [this] { session_->window().finished(); }};
+}
+
 int RunEditor(QApplication& application) {
-    EditorApp::Options options;
-    options.createMode =
-        app::StartupFlags::fromArguments(application.arguments().mid(1)).CreateMode;
-    EditorApp editor(options);
-    editor.window().show();
-    return application.exec();
+    dialogs::MessageBoxPrompts prompts;
+    dialogs::ApplicationStartup startup(application.arguments().mid(1), prompts);
+    std::unique_ptr<EditorApp> editor;
+    const auto result = startup.Main([&](dialogs::StartupServices& services) {
+        EditorApp::Options options;
+        options.createMode = services.flags.CreateMode;
+        editor = std::make_unique<EditorApp>(services, options);
+        prompts.setFallbackParent(&editor->window());
+        editor->window().show();
+        return editor->windows();
+    });
+    if (result == dialogs::ApplicationStartup::Result::AlreadyRunning) {
+        return 0;
+    }
+    const int code = application.exec();
+    prompts.setFallbackParent(nullptr);
+    return code;
 }
 
 }  // namespace kilnward::editor

@@ -11,8 +11,15 @@
 #include "app/ConfigSettings.h"
 #include "app/UserPrompts.h"
 #include "app/VersionString.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmTip.h"
+#include "dialogs/frmadvance.h"
+#include "dialogs/frmconfig.h"
+#include "dialogs/frmfilesloaded.h"
 #include "documents/MainWindowSession.h"
+#include "drivers/InstrumentDriver.h"
 #include "editor/PageBuilder.h"
+#include "editor/StatusLine.h"
 #include "editor/ToolbarWindow.h"
 #include "editor/export/RunTextExport.h"
 #include "form/FormTranslation.h"
@@ -30,15 +37,21 @@ constexpr auto kStateKey = "State";
 
 }  // namespace
 
-MainWindow::MainWindow(documents::MainWindowSession& session, QWidget* parent)
+MainWindow::MainWindow(documents::MainWindowSession& session,
+                       const dialogs::StartupServices& services, QWidget* parent)
     : QMainWindow(parent),
       session_(session),
+      services_(services),
       toolbar_(new ToolbarWindow(icons_, this)),
       commands_(session, *this) {
     setObjectName(session.window().form().name());
     Binder::Hooks hooks;
     hooks.selectedParameter = [this] { return toolbar_->selectedParameter(); };
-    hooks.menuCommand = [this](form::MenuItem& entry) { commands_.trigger(entry); };
+    hooks.menuCommand = [this](form::MenuItem& entry) {
+        commands_.trigger(entry);
+        // The model menu and the command line choose models through the form.
+        followSettings();
+    };
     hooks.captionChanged = [this] { showCaption(); };
     hooks.toolbarVisibilityChanged = [this](bool visible) { toolbar_->setVisible(visible); };
     binder_ = std::make_unique<Binder>(session.window().form(), icons_, std::move(hooks));
@@ -49,6 +62,8 @@ MainWindow::MainWindow(documents::MainWindowSession& session, QWidget* parent)
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(pages_);
     setCentralWidget(central);
+    status_ = new StatusLine(this);
+    setStatusBar(status_);
     binder_->refreshAll();
 
     addDockWidget(Qt::LeftDockWidgetArea, toolbar_);
@@ -59,40 +74,42 @@ MainWindow::MainWindow(documents::MainWindowSession& session, QWidget* parent)
     setMinimumSize(1024, 700);
     resize(1024, 700);
     showCaption();
+    followSettings();
     session.documents().addListener(this);
 }
 
 MainWindow::~MainWindow() {
+    transferDialog_.reset();
     session_.documents().removeListener(this);
 }
 
 void MainWindow::retranslate() {
     language::LangMan().TranslateObject(session_.window().translation());
     toolbar_->translate();
+    followSettings();
 }
 
 void MainWindow::showSerialSettings() {
-    showNotAvailable("mnuconfigureserial");
+    services_.settings.showModal(dialogs::frmconfig::kSerialMode);
+    followSettings();
 }
 
 void MainWindow::showLanguageSettings() {
-    showNotAvailable("mnuconfigurelanguage");
+    if (services_.settings.showModal(dialogs::frmconfig::kLanguageMode)) {
+        retranslate();
+    }
 }
 
 void MainWindow::showTipOfTheDay() {
-    showNotAvailable("mnuaboutshowtip");
+    dialogs::ShowTipOfTheDay(this);
 }
 
 void MainWindow::showAbout() {
-    showNotAvailable("mnuAboutAbout");
+    dialogs::ShowAbout(this);
 }
 
 void MainWindow::showLoadedFiles() {
-    session_.messageBoxes().prompts().showMessage(
-        session_.commands().loadedFilesText(),
-        language::LangMan().TranslateString(QStringLiteral("frmfilesloaded"),
-                                            QStringLiteral("Loaded files")),
-        app::PromptIcon::Information);
+    dialogs::ShowLoadedFiles(session_, this);
 }
 
 void MainWindow::exportConfigText() {
@@ -101,16 +118,15 @@ void MainWindow::exportConfigText() {
 }
 
 void MainWindow::runTransfer(transfer::TransferKind kind) {
-    switch (kind) {
-        case transfer::TransferKind::Receive:
-            showNotAvailable("mnufileget");
-            break;
-        case transfer::TransferKind::Send:
-            showNotAvailable("mnufilesend");
-            break;
-        case transfer::TransferKind::SetClock:
-            showNotAvailable("mnuconfiguresetclock");
-            break;
+    binder_->commitPendingEdits();
+    followSettings();
+    if (!transferDialog_) {
+        transferDialog_ =
+            std::make_unique<dialogs::frmadvance>(session_, services_.settings, services_.simulated,
+                                                  std::vector<QWidget*>{this, toolbar_}, this);
+    }
+    if (transferDialog_->runCommand(kind)) {
+        status_->showOutcome(transferDialog_->status());
     }
 }
 
@@ -122,13 +138,18 @@ void MainWindow::documentChanged(int /*document*/, documents::DocumentChange /*c
     showCaption();
 }
 
-void MainWindow::showNotAvailable(const char* name) {
-    const QString caption = session_.window().form().item(QString::fromLatin1(name)).caption();
-    session_.messageBoxes().prompts().showMessage(
-        language::LangMan().TranslateString(QStringLiteral("notavailableyet"),
-                                            QStringLiteral("The command %1% is not available yet."),
-                                            {Binding::ShownText(caption)}),
-        app::ApplicationTitle(), app::PromptIcon::Information);
+void MainWindow::followSettings() {
+    if (!status_) {
+        return;  // still building the window
+    }
+    const form::MainForm& window = session_.window();
+    const drivers::InstrumentDriver* driver = window.currentDriver();
+    if (driver && window.selectedInstrumentId() != followedModel_) {
+        followedModel_ = window.selectedInstrumentId();
+        services_.settings.setUseInfrared(driver->Use_Infrared());
+    }
+    status_->showLink(services_.settings,
+                      driver ? QString::fromStdString(driver->Instrument_Name()) : QString());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -178,6 +199,7 @@ void MainWindow::placeSideBySide() {
 }
 
 void MainWindow::showCaption() {
+    followSettings();
     setWindowTitle(session_.window().form().caption() + QStringLiteral("[*]"));
     setWindowModified(session_.documents().anyDirty());
 }

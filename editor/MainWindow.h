@@ -6,6 +6,7 @@
 
 #include "commands/MenuCommands.h"
 #include "commands/WindowActions.h"
+#include "dialogs/ApplicationStartup.h"
 #include "documents/DocumentsListener.h"
 #include "editor/Binder.h"
 #include "editor/ParamIcons.h"
@@ -13,30 +14,41 @@
 
 class QTabWidget;
 
+namespace kilnward::dialogs {
+class frmadvance;
+}
+
 namespace kilnward::documents {
 class MainWindowSession;
 }
 
 namespace kilnward::editor {
 
+class StatusLine;
 class ToolbarWindow;
 
 // frmMain: the editing window. It shows the headless main form of the session (pages,
 // menu bar, caption) through one binding per form item and owns the parameter toolbar
 // window beside it. Menu entries run the core's menu commands; the window does what only
-// a window can. Closing goes through the documents' save questions.
+// a window can: the settings, transfer, tip, about and loaded-files dialogs over the
+// start-up's services. Closing goes through the documents' save questions.
 class MainWindow : public QMainWindow,
                    public commands::WindowActions,
                    public documents::DocumentsListener {
     Q_OBJECT
 
   public:
-    explicit MainWindow(documents::MainWindowSession& session, QWidget* parent = nullptr);
+    // `services` keep the serial settings and the simulated analysers the transfers use.
+    MainWindow(documents::MainWindowSession& session, const dialogs::StartupServices& services,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Binder& binder() { return *binder_; }
     ToolbarWindow& toolbar() { return *toolbar_; }
     QTabWidget& pages() { return *pages_; }
+    StatusLine& statusLine() { return *status_; }
+    // The transfer dialog, made by the first transfer and left open with its outcome.
+    dialogs::frmadvance* transferDialog() const { return transferDialog_.get(); }
     // After a change of language: the form's texts, the parameter names, the toolbar.
     void retranslate();
     // The size, place and dock layout the window had when it was last closed.
@@ -62,18 +74,24 @@ class MainWindow : public QMainWindow,
 
   private:
     void showCaption();
-    // The command of menu entry `name` has no window yet: say so.
-    void showNotAvailable(const char* name);
+    // After a change of model or of the serial settings: the model's infrared default for
+    // the next transfer and the status bar.
+    void followSettings();
     // The parameter list floats to the left of the window, the two centred together.
     void placeSideBySide();
     void storeWindowGeometry();
 
     documents::MainWindowSession& session_;
+    dialogs::StartupServices services_;
     ParamIcons icons_;
     ToolbarWindow* toolbar_;
     commands::MenuCommands commands_;
     std::unique_ptr<Binder> binder_;
     QTabWidget* pages_ = nullptr;
+    StatusLine* status_ = nullptr;
+    std::unique_ptr<dialogs::frmadvance> transferDialog_;
+    // The model the settings last followed.
+    std::uint8_t followedModel_ = 0;
     // Whether the window still takes its first place (nothing restored, not shown yet).
     bool firstPlacement_ = true;
     // The text export starts from the sections chosen last time.

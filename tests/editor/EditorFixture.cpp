@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -127,6 +129,23 @@ void EditorFixture::clickTab(const QString& name, int tab) {
 void EditorFixture::leave(QWidget* edit) {
     QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(edit, &event);
+}
+
+}  // namespace kilnward::editor::testing
+
+namespace kilnward::editor::testing {
+
+void EditorFixture::whenModal(std::function<void(QDialog&)> action) {
+    auto* watch = new QTimer(QApplication::instance());
+    watch->setInterval(1);
+    QObject::connect(watch, &QTimer::timeout, [watch, action = std::move(action)] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            watch->stop();
+            watch->deleteLater();
+            action(*dialog);
+        }
+    });
+    watch->start();
 }
 
 }  // namespace kilnward::editor::testing

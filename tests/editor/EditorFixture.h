@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 #include "app/ScriptedPrompts.h"
 #include "editor/EditorApp.h"
 
+class QDialog;
 class QTabWidget;
 class QWidget;
 
@@ -44,6 +46,8 @@ class EditorFixture : public ::testing::Test {
     void chooseModel(int model);
     // Selects tab `tab` of the tab strip `name` as the user does.
     void clickTab(const QString& name, int tab);
+    // Runs `action` on the next modal dialog once it shows.
+    static void whenModal(std::function<void(QDialog&)> action);
     // The user leaves the field `edit`.
     static void leave(QWidget* edit);
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -99,15 +100,24 @@ TEST_F(MainWindowTest, ValuesSetByTheDocumentsShowInTheWidgets) {
     EXPECT_EQ(widget<QComboBox>("cbodateformat")->currentIndex(), 1);
 }
 
-TEST_F(MainWindowTest, CommandsWithoutTheirWindowSaySo) {
-    for (const char* name : {"mnufilesend", "mnufileget", "mnuconfigureserial",
-                             "mnuconfiguresetclock", "mnuaboutshowtip", "mnuAboutAbout"}) {
+TEST_F(MainWindowTest, CommandsOpenTheirDialogs) {
+    const std::pair<const char*, const char*> commands[] = {{"mnuconfigureserial", "frmconfig"},
+                                                            {"mnuconfigurelanguage", "frmconfig"},
+                                                            {"mnuaboutshowtip", "frmTip"},
+                                                            {"mnuAboutAbout", "frmAbout"},
+                                                            {"mnudataviewfiles", "frmfilesloaded"}};
+    for (const auto& [name, dialog] : commands) {
         prompts.clear();
         auto* action = window().findChild<QAction*>(QStringLiteral("frmMain!") + name);
         ASSERT_NE(action, nullptr) << name;
+        QString opened;
+        whenModal([&opened](QDialog& shown) {
+            opened = shown.objectName();
+            shown.reject();
+        });
         action->trigger();
-        ASSERT_EQ(prompts.messages().size(), 1u) << name;
-        EXPECT_TRUE(prompts.messages().front().contains(QStringLiteral("not available"))) << name;
+        EXPECT_EQ(opened, QString::fromLatin1(dialog)) << name;
+        EXPECT_TRUE(prompts.messages().empty()) << name;
     }
 }
 

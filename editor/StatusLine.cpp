@@ -1,0 +1,48 @@
+#include "editor/StatusLine.h"
+
+#include <QLabel>
+
+#include "dialogs/frmconfig.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+
+namespace kilnward::editor {
+
+StatusLine::StatusLine(QWidget* parent)
+    : QStatusBar(parent), link_(new QLabel(this)), outcome_(new QLabel(this)) {
+    setObjectName(QStringLiteral("StatusLine"));
+    link_->setObjectName(QStringLiteral("StatusLink"));
+    outcome_->setObjectName(QStringLiteral("StatusOutcome"));
+    addWidget(outcome_, 1);
+    addPermanentWidget(link_);
+}
+
+void StatusLine::showLink(const dialogs::frmconfig& settings, const QString& model) {
+    const dialogs::PortChoice& port = settings.Port();
+    const QString portName =
+        port.isSimulator() ? dialogs::frmconfig::SimulatedPortCaption() : port.deviceName();
+    language::LanguageManager& langMan = language::LangMan();
+    link_->setText(langMan.TranslateString(QStringLiteral("statusport"),
+                                           QStringLiteral("Port: %1%"), {portName}) +
+                   QStringLiteral("   ") +
+                   langMan.TranslateString(QStringLiteral("statusaddress"),
+                                           QStringLiteral("Address: %1%"),
+                                           {QString::number(settings.addr())}) +
+                   QStringLiteral("   ") +
+                   langMan.TranslateString(QStringLiteral("statusmodel"),
+                                           QStringLiteral("Model: %1%"), {model}));
+}
+
+void StatusLine::showOutcome(const QString& text) {
+    outcome_->setText(text);
+}
+
+QString StatusLine::linkText() const {
+    return link_->text();
+}
+
+QString StatusLine::outcomeText() const {
+    return outcome_->text();
+}
+
+}  // namespace kilnward::editor

@@ -1,0 +1,112 @@
+// The main window over the real dialogs: the serial settings reach the status bar and the
+// next transfer, and a technician without hardware receives from the simulated analyser,
+// edits, sends and receives the edit back, all through the menus.
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+
+#include "app/ConfigSettings.h"
+#include "dialogs/frmadvance.h"
+#include "dialogs/frmconfig.h"
+#include "documents/DocumentCommands.h"
+#include "documents/MainWindowSession.h"
+#include "drivers/InstrumentDriver.h"
+#include "editor/MainWindow.h"
+#include "editor/StatusLine.h"
+#include "form/Form.h"
+#include "form/TextItem.h"
+#include "tests/editor/EditorFixture.h"
+
+namespace kilnward::editor::testing {
+
+namespace {
+
+class DialogWiringTest : public EditorFixture {
+  protected:
+    void trigger(const char* name) {
+        auto* action = window().findChild<QAction*>(QStringLiteral("frmMain!") + name);
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_TRUE(action->isEnabled()) << name;
+        action->trigger();
+    }
+
+    // Through the menu: the simulated analyser at 115200 baud, address `address`.
+    void chooseSimulator(int address) {
+        whenModal([address](QDialog& shown) {
+            auto* port = shown.findChild<QComboBox*>(QStringLiteral("frmconfig!lstport"));
+            auto* baud = shown.findChild<QComboBox*>(QStringLiteral("frmconfig!cbobaud"));
+            auto* addr = shown.findChild<QSpinBox*>(QStringLiteral("frmconfig!TDBnumaddress"));
+            ASSERT_TRUE(port && baud && addr);
+            port->setCurrentIndex(port->findText(dialogs::frmconfig::SimulatedPortCaption()));
+            baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
+            addr->setValue(address);
+            dynamic_cast<dialogs::frmconfig&>(shown).cmdOK_Click();
+        });
+        trigger("mnuconfigureserial");
+    }
+
+    // A menu transfer answered Yes; the dialog closed after. The outcome line.
+    QString transferThroughMenu(const char* name) {
+        prompts.queueAnswer(app::PromptAnswer::Yes);
+        trigger(name);
+        dialogs::frmadvance* dialog = window().transferDialog();
+        if (!dialog) {
+            ADD_FAILURE() << "no transfer dialog";
+            return {};
+        }
+        EXPECT_FALSE(window().isEnabled());
+        dialog->cmdAbort_Click();
+        EXPECT_TRUE(window().isEnabled());
+        return window().statusLine().outcomeText();
+    }
+
+    QString modelName() {
+        return QString::fromStdString(session().window().currentDriver()->Instrument_Name());
+    }
+};
+
+TEST_F(DialogWiringTest, StatusBarFollowsTheSettingsDialogAndTheModelMenu) {
+    chooseModel(10);
+    chooseSimulator(7);
+    const QString link = window().statusLine().linkText();
+    EXPECT_TRUE(
+        link.contains(QStringLiteral("Port: ") + dialogs::frmconfig::SimulatedPortCaption()))
+        << link.toStdString();
+    EXPECT_TRUE(link.contains(QStringLiteral("Address: 7"))) << link.toStdString();
+    EXPECT_TRUE(link.contains(QStringLiteral("Model: ") + modelName())) << link.toStdString();
+    EXPECT_EQ(app::ReadConfigValue(QStringLiteral("Serial"), QStringLiteral("Serialport"), {}),
+              QStringLiteral("simulator"));
+
+    chooseModel(9);
+    EXPECT_TRUE(window().statusLine().linkText().contains(QStringLiteral("Model: ") + modelName()));
+    EXPECT_EQ(editor->services().settings.UseInfrared(),
+              session().window().currentDriver()->Use_Infrared());
+}
+
+TEST_F(DialogWiringTest, ReceiveEditSendAndReceiveAgainThroughTheMenus) {
+    chooseModel(10);
+    chooseSimulator(0);
+    EXPECT_EQ(transferThroughMenu("mnufileget"), QStringLiteral("Receiving...Done"));
+
+    auto* header = widget<QLineEdit>("txtheaderline", 1);
+    ASSERT_NE(header, nullptr);
+    header->selectAll();
+    QTest::keyClicks(header, QStringLiteral("Boiler room 3"));
+    EXPECT_EQ(transferThroughMenu("mnufilesend"), QStringLiteral("Sending...Done"));
+
+    // Back to the defaults without saving, then the analyser's memory again.
+    app::WriteConfigValue(QStringLiteral("General"), QStringLiteral("AskForSave"),
+                          QStringLiteral("NO"));
+    EXPECT_EQ(transferThroughMenu("mnufileget"), QStringLiteral("Receiving...Done"));
+    EXPECT_EQ(form().text(QStringLiteral("txtheaderline"), 1).text(), "Boiler room 3");
+    EXPECT_EQ(header->text(), QStringLiteral("Boiler room 3"));
+    EXPECT_TRUE(prompts.messages().empty());
+}
+
+}  // namespace
+
+}  // namespace kilnward::editor::testing
