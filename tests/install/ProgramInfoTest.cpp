@@ -25,6 +25,16 @@ TEST(ProgramInfo, VersionAndHelpGoToStdoutAndExit0) {
     }
 }
 
+TEST(ProgramInfo, TheWindowProgramAnswersWithoutADisplay) {
+    const CliRun version = RunProgram("Kilnward", {"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "Kilnward " + app::VersionString() + "\n");
+    const CliRun help = RunProgram("Kilnward", {"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("create") && help.out.contains("debug"))
+        << help.out.toStdString();
+}
+
 TEST(ProgramInfo, AnUnknownOptionIsAUsageErrorOnStderr) {
     for (const QString program : {"kilnward-cli", "kilnward-sim"}) {
         const CliRun run = RunProgram(program, {"--no-such-option"});
