@@ -6,7 +6,9 @@
 
 #include "app/Catalogue.h"
 #include "app/ConfigSettings.h"
+#include "app/Notices.h"
 #include "app/ProgramFolder.h"
+#include "app/VersionString.h"
 #include "dialogs/SimulatedAnalysers.h"
 #include "dialogs/frmconfig.h"
 #include "documents/MainWindowSession.h"
@@ -67,6 +69,11 @@ dialogs::MainWindows EditorApp::windows() {
 
 int RunEditor(QApplication& application) {
     dialogs::MessageBoxPrompts prompts;
+    // Settings and catalogue problems found below the documents reach the user in a message,
+    // not on a terminal nobody reads.
+    app::SetNoticeSink([&prompts](const QString& text) {
+        prompts.showMessage(text, app::ApplicationTitle(), app::PromptIcon::Exclamation);
+    });
     dialogs::ApplicationStartup startup(application.arguments().mid(1), prompts);
     std::unique_ptr<EditorApp> editor;
     const auto result = startup.Main([&](dialogs::StartupServices& services) {
@@ -78,9 +85,11 @@ int RunEditor(QApplication& application) {
         return editor->windows();
     });
     if (result == dialogs::ApplicationStartup::Result::AlreadyRunning) {
+        app::SetNoticeSink({});
         return 0;
     }
     const int code = application.exec();
+    app::SetNoticeSink({});
     prompts.setFallbackParent(nullptr);
     return code;
 }
