@@ -14,13 +14,13 @@
 
 #include "dialogs/PromptsWithPrelude.h"
 #include "dialogs/frmconfig.h"
-#include "documents/DocumentCommands.h"
 #include "documents/DocumentFiles.h"
 #include "documents/MainWindowSession.h"
 #include "documents/MessageBoxes.h"
 #include "drivers/InstrumentDriver.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "transfer/TransferCommandSteps.h"
 #include "wirelink/Wirelink.h"
 
 namespace kilnward::dialogs {
@@ -90,24 +90,7 @@ frmadvance::~frmadvance() {
 }
 
 std::optional<transfer::TransferOutcome> frmadvance::runCommand(transfer::TransferKind kind) {
-    documents::MessageBoxes& boxes = session_.messageBoxes();
-    const QString question =
-        transfer::TransferTexts::of(kind).confirmation.translated(boxes.translator());
-    if (!boxes.ConfirmAction(question, QStringLiteral("YES"))) {
-        return std::nullopt;
-    }
-    if (kind == transfer::TransferKind::Receive && !session_.commands().fileNew()) {
-        return std::nullopt;
-    }
-    if (kind == transfer::TransferKind::Send) {
-        // A field being edited hands over its value first.
-        session_.files().RefreshMainWindow();
-    }
-    const transfer::TransferOutcome outcome = run(kind);
-    if (kind == transfer::TransferKind::Receive) {
-        session_.files().RefreshMainWindow();
-    }
-    return outcome;
+    return transfer::RunTransferCommand(session_, kind, [this, kind] { return run(kind); });
 }
 
 transfer::TransferOutcome frmadvance::run(transfer::TransferKind kind) {

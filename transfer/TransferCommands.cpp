@@ -2,20 +2,13 @@
 
 #include <stdexcept>
 
-#include "documents/DocumentCommands.h"
-#include "documents/DocumentFiles.h"
 #include "documents/MainWindowSession.h"
 #include "documents/MessageBoxes.h"
 #include "transfer/ProgressSink.h"
+#include "transfer/TransferCommandSteps.h"
 #include "transfer/TransferTexts.h"
 
 namespace kilnward::transfer {
-
-namespace {
-
-const QString kDefaultYes = QStringLiteral("YES");
-
-}  // namespace
 
 TransferCommands::TransferCommands(documents::MainWindowSession& window, wirelink::Wirelink& link,
                                    const LinkSettings& settings, ProgressSink& sink)
@@ -31,44 +24,27 @@ TransferCommands::TransferCommands(documents::MainWindowSession& window, wirelin
       now_(ConfigTransfer::LocalNow) {}
 
 std::optional<TransferOutcome> TransferCommands::mnufileget() {
-    if (!confirm(TransferKind::Receive)) {
-        return std::nullopt;
-    }
-    // The received data arrive in untitled documents, after any changes were saved.
-    if (!window_.commands().fileNew()) {
-        return std::nullopt;
-    }
-    showRunning(TransferKind::Receive);
-    TransferSession transfer = session();
-    const TransferOutcome outcome = transfer.getconfiguration(window_.window().form());
-    window_.files().RefreshMainWindow();
-    return keep(transfer, outcome);
+    return RunTransferCommand(window_, TransferKind::Receive, [this] {
+        showRunning(TransferKind::Receive);
+        TransferSession transfer = session();
+        return keep(transfer, transfer.getconfiguration(window_.window().form()));
+    });
 }
 
 std::optional<TransferOutcome> TransferCommands::mnufilesend() {
-    if (!confirm(TransferKind::Send)) {
-        return std::nullopt;
-    }
-    // A field being edited hands over its value first.
-    window_.files().RefreshMainWindow();
-    showRunning(TransferKind::Send);
-    TransferSession transfer = session();
-    return keep(transfer, transfer.sendconfiguration(window_.window().form()));
+    return RunTransferCommand(window_, TransferKind::Send, [this] {
+        showRunning(TransferKind::Send);
+        TransferSession transfer = session();
+        return keep(transfer, transfer.sendconfiguration(window_.window().form()));
+    });
 }
 
 std::optional<TransferOutcome> TransferCommands::mnuconfiguresetclock() {
-    if (!confirm(TransferKind::SetClock)) {
-        return std::nullopt;
-    }
-    showRunning(TransferKind::SetClock);
-    TransferSession transfer = session();
-    return keep(transfer, transfer.setclock());
-}
-
-bool TransferCommands::confirm(TransferKind kind) {
-    documents::MessageBoxes& boxes = window_.messageBoxes();
-    return boxes.ConfirmAction(TransferTexts::of(kind).confirmation.translated(boxes.translator()),
-                               kDefaultYes);
+    return RunTransferCommand(window_, TransferKind::SetClock, [this] {
+        showRunning(TransferKind::SetClock);
+        TransferSession transfer = session();
+        return keep(transfer, transfer.setclock());
+    });
 }
 
 void TransferCommands::showRunning(TransferKind kind) {

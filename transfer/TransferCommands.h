@@ -48,7 +48,6 @@ class TransferCommands {
     const QStringList& warnings() const { return warnings_; }
 
   private:
-    bool confirm(TransferKind kind);
     TransferSession session();
     TransferOutcome keep(const TransferSession& transfer, TransferOutcome outcome);
     void showRunning(TransferKind kind);
