@@ -2,7 +2,32 @@
 # come in as system includes through their imported targets.
 function(kilnward_strict_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
-  target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
+endfunction()
+
+# Includes name their folder ("form/Form.h"). A target reaches a folder only through a
+# generated include root of its own that links to that folder, and a library hands its root on
+# to the targets that link it: so a file sees the folders of its target and of what that target
+# links, and an include of any other folder fails to compile. A library's root is public, an
+# executable's private.
+function(kilnward_expose_folder target folder)
+  set(root ${CMAKE_BINARY_DIR}/include/${target})
+  get_filename_component(parent ${root}/${folder} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  if(NOT IS_SYMLINK ${root}/${folder})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    target_include_directories(${target} PRIVATE ${root})
+  else()
+    target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${root}>)
+  endif()
+endfunction()
+
+# The folder of the CMakeLists.txt being read, as includes name it.
+function(kilnward_expose_own_folder target)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  kilnward_expose_folder(${target} ${folder})
 endfunction()
 
 # A static library of kilnward_core, one per source folder.
@@ -10,6 +35,7 @@ function(kilnward_core_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   kilnward_strict_warnings(${name})
+  kilnward_expose_own_folder(${name})
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
 endfunction()
@@ -21,6 +47,7 @@ function(kilnward_add_test name)
   cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   kilnward_strict_warnings(${name})
+  kilnward_expose_folder(${name} tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   # Where the binaries and the shipped data are, for tests started outside ctest too.
   target_compile_definitions(${name} PRIVATE KILNWARD_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
