@@ -1,6 +1,6 @@
 // Compiled with exactly the include folders that the drivers library hands to its users: its
 // own folder is reachable, a folder above it is not.
-#if !__has_include("drivers/ModelTable.h")
+#if !__has_include("drivers/CreateDriver.h")
 #error "the drivers folder is not reachable from a target linking kilnward_drivers"
 #endif
 #if __has_include("form/Form.h")
