@@ -16,8 +16,10 @@
 #include "dialogs/frmadvance.h"
 #include "dialogs/frmconfig.h"
 #include "dialogs/frmfilesloaded.h"
+#include "documents/ControlKey.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
+#include "editor/ExtraMenus.h"
 #include "editor/PageBuilder.h"
 #include "editor/StatusLine.h"
 #include "editor/ToolbarWindow.h"
@@ -57,6 +59,12 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     binder_ = std::make_unique<Binder>(session.window().form(), icons_, std::move(hooks));
 
     binder_->bindMenus(*menuBar());
+    const auto barMenu = [this](const char* name) {
+        return menuBar()->findChild<QMenu*>(
+            documents::ControlKey(session_.window().form().menu(QLatin1String(name))));
+    };
+    extraMenus_ =
+        std::make_unique<ExtraMenus>(*menuBar(), barMenu("mnudata"), barMenu("mnuinstrument"));
     auto* central = new QWidget(this);
     pages_ = PageBuilder(*binder_).build(central);
     auto* layout = new QVBoxLayout(central);
@@ -86,6 +94,7 @@ MainWindow::~MainWindow() {
 void MainWindow::retranslate() {
     language::LangMan().TranslateObject(session_.window().translation());
     toolbar_->translate();
+    extraMenus_->retranslate();
     followSettings();
 }
 

@@ -24,6 +24,7 @@ class MainWindowSession;
 
 namespace kilnward::editor {
 
+class ExtraMenus;
 class StatusLine;
 class ToolbarWindow;
 
@@ -47,6 +48,8 @@ class MainWindow : public QMainWindow,
     ToolbarWindow& toolbar() { return *toolbar_; }
     QTabWidget& pages() { return *pages_; }
     StatusLine& statusLine() { return *status_; }
+    // The Edit and Tools menus of the window's own commands.
+    ExtraMenus& extraMenus() { return *extraMenus_; }
     // The transfer dialog, made by the first transfer and left open with its outcome.
     dialogs::frmadvance* transferDialog() const { return transferDialog_.get(); }
     // After a change of language: the form's texts, the parameter names, the toolbar.
@@ -87,6 +90,7 @@ class MainWindow : public QMainWindow,
     ToolbarWindow* toolbar_;
     commands::MenuCommands commands_;
     std::unique_ptr<Binder> binder_;
+    std::unique_ptr<ExtraMenus> extraMenus_;
     QTabWidget* pages_ = nullptr;
     StatusLine* status_ = nullptr;
     std::unique_ptr<dialogs::frmadvance> transferDialog_;
