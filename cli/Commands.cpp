@@ -14,6 +14,7 @@ int RunSend(const QStringList& arguments);
 int RunSetClock(const QStringList& arguments);
 int RunDecode(const QStringList& arguments);
 int RunEncode(const QStringList& arguments);
+int RunDiff(const QStringList& arguments);
 
 const std::vector<CliCommand>& AllCommands() {
     static const std::vector<CliCommand> commands = {
@@ -28,6 +29,8 @@ const std::vector<CliCommand>& AllCommands() {
         {"set-clock", "set the analyser's clock to the computer's time", RunSetClock},
         {"decode", "decode a configuration sector file into the five documents", RunDecode},
         {"encode", "encode documents into a configuration sector file", RunEncode},
+        {"diff", "compare documents with the analyser's configuration or other documents",
+         RunDiff},
     };
     return commands;
 }

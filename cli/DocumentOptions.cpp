@@ -9,6 +9,7 @@
 #include "app/ScriptedPrompts.h"
 #include "cli/CliOutput.h"
 #include "documents/MainWindowSession.h"
+#include "documents/SessionComparison.h"
 #include "drivers/CreateDriver.h"
 
 namespace kilnward::cli {
@@ -104,14 +105,8 @@ std::unique_ptr<documents::MainWindowSession> DocumentOptions::openSession(
     }
     app::LoadParameterCatalogue(translator);
     app::LoadInstrumentList();
-    auto session = std::make_unique<documents::MainWindowSession>(prompts, translator);
     // A command-line run leaves the stored model alone.
-    session->window().modelMenu().setStoresChoice(false);
-    session->load(app::InstrumentList());
-    // A model that Param.ini does not offer in the menu is still adapted to.
-    if (model) {
-        session->window().selectModel(*model);
-    }
+    auto session = documents::OpenScratchSession(prompts, translator, model);
     // What went wrong meanwhile (a missing or damaged default document) is worth a word on
     // stderr, not a failure.
     PrintMessagesSince(prompts, 0, QString());

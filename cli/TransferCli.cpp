@@ -21,7 +21,7 @@ const QString kPortNotOpened = QStringLiteral("Error Opening commport");
 
 }  // namespace
 
-TransferCli::TransferCli() = default;
+TransferCli::TransferCli(std::FILE* status) : progress_(status) {}
 
 TransferCli::~TransferCli() {
     // The commands use the link, the link the port, the port the simulator.

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -31,7 +32,8 @@ namespace kilnward::cli {
 // output of the outcome.
 class TransferCli {
   public:
-    TransferCli();
+    // The transfer's status lines go to `status`.
+    explicit TransferCli(std::FILE* status = stdout);
     ~TransferCli();
 
     // Adds the link and document options, --out-dir only for `withOutDir`.

@@ -138,6 +138,9 @@ bool DocumentFiles::LoadDocument(const QString& path, int d, bool isDefault) {
     RefreshMainWindow();
     // Assigning the values raised the controls' change events.
     documents_.setDirty(d, false);
+    if (loaded_) {
+        loaded_(d);
+    }
     return true;
 }
 

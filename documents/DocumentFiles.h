@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -53,6 +54,10 @@ class DocumentFiles {
     // Whether the control belongs to document `d` (its tag ends with the document's tag).
     bool BelongsTo(const form::FormItem& item, int d) const;
 
+    // Told the document's number after a document was read from a file or reset to its
+    // default, once the window shows it.
+    void setLoadedHook(std::function<void(int d)> loaded) { loaded_ = std::move(loaded); }
+
   private:
     // The document's file as it would be saved now.
     app::IniFile documentFile(int d) const;
@@ -61,6 +66,7 @@ class DocumentFiles {
     form::MainForm& window_;
     Documents& documents_;
     MessageBoxes& boxes_;
+    std::function<void(int d)> loaded_;
 };
 
 }  // namespace kilnward::documents

@@ -5,8 +5,10 @@ namespace kilnward::documents {
 MainWindowSession::MainWindowSession(app::UserPrompts& prompts, app::Translator& translator)
     : boxes_(prompts, translator),
       files_(window_, documents_, boxes_),
-      commands_(documents_, files_, boxes_) {
+      commands_(documents_, files_, boxes_),
+      changes_(window_.form(), documents_, translator) {
     window_.setServices(this);
+    files_.setLoadedHook([this](int d) { changes_.takeBaseline(d); });
 }
 
 MainWindowSession::~MainWindowSession() {
@@ -19,6 +21,7 @@ void MainWindowSession::load(const std::vector<app::InstrumentEntry>& models) {
     commands_.fileNew();
     documents_.cleardirtyall();
     window_.modelMenu().rechooseChecked();
+    changes_.takeBaseline();
 }
 
 void MainWindowSession::markDocumentDirty(const form::FormItem& item) {
@@ -35,6 +38,10 @@ void MainWindowSession::loadModelConfiguration(const QString& path) {
     if (files_.LoadDocument(path, kConfigurationDocument, false)) {
         documents_.setFileName(kConfigurationDocument, QString());
     }
+}
+
+void MainWindowSession::modelAdapted() {
+    changes_.takeBaseline();
 }
 
 bool MainWindowSession::mayReplaceConfiguration() {

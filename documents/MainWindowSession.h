@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/InstrumentEntry.h"
+#include "documents/ChangeTracker.h"
 #include "documents/DocumentCommands.h"
 #include "documents/DocumentFiles.h"
 #include "documents/Documents.h"
@@ -20,6 +21,9 @@ namespace kilnward::documents {
 // The main window with its documents: the headless form, the five documents and their
 // dirty state, the document files and commands, and the message boxes. Edits of the form
 // mark its documents changed; the model adaptation loads its default configuration here.
+// "Changed" fields are measured against a baseline taken when the window was loaded, when a
+// document is loaded or reset to its default (that document's fields), when a model is
+// chosen, and when a receive is done (RunTransferCommand); saving does not take one.
 class MainWindowSession : public form::FormServices {
   public:
     MainWindowSession(app::UserPrompts& prompts, app::Translator& translator);
@@ -34,12 +38,14 @@ class MainWindowSession : public form::FormServices {
     DocumentFiles& files() { return files_; }
     DocumentCommands& commands() { return commands_; }
     MessageBoxes& messageBoxes() { return boxes_; }
+    ChangeTracker& changes() { return changes_; }
 
     // form::FormServices
     void markDocumentDirty(const form::FormItem& item) override;
     void showErrorMessage(const QString& message) override;
     void loadModelConfiguration(const QString& path) override;
     bool mayReplaceConfiguration() override;
+    void modelAdapted() override;
 
   private:
     Documents documents_;
@@ -47,6 +53,7 @@ class MainWindowSession : public form::FormServices {
     form::MainForm window_;
     DocumentFiles files_;
     DocumentCommands commands_;
+    ChangeTracker changes_;
 };
 
 }  // namespace kilnward::documents

@@ -141,6 +141,13 @@ bool MainForm::selectModel(std::uint8_t model) {
     return modelMenu_.selectModel(model);
 }
 
+void MainForm::adaptToInstrument(std::uint8_t model) {
+    adaptation_.adapt(model);
+    if (services_) {
+        services_->modelAdapted();
+    }
+}
+
 void MainForm::translate() {
     app::LoadParameterCatalogue(language::LangMan());
     for (FormItem* item : form_.items()) {

@@ -57,7 +57,8 @@ class MainForm : public FormEvents {
     // A model whose default configuration would replace an edited one asks the save
     // question first; false when the user cancelled, and then nothing changed.
     bool selectModel(std::uint8_t model);
-    void adaptToInstrument(std::uint8_t model) { adaptation_.adapt(model); }
+    // Lays the window out for `model`, then tells the services.
+    void adaptToInstrument(std::uint8_t model);
     EditRules& editRules() { return editRules_; }
 
     std::uint8_t selectedInstrumentId() const { return selectedInstrumentId_; }

@@ -4,28 +4,51 @@
 #include "documents/DocumentFiles.h"
 #include "documents/MainWindowSession.h"
 #include "documents/MessageBoxes.h"
+#include "app/Translator.h"
 
 namespace kilnward::transfer {
+
+namespace {
+
+constexpr TransferText kChangedFieldsText{"msg_changedfields",
+                                          "Fields changed since the last load or receive: %1%"};
+
+// The question before a transfer; before a send it also says how many fields were changed.
+QString Confirmation(documents::MainWindowSession& window, TransferKind kind) {
+    app::Translator& translator = window.messageBoxes().translator();
+    QString text = TransferTexts::of(kind).confirmation.translated(translator);
+    if (kind == TransferKind::Send) {
+        text += QStringLiteral(".\n") +
+                kChangedFieldsText.translated(
+                    translator, {QString::number(window.changes().changeCount())});
+    }
+    return text;
+}
+
+}  // namespace
 
 std::optional<TransferOutcome> RunTransferCommand(
     documents::MainWindowSession& window, TransferKind kind,
     const std::function<TransferOutcome()>& transfer) {
-    documents::MessageBoxes& boxes = window.messageBoxes();
-    if (!boxes.ConfirmAction(TransferTexts::of(kind).confirmation.translated(boxes.translator()),
-                             QStringLiteral("YES"))) {
+    if (kind == TransferKind::Send) {
+        // A field being edited hands over its value first, so the count includes it.
+        window.files().RefreshMainWindow();
+    }
+    if (!window.messageBoxes().ConfirmAction(Confirmation(window, kind), QStringLiteral("YES"))) {
         return std::nullopt;
     }
     // The received data arrive in untitled documents, after any changes were saved.
     if (kind == TransferKind::Receive && !window.commands().fileNew()) {
         return std::nullopt;
     }
-    if (kind == TransferKind::Send) {
-        // A field being edited hands over its value first.
-        window.files().RefreshMainWindow();
-    }
     const TransferOutcome outcome = transfer();
     if (kind == TransferKind::Receive) {
         window.files().RefreshMainWindow();
+        // What arrived is what later edits count as changes; a failed receive leaves the
+        // baseline of the reset documents.
+        if (outcome == TransferOutcome::Done) {
+            window.changes().takeBaseline();
+        }
     }
     return outcome;
 }

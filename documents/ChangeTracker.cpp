@@ -1,0 +1,55 @@
+#include "documents/ChangeTracker.h"
+
+#include <algorithm>
+
+#include "documents/BaselineListener.h"
+
+namespace kilnward::documents {
+
+ChangeTracker::ChangeTracker(const form::Form& form, const Documents& documents,
+                             app::Translator& translator)
+    : form_(form), documents_(documents), translator_(translator) {}
+
+FieldSnapshot ChangeTracker::now(DocumentSet which) const {
+    return FieldSnapshot::Take(form_, documents_, translator_, which);
+}
+
+void ChangeTracker::takeBaseline() {
+    baseline_ = now();
+    announce();
+}
+
+void ChangeTracker::takeBaseline(int document) {
+    baseline_.adopt(now(DocumentSet().set(static_cast<std::size_t>(document))), document);
+    announce();
+}
+
+std::vector<FieldDifference> ChangeTracker::changes() const {
+    return DiffFields(baseline_, now(), documents_, translator_);
+}
+
+bool ChangeTracker::isChanged(const form::FormItem& item) const {
+    const auto current = FieldSnapshot::StoredField(form_, item);
+    if (!current) {
+        return false;
+    }
+    const SnapshotField* then = baseline_.find(current->first);
+    return then && then->stored != current->second;
+}
+
+void ChangeTracker::addListener(BaselineListener* listener) {
+    listeners_.push_back(listener);
+}
+
+void ChangeTracker::removeListener(BaselineListener* listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener),
+                     listeners_.end());
+}
+
+void ChangeTracker::announce() {
+    for (BaselineListener* listener : listeners_) {
+        listener->baselineTaken();
+    }
+}
+
+}  // namespace kilnward::documents

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace kilnward::app {
+class Translator;
+}
+
+namespace kilnward::documents {
+
+class Documents;
+class FieldSnapshot;
+
+// One field whose stored values differ between two snapshots.
+struct FieldDifference {
+    QString key;
+    // Place and caption of the field (FieldTitle), from the later snapshot.
+    QString title;
+    QString before;
+    QString after;
+    int document = -1;
+    // The document's data name in the translator's language ("Configuration data").
+    QString documentName;
+};
+
+// The fields held by both snapshots whose stored values differ, in the order of `after`
+// (form order). Fields only one of them holds are not compared.
+std::vector<FieldDifference> DiffFields(const FieldSnapshot& before, const FieldSnapshot& after,
+                                        const Documents& documents, app::Translator& translator);
+
+}  // namespace kilnward::documents

@@ -1,0 +1,166 @@
+#include "documents/FieldSnapshot.h"
+
+#include "app/Catalogue.h"
+#include "app/Translator.h"
+#include "documents/ControlKey.h"
+#include "documents/ValueEncoding.h"
+#include "form/CheckItem.h"
+#include "form/FieldNaming.h"
+#include "form/Form.h"
+#include "form/ListItem.h"
+#include "form/NumericItem.h"
+#include "form/OptionItem.h"
+#include "form/TextItem.h"
+#include "form/TreeItem.h"
+
+namespace kilnward::documents {
+
+namespace {
+
+using form::ItemKind;
+
+// The item that stands for the field `item` is part of: the first option button of its
+// container, or the item itself.
+const form::FormItem& FieldHead(const form::Form& form, const form::FormItem& item) {
+    if (item.kind() != ItemKind::Option) {
+        return item;
+    }
+    for (const form::FormItem* other : form.items()) {
+        if (other->kind() == ItemKind::Option && other->container() == item.container()) {
+            return *other;
+        }
+    }
+    return item;
+}
+
+// The items whose stored values make up the field headed by `head`.
+std::vector<const form::FormItem*> FieldMembers(const form::Form& form,
+                                                const form::FormItem& head) {
+    if (head.kind() != ItemKind::Option) {
+        return {&head};
+    }
+    std::vector<const form::FormItem*> members;
+    for (const form::FormItem* other : form.items()) {
+        if (other->kind() == ItemKind::Option && other->container() == head.container()) {
+            members.push_back(other);
+        }
+    }
+    return members;
+}
+
+QStringList StoredValues(const std::vector<const form::FormItem*>& members) {
+    QStringList stored;
+    for (const form::FormItem* member : members) {
+        for (const StoredValue& value : EncodeControl(*member)) {
+            stored << value.key + u'=' + value.value;
+        }
+    }
+    return stored;
+}
+
+QString CheckText(int state, app::Translator& translator) {
+    switch (state) {
+        case form::CheckItem::kUnchecked:
+            return translator.TranslateString(QStringLiteral("fieldvalueno"), QStringLiteral("No"));
+        case form::CheckItem::kChecked:
+            return translator.TranslateString(QStringLiteral("fieldvalueyes"),
+                                              QStringLiteral("Yes"));
+        default:
+            return translator.TranslateString(QStringLiteral("fieldvaluegrey"),
+                                              QStringLiteral("Undecided"));
+    }
+}
+
+QString TreeText(const form::TreeItem& tree) {
+    QStringList names;
+    for (int node = 1; node <= tree.nodeCount(); ++node) {
+        // The catalogue's name without the slot's number that the tree shows after it.
+        names << app::Params().entryForId(tree.node(node).parameterId()).Name;
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+QString FieldText(const std::vector<const form::FormItem*>& members, app::Translator& translator,
+                  const QLocale& locale) {
+    const form::FormItem& head = *members.front();
+    switch (head.kind()) {
+        case ItemKind::List:
+            return static_cast<const form::ListItem&>(head).text();
+        case ItemKind::Numeric:
+            return static_cast<const form::NumericItem&>(head).displayText(locale);
+        case ItemKind::Text:
+            return static_cast<const form::TextItem&>(head).text();
+        case ItemKind::Check:
+            return CheckText(static_cast<const form::CheckItem&>(head).value(), translator);
+        case ItemKind::Tree:
+            return TreeText(static_cast<const form::TreeItem&>(head));
+        case ItemKind::Option:
+            for (const form::FormItem* member : members) {
+                if (static_cast<const form::OptionItem*>(member)->value()) {
+                    return form::ShownCaption(member->caption());
+                }
+            }
+            return {};
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+FieldSnapshot FieldSnapshot::Take(const form::Form& form, const Documents& documents,
+                                  app::Translator& translator, DocumentSet which,
+                                  const QLocale& locale) {
+    FieldSnapshot snapshot;
+    for (const form::FormItem* item : form.items()) {
+        const int d = documents.FindDocumentByTag(item->documentTag());
+        if (d < 0 || !which.test(static_cast<std::size_t>(d)) ||
+            &FieldHead(form, *item) != item) {
+            continue;
+        }
+        const std::vector<const form::FormItem*> members = FieldMembers(form, *item);
+        QStringList stored = StoredValues(members);
+        if (stored.isEmpty()) {
+            continue;  // labels, frames, tab strips and menus store nothing
+        }
+        snapshot.append({ControlKey(*item), d, std::move(stored),
+                         FieldText(members, translator, locale), form::FieldTitle(form, *item)});
+    }
+    return snapshot;
+}
+
+std::optional<std::pair<QString, QStringList>> FieldSnapshot::StoredField(
+    const form::Form& form, const form::FormItem& item) {
+    const form::FormItem& head = FieldHead(form, item);
+    QStringList stored = StoredValues(FieldMembers(form, head));
+    if (stored.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::make_pair(ControlKey(head), std::move(stored));
+}
+
+const SnapshotField* FieldSnapshot::find(const QString& key) const {
+    const auto found = byKey_.constFind(key);
+    return found == byKey_.cend() ? nullptr : &fields_[*found];
+}
+
+void FieldSnapshot::adopt(const FieldSnapshot& fresh, int d) {
+    for (const SnapshotField& field : fresh.fields_) {
+        if (field.document != d) {
+            continue;
+        }
+        const auto found = byKey_.constFind(field.key);
+        if (found == byKey_.cend()) {
+            append(field);
+        } else {
+            fields_[*found] = field;
+        }
+    }
+}
+
+void FieldSnapshot::append(SnapshotField field) {
+    byKey_.insert(field.key, fields_.size());
+    fields_.push_back(std::move(field));
+}
+
+}  // namespace kilnward::documents

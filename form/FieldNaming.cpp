@@ -1,0 +1,58 @@
+#include "form/FieldNaming.h"
+
+#include <QStringList>
+
+#include "form/Form.h"
+#include "form/TabStripItem.h"
+
+namespace kilnward::form {
+
+namespace {
+
+const QString kPlaceSeparator = QStringLiteral(" / ");
+
+}  // namespace
+
+QString ShownCaption(const QString& caption) {
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        shown += caption[i];
+    }
+    return shown.trimmed();
+}
+
+QString FieldCaption(const Form& form, const FormItem& item) {
+    for (const FormItem* label : form.items()) {
+        if (label->kind() == ItemKind::Label && label->buddy() == &item) {
+            return ShownCaption(label->caption());
+        }
+    }
+    return ShownCaption(item.caption());
+}
+
+QString FieldPlace(const FormItem& item) {
+    QStringList tabs;
+    for (const FormItem* inner = &item; inner->container(); inner = inner->container()) {
+        const FormItem& holder = *inner->container();
+        if (holder.kind() == ItemKind::TabStrip && inner->containerTab() != kNoIndex) {
+            const auto& strip = static_cast<const TabStripItem&>(holder);
+            tabs.prepend(ShownCaption(strip.tabCaptions().value(inner->containerTab())));
+        }
+    }
+    return tabs.join(kPlaceSeparator);
+}
+
+QString FieldTitle(const Form& form, const FormItem& item) {
+    const QString place = FieldPlace(item);
+    const QString caption = FieldCaption(form, item);
+    if (place.isEmpty() || caption.isEmpty()) {
+        return place + caption;
+    }
+    return place + kPlaceSeparator + caption;
+}
+
+}  // namespace kilnward::form

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace kilnward::form {
+
+class Form;
+class FormItem;
+
+// A caption as the user sees it: without the access-key marks, trimmed.
+QString ShownCaption(const QString& caption);
+
+// What names a field to the user: the caption of the label that leads to it, else its own
+// caption (shown text); empty for a field that neither has (a parameter tree).
+QString FieldCaption(const Form& form, const FormItem& item);
+
+// Where a field stands: the captions of the tabs that hold it, outermost first, joined by
+// " / " ("Alarms / Alarm 2"); empty for a field on no tab.
+QString FieldPlace(const FormItem& item);
+
+// The place and the caption together, as a list shows a field to tell it from the fields of
+// the same caption on other tabs.
+QString FieldTitle(const Form& form, const FormItem& item);
+
+}  // namespace kilnward::form
