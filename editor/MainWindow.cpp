@@ -1,5 +1,6 @@
 #include "editor/MainWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
@@ -19,6 +20,8 @@
 #include "documents/ControlKey.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
+#include "editor/ChangeMarks.h"
+#include "editor/CompareCommands.h"
 #include "editor/ExtraMenus.h"
 #include "editor/PageBuilder.h"
 #include "editor/StatusLine.h"
@@ -73,6 +76,7 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     status_ = new StatusLine(this);
     setStatusBar(status_);
     binder_->refreshAll();
+    addDifferenceCommands();
 
     addDockWidget(Qt::LeftDockWidgetArea, toolbar_);
     // A window of its own beside the main window, so the pages keep the whole width; the
@@ -87,6 +91,8 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
 }
 
 MainWindow::~MainWindow() {
+    compare_.reset();
+    changeMarks_.reset();
     transferDialog_.reset();
     session_.documents().removeListener(this);
 }
@@ -95,7 +101,29 @@ void MainWindow::retranslate() {
     language::LangMan().TranslateObject(session_.window().translation());
     toolbar_->translate();
     extraMenus_->retranslate();
+    changeMarks_->retranslate();
     followSettings();
+}
+
+void MainWindow::addDifferenceCommands() {
+    changeMarks_ = std::make_unique<ChangeMarks>(*binder_, session_.window().form(),
+                                                 session_.changes());
+    compare_ = std::make_unique<CompareCommands>(session_, services_, *this,
+                                                 std::vector<QWidget*>{this, toolbar_});
+    const auto run = [this](QAction* action, void (CompareCommands::*command)()) {
+        connect(action, &QAction::triggered, this, [this, command] {
+            binder_->commitPendingEdits();
+            (compare_.get()->*command)();
+        });
+    };
+    run(extraMenus_->addCommand(extraMenus_->edit(), "mnushowchanges", "Show &changes..."),
+        &CompareCommands::showChanges);
+    run(extraMenus_->addCommand(extraMenus_->tools(), "mnucomparewithanalyser",
+                                "Compare with &analyser..."),
+        &CompareCommands::compareWithAnalyser);
+    run(extraMenus_->addCommand(extraMenus_->tools(), "mnucomparewithfiles",
+                                "Compare with &files..."),
+        static_cast<void (CompareCommands::*)()>(&CompareCommands::compareWithFiles));
 }
 
 void MainWindow::showSerialSettings() {

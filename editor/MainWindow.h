@@ -24,6 +24,8 @@ class MainWindowSession;
 
 namespace kilnward::editor {
 
+class ChangeMarks;
+class CompareCommands;
 class ExtraMenus;
 class StatusLine;
 class ToolbarWindow;
@@ -50,6 +52,10 @@ class MainWindow : public QMainWindow,
     StatusLine& statusLine() { return *status_; }
     // The Edit and Tools menus of the window's own commands.
     ExtraMenus& extraMenus() { return *extraMenus_; }
+    // The marks of the fields changed since the last load or receive.
+    ChangeMarks& changeMarks() { return *changeMarks_; }
+    // Show changes, Compare with analyser, Compare with files.
+    CompareCommands& compareCommands() { return *compare_; }
     // The transfer dialog, made by the first transfer and left open with its outcome.
     dialogs::frmadvance* transferDialog() const { return transferDialog_.get(); }
     // After a change of language: the form's texts, the parameter names, the toolbar.
@@ -83,6 +89,8 @@ class MainWindow : public QMainWindow,
     // The parameter list floats to the left of the window, the two centred together.
     void placeSideBySide();
     void storeWindowGeometry();
+    // The marks of changed fields and the Edit and Tools entries that list differences.
+    void addDifferenceCommands();
 
     documents::MainWindowSession& session_;
     dialogs::StartupServices services_;
@@ -91,6 +99,8 @@ class MainWindow : public QMainWindow,
     commands::MenuCommands commands_;
     std::unique_ptr<Binder> binder_;
     std::unique_ptr<ExtraMenus> extraMenus_;
+    std::unique_ptr<ChangeMarks> changeMarks_;
+    std::unique_ptr<CompareCommands> compare_;
     QTabWidget* pages_ = nullptr;
     StatusLine* status_ = nullptr;
     std::unique_ptr<dialogs::frmadvance> transferDialog_;

@@ -27,43 +27,6 @@ namespace {
 
 class DialogWiringTest : public EditorFixture {
   protected:
-    void trigger(const char* name) {
-        auto* action = window().findChild<QAction*>(QStringLiteral("frmMain!") + name);
-        ASSERT_NE(action, nullptr) << name;
-        EXPECT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-
-    // Through the menu: the simulated analyser at 115200 baud, address `address`.
-    void chooseSimulator(int address) {
-        whenModal([address](QDialog& shown) {
-            auto* port = shown.findChild<QComboBox*>(QStringLiteral("frmconfig!lstport"));
-            auto* baud = shown.findChild<QComboBox*>(QStringLiteral("frmconfig!cbobaud"));
-            auto* addr = shown.findChild<QSpinBox*>(QStringLiteral("frmconfig!TDBnumaddress"));
-            ASSERT_TRUE(port && baud && addr);
-            port->setCurrentIndex(port->findText(dialogs::frmconfig::SimulatedPortCaption()));
-            baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
-            addr->setValue(address);
-            dynamic_cast<dialogs::frmconfig&>(shown).cmdOK_Click();
-        });
-        trigger("mnuconfigureserial");
-    }
-
-    // A menu transfer answered Yes; the dialog closed after. The outcome line.
-    QString transferThroughMenu(const char* name) {
-        prompts.queueAnswer(app::PromptAnswer::Yes);
-        trigger(name);
-        dialogs::frmadvance* dialog = window().transferDialog();
-        if (!dialog) {
-            ADD_FAILURE() << "no transfer dialog";
-            return {};
-        }
-        EXPECT_FALSE(window().isEnabled());
-        dialog->cmdAbort_Click();
-        EXPECT_TRUE(window().isEnabled());
-        return window().statusLine().outcomeText();
-    }
-
     QString modelName() {
         return QString::fromStdString(session().window().currentDriver()->Instrument_Name());
     }

@@ -2,21 +2,26 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 
 #include <stdexcept>
 
 #include "app/ProgramFolder.h"
+#include "dialogs/frmadvance.h"
+#include "dialogs/frmconfig.h"
 #include "documents/MainWindowSession.h"
 #include "editor/Binder.h"
 #include "editor/MainWindow.h"
+#include "editor/StatusLine.h"
 #include "form/MenuItem.h"
 #include "form/ModelMenu.h"
 #include "tests/support/BinFolder.h"
@@ -129,6 +134,41 @@ void EditorFixture::clickTab(const QString& name, int tab) {
 void EditorFixture::leave(QWidget* edit) {
     QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(edit, &event);
+}
+
+void EditorFixture::trigger(const char* name) {
+    auto* action = window().findChild<QAction*>(QStringLiteral("frmMain!") + name);
+    ASSERT_NE(action, nullptr) << name;
+    EXPECT_TRUE(action->isEnabled()) << name;
+    action->trigger();
+}
+
+void EditorFixture::chooseSimulator(int address) {
+    whenModal([address](QDialog& shown) {
+        auto* port = shown.findChild<QComboBox*>(QStringLiteral("frmconfig!lstport"));
+        auto* baud = shown.findChild<QComboBox*>(QStringLiteral("frmconfig!cbobaud"));
+        auto* addr = shown.findChild<QSpinBox*>(QStringLiteral("frmconfig!TDBnumaddress"));
+        ASSERT_TRUE(port && baud && addr);
+        port->setCurrentIndex(port->findText(dialogs::frmconfig::SimulatedPortCaption()));
+        baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
+        addr->setValue(address);
+        dynamic_cast<dialogs::frmconfig&>(shown).cmdOK_Click();
+    });
+    trigger("mnuconfigureserial");
+}
+
+QString EditorFixture::transferThroughMenu(const char* name) {
+    prompts.queueAnswer(app::PromptAnswer::Yes);
+    trigger(name);
+    dialogs::frmadvance* dialog = window().transferDialog();
+    if (!dialog) {
+        ADD_FAILURE() << "no transfer dialog";
+        return {};
+    }
+    EXPECT_FALSE(window().isEnabled());
+    dialog->cmdAbort_Click();
+    EXPECT_TRUE(window().isEnabled());
+    return window().statusLine().outcomeText();
 }
 
 }  // namespace kilnward::editor::testing

@@ -50,6 +50,12 @@ class EditorFixture : public ::testing::Test {
     static void whenModal(std::function<void(QDialog&)> action);
     // The user leaves the field `edit`.
     static void leave(QWidget* edit);
+    // Triggers the window's menu entry `frmMain!name`, which must be enabled.
+    void trigger(const char* name);
+    // Through the menu: the simulated analyser at 115200 baud, address `address`.
+    void chooseSimulator(int address);
+    // A menu transfer answered Yes; the dialog closed after. The outcome line.
+    QString transferThroughMenu(const char* name);
 
     QTemporaryDir folder;
     app::ScriptedPrompts prompts;

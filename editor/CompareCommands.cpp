@@ -1,0 +1,112 @@
+#include "editor/CompareCommands.h"
+
+#include <QFileDialog>
+
+#include <algorithm>
+
+#include "app/Translator.h"
+#include "dialogs/frmadvance.h"
+#include "documents/DocumentFiles.h"
+#include "documents/MainWindowSession.h"
+#include "documents/MessageBoxes.h"
+#include "documents/SessionComparison.h"
+
+namespace kilnward::editor {
+
+namespace {
+
+QString Translated(documents::MainWindowSession& session, const char* key, const char* english) {
+    return session.messageBoxes().translator().TranslateString(QLatin1String(key),
+                                                               QString::fromUtf8(english));
+}
+
+}  // namespace
+
+CompareCommands::CompareCommands(documents::MainWindowSession& session,
+                                 const dialogs::StartupServices& services, QWidget& parent,
+                                 std::vector<QWidget*> windows)
+    : session_(session), services_(services), parent_(parent), windows_(std::move(windows)) {}
+
+CompareCommands::~CompareCommands() {
+    // The dialog talks to the scratch window.
+    receiver_.reset();
+    scratch_.reset();
+}
+
+void CompareCommands::showChanges() {
+    session_.files().RefreshMainWindow();
+    show({Translated(session_, "changestitle", "Changes since the last load or receive"),
+          Translated(session_, "changesbefore", "Before"),
+          Translated(session_, "changesafter", "Now")},
+         session_.changes().changes());
+}
+
+void CompareCommands::compareWithAnalyser() {
+    session_.files().RefreshMainWindow();
+    receiver_.reset();
+    scratch_ = openScratch();
+    receiver_ = std::make_unique<dialogs::frmadvance>(*scratch_, services_.settings,
+                                                      services_.simulated, windows_, &parent_);
+    // The receive of the Receive command, without its question and reset: the scratch
+    // window holds nothing to lose.
+    if (receiver_->run(transfer::TransferKind::Receive) != transfer::TransferOutcome::Done) {
+        return;  // the dialog stays open with the reason
+    }
+    receiver_->close();
+    show({Translated(session_, "compareanalysertitle", "Differences from the analyser"),
+          Translated(session_, "compareeditor", "In the editor"),
+          Translated(session_, "compareanalyser", "In the analyser")},
+         documents::CompareSessions(session_, *scratch_));
+}
+
+void CompareCommands::compareWithFiles() {
+    const QStringList paths = QFileDialog::getOpenFileNames(
+        &parent_, Translated(session_, "comparefilestitle", "Differences from the files"),
+        QString(),
+        Translated(session_, "comparefilesfilter", "Documents") +
+            QStringLiteral(" (*.cfg *.fue *.hdr *.law *.srv)"));
+    if (!paths.isEmpty()) {
+        compareWithFiles(paths);
+    }
+}
+
+void CompareCommands::compareWithFiles(const QStringList& paths) {
+    session_.files().RefreshMainWindow();
+    std::vector<documents::DocumentFile> files;
+    for (const QString& path : paths) {
+        files.push_back({documents::DocumentOfFile(session_.documents(), path), path});
+    }
+    const bool allKnown =
+        std::all_of(files.begin(), files.end(),
+                    [](const documents::DocumentFile& file) { return file.document >= 0; });
+    if (!allKnown) {
+        session_.messageBoxes().ShowErrorMessage(
+            Translated(session_, "wrongfiletype", "Not found or damaged file"));
+        return;
+    }
+    std::unique_ptr<documents::MainWindowSession> scratch = openScratch();
+    // A refused file has shown its message.
+    const std::optional<documents::DocumentSet> compared =
+        documents::LoadDocumentFiles(*scratch, files);
+    if (!compared) {
+        return;
+    }
+    show({Translated(session_, "comparefilestitle", "Differences from the files"),
+          Translated(session_, "compareeditor", "In the editor"),
+          Translated(session_, "comparefiles", "In the files")},
+         documents::CompareSessions(session_, *scratch, *compared));
+}
+
+void CompareCommands::show(const DifferencesDialog::Texts& texts,
+                           const std::vector<documents::FieldDifference>& rows) {
+    DifferencesDialog dialog(texts, rows, &parent_);
+    dialog.exec();
+}
+
+std::unique_ptr<documents::MainWindowSession> CompareCommands::openScratch() {
+    return documents::OpenScratchSession(session_.messageBoxes().prompts(),
+                                         session_.messageBoxes().translator(),
+                                         session_.window().selectedInstrumentId());
+}
+
+}  // namespace kilnward::editor

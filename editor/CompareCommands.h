@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "dialogs/ApplicationStartup.h"
+#include "documents/FieldDifferences.h"
+#include "editor/DifferencesDialog.h"
+
+class QWidget;
+
+namespace kilnward::dialogs {
+class frmadvance;
+}
+namespace kilnward::documents {
+class MainWindowSession;
+}
+
+namespace kilnward::editor {
+
+// The window's commands that list differing fields: the changes since the last load or
+// receive, and the comparison of the editor with the analyser (a receive into a window of
+// its own through the transfer dialog) or with document files (loaded into one). Nothing of
+// the editor's documents changes.
+class CompareCommands {
+  public:
+    // `windows` are disabled while a receive for a comparison runs.
+    CompareCommands(documents::MainWindowSession& session, const dialogs::StartupServices& services,
+                    QWidget& parent, std::vector<QWidget*> windows);
+    ~CompareCommands();
+
+    void showChanges();
+    void compareWithAnalyser();
+    // Asks for the files, then compares with them.
+    void compareWithFiles();
+    // Each file is taken as the document its extension names; only those documents are
+    // compared. A file refused shows its message and nothing else.
+    void compareWithFiles(const QStringList& paths);
+
+    // The receive's dialog of the last comparison with the analyser; it stays open with the
+    // reason when that receive failed.
+    dialogs::frmadvance* receiveDialog() const { return receiver_.get(); }
+
+  private:
+    void show(const DifferencesDialog::Texts& texts,
+              const std::vector<documents::FieldDifference>& rows);
+    std::unique_ptr<documents::MainWindowSession> openScratch();
+
+    documents::MainWindowSession& session_;
+    dialogs::StartupServices services_;
+    QWidget& parent_;
+    std::vector<QWidget*> windows_;
+    // The window the analyser's configuration was received into, and its transfer dialog.
+    std::unique_ptr<documents::MainWindowSession> scratch_;
+    std::unique_ptr<dialogs::frmadvance> receiver_;
+};
+
+}  // namespace kilnward::editor

@@ -1,0 +1,80 @@
+#include "editor/DifferencesDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+
+namespace kilnward::editor {
+
+namespace {
+
+enum Column { FieldColumn, BeforeColumn, AfterColumn, DocumentColumn, ColumnCount };
+
+QString Translated(const char* key, const char* english, const QStringList& arguments = {}) {
+    return language::LangMan().TranslateString(QLatin1String(key), QString::fromUtf8(english),
+                                               arguments);
+}
+
+}  // namespace
+
+DifferencesDialog::DifferencesDialog(const Texts& texts,
+                                     const std::vector<documents::FieldDifference>& rows,
+                                     QWidget* parent)
+    : QDialog(parent), summary_(new QLabel(this)), list_(new QTreeWidget(this)) {
+    setObjectName(QStringLiteral("frmdifferences"));
+    setWindowTitle(texts.title);
+    summary_->setObjectName(QStringLiteral("frmdifferences!lblsummary"));
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setText(rows.empty() ? Translated("differencesnone", "No field differs.")
+                                   : Translated("differencescount", "Fields that differ: %1%",
+                                                {QString::number(rows.size())}));
+
+    list_->setObjectName(QStringLiteral("frmdifferences!lstdifferences"));
+    list_->setAccessibleName(texts.title);
+    list_->setColumnCount(ColumnCount);
+    list_->setHeaderLabels({Translated("differencesfield", "Field"), texts.beforeHeader,
+                            texts.afterHeader, Translated("differencesdocument", "Document")});
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setAlternatingRowColors(true);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (const documents::FieldDifference& row : rows) {
+        auto* item = new QTreeWidgetItem(
+            list_, QStringList{row.title, row.before, row.after, row.documentName});
+        item->setData(FieldColumn, Qt::UserRole, row.key);
+        // Long values (a tree's parameter names) are cut in the cell; the tip shows them.
+        for (int column = 0; column < ColumnCount; ++column) {
+            item->setToolTip(column, item->text(column));
+        }
+    }
+    list_->header()->setStretchLastSection(false);
+    for (int column = 0; column < ColumnCount; ++column) {
+        list_->resizeColumnToContents(column);
+        list_->setColumnWidth(column, std::min(list_->columnWidth(column), 320));
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* close =
+        buttons->addButton(Translated("close", "&Close"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("frmdifferences!cmdclose"));
+    close->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(list_, 1);
+    layout->addWidget(buttons);
+    resize(820, 380);
+}
+
+QString DifferencesDialog::summary() const {
+    return summary_->text();
+}
+
+}  // namespace kilnward::editor
