@@ -29,8 +29,7 @@ const std::vector<CliCommand>& AllCommands() {
         {"set-clock", "set the analyser's clock to the computer's time", RunSetClock},
         {"decode", "decode a configuration sector file into the five documents", RunDecode},
         {"encode", "encode documents into a configuration sector file", RunEncode},
-        {"diff", "compare documents with the analyser's configuration or other documents",
-         RunDiff},
+        {"diff", "compare documents with the analyser's configuration or other documents", RunDiff},
     };
     return commands;
 }

@@ -50,9 +50,9 @@ void Describe(QCommandLineParser& parser) {
         parser.addOption({kAgainstOptions[static_cast<size_t>(d)],
                           QStringLiteral("%1 document to compare with.").arg(kinds[d]), "F"});
     }
-    parser.addOption(
-        {kAgainstDir, "Folder with the five documents to compare with (as receive writes).",
-         "DIR"});
+    parser.addOption({kAgainstDir,
+                      "Folder with the five documents to compare with (as receive writes).",
+                      "DIR"});
 }
 
 // The files --against-* name, in document order; empty when none is given.
@@ -154,7 +154,8 @@ int RunDiff(const QStringList& arguments) {
         for (const QString& option : kAgainstOptions) {
             if (parser.isSet(option)) {
                 return CliOutput::usageError(
-                    parser, QStringLiteral("--against-dir and --%1 exclude each other").arg(option));
+                    parser,
+                    QStringLiteral("--against-dir and --%1 exclude each other").arg(option));
             }
         }
     }

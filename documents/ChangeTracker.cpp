@@ -42,8 +42,7 @@ void ChangeTracker::addListener(BaselineListener* listener) {
 }
 
 void ChangeTracker::removeListener(BaselineListener* listener) {
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener),
-                     listeners_.end());
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
 }
 
 void ChangeTracker::announce() {

@@ -15,10 +15,9 @@ std::vector<FieldDifference> DiffFields(const FieldSnapshot& before, const Field
             continue;
         }
         const DocumentInfo& info = documents[now.document];
-        differences.push_back(
-            {now.key, now.title, then->text, now.text, now.document,
-             translator.TranslateString(info.FileTag + QStringLiteral("datatype"),
-                                        info.DataCaption)});
+        differences.push_back({now.key, now.title, then->text, now.text, now.document,
+                               translator.TranslateString(info.FileTag + QStringLiteral("datatype"),
+                                                          info.DataCaption)});
     }
     return differences;
 }

@@ -114,8 +114,7 @@ FieldSnapshot FieldSnapshot::Take(const form::Form& form, const Documents& docum
     FieldSnapshot snapshot;
     for (const form::FormItem* item : form.items()) {
         const int d = documents.FindDocumentByTag(item->documentTag());
-        if (d < 0 || !which.test(static_cast<std::size_t>(d)) ||
-            &FieldHead(form, *item) != item) {
+        if (d < 0 || !which.test(static_cast<std::size_t>(d)) || &FieldHead(form, *item) != item) {
             continue;
         }
         const std::vector<const form::FormItem*> members = FieldMembers(form, *item);

@@ -23,9 +23,7 @@ class Binder;
 // colour beside the field (a shape, so it reads in grey-scale too) with a tip, and "changed"
 // added to the field's accessible description. Follows every value change of the form and
 // every new baseline; which field differs is the tracker's answer.
-class ChangeMarks : public QObject,
-                    public form::FormListener,
-                    public documents::BaselineListener {
+class ChangeMarks : public QObject, public form::FormListener, public documents::BaselineListener {
   public:
     ChangeMarks(Binder& binder, form::Form& form, documents::ChangeTracker& changes);
     ~ChangeMarks() override;

@@ -34,11 +34,17 @@ CompareCommands::~CompareCommands() {
 }
 
 void CompareCommands::showChanges() {
+    changesDialog()->exec();
+}
+
+std::unique_ptr<DifferencesDialog> CompareCommands::changesDialog() {
     session_.files().RefreshMainWindow();
-    show({Translated(session_, "changestitle", "Changes since the last load or receive"),
-          Translated(session_, "changesbefore", "Before"),
-          Translated(session_, "changesafter", "Now")},
-         session_.changes().changes());
+    return std::make_unique<DifferencesDialog>(
+        DifferencesDialog::Texts{
+            Translated(session_, "changestitle", "Changes since the last load or receive"),
+            Translated(session_, "changesbefore", "Before"),
+            Translated(session_, "changesafter", "Now")},
+        session_.changes().changes(), &parent_);
 }
 
 void CompareCommands::compareWithAnalyser() {

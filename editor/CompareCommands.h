@@ -33,6 +33,8 @@ class CompareCommands {
     ~CompareCommands();
 
     void showChanges();
+    // The list Show changes opens, not shown yet.
+    std::unique_ptr<DifferencesDialog> changesDialog();
     void compareWithAnalyser();
     // Asks for the files, then compares with them.
     void compareWithFiles();
@@ -47,6 +49,7 @@ class CompareCommands {
   private:
     void show(const DifferencesDialog::Texts& texts,
               const std::vector<documents::FieldDifference>& rows);
+    DifferencesDialog::Texts changesTexts();
     std::unique_ptr<documents::MainWindowSession> openScratch();
 
     documents::MainWindowSession& session_;

@@ -7,6 +7,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -53,10 +55,11 @@ DifferencesDialog::DifferencesDialog(const Texts& texts,
             item->setToolTip(column, item->text(column));
         }
     }
-    list_->header()->setStretchLastSection(false);
-    for (int column = 0; column < ColumnCount; ++column) {
+    // Room between the columns; very long values are cut, the last column takes the rest.
+    const int padding = fontMetrics().averageCharWidth() * 3;
+    for (int column = 0; column + 1 < ColumnCount; ++column) {
         list_->resizeColumnToContents(column);
-        list_->setColumnWidth(column, std::min(list_->columnWidth(column), 320));
+        list_->setColumnWidth(column, std::min(list_->columnWidth(column) + padding, 340));
     }
 
     auto* buttons = new QDialogButtonBox(this);

@@ -106,8 +106,8 @@ void MainWindow::retranslate() {
 }
 
 void MainWindow::addDifferenceCommands() {
-    changeMarks_ = std::make_unique<ChangeMarks>(*binder_, session_.window().form(),
-                                                 session_.changes());
+    changeMarks_ =
+        std::make_unique<ChangeMarks>(*binder_, session_.window().form(), session_.changes());
     compare_ = std::make_unique<CompareCommands>(session_, services_, *this,
                                                  std::vector<QWidget*>{this, toolbar_});
     const auto run = [this](QAction* action, void (CompareCommands::*command)()) {

@@ -14,9 +14,17 @@
 
 #include "app/ScriptedPrompts.h"
 #include "documents/MainWindowSession.h"
+#include "editor/CompareCommands.h"
+#include "editor/DifferencesDialog.h"
 #include "editor/EditorApp.h"
 #include "editor/MainWindow.h"
 #include "editor/ToolbarWindow.h"
+#include "form/CheckItem.h"
+#include "form/Form.h"
+#include "form/ListItem.h"
+#include "form/NumericItem.h"
+#include "form/OptionItem.h"
+#include "form/TextItem.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -94,6 +102,28 @@ int Shoot(MainWindow& window, int model, const QString& language, const QDir& ou
     return pictures;
 }
 
+// A few fields edited as a technician would: the General page with its change marks, and
+// the list of changes.
+int ShootChanges(kilnward::editor::EditorApp& editor, const QString& language, const QDir& out,
+                 kilnward::app::ScriptedPrompts& prompts) {
+    MainWindow& window = editor.window();
+    kilnward::form::Form& form = editor.session().window().form();
+    form.numeric(QStringLiteral("TDBNumCOthrs")).setValue(1500);
+    form.list(QStringLiteral("cbomeasunitco")).setListIndex(1);
+    form.text(QStringLiteral("txtheaderline"), 2).setText(QStringLiteral("Via Po 3"));
+    form.check(QStringLiteral("chkalmenabled"), 1).setValue(0);
+    form.option(QStringLiteral("Optbargraphr2l"), 0).setValue(true);
+    Click(window.pages(), 7, prompts);
+    window.grab().save(out.filePath(QStringLiteral("changes-marks-%1.png").arg(language)));
+    const auto list = window.compareCommands().changesDialog();
+    list->show();
+    Settle();
+    list->grab().save(out.filePath(QStringLiteral("changes-%1.png").arg(language)));
+    list->close();
+    Click(window.pages(), 0, prompts);
+    return 2;
+}
+
 QList<int> Numbers(const QString& list) {
     QList<int> numbers;
     for (const QString& piece : list.split(u',', Qt::SkipEmptyParts)) {
@@ -143,6 +173,7 @@ int main(int argc, char** argv) {
             Settle();
             pictures += Shoot(window, model, code, out, prompts);
         }
+        pictures += ShootChanges(editor, code, out, prompts);
     }
     QTextStream(stdout) << pictures << " pictures in " << out.path() << '\n';
     return 0;

@@ -1,10 +1,10 @@
 #include "transfer/TransferCommandSteps.h"
 
+#include "app/Translator.h"
 #include "documents/DocumentCommands.h"
 #include "documents/DocumentFiles.h"
 #include "documents/MainWindowSession.h"
 #include "documents/MessageBoxes.h"
-#include "app/Translator.h"
 
 namespace kilnward::transfer {
 
@@ -19,8 +19,8 @@ QString Confirmation(documents::MainWindowSession& window, TransferKind kind) {
     QString text = TransferTexts::of(kind).confirmation.translated(translator);
     if (kind == TransferKind::Send) {
         text += QStringLiteral(".\n") +
-                kChangedFieldsText.translated(
-                    translator, {QString::number(window.changes().changeCount())});
+                kChangedFieldsText.translated(translator,
+                                              {QString::number(window.changes().changeCount())});
     }
     return text;
 }

@@ -11,11 +11,11 @@
 #include "app/ScriptedPrompts.h"
 #include "documents/ChangeTracker.h"
 #include "documents/DocumentCommands.h"
+#include "documents/DocumentFiles.h"
 #include "documents/MainWindowSession.h"
 #include "editor/ChangeMarks.h"
 #include "editor/CompareCommands.h"
 #include "editor/MainWindow.h"
-#include "documents/DocumentFiles.h"
 #include "form/Form.h"
 #include "form/TextItem.h"
 #include "tests/editor/EditorFixture.h"
@@ -30,7 +30,8 @@ class ChangeListTest : public EditorFixture {
     QStringList rowsShownBy(const std::function<void()>& open) {
         QStringList rows;
         whenModal([&rows](QDialog& shown) {
-            auto* list = shown.findChild<QTreeWidget*>(QStringLiteral("frmdifferences!lstdifferences"));
+            auto* list =
+                shown.findChild<QTreeWidget*>(QStringLiteral("frmdifferences!lstdifferences"));
             for (int row = 0; list && row < list->topLevelItemCount(); ++row) {
                 const QTreeWidgetItem* item = list->topLevelItem(row);
                 rows << item->data(0, Qt::UserRole).toString() + u' ' + item->text(1) + u'>' +
@@ -62,9 +63,8 @@ TEST_F(ChangeListTest, AfterAReceiveAndTwoEditsExactlyThoseTwoFieldsAreChanged) 
     QTest::keyClicks(header, QStringLiteral("Boiler room 3"));
     alarm->click();
 
-    const QStringList expected = {
-        "frmMain!txtheaderline#1 " + headerBefore + ">Boiler room 3",
-        "frmMain!chkalmenabled#2 " + alarmBefore + '>' + alarmAfter};
+    const QStringList expected = {"frmMain!txtheaderline#1 " + headerBefore + ">Boiler room 3",
+                                  "frmMain!chkalmenabled#2 " + alarmBefore + '>' + alarmAfter};
     auto* showChanges = window().findChild<QAction*>(QStringLiteral("mnushowchanges"));
     ASSERT_NE(showChanges, nullptr);
     EXPECT_EQ(rowsShownBy([&] { showChanges->trigger(); }), expected);
@@ -84,11 +84,9 @@ TEST_F(ChangeListTest, AfterAReceiveAndTwoEditsExactlyThoseTwoFieldsAreChanged) 
 
     // The analyser still holds what was received: the same two fields differ from it, the
     // editor's value first.
-    const QStringList fromAnalyser = {
-        "frmMain!txtheaderline#1 Boiler room 3>" + headerBefore,
-        "frmMain!chkalmenabled#2 " + alarmAfter + '>' + alarmBefore};
-    EXPECT_EQ(rowsShownBy([&] { window().compareCommands().compareWithAnalyser(); }),
-              fromAnalyser);
+    const QStringList fromAnalyser = {"frmMain!txtheaderline#1 Boiler room 3>" + headerBefore,
+                                      "frmMain!chkalmenabled#2 " + alarmAfter + '>' + alarmBefore};
+    EXPECT_EQ(rowsShownBy([&] { window().compareCommands().compareWithAnalyser(); }), fromAnalyser);
 
     // A reset takes a new baseline: nothing is changed, no mark stays.
     session().changes().takeBaseline();
@@ -103,9 +101,8 @@ TEST_F(ChangeListTest, ComparingWithSavedFilesListsOnlyTheirDocuments) {
     form().text(QStringLiteral("txtheaderline"), 3).setText(QStringLiteral("Elsewhere"));
     form().text(QStringLiteral("txtlawline"), 6).setText(QStringLiteral("Other law"));
 
-    const QStringList rows = rowsShownBy([&] {
-        window().compareCommands().compareWithFiles({saved});
-    });
+    const QStringList rows =
+        rowsShownBy([&] { window().compareCommands().compareWithFiles({saved}); });
     ASSERT_EQ(rows.size(), 1);
     EXPECT_TRUE(rows.front().startsWith("frmMain!txtheaderline#3 Elsewhere>"))
         << rows.front().toStdString();

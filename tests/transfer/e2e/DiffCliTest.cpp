@@ -72,15 +72,14 @@ class DiffCli : public ::testing::Test {
 
 TEST_F(DiffCli, NamesExactlyTheFieldsTheAnalyserHoldsOtherwise) {
     ASSERT_TRUE(test::WriteBytes(file("zero.bin"), QByteArray(2048, '\0')));
-    const test::CliRun encoded =
-        Run(QStringList{"encode", "--model", "13", "--base", file("zero.bin"), "--out",
-                        file("analyser.bin")} +
-            Documents("edited"));
+    const test::CliRun encoded = Run(QStringList{"encode", "--model", "13", "--base",
+                                                 file("zero.bin"), "--out", file("analyser.bin")} +
+                                     Documents("edited"));
     ASSERT_EQ(encoded.exitCode, 0) << encoded.err.toStdString();
     test::SimProcess sim({"--model", "13", "--addr", "2", "--image", file("analyser.bin")});
     ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
-    const QStringList link = {"diff", "--port", sim.device(), "--model", "13", "--addr", "2",
-                              "--cable"};
+    const QStringList link = {"diff", "--port", sim.device(), "--model",
+                              "13",   "--addr", "2",          "--cable"};
 
     const test::CliRun different = Run(link + Documents("saved"));
     EXPECT_EQ(different.exitCode, 1) << different.err.toStdString();
