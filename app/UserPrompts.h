@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -27,6 +28,10 @@ class UserPrompts {
                                               const QString& filter,
                                               const QString& defaultExtension,
                                               const QString& title) = 0;
+
+    // Several existing files at once; empty when the user cancels. A chooser without a
+    // choice of several offers one file through chooseFile.
+    virtual QStringList chooseFiles(const QString& filter, const QString& title);
 
     // Yes/No question with the question icon; true for Yes.
     bool confirm(const QString& text, const QString& title);

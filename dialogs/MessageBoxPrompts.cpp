@@ -123,4 +123,11 @@ std::optional<QString> MessageBoxPrompts::chooseFile(app::FileChooserMode mode,
     return dialog.selectedFiles().constFirst();
 }
 
+QStringList MessageBoxPrompts::chooseFiles(const QString& filter, const QString& title) {
+    QFileDialog dialog(parent(), title, QString(), QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
 }  // namespace kilnward::dialogs

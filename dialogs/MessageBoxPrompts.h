@@ -22,6 +22,7 @@ class MessageBoxPrompts : public app::UserPrompts {
     std::optional<QString> chooseFile(app::FileChooserMode mode, const QString& fileName,
                                       const QString& filter, const QString& defaultExtension,
                                       const QString& title) override;
+    QStringList chooseFiles(const QString& filter, const QString& title) override;
 
   private:
     QWidget* parent() const;

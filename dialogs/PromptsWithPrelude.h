@@ -29,6 +29,10 @@ class PromptsWithPrelude : public app::UserPrompts {
         prelude_();
         return inner_.chooseFile(mode, fileName, filter, defaultExtension, title);
     }
+    QStringList chooseFiles(const QString& filter, const QString& title) override {
+        prelude_();
+        return inner_.chooseFiles(filter, title);
+    }
 
   private:
     app::UserPrompts& inner_;

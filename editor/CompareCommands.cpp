@@ -1,7 +1,5 @@
 #include "editor/CompareCommands.h"
 
-#include <QFileDialog>
-
 #include <algorithm>
 
 #include "app/Translator.h"
@@ -66,11 +64,11 @@ void CompareCommands::compareWithAnalyser() {
 }
 
 void CompareCommands::compareWithFiles() {
-    const QStringList paths = QFileDialog::getOpenFileNames(
-        &parent_, Translated(session_, "comparefilestitle", "Differences from the files"),
-        QString(),
-        Translated(session_, "comparefilesfilter", "Documents") +
-            QStringLiteral(" (*.cfg *.fue *.hdr *.law *.srv)"));
+    const QString patterns = QStringLiteral("*.cfg;*.fue;*.hdr;*.law;*.srv");
+    const QStringList paths = session_.messageBoxes().prompts().chooseFiles(
+        Translated(session_, "comparefilesfilter", "Documents") + QStringLiteral(" (") +
+            QString(patterns).replace(u';', u' ') + QStringLiteral(")|") + patterns,
+        Translated(session_, "comparefilestitle", "Differences from the files"));
     if (!paths.isEmpty()) {
         compareWithFiles(paths);
     }

@@ -8,13 +8,14 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <stdexcept>
+
 #include "app/ScriptedPrompts.h"
 #include "documents/ChangeTracker.h"
 #include "documents/DocumentCommands.h"
 #include "documents/DocumentFiles.h"
 #include "documents/MainWindowSession.h"
 #include "editor/ChangeMarks.h"
-#include "editor/CompareCommands.h"
 #include "editor/MainWindow.h"
 #include "form/Form.h"
 #include "form/TextItem.h"
@@ -42,6 +43,14 @@ class ChangeListTest : public EditorFixture {
         open();
         return rows;
     }
+    // An entry of the Edit or Tools menu, by its key.
+    QAction& entry(const char* key) {
+        auto* action = window().findChild<QAction*>(QLatin1String(key));
+        if (!action) {
+            throw std::out_of_range(key);
+        }
+        return *action;
+    }
     bool marked(const char* name, int index) {
         return window().changeMarks().isMarked(form().item(QLatin1String(name), index));
     }
@@ -65,9 +74,7 @@ TEST_F(ChangeListTest, AfterAReceiveAndTwoEditsExactlyThoseTwoFieldsAreChanged) 
 
     const QStringList expected = {"frmMain!txtheaderline#1 " + headerBefore + ">Boiler room 3",
                                   "frmMain!chkalmenabled#2 " + alarmBefore + '>' + alarmAfter};
-    auto* showChanges = window().findChild<QAction*>(QStringLiteral("mnushowchanges"));
-    ASSERT_NE(showChanges, nullptr);
-    EXPECT_EQ(rowsShownBy([&] { showChanges->trigger(); }), expected);
+    EXPECT_EQ(rowsShownBy([&] { entry("mnushowchanges").trigger(); }), expected);
     EXPECT_TRUE(marked("txtheaderline", 1));
     EXPECT_TRUE(marked("chkalmenabled", 2));
     EXPECT_FALSE(marked("txtheaderline", 2));
@@ -86,7 +93,7 @@ TEST_F(ChangeListTest, AfterAReceiveAndTwoEditsExactlyThoseTwoFieldsAreChanged) 
     // editor's value first.
     const QStringList fromAnalyser = {"frmMain!txtheaderline#1 Boiler room 3>" + headerBefore,
                                       "frmMain!chkalmenabled#2 " + alarmAfter + '>' + alarmBefore};
-    EXPECT_EQ(rowsShownBy([&] { window().compareCommands().compareWithAnalyser(); }), fromAnalyser);
+    EXPECT_EQ(rowsShownBy([&] { entry("mnucomparewithanalyser").trigger(); }), fromAnalyser);
 
     // A reset takes a new baseline: nothing is changed, no mark stays.
     session().changes().takeBaseline();
@@ -101,8 +108,8 @@ TEST_F(ChangeListTest, ComparingWithSavedFilesListsOnlyTheirDocuments) {
     form().text(QStringLiteral("txtheaderline"), 3).setText(QStringLiteral("Elsewhere"));
     form().text(QStringLiteral("txtlawline"), 6).setText(QStringLiteral("Other law"));
 
-    const QStringList rows =
-        rowsShownBy([&] { window().compareCommands().compareWithFiles({saved}); });
+    prompts.queueFile(saved);
+    const QStringList rows = rowsShownBy([&] { entry("mnucomparewithfiles").trigger(); });
     ASSERT_EQ(rows.size(), 1);
     EXPECT_TRUE(rows.front().startsWith("frmMain!txtheaderline#3 Elsewhere>"))
         << rows.front().toStdString();
