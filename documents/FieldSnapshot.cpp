@@ -125,7 +125,22 @@ FieldSnapshot FieldSnapshot::Take(const form::Form& form, const Documents& docum
         snapshot.append({ControlKey(*item), d, std::move(stored),
                          FieldText(members, translator, locale), form::FieldTitle(form, *item)});
     }
+    snapshot.numberSameTitles();
     return snapshot;
+}
+
+void FieldSnapshot::numberSameTitles() {
+    QHash<QString, int> uses;
+    for (const SnapshotField& field : fields_) {
+        ++uses[field.title];
+    }
+    QHash<QString, int> numbered;
+    for (SnapshotField& field : fields_) {
+        if (uses.value(field.title) > 1) {
+            const int number = ++numbered[field.title];
+            field.title += QStringLiteral(" (%1)").arg(number);
+        }
+    }
 }
 
 std::optional<std::pair<QString, QStringList>> FieldSnapshot::StoredField(

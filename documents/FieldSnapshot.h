@@ -39,7 +39,8 @@ struct SnapshotField {
     // The value as the window shows it: a list's entry, a number through its display format,
     // a tree's parameter names, a check box's yes or no, the caption of the option set.
     QString text;
-    // The field's place and caption in the language of the moment (FieldTitle).
+    // The field's place and caption in the language of the moment (FieldTitle), numbered
+    // when other fields read the same.
     QString title;
 };
 
@@ -63,6 +64,9 @@ class FieldSnapshot {
 
   private:
     void append(SnapshotField field);
+    // Fields that read alike (the four "Enabled" boxes of the header lines) are numbered
+    // in form order: "Enabled (1)", "Enabled (2)"...
+    void numberSameTitles();
 
     std::vector<SnapshotField> fields_;
     QHash<QString, std::size_t> byKey_;
