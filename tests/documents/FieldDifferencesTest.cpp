@@ -60,6 +60,11 @@ TEST_F(FieldDifferencesTest, RowsNameTheFieldBothShownValuesAndTheDocumentInForm
     // Back to the baseline's value: no longer changed.
     form().numeric("TDBNumCOthrs").setValue(1000);
     EXPECT_EQ(session->changes().changeCount(), 4);
+
+    // The header lines' four "Enabled" boxes are told apart by their number.
+    form::CheckItem& second = form().check("chkprtconf", 2);
+    second.setValue(second.isUnchecked() ? form::CheckItem::kChecked : form::CheckItem::kUnchecked);
+    EXPECT_EQ(session->changes().changes().front().title, "Printer / Header / Enabled (2)");
 }
 
 TEST_F(FieldDifferencesTest, LoadingADocumentTakesItsBaselineAndAModelChangeTakesAll) {
