@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "documents/BaselineListener.h"
+#include "documents/ControlKey.h"
+#include "documents/FieldText.h"
+#include "form/Form.h"
 
 namespace kilnward::documents {
 
@@ -25,7 +28,24 @@ void ChangeTracker::takeBaseline(int document) {
 }
 
 std::vector<FieldDifference> ChangeTracker::changes() const {
-    return DiffFields(baseline_, now(), documents_, translator_);
+    std::vector<FieldDifference> differences =
+        DiffFields(baseline_, now(), documents_, translator_);
+    if (differences.empty()) {
+        return differences;
+    }
+    // The baseline's texts are in the language of its moment (a list's entries, yes and no);
+    // read its values again the way the window shows them now.
+    QHash<QString, const form::FormItem*> items;
+    for (const form::FormItem* item : form_.items()) {
+        items.insert(ControlKey(*item), item);
+    }
+    for (FieldDifference& difference : differences) {
+        const form::FormItem* head = items.value(difference.key, nullptr);
+        if (const SnapshotField* then = baseline_.find(difference.key); head && then) {
+            difference.before = FieldText(form_, *head, then->stored, translator_);
+        }
+    }
+    return differences;
 }
 
 bool ChangeTracker::isChanged(const form::FormItem& item) const {

@@ -1,17 +1,11 @@
 #include "documents/FieldSnapshot.h"
 
-#include "app/Catalogue.h"
 #include "app/Translator.h"
 #include "documents/ControlKey.h"
+#include "documents/FieldText.h"
 #include "documents/ValueEncoding.h"
-#include "form/CheckItem.h"
 #include "form/FieldNaming.h"
 #include "form/Form.h"
-#include "form/ListItem.h"
-#include "form/NumericItem.h"
-#include "form/OptionItem.h"
-#include "form/TextItem.h"
-#include "form/TreeItem.h"
 
 namespace kilnward::documents {
 
@@ -33,21 +27,6 @@ const form::FormItem& FieldHead(const form::Form& form, const form::FormItem& it
     return item;
 }
 
-// The items whose stored values make up the field headed by `head`.
-std::vector<const form::FormItem*> FieldMembers(const form::Form& form,
-                                                const form::FormItem& head) {
-    if (head.kind() != ItemKind::Option) {
-        return {&head};
-    }
-    std::vector<const form::FormItem*> members;
-    for (const form::FormItem* other : form.items()) {
-        if (other->kind() == ItemKind::Option && other->container() == head.container()) {
-            members.push_back(other);
-        }
-    }
-    return members;
-}
-
 QStringList StoredValues(const std::vector<const form::FormItem*>& members) {
     QStringList stored;
     for (const form::FormItem* member : members) {
@@ -56,54 +35,6 @@ QStringList StoredValues(const std::vector<const form::FormItem*>& members) {
         }
     }
     return stored;
-}
-
-QString CheckText(int state, app::Translator& translator) {
-    switch (state) {
-        case form::CheckItem::kUnchecked:
-            return translator.TranslateString(QStringLiteral("fieldvalueno"), QStringLiteral("No"));
-        case form::CheckItem::kChecked:
-            return translator.TranslateString(QStringLiteral("fieldvalueyes"),
-                                              QStringLiteral("Yes"));
-        default:
-            return translator.TranslateString(QStringLiteral("fieldvaluegrey"),
-                                              QStringLiteral("Undecided"));
-    }
-}
-
-QString TreeText(const form::TreeItem& tree) {
-    QStringList names;
-    for (int node = 1; node <= tree.nodeCount(); ++node) {
-        // The catalogue's name without the slot's number that the tree shows after it.
-        names << app::Params().entryForId(tree.node(node).parameterId()).Name;
-    }
-    return names.join(QStringLiteral(", "));
-}
-
-QString FieldText(const std::vector<const form::FormItem*>& members, app::Translator& translator,
-                  const QLocale& locale) {
-    const form::FormItem& head = *members.front();
-    switch (head.kind()) {
-        case ItemKind::List:
-            return static_cast<const form::ListItem&>(head).text();
-        case ItemKind::Numeric:
-            return static_cast<const form::NumericItem&>(head).displayText(locale);
-        case ItemKind::Text:
-            return static_cast<const form::TextItem&>(head).text();
-        case ItemKind::Check:
-            return CheckText(static_cast<const form::CheckItem&>(head).value(), translator);
-        case ItemKind::Tree:
-            return TreeText(static_cast<const form::TreeItem&>(head));
-        case ItemKind::Option:
-            for (const form::FormItem* member : members) {
-                if (static_cast<const form::OptionItem*>(member)->value()) {
-                    return form::ShownCaption(member->caption());
-                }
-            }
-            return {};
-        default:
-            return {};
-    }
 }
 
 }  // namespace
@@ -122,8 +53,9 @@ FieldSnapshot FieldSnapshot::Take(const form::Form& form, const Documents& docum
         if (stored.isEmpty()) {
             continue;  // labels, frames, tab strips and menus store nothing
         }
-        snapshot.append({ControlKey(*item), d, std::move(stored),
-                         FieldText(members, translator, locale), form::FieldTitle(form, *item)});
+        QString text = FieldText(form, *item, stored, translator, locale);
+        snapshot.append({ControlKey(*item), d, std::move(stored), std::move(text),
+                         form::FieldTitle(form, *item)});
     }
     snapshot.numberSameTitles();
     return snapshot;

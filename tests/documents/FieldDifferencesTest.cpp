@@ -61,6 +61,10 @@ TEST_F(FieldDifferencesTest, RowsNameTheFieldBothShownValuesAndTheDocumentInForm
     form().numeric("TDBNumCOthrs").setValue(1000);
     EXPECT_EQ(session->changes().changeCount(), 4);
 
+    // After a change of language the value of before reads in the new one too.
+    form().list("cbomeasunitco").setEntryText(0, "ppm (new)");
+    EXPECT_EQ(session->changes().changes().at(2).before, "ppm (new)");
+
     // The header lines' four "Enabled" boxes are told apart by their number.
     form::CheckItem& second = form().check("chkprtconf", 2);
     second.setValue(second.isUnchecked() ? form::CheckItem::kChecked : form::CheckItem::kUnchecked);
