@@ -4,6 +4,7 @@
 
 #include "documents/ControlKey.h"
 #include "form/FormItem.h"
+#include "form/ShownCaption.h"
 #include "form/TabStripItem.h"
 
 namespace kilnward::editor {
@@ -78,15 +79,7 @@ void Binding::refreshAccessibleName() {
 }
 
 QString Binding::ShownText(const QString& caption) {
-    QString shown;
-    shown.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size()) {
-            ++i;
-        }
-        shown += caption[i];
-    }
-    return shown.trimmed();
+    return form::ShownCaption(caption);
 }
 
 void Binding::showEnabled(bool enabled) {

@@ -20,9 +20,11 @@
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
 #include "editor/ExtraMenus.h"
+#include "editor/FindFieldBox.h"
 #include "editor/PageBuilder.h"
 #include "editor/StatusLine.h"
 #include "editor/ToolbarWindow.h"
+#include "editor/UndoHistory.h"
 #include "editor/export/RunTextExport.h"
 #include "form/FormTranslation.h"
 #include "form/MenuItem.h"
@@ -73,6 +75,9 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     status_ = new StatusLine(this);
     setStatusBar(status_);
     binder_->refreshAll();
+    undo_ = new UndoHistory(session, *extraMenus_, *this);
+    extraMenus_->edit().addSeparator();
+    findBox_ = new FindFieldBox(session.window(), *binder_, *extraMenus_, this);
 
     addDockWidget(Qt::LeftDockWidgetArea, toolbar_);
     // A window of its own beside the main window, so the pages keep the whole width; the
