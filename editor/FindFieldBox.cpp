@@ -64,6 +64,7 @@ FindFieldBox::FindFieldBox(form::MainForm& window, Binder& binder, ExtraMenus& m
             [this](QListWidgetItem* item) { choose(results_->row(item)); });
     QAction* find =
         menus.addCommand(menus.edit(), "mnufindfield", "&Find field...", QKeySequence::Find);
+    find->setShortcuts(QKeySequence::Find);
     connect(find, &QAction::triggered, this, &FindFieldBox::start);
     translate();
 }
@@ -100,11 +101,12 @@ void FindFieldBox::showMatches() {
         if (!match.path.isEmpty()) {
             text += QStringLiteral(" \u2014 ") + match.path.join(QStringLiteral(" \u203a "));
         }
-        auto* row = new QListWidgetItem(text, results_);
+        auto* row = new QListWidgetItem(results_);
         if (!match.enabled) {
-            row->setText(text + u' ' + disabled);
+            text += u' ' + disabled;
             row->setForeground(grey);
         }
+        row->setText(text);
     }
     results_->setCurrentRow(matches_.empty() ? -1 : 0);
     const bool none = matches_.empty() && !query_->text().trimmed().isEmpty();
@@ -117,11 +119,11 @@ void FindFieldBox::choose(int row) {
         return;
     }
     const form::FieldFinder::Match match = matches_[static_cast<size_t>(row)];
+    hide();
     // Opened as the user would click each tab, so the tab rules run.
     for (const form::FieldFinder::Tab& tab : match.tabs) {
         adapter::RunUserEdit(*tab.strip, [&tab] { tab.strip->clickTab(tab.tab); });
     }
-    hide();
     const Binding* binding = binder_.find(*match.field);
     if (QWidget* field = binding ? binding->widget() : nullptr) {
         field->window()->activateWindow();

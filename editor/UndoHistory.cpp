@@ -52,6 +52,9 @@ UndoHistory::UndoHistory(documents::MainWindowSession& session, ExtraMenus& menu
     journal_.onCleared = [this] { stack_->clear(); };
     undo_ = menus.addCommand(menus.edit(), "mnuundo", "&Undo", QKeySequence::Undo);
     redo_ = menus.addCommand(menus.edit(), "mnuredo", "&Redo", QKeySequence::Redo);
+    // Every binding the platform has for the two, not only its first.
+    undo_->setShortcuts(QKeySequence::Undo);
+    redo_->setShortcuts(QKeySequence::Redo);
     undo_->setEnabled(false);
     redo_->setEnabled(false);
     connect(undo_, &QAction::triggered, stack_, &QUndoStack::undo);
