@@ -161,6 +161,11 @@ void MainWindow::followSettings() {
     if (driver && window.selectedInstrumentId() != followedModel_) {
         followedModel_ = window.selectedInstrumentId();
         services_.settings.setUseInfrared(driver->Use_Infrared());
+        // Edits made for another model are not undone across the change, even where the
+        // new model kept every value.
+        if (undo_) {
+            undo_->journal().clear();
+        }
     }
     status_->showLink(services_.settings,
                       driver ? QString::fromStdString(driver->Instrument_Name()) : QString());

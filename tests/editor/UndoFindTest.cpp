@@ -61,6 +61,11 @@ TEST_F(UndoFindTest, TypingIsOneStepThatUndoAndRedoTakeBackWithTheDirtyMark) {
     EXPECT_EQ(item.value(), 250);
     EXPECT_TRUE(window().isWindowModified());
     EXPECT_TRUE(window().windowTitle().contains(form().caption()));
+
+    prompts.queueAnswer(app::PromptAnswer::No);  // the edited configuration is not saved
+    chooseModel(14);
+    EXPECT_EQ(window().undoHistory().stack().count(), 0);
+    EXPECT_FALSE(undo->isEnabled());
 }
 
 TEST_F(UndoFindTest, FindOpensThePageAndTabOfTheFieldAndFocusesIt) {
