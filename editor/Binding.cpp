@@ -28,7 +28,11 @@ Binding::Binding(form::FormItem& item, QObject& object) : item_(item), object_(o
     }
 }
 
-Binding::~Binding() = default;
+Binding::~Binding() {
+    // The widget outlives its binding while the window tears down; a field losing the focus
+    // then must not report to the binding that is gone.
+    QObject::disconnect(&object_, nullptr, nullptr, nullptr);
+}
 
 void Binding::refresh(form::ItemChange change, form::ChangeOrigin origin) {
     origin_ = origin;
