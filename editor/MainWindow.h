@@ -25,8 +25,10 @@ class MainWindowSession;
 namespace kilnward::editor {
 
 class ExtraMenus;
+class FindFieldBox;
 class StatusLine;
 class ToolbarWindow;
+class UndoHistory;
 
 // frmMain: the editing window. It shows the headless main form of the session (pages,
 // menu bar, caption) through one binding per form item and owns the parameter toolbar
@@ -50,6 +52,8 @@ class MainWindow : public QMainWindow,
     StatusLine& statusLine() { return *status_; }
     // The Edit and Tools menus of the window's own commands.
     ExtraMenus& extraMenus() { return *extraMenus_; }
+    UndoHistory& undoHistory() { return *undo_; }
+    FindFieldBox& findFieldBox() { return *findBox_; }
     // The transfer dialog, made by the first transfer and left open with its outcome.
     dialogs::frmadvance* transferDialog() const { return transferDialog_.get(); }
     // After a change of language: the form's texts, the parameter names, the toolbar.
@@ -91,6 +95,9 @@ class MainWindow : public QMainWindow,
     commands::MenuCommands commands_;
     std::unique_ptr<Binder> binder_;
     std::unique_ptr<ExtraMenus> extraMenus_;
+    // Children of the window.
+    UndoHistory* undo_ = nullptr;
+    FindFieldBox* findBox_ = nullptr;
     QTabWidget* pages_ = nullptr;
     StatusLine* status_ = nullptr;
     std::unique_ptr<dialogs::frmadvance> transferDialog_;
