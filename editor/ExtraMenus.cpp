@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
 namespace kilnward::editor {
