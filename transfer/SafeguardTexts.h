@@ -9,6 +9,8 @@ inline constexpr TransferText kBackupSavedText{"bkp_saved", "Backup of the analy
 inline constexpr TransferText kBackupFailedText{
     "bkp_failed",
     "The analyser's configuration could not be backed up, so nothing was written to it: %1%"};
+inline constexpr TransferText kBackupFolderText{"bkp_nofolder", "the folder %1% cannot be made"};
+inline constexpr TransferText kBackupNamesText{"bkp_toomany", "too many backups named %1%"};
 inline constexpr TransferText kBackupMissingText{"bkp_missing", "%1% does not exist"};
 inline constexpr TransferText kBackupUnreadableText{"bkp_unreadable", "%1% cannot be read: %2%"};
 inline constexpr TransferText kBackupWrongSizeText{

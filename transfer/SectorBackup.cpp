@@ -121,7 +121,7 @@ QString WriteSectorBackup(const SectorBackup& backup, const QString& folder,
     };
     const QDir dir(folder);
     if (!dir.mkpath(QStringLiteral("."))) {
-        throw fail(QStringLiteral("cannot make the folder %1").arg(folder));
+        throw fail(kBackupFolderText.translated(translator, {folder}));
     }
     const QString stem = QStringLiteral("%1_addr%2_%3")
                              .arg(Fit(BackupModelName(backup.model)), QString::number(backup.addr),
@@ -129,7 +129,7 @@ QString WriteSectorBackup(const SectorBackup& backup, const QString& folder,
     QString path = dir.filePath(stem + QLatin1String(kExtension));
     for (int n = 2; QFileInfo::exists(path); ++n) {
         if (n > kMaxSameName) {
-            throw fail(QStringLiteral("too many backups named %1").arg(stem));
+            throw fail(kBackupNamesText.translated(translator, {stem}));
         }
         path = dir.filePath(QStringLiteral("%1_%2%3").arg(stem).arg(n).arg(kExtension));
     }
