@@ -109,6 +109,7 @@ void ConfigTransfer::verifyWritten(const form::Form& form) {
         return;
     }
     sink_.setStatus(kVerifyRunningText.translated(translator_));
+    readingBack_ = true;
     const wirelink::ByteBuffer written = image_;
     readSector();
     const wirelink::ByteBuffer readBack = image_;

@@ -67,6 +67,9 @@ class ConfigTransfer {
     void setVerify(bool verify) { verify_ = verify; }
     // The last send or restore was read back and found as written.
     bool verified() const { return verified_; }
+    // The write phase ended and the read-back began: a failure now leaves nothing partly
+    // written.
+    bool readingBack() const { return readingBack_; }
 
     // The sector as last read (receive) or as written (send).
     const wirelink::ByteBuffer& image() const { return image_; }
@@ -110,6 +113,7 @@ class ConfigTransfer {
     BeforeWrite beforeWrite_;
     bool verify_ = false;
     bool verified_ = false;
+    bool readingBack_ = false;
     std::vector<UnknownListValue> unknown_;
 };
 

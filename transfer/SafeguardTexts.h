@@ -34,6 +34,10 @@ inline constexpr TransferText kVerifyFailedText{
 inline constexpr TransferText kVerifyAdviceText{
     "msg_verifyadvice",
     "Send the configuration again. What the analyser held before is kept in the backup %1%"};
+inline constexpr TransferText kReadBackFailedText{
+    "msg_readbackfailed",
+    "The configuration was written, but reading it back to check it failed: send it again to "
+    "be sure. What the analyser held before is kept in the backup %1%"};
 inline constexpr TransferText kVerifyReservedText{"verifyreserved", "reserved bytes %1%-%2%"};
 
 }  // namespace kilnward::transfer

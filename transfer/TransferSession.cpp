@@ -206,13 +206,21 @@ void TransferSession::remember(const std::exception& error) {
 }
 
 void TransferSession::leaveAnalyser(const ConfigTransfer& transfer, const std::exception& error) {
-    if (transfer.writeStarted()) {
-        // What the analyser does with a write transaction cut short is not known: leave it
-        // as it is, and say so. One that ended but was not kept can be sent again.
-        failure_->advice = dynamic_cast<const ReadBackMismatch*>(&error)
-                               ? kVerifyAdviceText.translated(boxes_.translator(), {backupPath_})
-                               : kPartialWriteText.translated(boxes_.translator());
+    app::Translator& translator = boxes_.translator();
+    if (dynamic_cast<const ReadBackMismatch*>(&error)) {
+        // Written and read back whole, remote mode already off: only sending again helps.
+        failure_->advice = kVerifyAdviceText.translated(translator, {backupPath_});
         return;
+    }
+    if (transfer.writeStarted() && !transfer.readingBack()) {
+        // What the analyser does with a write transaction cut short is not known: leave it
+        // as it is, and say so.
+        failure_->advice = kPartialWriteText.translated(translator);
+        return;
+    }
+    if (transfer.readingBack()) {
+        // The write ended; the check did not: remote mode goes off as after a receive.
+        failure_->advice = kReadBackFailedText.translated(translator, {backupPath_});
     }
     if (!link_.PortOpen() || !link_.Checkflow(settings_.addr)) {
         return;  // nothing was sent

@@ -411,6 +411,19 @@ TEST_F(SessionRun, AFailedReceiveOrClockSwitchesRemoteModeOff) {
     EXPECT_FALSE(link.PortOpen());
 }
 
+TEST_F(SessionRun, AReadBackThatFailsSaysTheWriteEndedAndSwitchesRemoteModeOff) {
+    TransferSession transfer = session(link);
+    // The send's 226 requests, remote mode on for the read-back, then four silent attempts.
+    faultAhead(QStringLiteral("silent,count=4"), 226 + 2 + 10);
+    EXPECT_EQ(transfer.sendconfiguration(s.form()), TransferOutcome::Failed);
+    ASSERT_TRUE(transfer.failure().has_value());
+    EXPECT_TRUE(transfer.failure()->advice.startsWith(
+        "The configuration was written, but reading it back to check it failed"))
+        << transfer.failure()->advice.toStdString();
+    EXPECT_FALSE(simulator.state().inWriteTransaction());
+    EXPECT_FALSE(simulator.state().remoteMode());
+}
+
 TEST_F(SessionRun, WithRaiseErrorsFalseFailuresAreStillFailures) {
     link.setRaiseErrors(false);
     TransferSession transfer = session(link);
