@@ -1,5 +1,6 @@
 #include "editor/MainWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
@@ -22,6 +23,7 @@
 #include "editor/ExtraMenus.h"
 #include "editor/FindFieldBox.h"
 #include "editor/PageBuilder.h"
+#include "editor/RestoreFromBackup.h"
 #include "editor/StatusLine.h"
 #include "editor/ToolbarWindow.h"
 #include "editor/UndoHistory.h"
@@ -67,6 +69,9 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     };
     extraMenus_ =
         std::make_unique<ExtraMenus>(*menuBar(), barMenu("mnudata"), barMenu("mnuinstrument"));
+    connect(extraMenus_->addCommand(extraMenus_->tools(), "mnurestorebackup",
+                                    "&Restore analyser from backup..."),
+            &QAction::triggered, this, [this] { restoreFromBackup(); });
     auto* central = new QWidget(this);
     pages_ = PageBuilder(*binder_).build(central);
     auto* layout = new QVBoxLayout(central);
@@ -131,15 +136,26 @@ void MainWindow::exportConfigText() {
     runTextExport(this, session_.window().form(), session_.commands(), exportSelection_);
 }
 
-void MainWindow::runTransfer(transfer::TransferKind kind) {
-    binder_->commitPendingEdits();
-    followSettings();
+dialogs::frmadvance& MainWindow::ensureTransferDialog() {
     if (!transferDialog_) {
         transferDialog_ =
             std::make_unique<dialogs::frmadvance>(session_, services_.settings, services_.simulated,
                                                   std::vector<QWidget*>{this, toolbar_}, this);
     }
-    if (transferDialog_->runCommand(kind)) {
+    return *transferDialog_;
+}
+
+void MainWindow::runTransfer(transfer::TransferKind kind) {
+    binder_->commitPendingEdits();
+    followSettings();
+    if (ensureTransferDialog().runCommand(kind)) {
+        status_->showOutcome(transferDialog_->status());
+    }
+}
+
+void MainWindow::restoreFromBackup() {
+    followSettings();
+    if (RestoreFromBackup(session_, ensureTransferDialog())) {
         status_->showOutcome(transferDialog_->status());
     }
 }

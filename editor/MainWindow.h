@@ -70,6 +70,8 @@ class MainWindow : public QMainWindow,
     void exportConfigText() override;
     void runTransfer(transfer::TransferKind kind) override;
     void closeMainWindow() override;
+    // Tools > "Restore analyser from backup...".
+    void restoreFromBackup();
 
     // documents::DocumentsListener
     void documentChanged(int document, documents::DocumentChange change) override;
@@ -87,6 +89,8 @@ class MainWindow : public QMainWindow,
     // The parameter list floats to the left of the window, the two centred together.
     void placeSideBySide();
     void storeWindowGeometry();
+    // The transfer dialog, made on first use.
+    dialogs::frmadvance& ensureTransferDialog();
 
     documents::MainWindowSession& session_;
     dialogs::StartupServices services_;

@@ -7,12 +7,15 @@
 
 namespace kilnward::transfer {
 
-std::optional<TransferOutcome> RunTransferCommand(
-    documents::MainWindowSession& window, TransferKind kind,
-    const std::function<TransferOutcome()>& transfer) {
+std::optional<TransferOutcome> RunTransferCommand(documents::MainWindowSession& window,
+                                                  TransferKind kind,
+                                                  const std::function<TransferOutcome()>& transfer,
+                                                  const QString& question) {
     documents::MessageBoxes& boxes = window.messageBoxes();
-    if (!boxes.ConfirmAction(TransferTexts::of(kind).confirmation.translated(boxes.translator()),
-                             QStringLiteral("YES"))) {
+    if (!boxes.ConfirmAction(
+            question.isEmpty() ? TransferTexts::of(kind).confirmation.translated(boxes.translator())
+                               : question,
+            QStringLiteral("YES"))) {
         return std::nullopt;
     }
     // The received data arrive in untitled documents, after any changes were saved.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -69,10 +70,16 @@ TEST(TerminalProgress, RedrawsOneLineOnATerminalAndEndsItWhenTheTransferStops) {
         RunTransfer(progress);
     }
     std::fflush(terminal);
-    std::string shown(512, '\0');
-    const ssize_t n = read(master, shown.data(), shown.size());
-    ASSERT_GT(n, 0);
-    shown.resize(static_cast<std::size_t>(n));
+    // The terminal may hand the line over in pieces: read until it ends (or 2 s pass).
+    std::string shown;
+    while (shown.empty() || shown.back() != '\n') {
+        pollfd ready{master, POLLIN, 0};
+        ASSERT_EQ(poll(&ready, 1, 2000), 1) << shown;
+        char piece[512];
+        const ssize_t n = read(master, piece, sizeof piece);
+        ASSERT_GT(n, 0);
+        shown.append(piece, static_cast<std::size_t>(n));
+    }
     const std::string line = "\rReceiving...In progress ";
     EXPECT_EQ(shown, line + "  0%" + line + " 10%" + line + " 55%" + line + "100%\n");
     EXPECT_EQ(Contents(status), "Receiving...In progress\nReceiving...Done\n");
