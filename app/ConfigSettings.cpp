@@ -87,4 +87,9 @@ quint8 ReadAddressSetting() {
     return static_cast<quint8>(IntegerSetting(config::Addr, 0, 255));
 }
 
+bool ReadVerifyAfterSendSetting() {
+    // Checking is the safe side: only an explicit 0 turns it off.
+    return ReadConfigValue(config::VerifyAfterSend).trimmed() != QLatin1String("0");
+}
+
 }  // namespace kilnward::app

@@ -21,6 +21,7 @@ inline constexpr ConfigKey ShowTips{"General", "ShowTips", "1"};
 inline constexpr ConfigKey Serialport{"Serial", "Serialport", "1"};
 inline constexpr ConfigKey Baudrate{"Serial", "Baudrate", "9600"};
 inline constexpr ConfigKey Addr{"Serial", "Addr", "0"};
+inline constexpr ConfigKey VerifyAfterSend{"Serial", "VerifyAfterSend", "1"};
 }  // namespace config
 
 // Path of Config.ini in the program's configuration folder.
@@ -40,5 +41,6 @@ bool ReadShowTipsSetting();                // value equal to 1
 int ReadSerialPortSetting();
 QString ReadBaudrateSetting();
 quint8 ReadAddressSetting();
+bool ReadVerifyAfterSendSetting();  // false only for a value of 0
 
 }  // namespace kilnward::app

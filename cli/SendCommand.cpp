@@ -13,10 +13,14 @@ void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "kilnward-cli send --port DEV [--baud B] [--addr N] [--model ID] [--infrared|--cable]\n"
         "                  [--program-dir DIR] [--cfg F] [--fue F] [--hdr F] [--law F] [--srv "
-        "F]\n\n"
+        "F]\n"
+        "                  [--no-verify]\n\n"
         "Loads the documents given over the defaults and sends the configuration to the\n"
-        "analyser; the analyser's clock is set to the computer's time as well.");
+        "analyser; the analyser's clock is set to the computer's time as well. Before writing,\n"
+        "the analyser's configuration is kept as a backup file (see restore); after the send\n"
+        "it is read back and checked, unless --no-verify is given.");
     TransferCli::addOptions(parser, false);
+    TransferCli::addVerifyOption(parser);
 }
 
 }  // namespace

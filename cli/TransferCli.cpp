@@ -42,6 +42,12 @@ void TransferCli::addOptions(QCommandLineParser& parser, bool withOutDir) {
     DocumentOptions::addTo(parser, withOutDir);
 }
 
+void TransferCli::addVerifyOption(QCommandLineParser& parser) {
+    parser.addOption({"no-verify",
+                      "Do not read the configuration back to check that the analyser "
+                      "kept what was written."});
+}
+
 std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStringList& arguments,
                                         bool takesDocumentFiles, bool outDirRequired) {
     if (auto exitCode = CliOutput::parse(parser, arguments)) {
@@ -72,6 +78,8 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     settings.baudRate = link_.baud;
     settings.portName = link_.port;
     settings.addr = link_.addr;
+    // Only the commands that write define --no-verify; a set option is a defined one.
+    settings.verifyAfterSend = !parser.optionNames().contains(QStringLiteral("no-verify"));
     commands_ =
         std::make_unique<transfer::TransferCommands>(*session_, *wlink_, settings, progress_);
     return std::nullopt;

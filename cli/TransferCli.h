@@ -38,6 +38,8 @@ class TransferCli {
 
     // Adds the link and document options, --out-dir only for `withOutDir`.
     static void addOptions(QCommandLineParser& parser, bool withOutDir);
+    // --no-verify, for the commands that write the analyser's configuration.
+    static void addVerifyOption(QCommandLineParser& parser);
     // Parses and prepares everything up to the transfer; an exit code when the command must
     // end at once (help, usage error).
     std::optional<int> prepare(QCommandLineParser& parser, const QStringList& arguments,

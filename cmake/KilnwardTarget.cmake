@@ -58,6 +58,9 @@ function(kilnward_add_test name)
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "KILNWARD_BIN=${CMAKE_BINARY_DIR}/bin"
+               # Backups of the sends the tests make stay in the build tree, not in the
+               # user's data folder (a second single-valued property, for the same reason).
+               ENVIRONMENT_MODIFICATION "XDG_DATA_HOME=set:${CMAKE_BINARY_DIR}/test-data-home"
                TIMEOUT ${ARG_TIMEOUT})
   if(TARGET kilnward_data)
     add_dependencies(${name} kilnward_data)

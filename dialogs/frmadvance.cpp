@@ -94,6 +94,33 @@ std::optional<transfer::TransferOutcome> frmadvance::runCommand(transfer::Transf
 }
 
 transfer::TransferOutcome frmadvance::run(transfer::TransferKind kind) {
+    return runSession(kind, [this, kind](transfer::TransferSession& session) {
+        switch (kind) {
+            case transfer::TransferKind::Receive:
+                return session.getconfiguration(session_.window().form());
+            case transfer::TransferKind::Send:
+                return session.sendconfiguration(session_.window().form());
+            case transfer::TransferKind::Restore:
+                throw std::logic_error("a restore needs its backup (runRestore)");
+            case transfer::TransferKind::SetClock:
+                break;
+        }
+        return session.setclock();
+    });
+}
+
+std::optional<transfer::TransferOutcome> frmadvance::runRestore(
+    const transfer::SectorBackup& backup) {
+    const auto restore = [this, &backup](transfer::TransferSession& session) {
+        return session.restoreconfiguration(backup, session_.window().form());
+    };
+    return transfer::RunTransferCommand(
+        session_, transfer::TransferKind::Restore,
+        [this, &restore] { return runSession(transfer::TransferKind::Restore, restore); },
+        transfer::RestoreQuestion(backup, session_.messageBoxes().translator()));
+}
+
+transfer::TransferOutcome frmadvance::runSession(transfer::TransferKind kind, const Body& body) {
     if (active_) {
         throw std::logic_error("a transfer is already running");
     }
@@ -105,7 +132,7 @@ transfer::TransferOutcome frmadvance::run(transfer::TransferKind kind) {
     raise();
     activateWindow();
     QCoreApplication::processEvents();
-    const transfer::TransferOutcome outcome = transfer(kind);
+    const transfer::TransferOutcome outcome = transfer(body);
     showIdle();
     if (closeRequested_) {
         closeRequested_ = false;
@@ -114,7 +141,7 @@ transfer::TransferOutcome frmadvance::run(transfer::TransferKind kind) {
     return outcome;
 }
 
-transfer::TransferOutcome frmadvance::transfer(transfer::TransferKind kind) {
+transfer::TransferOutcome frmadvance::transfer(const Body& body) {
     drivers::InstrumentDriver* driver = session_.window().currentDriver();
     if (!driver) {
         throw std::logic_error("no analyser model is selected");
@@ -136,15 +163,7 @@ transfer::TransferOutcome frmadvance::transfer(transfer::TransferKind kind) {
     active_ = &session;
     const std::unique_ptr<transfer::TransferSession*, void (*)(transfer::TransferSession**)> forget(
         &active_, [](transfer::TransferSession** active) { *active = nullptr; });
-    switch (kind) {
-        case transfer::TransferKind::Receive:
-            return session.getconfiguration(session_.window().form());
-        case transfer::TransferKind::Send:
-            return session.sendconfiguration(session_.window().form());
-        case transfer::TransferKind::SetClock:
-            break;
-    }
-    return session.setclock();
+    return body(session);
 }
 
 void frmadvance::cmdAbort_Click() {

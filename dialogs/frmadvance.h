@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -50,6 +51,9 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
     // The transfer alone: the dialog shown with the running text, the transfer run, the
     // dialog left open with the outcome and "&Close".
     transfer::TransferOutcome run(transfer::TransferKind kind);
+    // "Restore analyser from backup...": the question naming the backup, then the restore
+    // shown as a transfer. Nothing when the user said no.
+    std::optional<transfer::TransferOutcome> runRestore(const transfer::SectorBackup& backup);
 
     // The pause after each port-opening attempt (an event-driven wait unless replaced).
     void setWait(transfer::TransferSession::Wait wait) { wait_ = std::move(wait); }
@@ -77,7 +81,9 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
     void Form_Unload();
     // Pointer normal, button "&Close".
     void showIdle();
-    transfer::TransferOutcome transfer(transfer::TransferKind kind);
+    using Body = std::function<transfer::TransferOutcome(transfer::TransferSession&)>;
+    transfer::TransferOutcome runSession(transfer::TransferKind kind, const Body& body);
+    transfer::TransferOutcome transfer(const Body& body);
 
     WidgetWindow window_;
     documents::MainWindowSession& session_;

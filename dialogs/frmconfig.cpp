@@ -36,7 +36,8 @@ frmconfig::frmconfig(bool debugMode, bool useInfrared, QWidget* parent)
       port_(PortChoice::fromStored(app::ReadConfigValue(app::config::Serialport))),
       baudrate_(app::ReadBaudrateSetting()),
       addr_(app::ReadAddressSetting()),
-      useInfrared_(useInfrared) {
+      useInfrared_(useInfrared),
+      verifyAfterSend_(app::ReadVerifyAfterSendSetting()) {
     build();
 }
 
@@ -90,6 +91,7 @@ void frmconfig::build() {
     chkinfrared_->setEnabled(false);
     window_.name(*chkinfrared_, QStringLiteral("chkinfrared"));
     serialForm->addRow(chkinfrared_);
+    buildVerifyOption(*serialForm);
 
     languageFrame_ = new QGroupBox(QStringLiteral("Language"), this);
     window_.name(*languageFrame_, QStringLiteral("fraconf"), 1);
@@ -148,6 +150,7 @@ void frmconfig::load() {
     }
     TDBnumaddress_->setValue(addr_);
     chkinfrared_->setChecked(useInfrared_);
+    chkverify_->setChecked(verifyAfterSend_);
 
     language::LanguageManager& langMan = language::LangMan();
     lstlang_->clear();
@@ -210,6 +213,19 @@ void frmconfig::confirmSerial() {
     app::WriteConfigValue(app::config::Serialport, port_.stored());
     app::WriteConfigValue(app::config::Baudrate, baudrate_);
     app::WriteConfigValue(app::config::Addr, QString::number(addr_));
+    confirmVerifyOption();
+}
+
+void frmconfig::buildVerifyOption(QFormLayout& serialForm) {
+    chkverify_ = new QCheckBox(QStringLiteral("&Verify after sending"), serialFrame_);
+    window_.name(*chkverify_, QStringLiteral("chkverify"));
+    serialForm.addRow(chkverify_);
+}
+
+void frmconfig::confirmVerifyOption() {
+    verifyAfterSend_ = chkverify_->isChecked();
+    app::WriteConfigValue(app::config::VerifyAfterSend,
+                          verifyAfterSend_ ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void frmconfig::confirmLanguage() {
@@ -231,6 +247,7 @@ transfer::LinkSettings frmconfig::linkSettings() const {
     settings.baudRate = baudrate_;
     port_.applyTo(settings);
     settings.addr = addr_;
+    settings.verifyAfterSend = verifyAfterSend_;
     return settings;
 }
 

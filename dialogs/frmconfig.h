@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QGroupBox;
 class QListWidget;
 class QPushButton;
@@ -64,6 +65,9 @@ class frmconfig : public QDialog {
     QString chosenPort() const;
     void confirmSerial();
     void confirmLanguage();
+    // The check of the sector read back after a send: its box, shown and kept.
+    void buildVerifyOption(QFormLayout& serialForm);
+    void confirmVerifyOption();
 
     WidgetWindow window_;
     bool debugMode_;
@@ -72,6 +76,7 @@ class frmconfig : public QDialog {
     QString baudrate_;
     std::uint8_t addr_;
     bool useInfrared_;
+    bool verifyAfterSend_;
 
     QGroupBox* serialFrame_ = nullptr;
     QGroupBox* languageFrame_ = nullptr;
@@ -79,6 +84,7 @@ class frmconfig : public QDialog {
     QComboBox* cbobaud_ = nullptr;
     QSpinBox* TDBnumaddress_ = nullptr;
     QCheckBox* chkinfrared_ = nullptr;
+    QCheckBox* chkverify_ = nullptr;
     QListWidget* lstlang_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include "form/Form.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
+#include "form/ShownCaption.h"
 
 namespace kilnward::documents {
 

@@ -3,8 +3,8 @@
 #include <QWidget>
 
 #include "documents/ControlKey.h"
-#include "form/FieldNaming.h"
 #include "form/FormItem.h"
+#include "form/ShownCaption.h"
 #include "form/TabStripItem.h"
 
 namespace kilnward::editor {
@@ -28,7 +28,11 @@ Binding::Binding(form::FormItem& item, QObject& object) : item_(item), object_(o
     }
 }
 
-Binding::~Binding() = default;
+Binding::~Binding() {
+    // The widget outlives its binding while the window tears down; a field losing the focus
+    // then must not report to the binding that is gone.
+    QObject::disconnect(&object_, nullptr, nullptr, nullptr);
+}
 
 void Binding::refresh(form::ItemChange change, form::ChangeOrigin origin) {
     origin_ = origin;

@@ -23,9 +23,12 @@
 #include "editor/ChangeMarks.h"
 #include "editor/CompareCommands.h"
 #include "editor/ExtraMenus.h"
+#include "editor/FindFieldBox.h"
 #include "editor/PageBuilder.h"
+#include "editor/RestoreFromBackup.h"
 #include "editor/StatusLine.h"
 #include "editor/ToolbarWindow.h"
+#include "editor/UndoHistory.h"
 #include "editor/export/RunTextExport.h"
 #include "form/FormTranslation.h"
 #include "form/MenuItem.h"
@@ -68,6 +71,9 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     };
     extraMenus_ =
         std::make_unique<ExtraMenus>(*menuBar(), barMenu("mnudata"), barMenu("mnuinstrument"));
+    connect(extraMenus_->addCommand(extraMenus_->tools(), "mnurestorebackup",
+                                    "&Restore analyser from backup..."),
+            &QAction::triggered, this, [this] { restoreFromBackup(); });
     auto* central = new QWidget(this);
     pages_ = PageBuilder(*binder_).build(central);
     auto* layout = new QVBoxLayout(central);
@@ -76,6 +82,9 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     status_ = new StatusLine(this);
     setStatusBar(status_);
     binder_->refreshAll();
+    undo_ = new UndoHistory(session, *extraMenus_, *this);
+    extraMenus_->edit().addSeparator();
+    findBox_ = new FindFieldBox(session.window(), *binder_, *extraMenus_, this);
     addDifferenceCommands();
 
     addDockWidget(Qt::LeftDockWidgetArea, toolbar_);
@@ -154,15 +163,26 @@ void MainWindow::exportConfigText() {
     runTextExport(this, session_.window().form(), session_.commands(), exportSelection_);
 }
 
-void MainWindow::runTransfer(transfer::TransferKind kind) {
-    binder_->commitPendingEdits();
-    followSettings();
+dialogs::frmadvance& MainWindow::ensureTransferDialog() {
     if (!transferDialog_) {
         transferDialog_ =
             std::make_unique<dialogs::frmadvance>(session_, services_.settings, services_.simulated,
                                                   std::vector<QWidget*>{this, toolbar_}, this);
     }
-    if (transferDialog_->runCommand(kind)) {
+    return *transferDialog_;
+}
+
+void MainWindow::runTransfer(transfer::TransferKind kind) {
+    binder_->commitPendingEdits();
+    followSettings();
+    if (ensureTransferDialog().runCommand(kind)) {
+        status_->showOutcome(transferDialog_->status());
+    }
+}
+
+void MainWindow::restoreFromBackup() {
+    followSettings();
+    if (RestoreFromBackup(session_, ensureTransferDialog())) {
         status_->showOutcome(transferDialog_->status());
     }
 }
@@ -184,6 +204,11 @@ void MainWindow::followSettings() {
     if (driver && window.selectedInstrumentId() != followedModel_) {
         followedModel_ = window.selectedInstrumentId();
         services_.settings.setUseInfrared(driver->Use_Infrared());
+        // Edits made for another model are not undone across the change, even where the
+        // new model kept every value.
+        if (undo_) {
+            undo_->journal().clear();
+        }
     }
     status_->showLink(services_.settings,
                       driver ? QString::fromStdString(driver->Instrument_Name()) : QString());

@@ -27,8 +27,10 @@ namespace kilnward::editor {
 class ChangeMarks;
 class CompareCommands;
 class ExtraMenus;
+class FindFieldBox;
 class StatusLine;
 class ToolbarWindow;
+class UndoHistory;
 
 // frmMain: the editing window. It shows the headless main form of the session (pages,
 // menu bar, caption) through one binding per form item and owns the parameter toolbar
@@ -52,6 +54,8 @@ class MainWindow : public QMainWindow,
     StatusLine& statusLine() { return *status_; }
     // The Edit and Tools menus of the window's own commands.
     ExtraMenus& extraMenus() { return *extraMenus_; }
+    UndoHistory& undoHistory() { return *undo_; }
+    FindFieldBox& findFieldBox() { return *findBox_; }
     // The marks of the fields changed since the last load or receive.
     ChangeMarks& changeMarks() { return *changeMarks_; }
     // Show changes, Compare with analyser, Compare with files.
@@ -72,6 +76,8 @@ class MainWindow : public QMainWindow,
     void exportConfigText() override;
     void runTransfer(transfer::TransferKind kind) override;
     void closeMainWindow() override;
+    // Tools > "Restore analyser from backup...".
+    void restoreFromBackup();
 
     // documents::DocumentsListener
     void documentChanged(int document, documents::DocumentChange change) override;
@@ -89,6 +95,8 @@ class MainWindow : public QMainWindow,
     // The parameter list floats to the left of the window, the two centred together.
     void placeSideBySide();
     void storeWindowGeometry();
+    // The transfer dialog, made on first use.
+    dialogs::frmadvance& ensureTransferDialog();
     // The marks of changed fields and the Edit and Tools entries that list differences.
     void addDifferenceCommands();
 
@@ -99,6 +107,9 @@ class MainWindow : public QMainWindow,
     commands::MenuCommands commands_;
     std::unique_ptr<Binder> binder_;
     std::unique_ptr<ExtraMenus> extraMenus_;
+    // Children of the window.
+    UndoHistory* undo_ = nullptr;
+    FindFieldBox* findBox_ = nullptr;
     std::unique_ptr<ChangeMarks> changeMarks_;
     std::unique_ptr<CompareCommands> compare_;
     QTabWidget* pages_ = nullptr;

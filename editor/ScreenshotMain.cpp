@@ -1,6 +1,6 @@
 // kilnward-screenshots: pictures of every page and inner tab of the main window for the
 // models and languages given, taken with QWidget::grab at a fixed size, style and font so
-// the same build gives the same pictures.
+// the same build gives the same pictures; and the Find field box in each language.
 //   kilnward-screenshots --out DIR [--models 10,13,14] [--languages 0,2]
 
 #include <QApplication>
@@ -17,11 +17,14 @@
 #include "editor/CompareCommands.h"
 #include "editor/DifferencesDialog.h"
 #include "editor/EditorApp.h"
+#include "editor/FindFieldBox.h"
 #include "editor/MainWindow.h"
 #include "editor/ToolbarWindow.h"
 #include "form/CheckItem.h"
+#include "form/FieldFinder.h"
 #include "form/Form.h"
 #include "form/ListItem.h"
+#include "form/MainForm.h"
 #include "form/NumericItem.h"
 #include "form/OptionItem.h"
 #include "form/TextItem.h"
@@ -102,6 +105,21 @@ int Shoot(MainWindow& window, int model, const QString& language, const QDir& ou
     return pictures;
 }
 
+// The Find field box searching for the first word of the alarm value's caption, so the
+// picture shows the same search in every language.
+void ShootFindBox(MainWindow& window, kilnward::form::MainForm& form, const QString& language,
+                  const QDir& out) {
+    const QString caption = kilnward::form::FieldFinder(form).caption(
+        form.form().item(QStringLiteral("TDBNumalmval"), 0));
+    kilnward::editor::FindFieldBox& box = window.findFieldBox();
+    box.start();
+    box.search(caption.section(u' ', 0, 0));
+    box.adjustSize();
+    Settle();
+    box.grab().save(out.filePath(QStringLiteral("find-field-%1.png").arg(language)));
+    box.hide();
+}
+
 // A few fields edited as a technician would: the General page with its change marks, and
 // the list of changes.
 int ShootChanges(kilnward::editor::EditorApp& editor, const QString& language, const QDir& out,
@@ -173,6 +191,8 @@ int main(int argc, char** argv) {
             Settle();
             pictures += Shoot(window, model, code, out, prompts);
         }
+        ShootFindBox(window, editor.session().window(), code, out);
+        ++pictures;
         pictures += ShootChanges(editor, code, out, prompts);
     }
     QTextStream(stdout) << pictures << " pictures in " << out.path() << '\n';

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "form/Form.h"
+#include "form/ShownCaption.h"
 #include "form/TabStripItem.h"
 
 namespace kilnward::form {
@@ -12,18 +13,6 @@ namespace {
 const QString kPlaceSeparator = QStringLiteral(" / ");
 
 }  // namespace
-
-QString ShownCaption(const QString& caption) {
-    QString shown;
-    shown.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size()) {
-            ++i;
-        }
-        shown += caption[i];
-    }
-    return shown.trimmed();
-}
 
 QString FieldCaption(const Form& form, const FormItem& item) {
     for (const FormItem* label : form.items()) {

@@ -7,9 +7,6 @@ namespace kilnward::form {
 class Form;
 class FormItem;
 
-// A caption as the user sees it: without the access-key marks, trimmed.
-QString ShownCaption(const QString& caption);
-
 // What names a field to the user: the caption of the label that leads to it, else its own
 // caption (shown text); empty for a field that neither has (a parameter tree).
 QString FieldCaption(const Form& form, const FormItem& item);

@@ -14,6 +14,8 @@ constexpr Duration kUnpacedStreamByteTime = std::chrono::microseconds(1042);
 // What follows the start byte of an endless trickle: a header announcing a long frame,
 // then the body that never completes.
 constexpr std::uint8_t kTrickleFill = 0x7F;
+// Write to a relative device: the request a dropwrite fault loses.
+constexpr std::uint16_t kWriteDeviceCommand = 0xDC00;
 
 std::string Describe(const Answer& answer) {
     switch (answer.kind) {
@@ -105,6 +107,15 @@ Answer AnalyserSimulator::answer(const RequestFrame& request, TimePoint now, std
         if (auto fault = faults_.take({FaultKind::Status}, requests_, command, now)) {
             note = " (fault: write status " + std::to_string(fault->value) + ")";
             commands_.refuseWrite(static_cast<std::uint8_t>(fault->value));
+            return Answer::ack();
+        }
+    }
+    if (command == kWriteDeviceCommand) {
+        ++deviceWrites_;
+        if (faults_.take({FaultKind::DropWrite}, deviceWrites_, command, now)) {
+            // A lost write that the analyser reports as done: only reading back shows it.
+            note = " (fault: device write " + std::to_string(deviceWrites_) + " dropped)";
+            commands_.refuseWrite(kStatusOk);
             return Answer::ack();
         }
     }

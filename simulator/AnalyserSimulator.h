@@ -63,6 +63,8 @@ class AnalyserSimulator {
     OutputSchedule output_;
     Logger logger_;
     std::uint64_t requests_ = 0;
+    // Device writes received so far: what a dropwrite fault counts.
+    std::uint64_t deviceWrites_ = 0;
 };
 
 }  // namespace kilnward::sim

@@ -28,6 +28,7 @@ constexpr KindName kKinds[] = {
     {"late", FaultKind::Late, true, true, false},
     {"stream", FaultKind::Stream, true, false, true},
     {"trickle-forever", FaultKind::Drip, true, true, false},
+    {"dropwrite", FaultKind::DropWrite, true, true, false},
 };
 
 [[noreturn]] void Reject(const QString& spec, const QString& why) {
@@ -100,7 +101,18 @@ FaultRule ParseFaultSpec(const QString& spec) {
         if (pair.size() != 2) {
             Reject(spec, QStringLiteral("'%1' is not KEY=VALUE").arg(parts[i]));
         }
+        if (kind.kind == FaultKind::DropWrite && pair[0] != QLatin1String("count")) {
+            Reject(spec, QStringLiteral("'dropwrite' takes count only"));
+        }
         ApplyKey(rule, spec, pair[0], pair[1]);
+    }
+    if (kind.kind == FaultKind::DropWrite) {
+        // Numbered among the device writes: the value is the first write dropped.
+        if (rule.value == 0) {
+            Reject(spec, QStringLiteral("device writes are numbered from 1"));
+        }
+        rule.from = rule.value;
+        rule.exact = true;
     }
     return rule;
 }
@@ -123,6 +135,9 @@ QString FaultSpecHelp() {
         "        trickle-forever=MS\n"
         "                       from then on, answer nothing and send a start byte and\n"
         "                       then 7F bytes, MS milliseconds apart, without end\n"
+        "        dropwrite=N    device writes: acknowledge the Nth (counted from 1 since\n"
+        "                       the start; with count=K, the Nth to the N+K-1th) and\n"
+        "                       report success, but store nothing\n"
         "  KEY   count=N        fire on N requests (busy: N busy periods); 0 = always;\n"
         "                       default 1\n"
         "        from=N         start at request number N (requests count from 1)\n"
@@ -130,6 +145,7 @@ QString FaultSpecHelp() {
         "        cmd=HHLL       only requests with this command (hex, e.g. 5C00)\n"
         "Examples: nak,count=3   busy=1500   fail=21,cmd=5E00   trickle=50,at=2\n"
         "          late=1200,at=5,count=3   stream,at=2   trickle-forever=500\n"
+        "          dropwrite=3\n"
         "Every frame addressed to the simulator is one request; the first matching rule of\n"
         "each kind fires.");
 }

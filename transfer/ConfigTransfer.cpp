@@ -10,6 +10,8 @@
 #include "drivers/CommandCodes.h"
 #include "drivers/InstrumentDriver.h"
 #include "transfer/ProgressSink.h"
+#include "transfer/ReadBackVerify.h"
+#include "transfer/SafeguardTexts.h"
 #include "transfer/SectorLayout.h"
 #include "transfer/SectorMap.h"
 #include "transfer/TransferErrorReport.h"
@@ -53,11 +55,39 @@ void ConfigTransfer::ReceiveConfigSector(form::Form& form) {
 
 void ConfigTransfer::SendConfigSector(const form::Form& form) {
     readSector();
+    const wirelink::ByteBuffer asRead = image_;
     progress_.setprogress(100);
     sink_.setStatus(kSendPhase2Text.translated(translator_));
     progress_.StartProgress(static_cast<float>(image_.size()));
     EncodeConfigSector(form, driver_, image_);
+    writeSector(asRead);
+    require(driver_.WriteRTCClock(addr_, now_()), drivers::kCmdWriteClock, drivers::kCmdLow);
+    require(driver_.SetRemLoc(addr_, kRemoteOff), drivers::kCmdTransaction, drivers::kRemLoc);
+    progress_.setprogress(100);
+    verifyWritten(form);
+}
 
+void ConfigTransfer::RestoreConfigSector(const wirelink::ByteBuffer& sector,
+                                         const form::Form& form) {
+    if (static_cast<std::int64_t>(sector.size()) != driver_.Configsector_size()) {
+        throw std::invalid_argument("a restored sector must be a whole configuration sector");
+    }
+    readSector();
+    const wirelink::ByteBuffer asRead = image_;
+    progress_.setprogress(100);
+    // Bytes 0 and 1 are never written: the image keeps what the analyser holds there.
+    std::copy(sector.begin() + layout::kFirstWritten, sector.end(),
+              image_.begin() + layout::kFirstWritten);
+    writeSector(asRead);
+    require(driver_.SetRemLoc(addr_, kRemoteOff), drivers::kCmdTransaction, drivers::kRemLoc);
+    progress_.setprogress(100);
+    verifyWritten(form);
+}
+
+void ConfigTransfer::writeSector(const wirelink::ByteBuffer& asRead) {
+    if (beforeWrite_) {
+        beforeWrite_(asRead);
+    }
     progress_.StartProgress(static_cast<float>(image_.size()));
     writeStarted_ = true;
     require(driver_.StartWriteTransaction(addr_, kWriteMode), drivers::kCmdTransaction,
@@ -71,9 +101,30 @@ void ConfigTransfer::SendConfigSector(const form::Form& form) {
     }
     WriteDeviceBlock(offset, last - offset + 1);
     require(driver_.EndWriteTransaction(addr_), drivers::kCmdTransaction, drivers::kEndTransaction);
-    require(driver_.WriteRTCClock(addr_, now_()), drivers::kCmdWriteClock, drivers::kCmdLow);
+}
+
+void ConfigTransfer::verifyWritten(const form::Form& form) {
+    verified_ = false;
+    if (!verify_) {
+        return;
+    }
+    sink_.setStatus(kVerifyRunningText.translated(translator_));
+    readingBack_ = true;
+    const wirelink::ByteBuffer written = image_;
+    readSector();
+    const wirelink::ByteBuffer readBack = image_;
+    // The image stays what was written; the read-back only judges it.
+    image_ = written;
     require(driver_.SetRemLoc(addr_, kRemoteOff), drivers::kCmdTransaction, drivers::kRemLoc);
     progress_.setprogress(100);
+    const QStringList differences =
+        ReadBackDifferences(written, readBack, form, driver_.Instrument_ID(), translator_);
+    if (!differences.isEmpty()) {
+        throw ReadBackMismatch(
+            kVerifyFailedText.translated(translator_, {differences.join(QStringLiteral("; "))})
+                .toStdString());
+    }
+    verified_ = true;
 }
 
 void ConfigTransfer::SendClock() {

@@ -39,6 +39,8 @@ class ProgressSink;
 class ConfigTransfer {
   public:
     using Clock = std::function<drivers::DateTime()>;
+    // Given the sector as read, before anything is written; what it throws stops the write.
+    using BeforeWrite = std::function<void(const wirelink::ByteBuffer& asRead)>;
 
     ConfigTransfer(drivers::InstrumentDriver& driver, std::uint8_t addr, ProgressSink& sink,
                    app::Translator& translator, Clock now = LocalNow);
@@ -48,13 +50,26 @@ class ConfigTransfer {
     void ReceiveConfigSector(form::Form& form);
     // SendConfigSector: the sector read (phase 1), the form's fields put into it (phase 2),
     // written back from byte 2 in 27-byte blocks inside a write transaction, then the clock
-    // set and remote mode off.
+    // set and remote mode off; then, when asked (setVerify), the check of the read-back.
     void SendConfigSector(const form::Form& form);
+    // RestoreConfigSector: the sector read, `sector` written back from byte 2 as a send
+    // writes, remote mode off, and the check of the read-back when asked. `form` gives the
+    // names of the fields that the check finds different.
+    void RestoreConfigSector(const wirelink::ByteBuffer& sector, const form::Form& form);
     // SendClock: the analyser's clock set to the computer's date and time.
     void SendClock();
 
     // The link whose timed-out attempts make a sector read check itself; null: unchecked.
     void watchLink(wirelink::Wirelink* link) { link_ = link; }
+    void setBeforeWrite(BeforeWrite beforeWrite) { beforeWrite_ = std::move(beforeWrite); }
+    // After a send or restore, the sector is read again and compared with what was written;
+    // a difference throws ReadBackMismatch naming the fields.
+    void setVerify(bool verify) { verify_ = verify; }
+    // The last send or restore was read back and found as written.
+    bool verified() const { return verified_; }
+    // The write phase ended and the read-back began: a failure now leaves nothing partly
+    // written.
+    bool readingBack() const { return readingBack_; }
 
     // The sector as last read (receive) or as written (send).
     const wirelink::ByteBuffer& image() const { return image_; }
@@ -73,6 +88,9 @@ class ConfigTransfer {
     };
 
     void readSector();
+    // The write phase of a send: the hook, then bytes 2 onwards in a write transaction.
+    void writeSector(const wirelink::ByteBuffer& asRead);
+    void verifyWritten(const form::Form& form);
     void verifyBlocks(const std::vector<Block>& blocks, std::size_t from);
     // Reads one block again until two reads agree; false when three reads differ.
     bool confirmBlock(const Block& block);
@@ -92,6 +110,10 @@ class ConfigTransfer {
     wirelink::Wirelink* link_ = nullptr;
     wirelink::ByteBuffer image_;
     bool writeStarted_ = false;
+    BeforeWrite beforeWrite_;
+    bool verify_ = false;
+    bool verified_ = false;
+    bool readingBack_ = false;
     std::vector<UnknownListValue> unknown_;
 };
 

@@ -16,6 +16,9 @@ struct LinkSettings {
     // of the number.
     QString portName;
     std::uint8_t addr = 0;
+    // A send or restore reads the sector back and checks it was kept (Config.ini's
+    // VerifyAfterSend, kilnward-cli's --no-verify).
+    bool verifyAfterSend = true;
 };
 
 }  // namespace kilnward::transfer

@@ -13,7 +13,7 @@ namespace {
 constexpr TransferText kChangedFieldsText{"msg_changedfields",
                                           "Fields changed since the last load or receive: %1%"};
 
-// The question before a transfer; before a send it also says how many fields were changed.
+// The kind's question before a transfer; a send's also says how many fields were changed.
 QString Confirmation(documents::MainWindowSession& window, TransferKind kind) {
     app::Translator& translator = window.messageBoxes().translator();
     QString text = TransferTexts::of(kind).confirmation.translated(translator);
@@ -27,14 +27,16 @@ QString Confirmation(documents::MainWindowSession& window, TransferKind kind) {
 
 }  // namespace
 
-std::optional<TransferOutcome> RunTransferCommand(
-    documents::MainWindowSession& window, TransferKind kind,
-    const std::function<TransferOutcome()>& transfer) {
+std::optional<TransferOutcome> RunTransferCommand(documents::MainWindowSession& window,
+                                                  TransferKind kind,
+                                                  const std::function<TransferOutcome()>& transfer,
+                                                  const QString& question) {
     if (kind == TransferKind::Send) {
         // A field being edited hands over its value first, so the count includes it.
         window.files().RefreshMainWindow();
     }
-    if (!window.messageBoxes().ConfirmAction(Confirmation(window, kind), QStringLiteral("YES"))) {
+    if (!window.messageBoxes().ConfirmAction(
+            question.isEmpty() ? Confirmation(window, kind) : question, QStringLiteral("YES"))) {
         return std::nullopt;
     }
     // The received data arrive in untitled documents, after any changes were saved.

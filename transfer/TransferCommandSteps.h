@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <optional>
 
@@ -17,9 +19,11 @@ namespace kilnward::transfer {
 // many fields changed since the last load or receive); before a receive, the save question
 // and the reset of the documents; after a receive, the window shows what arrived and, when it
 // is done, that becomes the baseline of changes. Empty when the user stopped the command
-// before the transfer.
+// before the transfer. `question`, when given, is asked instead of the kind's own
+// confirmation.
 std::optional<TransferOutcome> RunTransferCommand(documents::MainWindowSession& window,
                                                   TransferKind kind,
-                                                  const std::function<TransferOutcome()>& transfer);
+                                                  const std::function<TransferOutcome()>& transfer,
+                                                  const QString& question = QString());
 
 }  // namespace kilnward::transfer

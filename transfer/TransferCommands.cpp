@@ -47,6 +47,17 @@ std::optional<TransferOutcome> TransferCommands::mnuconfiguresetclock() {
     });
 }
 
+std::optional<TransferOutcome> TransferCommands::mnurestore(const SectorBackup& backup) {
+    return RunTransferCommand(
+        window_, TransferKind::Restore,
+        [this, &backup] {
+            showRunning(TransferKind::Restore);
+            TransferSession transfer = session();
+            return keep(transfer, transfer.restoreconfiguration(backup, window_.window().form()));
+        },
+        RestoreQuestion(backup, window_.messageBoxes().translator()));
+}
+
 void TransferCommands::showRunning(TransferKind kind) {
     sink_.setStatus(
         TransferTexts::of(kind).running.translated(window_.messageBoxes().translator()));
@@ -56,6 +67,7 @@ TransferOutcome TransferCommands::keep(const TransferSession& transfer, Transfer
     image_ = transfer.image();
     failure_ = transfer.failure();
     warnings_ = transfer.warnings();
+    backupPath_ = transfer.backupPath();
     return outcome;
 }
 

@@ -39,6 +39,8 @@ class TransferCommands {
     std::optional<TransferOutcome> mnufileget();
     std::optional<TransferOutcome> mnufilesend();
     std::optional<TransferOutcome> mnuconfiguresetclock();
+    // Writes `backup` back into the analyser after a question naming its model and time.
+    std::optional<TransferOutcome> mnurestore(const SectorBackup& backup);
 
     // The configuration sector as the last transfer read or wrote it.
     const wirelink::ByteBuffer& image() const { return image_; }
@@ -46,6 +48,8 @@ class TransferCommands {
     const std::optional<TransferFailure>& failure() const { return failure_; }
     // The last transfer's warnings (TransferSession::warnings).
     const QStringList& warnings() const { return warnings_; }
+    // The backup the last send or restore kept (TransferSession::backupPath).
+    const QString& backupPath() const { return backupPath_; }
 
   private:
     TransferSession session();
@@ -61,6 +65,7 @@ class TransferCommands {
     wirelink::ByteBuffer image_;
     std::optional<TransferFailure> failure_;
     QStringList warnings_;
+    QString backupPath_;
 };
 
 }  // namespace kilnward::transfer

@@ -1,13 +1,19 @@
 #include "transfer/TransferSession.h"
 
+#include <QDateTime>
+
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 #include "app/Translator.h"
+#include "app/VersionString.h"
 #include "app/WaitMilliseconds.h"
 #include "documents/MessageBoxes.h"
 #include "drivers/InstrumentDriver.h"
 #include "transfer/ProgressSink.h"
+#include "transfer/ReadBackVerify.h"
+#include "transfer/SafeguardTexts.h"
 #include "transfer/TransferErrorReport.h"
 #include "wirelink/Errors.h"
 #include "wirelink/PortErrors.h"
@@ -48,6 +54,18 @@ TransferOutcome TransferSession::sendconfiguration(const form::Form& form) {
                [&form](ConfigTransfer& transfer) { transfer.SendConfigSector(form); });
 }
 
+TransferOutcome TransferSession::restoreconfiguration(const SectorBackup& backup,
+                                                      const form::Form& form) {
+    return run(TransferKind::Restore, [this, &backup, &form](ConfigTransfer& transfer) {
+        const QString refusal =
+            RestoreRefusal(backup, driver_.Instrument_ID(), boxes_.translator());
+        if (!refusal.isEmpty()) {
+            throw std::runtime_error(refusal.toStdString());
+        }
+        transfer.RestoreConfigSector(backup.sector, form);
+    });
+}
+
 TransferOutcome TransferSession::setclock() {
     return run(TransferKind::SetClock, [](ConfigTransfer& transfer) { transfer.SendClock(); });
 }
@@ -71,10 +89,13 @@ TransferOutcome TransferSession::run(TransferKind kind,
     cancelled_ = false;
     failure_.reset();
     warnings_.clear();
+    backupPath_.clear();
     sink_.setRunning(true);
     TransferOutcome outcome = TransferOutcome::Done;
     ConfigTransfer transfer(driver_, settings_.addr, sink_, translator, now_);
     transfer.watchLink(&link_);
+    transfer.setBeforeWrite([this](const wirelink::ByteBuffer& asRead) { keepBackup(asRead); });
+    transfer.setVerify(settings_.verifyAfterSend);
     try {
         prepareLink();
         // Setting the clock tries the port once; an opening failure is a transfer failure.
@@ -89,12 +110,13 @@ TransferOutcome TransferSession::run(TransferKind kind,
             failure_.reset();
             link_.Defineflow(settings_.addr, driver_.Instrument_ID());
             body(transfer);
-            sink_.setStatus(texts.done.translated(translator));
+            sink_.setStatus(
+                (transfer.verified() ? texts.verified : texts.done).translated(translator));
         }
     } catch (const std::exception& error) {
         outcome = TransferOutcome::Failed;
         remember(error);
-        leaveAnalyser(kind, transfer);
+        leaveAnalyser(transfer, error);
         sink_.setStatus(texts.failed.translated(translator));
         ReportTransferError(error, boxes_, failure_->advice);
     }
@@ -183,12 +205,22 @@ void TransferSession::remember(const std::exception& error) {
                                QString::fromStdString(error.what()), QString()};
 }
 
-void TransferSession::leaveAnalyser(TransferKind kind, const ConfigTransfer& transfer) {
-    if (kind == TransferKind::Send && transfer.writeStarted()) {
+void TransferSession::leaveAnalyser(const ConfigTransfer& transfer, const std::exception& error) {
+    app::Translator& translator = boxes_.translator();
+    if (dynamic_cast<const ReadBackMismatch*>(&error)) {
+        // Written and read back whole, remote mode already off: only sending again helps.
+        failure_->advice = kVerifyAdviceText.translated(translator, {backupPath_});
+        return;
+    }
+    if (transfer.writeStarted() && !transfer.readingBack()) {
         // What the analyser does with a write transaction cut short is not known: leave it
         // as it is, and say so.
-        failure_->advice = kPartialWriteText.translated(boxes_.translator());
+        failure_->advice = kPartialWriteText.translated(translator);
         return;
+    }
+    if (transfer.readingBack()) {
+        // The write ended; the check did not: remote mode goes off as after a receive.
+        failure_->advice = kReadBackFailedText.translated(translator, {backupPath_});
     }
     if (!link_.PortOpen() || !link_.Checkflow(settings_.addr)) {
         return;  // nothing was sent
@@ -213,6 +245,13 @@ void TransferSession::reportUnknownValues(const ConfigTransfer& transfer) {
     if (!warnings_.isEmpty()) {
         boxes_.ShowErrorMessage(warnings_.join(QLatin1Char('\n')));
     }
+}
+
+void TransferSession::keepBackup(const wirelink::ByteBuffer& asRead) {
+    const SectorBackup backup{driver_.Instrument_ID(), settings_.addr, app::VersionString(),
+                              QDateTime::currentDateTime(), asRead};
+    backupPath_ = WriteSectorBackup(backup, BackupFolder(), boxes_.translator());
+    sink_.setStatus(kBackupSavedText.translated(boxes_.translator(), {backupPath_}));
 }
 
 void TransferSession::finish() {

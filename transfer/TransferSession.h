@@ -10,6 +10,7 @@
 
 #include "transfer/ConfigTransfer.h"
 #include "transfer/LinkSettings.h"
+#include "transfer/SectorBackup.h"
 #include "transfer/TransferTexts.h"
 #include "wirelink/ByteBuffer.h"
 
@@ -50,6 +51,9 @@ struct TransferFailure {
 // A receive or set-clock that fails or is cancelled switches the analyser's remote mode off
 // (that request's own failure ignored) before the link is released; a send that failed once
 // its write transaction began leaves the analyser alone and says it may be partly written.
+// A send or restore keeps the sector it read as a backup file before it writes (no backup,
+// no write) and, unless the settings say otherwise, reads the sector back at the end: what
+// the analyser did not keep is a failure that names the fields.
 // Cancel works from the first opening attempt on: the transfer ends at once as cancelled.
 class TransferSession {
   public:
@@ -77,6 +81,10 @@ class TransferSession {
     TransferOutcome getconfiguration(form::Form& form);
     TransferOutcome sendconfiguration(const form::Form& form);
     TransferOutcome setclock();
+    // Writes `backup` back into the analyser as a send writes; refused (a failure, before
+    // anything is written) when it is another model's. `form` names the fields for the check
+    // of the read-back.
+    TransferOutcome restoreconfiguration(const SectorBackup& backup, const form::Form& form);
 
     // The Abort button while a transfer runs: the running request ends with a cancel error.
     void cancel();
@@ -89,6 +97,9 @@ class TransferSession {
     // Warnings of the last transfer that ended Done: list bytes received that name no entry
     // of their list (each: value, caption, key). Also shown to the user in one message box.
     const QStringList& warnings() const { return warnings_; }
+    // The backup the last send or restore kept of the analyser before writing (empty when
+    // it wrote nothing).
+    const QString& backupPath() const { return backupPath_; }
 
   private:
     TransferOutcome run(TransferKind kind, const std::function<void(ConfigTransfer&)>& body);
@@ -102,8 +113,10 @@ class TransferSession {
     bool openingIsHopeless() const;
     void remember(const std::exception& error);
     // After a failure: remote mode off, or the advice that the analyser may be partly written.
-    void leaveAnalyser(TransferKind kind, const ConfigTransfer& transfer);
+    void leaveAnalyser(const ConfigTransfer& transfer, const std::exception& error);
     void reportUnknownValues(const ConfigTransfer& transfer);
+    // Before a send or restore writes: the sector as read kept as a backup file.
+    void keepBackup(const wirelink::ByteBuffer& asRead);
     void finish();
 
     wirelink::Wirelink& link_;
@@ -120,6 +133,7 @@ class TransferSession {
     wirelink::ByteBuffer image_;
     std::optional<TransferFailure> failure_;
     QStringList warnings_;
+    QString backupPath_;
 };
 
 }  // namespace kilnward::transfer

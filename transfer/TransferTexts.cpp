@@ -17,12 +17,21 @@ const TransferTexts kSend{
     {"sendop1", "Sending (Phase 1)...In progress"},
     {"sendopdone", "Sending...Done"},
     {"sendopfail", "Sending...Failed"},
+    {"sendopverified", "Sending...Done, verified"},
 };
 const TransferTexts kSetClock{
     {"Setclock", "Set instrument clock"},
     {"setclockop", "Setting clock...In progress"},
     {"setclockdone", "Setting clock...Done"},
     {"setclockfail", "Setting clock...Failed"},
+};
+// The restore's question names the backup (RestoreQuestion); this one is its fallback.
+const TransferTexts kRestore{
+    {"bkp_restore", "Restore analyser from backup"},
+    {"restoreop", "Restoring...In progress"},
+    {"restoreopdone", "Restoring...Done"},
+    {"restoreopfail", "Restoring...Failed"},
+    {"restoreopverified", "Restoring...Done, verified"},
 };
 
 }  // namespace
@@ -38,6 +47,8 @@ const TransferTexts& TransferTexts::of(TransferKind kind) {
             return kReceive;
         case TransferKind::Send:
             return kSend;
+        case TransferKind::Restore:
+            return kRestore;
         case TransferKind::SetClock:
             break;
     }

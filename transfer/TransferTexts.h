@@ -9,8 +9,8 @@ class Translator;
 
 namespace kilnward::transfer {
 
-// The three transfers the program offers.
-enum class TransferKind { Receive, Send, SetClock };
+// The transfers the program offers: the restore writes a backup back as a send writes.
+enum class TransferKind { Receive, Send, SetClock, Restore };
 
 // A user-visible text: its translation key and its English text.
 struct TransferText {
@@ -20,12 +20,14 @@ struct TransferText {
     QString translated(app::Translator& translator, const QStringList& arguments = {}) const;
 };
 
-// The texts of one transfer: its confirmation and its status lines.
+// The texts of one transfer: its confirmation and its status lines; `verified` ends a
+// transfer whose writes were read back and found kept (only those that write have one).
 struct TransferTexts {
     TransferText confirmation;
     TransferText running;
     TransferText done;
     TransferText failed;
+    TransferText verified{"", ""};
 
     static const TransferTexts& of(TransferKind kind);
 };

@@ -43,7 +43,7 @@ TEST_F(TransferDialogTest, AReceiveEndsDoneAndTheDialogWaitsForClose) {
 
 TEST_F(TransferDialogTest, SendAndSetClockShowTheirOwnOutcome) {
     EXPECT_EQ(dialog->run(TransferKind::Send), TransferOutcome::Done);
-    EXPECT_EQ(dialog->status(), "Sending...Done");
+    EXPECT_EQ(dialog->status(), "Sending...Done, verified");
     EXPECT_EQ(dialog->run(TransferKind::SetClock), TransferOutcome::Done);
     EXPECT_EQ(dialog->status(), "Setting clock...Done");
 }

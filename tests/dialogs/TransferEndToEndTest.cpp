@@ -27,7 +27,7 @@ TEST_F(TransferDialogTest, ReceiveEditSendAndReceiveAgainFindsTheEdit) {
     header.setText(QStringLiteral("Boiler room 3"));
     windowPrompts.queueAnswer(app::PromptAnswer::Yes);
     ASSERT_EQ(dialog->runCommand(TransferKind::Send), TransferOutcome::Done);
-    EXPECT_EQ(dialog->status(), "Sending...Done");
+    EXPECT_EQ(dialog->status(), "Sending...Done, verified");
     dialog->cmdAbort_Click();
 
     // Back to the defaults without saving, then the analyser's memory again.

@@ -5,8 +5,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/ConfigSettings.h"
@@ -59,7 +61,7 @@ TEST_F(DialogWiringTest, ReceiveEditSendAndReceiveAgainThroughTheMenus) {
     ASSERT_NE(header, nullptr);
     header->selectAll();
     QTest::keyClicks(header, QStringLiteral("Boiler room 3"));
-    EXPECT_EQ(transferThroughMenu("mnufilesend"), QStringLiteral("Sending...Done"));
+    EXPECT_EQ(transferThroughMenu("mnufilesend"), QStringLiteral("Sending...Done, verified"));
 
     // Back to the defaults without saving, then the analyser's memory again.
     app::WriteConfigValue(QStringLiteral("General"), QStringLiteral("AskForSave"),
@@ -68,6 +70,40 @@ TEST_F(DialogWiringTest, ReceiveEditSendAndReceiveAgainThroughTheMenus) {
     EXPECT_EQ(form().text(QStringLiteral("txtheaderline"), 1).text(), "Boiler room 3");
     EXPECT_EQ(header->text(), QStringLiteral("Boiler room 3"));
     EXPECT_TRUE(prompts.messages().empty());
+}
+
+// Tools > "Restore analyser from backup...": the backup the send kept, chosen, confirmed and
+// written back, gives the analyser its configuration from before the send.
+TEST_F(DialogWiringTest, TheToolsMenuRestoresTheBackupOfASend) {
+    QTemporaryDir data;
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    chooseModel(10);
+    chooseSimulator(0);
+    EXPECT_EQ(transferThroughMenu("mnufileget"), QStringLiteral("Receiving...Done"));
+    const QString shipped = form().text(QStringLiteral("txtheaderline"), 1).text();
+    form().text(QStringLiteral("txtheaderline"), 1).setText(QStringLiteral("Boiler room 3"));
+    EXPECT_EQ(transferThroughMenu("mnufilesend"), QStringLiteral("Sending...Done, verified"));
+    const QDir backups(data.filePath(QStringLiteral("kilnward/backups")));
+    const QStringList kept = backups.entryList(QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+
+    prompts.queueFile(backups.filePath(kept.first()));
+    auto* restore = window().findChild<QAction*>(QStringLiteral("mnurestorebackup"));
+    ASSERT_NE(restore, nullptr);
+    EXPECT_EQ(restore->text(), QStringLiteral("&Restore analyser from backup..."));
+    prompts.queueAnswer(app::PromptAnswer::Yes);
+    restore->trigger();
+    ASSERT_NE(window().transferDialog(), nullptr);
+    window().transferDialog()->cmdAbort_Click();
+    EXPECT_EQ(window().statusLine().outcomeText(), QStringLiteral("Restoring...Done, verified"));
+    EXPECT_TRUE(prompts.records().back().text.contains(modelName() + " (address 0) backed up on"));
+
+    app::WriteConfigValue(QStringLiteral("General"), QStringLiteral("AskForSave"),
+                          QStringLiteral("NO"));
+    EXPECT_EQ(transferThroughMenu("mnufileget"), QStringLiteral("Receiving...Done"));
+    EXPECT_EQ(form().text(QStringLiteral("txtheaderline"), 1).text(), shipped);
+    qputenv("XDG_DATA_HOME", dataHome);
 }
 
 }  // namespace

@@ -57,6 +57,18 @@ TEST_F(FaultInjectionTest, StrayByteGoesInFrontOfTheAnswer) {
     EXPECT_EQ(readClock(), clockAnswer());
 }
 
+TEST_F(FaultInjectionTest, DropWriteAcknowledgesTheNthDeviceWriteButStoresNothing) {
+    fault("dropwrite=2");
+    EXPECT_EQ(request(0xDF, 0x01, {1}), kAckAnswer);  // write transaction
+    for (std::uint8_t block = 1; block <= 3; ++block) {
+        // Device 1, address `block` (four bytes, little-endian), one byte of data.
+        EXPECT_EQ(request(0xDC, 0x00, {1, block, 0, 0, 0, block}), kAckAnswer);
+        EXPECT_EQ(writeStatus(), status(0));
+    }
+    const ByteBuffer& sector = sim.state().sector().bytes();
+    EXPECT_EQ(ByteBuffer(sector.begin() + 1, sector.begin() + 4), (ByteBuffer{1, 0, 3}));
+}
+
 TEST_F(FaultInjectionTest, BadChecksumOnlyOnDataAnswers) {
     fault("badsum");
     EXPECT_EQ(request(0xDF, 0x02, {1}), kAckAnswer);
@@ -151,7 +163,8 @@ TEST(FaultSpecTest, ParsesKindValueAndKeys) {
 TEST(FaultSpecTest, RejectsMalformedSpecs) {
     for (const char* spec :
          {"", "boom", "fail", "fail=1FF", "status=x", "trickle", "nak=3", "nak,count", "nak,when=3",
-          "nak,at=0", "nak,cmd=12345", "busy=-1", "late", "trickle-forever", "stream=100"}) {
+          "nak,at=0", "nak,cmd=12345", "busy=-1", "late", "trickle-forever", "stream=100",
+          "dropwrite", "dropwrite=0", "dropwrite=2,at=3"}) {
         EXPECT_THROW(ParseFaultSpec(QString::fromLatin1(spec)), std::invalid_argument) << spec;
     }
 }

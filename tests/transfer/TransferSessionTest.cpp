@@ -14,6 +14,7 @@
 #include "simulator/AnalyserSimulator.h"
 #include "simulator/FaultSpec.h"
 #include "simulator/SimulatedCommPort.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/QtApplicationEnvironment.h"
 #include "tests/transfer/TransferFixture.h"
 #include "transfer/ProgressSink.h"
@@ -145,19 +146,27 @@ TEST_F(TransferRun, SendWritesEverythingButTheFirstTwoBytesAndSetsTheClock) {
     expected[1] = before[1];
     yes();
 
-    ASSERT_EQ(commands().mnufilesend(), TransferOutcome::Done);
+    TransferCommands send = commands();
+    ASSERT_EQ(send.mnufilesend(), TransferOutcome::Done);
 
     EXPECT_EQ(sector(), expected);
     EXPECT_EQ(simulator.state().clock().current(clock.now()).toString(Qt::ISODate).left(16),
               "2031-07-14T09:41");
     EXPECT_FALSE(simulator.state().remoteMode());
     EXPECT_FALSE(simulator.state().inWriteTransaction());
-    EXPECT_EQ(sink.statuses,
-              (std::vector<QString>{"Sending (Phase 1)...In progress",
-                                    "Sending (Phase 2)...In progress", "Sending...Done"}));
+    // The backup, kept before the write phase, holds the sector as it was.
+    const QString backup = send.backupPath();
+    EXPECT_EQ(
+        sink.statuses,
+        (std::vector<QString>{"Sending (Phase 1)...In progress", "Sending (Phase 2)...In progress",
+                              "Backup of the analyser kept in " + backup,
+                              "Reading back...In progress", "Sending...Done, verified"}));
+    const QByteArray kept = test::ReadBytes(backup).right(2048);
+    EXPECT_EQ(ByteBuffer(kept.begin(), kept.end()), before);
     // 64 reads; remote on, transaction start, 76 writes, transaction end, clock and remote
-    // off each as a write and its status request.
-    EXPECT_EQ(simulator.requestCount(), 64u + 2 * (1 + 1 + 76 + 1 + 1 + 1));
+    // off each as a write and its status request; the read-back: 64 reads inside remote on
+    // and off.
+    EXPECT_EQ(simulator.requestCount(), 2 * 64u + 2 * (1 + 1 + 76 + 1 + 1 + 1) + 2 * 2);
     EXPECT_EQ(sink.progress.back(), 100);
     expectLinkReleasedAndClosed();
 }
@@ -400,6 +409,19 @@ TEST_F(SessionRun, AFailedReceiveOrClockSwitchesRemoteModeOff) {
     EXPECT_EQ(simulator.requestCount() - 1, 2u + 30 + 4 + 2);
     EXPECT_FALSE(simulator.state().remoteMode());
     EXPECT_FALSE(link.PortOpen());
+}
+
+TEST_F(SessionRun, AReadBackThatFailsSaysTheWriteEndedAndSwitchesRemoteModeOff) {
+    TransferSession transfer = session(link);
+    // The send's 226 requests, remote mode on for the read-back, then four silent attempts.
+    faultAhead(QStringLiteral("silent,count=4"), 226 + 2 + 10);
+    EXPECT_EQ(transfer.sendconfiguration(s.form()), TransferOutcome::Failed);
+    ASSERT_TRUE(transfer.failure().has_value());
+    EXPECT_TRUE(transfer.failure()->advice.startsWith(
+        "The configuration was written, but reading it back to check it failed"))
+        << transfer.failure()->advice.toStdString();
+    EXPECT_FALSE(simulator.state().inWriteTransaction());
+    EXPECT_FALSE(simulator.state().remoteMode());
 }
 
 TEST_F(SessionRun, WithRaiseErrorsFalseFailuresAreStillFailures) {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+
+#include "transfer/SectorBackup.h"
+
+namespace kilnward::documents {
+class MainWindowSession;
+}
+
+namespace kilnward::transfer {
+
+// The first steps of "Restore analyser from backup...": the file chooser on the backups
+// folder, then the file read and checked. A file that is no backup, or a backup of another
+// model than the window's, is refused with a message. Nullopt when the user cancelled or the
+// file was refused.
+std::optional<SectorBackup> ChooseBackupToRestore(documents::MainWindowSession& window);
+
+}  // namespace kilnward::transfer

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "transfer/TransferTexts.h"
+
+namespace kilnward::transfer {
+
+// The texts of the backup before a send, the read-back check after it and the restore.
+inline constexpr TransferText kBackupSavedText{"bkp_saved", "Backup of the analyser kept in %1%"};
+inline constexpr TransferText kBackupFailedText{
+    "bkp_failed",
+    "The analyser's configuration could not be backed up, so nothing was written to it: %1%"};
+inline constexpr TransferText kBackupFolderText{"bkp_nofolder", "the folder %1% cannot be made"};
+inline constexpr TransferText kBackupNamesText{"bkp_toomany", "too many backups named %1%"};
+inline constexpr TransferText kBackupMissingText{"bkp_missing", "%1% does not exist"};
+inline constexpr TransferText kBackupUnreadableText{"bkp_unreadable", "%1% cannot be read: %2%"};
+inline constexpr TransferText kBackupWrongSizeText{
+    "bkp_wrongsize", "%1% is not a backup of an analyser's configuration: its size is wrong"};
+inline constexpr TransferText kBackupBadHeaderText{
+    "bkp_badheader",
+    "%1% is not a backup of an analyser's configuration: its header is missing or damaged"};
+inline constexpr TransferText kBackupOtherModelText{
+    "bkp_othermodel",
+    "This backup was taken from a %1%; the analyser is a %2%. A configuration can only be "
+    "restored into the model it was taken from"};
+inline constexpr TransferText kRestoreConfirmText{
+    "bkp_confirm",
+    "Restore the configuration of the %1% (address %2%) backed up on %3% into the analyser"};
+inline constexpr TransferText kBackupFilterText{"bkp_filter", "Analyser backups"};
+inline constexpr TransferText kBackupChooserTitle{"bkp_choose", "Restore analyser from backup"};
+
+inline constexpr TransferText kVerifyRunningText{"verifyop", "Reading back...In progress"};
+inline constexpr TransferText kVerifyFailedText{
+    "msg_verifyfailed", "Reading the configuration back found what the analyser did not keep: %1%"};
+inline constexpr TransferText kVerifyAdviceText{
+    "msg_verifyadvice",
+    "Send the configuration again. What the analyser held before is kept in the backup %1%"};
+inline constexpr TransferText kReadBackFailedText{
+    "msg_readbackfailed",
+    "The configuration was written, but reading it back to check it failed: send it again to "
+    "be sure. What the analyser held before is kept in the backup %1%"};
+inline constexpr TransferText kVerifyReservedText{"verifyreserved", "reserved bytes %1%-%2%"};
+
+}  // namespace kilnward::transfer
