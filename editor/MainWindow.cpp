@@ -125,6 +125,7 @@ void MainWindow::addDifferenceCommands() {
             (compare_.get()->*command)();
         });
     };
+    extraMenus_->edit().addSeparator();
     run(extraMenus_->addCommand(extraMenus_->edit(), "mnushowchanges", "Show &changes..."),
         &CompareCommands::showChanges);
     run(extraMenus_->addCommand(extraMenus_->tools(), "mnucomparewithanalyser",
