@@ -37,6 +37,17 @@ void Wirelink::Impl::openPort() {
     port.setSettings(baudRate + kLineFormat);
 }
 
+void Wirelink::Impl::openTraced() {
+    try {
+        openPort();
+    } catch (const Error& e) {
+        traceNote("port " + port.portName() + " did not open: " + e.what());
+        throw;
+    }
+    traceNote("port " + port.portName() + " opened, " + baudRate + kLineFormat +
+              (infrared ? ", infrared" : ", cable"));
+}
+
 void Wirelink::Impl::resetIrAdapter() {
     driveDtr(true);
     delay(kAdapterPowerUp);
