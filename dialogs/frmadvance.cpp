@@ -20,6 +20,7 @@
 #include "drivers/InstrumentDriver.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "transfer/LinkTrace.h"
 #include "transfer/TransferCommandSteps.h"
 #include "wirelink/Wirelink.h"
 
@@ -124,6 +125,10 @@ transfer::TransferOutcome frmadvance::transfer(transfer::TransferKind kind) {
     // remembered (a closing window) does not reach the next.
     WLink_ = std::make_unique<wirelink::Wirelink>(port_, this);
     WLink_->setPermitsEvents(true);
+    if (trace_) {
+        trace_->attach(*WLink_);
+        trace_->note(QLatin1String(transfer::TransferTexts::of(kind).confirmation.english));
+    }
     // The settings as they are now: a change in the settings dialog counts from the next
     // transfer on.
     const transfer::LinkSettings settings = settings_.linkSettings();

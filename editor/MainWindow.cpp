@@ -20,6 +20,7 @@
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
 #include "editor/ExtraMenus.h"
+#include "editor/LinkTools.h"
 #include "editor/PageBuilder.h"
 #include "editor/StatusLine.h"
 #include "editor/ToolbarWindow.h"
@@ -65,6 +66,8 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     };
     extraMenus_ =
         std::make_unique<ExtraMenus>(*menuBar(), barMenu("mnudata"), barMenu("mnuinstrument"));
+    linkTools_ = std::make_unique<LinkTools>(*this, *extraMenus_, session.window(),
+                                             services_.settings, services_.simulated);
     auto* central = new QWidget(this);
     pages_ = PageBuilder(*binder_).build(central);
     auto* layout = new QVBoxLayout(central);
@@ -134,6 +137,7 @@ void MainWindow::runTransfer(transfer::TransferKind kind) {
             std::make_unique<dialogs::frmadvance>(session_, services_.settings, services_.simulated,
                                                   std::vector<QWidget*>{this, toolbar_}, this);
     }
+    transferDialog_->setTrace(linkTools_->activeTrace());
     if (transferDialog_->runCommand(kind)) {
         status_->showOutcome(transferDialog_->status());
     }

@@ -25,6 +25,7 @@ class MainWindowSession;
 namespace kilnward::editor {
 
 class ExtraMenus;
+class LinkTools;
 class StatusLine;
 class ToolbarWindow;
 
@@ -50,6 +51,8 @@ class MainWindow : public QMainWindow,
     StatusLine& statusLine() { return *status_; }
     // The Edit and Tools menus of the window's own commands.
     ExtraMenus& extraMenus() { return *extraMenus_; }
+    // The link trace window and the settings dialog's connection check.
+    LinkTools& linkTools() { return *linkTools_; }
     // The transfer dialog, made by the first transfer and left open with its outcome.
     dialogs::frmadvance* transferDialog() const { return transferDialog_.get(); }
     // After a change of language: the form's texts, the parameter names, the toolbar.
@@ -91,6 +94,7 @@ class MainWindow : public QMainWindow,
     commands::MenuCommands commands_;
     std::unique_ptr<Binder> binder_;
     std::unique_ptr<ExtraMenus> extraMenus_;
+    std::unique_ptr<LinkTools> linkTools_;
     QTabWidget* pages_ = nullptr;
     StatusLine* status_ = nullptr;
     std::unique_ptr<dialogs::frmadvance> transferDialog_;

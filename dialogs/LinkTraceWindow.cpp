@@ -1,0 +1,110 @@
+#include "dialogs/LinkTraceWindow.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+
+namespace kilnward::dialogs {
+
+namespace {
+
+constexpr int kColumns = 100;
+constexpr int kRows = 24;
+
+}  // namespace
+
+LinkTraceWindow::LinkTraceWindow(QWidget* parent)
+    : QDialog(parent, Qt::Tool), window_(*this, QStringLiteral("frmlinktrace"), [this] {
+          if (txttrace_) {
+              txttrace_->setAccessibleName(windowTitle());
+          }
+      }) {
+    setWindowTitle(QStringLiteral("Link trace"));
+    setModal(false);
+    trace_.setPaused(true);
+
+    txttrace_ = new QPlainTextEdit(this);
+    txttrace_->setReadOnly(true);
+    txttrace_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txttrace_->setMaximumBlockCount(static_cast<int>(transfer::LinkTrace::kKeptLines));
+    txttrace_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const QFontMetrics metrics(txttrace_->font());
+    txttrace_->setMinimumSize(metrics.averageCharWidth() * kColumns / 2, metrics.height() * 8);
+    txttrace_->resize(metrics.averageCharWidth() * kColumns, metrics.height() * kRows);
+    window_.name(*txttrace_, QStringLiteral("txttrace"));
+    txttrace_->setPlainText(trace_.lines().join(QLatin1Char('\n')));
+    trace_.setListener([this](const QString& line) { txttrace_->appendPlainText(line); });
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* cmdsave = buttons->addButton(QStringLiteral("&Save..."), QDialogButtonBox::ActionRole);
+    window_.name(*cmdsave, QStringLiteral("cmdsave"));
+    auto* cmdclear = buttons->addButton(QStringLiteral("C&lear"), QDialogButtonBox::ActionRole);
+    window_.name(*cmdclear, QStringLiteral("cmdclear"));
+    auto* cmdclose = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole);
+    window_.name(*cmdclose, QStringLiteral("cmdclose"));
+    for (QPushButton* button : {cmdsave, cmdclear, cmdclose}) {
+        button->setAutoDefault(false);
+    }
+    connect(cmdsave, &QPushButton::clicked, this, [this] { save(); });
+    connect(cmdclear, &QPushButton::clicked, this, [this] { clear(); });
+    connect(cmdclose, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txttrace_, 1);
+    layout->addWidget(buttons);
+    window_.translateNow();
+}
+
+transfer::LinkTrace* LinkTraceWindow::activeTrace() {
+    return trace_.paused() ? nullptr : &trace_;
+}
+
+QString LinkTraceWindow::text() const {
+    return txttrace_->toPlainText();
+}
+
+void LinkTraceWindow::clear() {
+    txttrace_->clear();
+    // The new heading reaches the window through the listener.
+    trace_.clear();
+}
+
+void LinkTraceWindow::save() {
+    auto& langMan = language::LangMan();
+    const QString path = QFileDialog::getSaveFileName(
+        this,
+        langMan.TranslateString(QStringLiteral("tracesavetitle"),
+                                QStringLiteral("Save link trace")),
+        QStringLiteral("link-trace.txt"),
+        langMan.TranslateString(QStringLiteral("tracefilter"), QStringLiteral("Text files")) +
+            QStringLiteral(" (*.txt);;*"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QString error;
+    if (!trace_.save(path, error)) {
+        QMessageBox::warning(
+            this, windowTitle(),
+            langMan.TranslateString(QStringLiteral("tracesavefailed"),
+                                    QStringLiteral("The trace was not saved: %1%"), {error}));
+    }
+}
+
+void LinkTraceWindow::showEvent(QShowEvent* event) {
+    trace_.setPaused(false);
+    QDialog::showEvent(event);
+}
+
+void LinkTraceWindow::hideEvent(QHideEvent* event) {
+    trace_.setPaused(true);
+    QDialog::hideEvent(event);
+}
+
+}  // namespace kilnward::dialogs

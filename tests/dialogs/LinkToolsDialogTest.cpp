@@ -1,0 +1,77 @@
+// The serial settings' "Test" button and the link trace window, against the simulated
+// analyser.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "dialogs/ConnectionTester.h"
+#include "dialogs/LinkTraceWindow.h"
+#include "tests/dialogs/TransferFixture.h"
+
+namespace kilnward::dialogs {
+namespace {
+
+class LinkToolsDialogTest : public testing::TransferDialogTest {
+  protected:
+    void SetUp() override {
+        TransferDialogTest::SetUp();
+        tester = std::make_unique<ConnectionTester>(
+            *simulated, [this] { return session->window().currentDriver(); },
+            [this] { return traceWindow.activeTrace(); });
+        settings->setConnectionTester(tester.get());
+        settings->definemode(frmconfig::kSerialMode);
+        settings->load();
+    }
+
+    QString clickTest() {
+        auto* button = settings->findChild<QPushButton*>(QStringLiteral("frmconfig!cmdtest"));
+        EXPECT_NE(button, nullptr);
+        EXPECT_TRUE(button && button->isVisibleTo(settings.get()));
+        if (button) {
+            button->click();
+            EXPECT_TRUE(button->isEnabled());
+        }
+        auto* result = settings->findChild<QLabel*>(QStringLiteral("frmconfig!lbltestresult"));
+        return result ? result->text() : QString();
+    }
+
+    LinkTraceWindow traceWindow;
+    std::unique_ptr<ConnectionTester> tester;
+};
+
+TEST_F(LinkToolsDialogTest, TestReadsTheClockWithTheShownSettingsAndTracesIt) {
+    traceWindow.show();
+    const QString ok = clickTest();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Connection OK: the analyser's clock reads "
+                                                  "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d\\.$"))
+                    .match(ok)
+                    .hasMatch())
+        << ok.toStdString();
+    EXPECT_TRUE(traceWindow.text().contains(QStringLiteral("#1 answered (data)")))
+        << traceWindow.text().toStdString();
+
+    // A transfer reports to the shown window as well; a hidden one records nothing.
+    dialog->setTrace(traceWindow.activeTrace());
+    ASSERT_EQ(dialog->run(transfer::TransferKind::SetClock), transfer::TransferOutcome::Done);
+    EXPECT_TRUE(traceWindow.text().contains(QStringLiteral("note Set instrument clock")));
+    traceWindow.clear();
+    traceWindow.hide();
+    EXPECT_EQ(traceWindow.activeTrace(), nullptr);
+    clickTest();
+    EXPECT_EQ(traceWindow.text().count(QLatin1Char('\n')), 0) << traceWindow.text().toStdString();
+
+    // A port that is not there: the error with its hint; the dialog's values stay unkept.
+    settings->findChild<QComboBox*>(QStringLiteral("frmconfig!lstport"))
+        ->setEditText(QStringLiteral("/nonexistent/ttyKW0"));
+    const QString missing = clickTest();
+    EXPECT_TRUE(missing.startsWith(QStringLiteral("The connection failed: ")))
+        << missing.toStdString();
+    EXPECT_TRUE(missing.contains(QStringLiteral("This port does not exist.")))
+        << missing.toStdString();
+    EXPECT_EQ(settings->linkSettings().portName, QStringLiteral("simulator"));
+}
+
+}  // namespace
+}  // namespace kilnward::dialogs
