@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "dialogs/PromptsWithPrelude.h"
@@ -212,6 +213,18 @@ void frmadvance::Form_Load() {
         if (window) {
             window->setCursor(Qt::WaitCursor);
             window->setEnabled(false);
+        }
+    }
+    // Disabling a window disables the windows it owns as well: this dialog (its Abort) and
+    // tool windows such as the link trace must stay usable.
+    for (const QPointer<QWidget>& window : windows_) {
+        for (QWidget* owned : window ? window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
+                                     : QList<QWidget*>{}) {
+            const bool blocked =
+                std::find(windows_.begin(), windows_.end(), owned) != windows_.end();
+            if (owned->isWindow() && !blocked) {
+                owned->setEnabled(true);
+            }
         }
     }
 }

@@ -73,5 +73,27 @@ TEST_F(LinkToolsDialogTest, TestReadsTheClockWithTheShownSettingsAndTracesIt) {
     EXPECT_EQ(settings->linkSettings().portName, QStringLiteral("simulator"));
 }
 
+TEST_F(LinkToolsDialogTest, WindowsOwnedByTheMainWindowStayUsableDuringATransfer) {
+    // As in the program: the transfer dialog and the trace window belong to the main window,
+    // which the transfer disables.
+    auto* trace = new LinkTraceWindow(mainWindow.get());
+    trace->show();
+    dialog = std::make_unique<frmadvance>(*session, *settings, *simulated,
+                                          std::vector<QWidget*>{mainWindow.get(), toolbar.get()},
+                                          mainWindow.get());
+    bool checked = false;
+    dialog->setWait([&](int) {});
+    dialog->setTrace(trace->activeTrace());
+    testing::TransferDialogTest::whenProgressPasses(-1, [&] {
+        checked = true;
+        EXPECT_FALSE(mainWindow->isEnabled());
+        EXPECT_TRUE(dialog->isEnabled());
+        EXPECT_TRUE(trace->isEnabled());
+    });
+    ASSERT_EQ(dialog->run(transfer::TransferKind::Receive), transfer::TransferOutcome::Done);
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(trace->text().contains(QStringLiteral("answered (data)")));
+}
+
 }  // namespace
 }  // namespace kilnward::dialogs
