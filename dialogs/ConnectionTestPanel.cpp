@@ -15,9 +15,33 @@ namespace kilnward::dialogs {
 
 namespace {
 
+// The width of the result line, in average characters: about the width of the settings.
+constexpr int kResultColumns = 52;
+
 QString Translated(const char* key, const char* english, const QStringList& arguments = {}) {
     return language::LangMan().TranslateString(QLatin1String(key), QLatin1String(english),
                                                arguments);
+}
+
+// `text` with line breaks between words so that no line is wider than `width` (a word wider
+// than that keeps a line of its own). Wrapped here rather than by the label: the dialog keeps
+// a fixed size, which takes no account of a wrapping label's height.
+QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+                lines.append(line);
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines.append(line);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString ResultText(const transfer::ConnectionCheckResult& result) {
@@ -40,7 +64,6 @@ ConnectionTestPanel::ConnectionTestPanel(WidgetWindow& window, ShownSettings set
     window.name(*cmdtest_, QStringLiteral("cmdtest"));
     lbltestresult_ = new QLabel(this);
     lbltestresult_->setTextFormat(Qt::PlainText);
-    lbltestresult_->setWordWrap(true);
     lbltestresult_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Its text is the outcome of a check, translated when made.
     window.name(*lbltestresult_, QStringLiteral("lbltestresult"), {}, QStringLiteral("x"));
@@ -66,16 +89,26 @@ void ConnectionTestPanel::runTest() {
         return;
     }
     cmdtest_->setEnabled(false);
-    lbltestresult_->setText(Translated("test_running", "Testing the connection..."));
+    showResult(Translated("test_running", "Testing the connection..."));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const transfer::ConnectionCheckResult result = tester_->check(settings_());
     QApplication::restoreOverrideCursor();
-    lbltestresult_->setText(ResultText(result));
+    showResult(ResultText(result));
     cmdtest_->setEnabled(true);
 }
 
 void ConnectionTestPanel::reset() {
-    lbltestresult_->clear();
+    showResult(QString());
+}
+
+void ConnectionTestPanel::showResult(const QString& text) {
+    const QFontMetrics metrics = lbltestresult_->fontMetrics();
+    lbltestresult_->setText(Wrapped(text, metrics, metrics.averageCharWidth() * kResultColumns));
+    lbltestresult_->setVisible(!text.isEmpty());
+    // A fixed-size dialog follows a new height only once its layout hears of it, even while
+    // it is hidden.
+    layout()->invalidate();
+    updateGeometry();
 }
 
 void ConnectionTestPanel::cancel() {

@@ -34,6 +34,8 @@ class ConnectionTestPanel : public QWidget {
     void cancel();
 
   private:
+    void showResult(const QString& text);
+
     ShownSettings settings_;
     ConnectionTester* tester_ = nullptr;
     QPushButton* cmdtest_ = nullptr;

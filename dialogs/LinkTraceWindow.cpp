@@ -15,8 +15,10 @@ namespace kilnward::dialogs {
 
 namespace {
 
-constexpr int kColumns = 100;
-constexpr int kRows = 24;
+constexpr int kMinimumColumns = 72;
+constexpr int kMinimumRows = 10;
+constexpr int kColumns = 110;
+constexpr int kRows = 28;
 
 }  // namespace
 
@@ -36,8 +38,9 @@ LinkTraceWindow::LinkTraceWindow(QWidget* parent)
     txttrace_->setMaximumBlockCount(static_cast<int>(transfer::LinkTrace::kKeptLines));
     txttrace_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const QFontMetrics metrics(txttrace_->font());
-    txttrace_->setMinimumSize(metrics.averageCharWidth() * kColumns / 2, metrics.height() * 8);
-    txttrace_->resize(metrics.averageCharWidth() * kColumns, metrics.height() * kRows);
+    // Room for a request frame on one line without scrolling, and a few attempts.
+    txttrace_->setMinimumSize(metrics.averageCharWidth() * kMinimumColumns,
+                              metrics.height() * kMinimumRows);
     window_.name(*txttrace_, QStringLiteral("txttrace"));
     txttrace_->setPlainText(trace_.lines().join(QLatin1Char('\n')));
     trace_.setListener([this](const QString& line) { txttrace_->appendPlainText(line); });
@@ -60,6 +63,7 @@ LinkTraceWindow::LinkTraceWindow(QWidget* parent)
     layout->addWidget(txttrace_, 1);
     layout->addWidget(buttons);
     window_.translateNow();
+    resize(metrics.averageCharWidth() * kColumns, metrics.height() * kRows);
 }
 
 transfer::LinkTrace* LinkTraceWindow::activeTrace() {
