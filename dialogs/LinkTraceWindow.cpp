@@ -1,13 +1,12 @@
 #include "dialogs/LinkTraceWindow.h"
 
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFontDatabase>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/UserPrompts.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -22,12 +21,15 @@ constexpr int kRows = 28;
 
 }  // namespace
 
-LinkTraceWindow::LinkTraceWindow(QWidget* parent)
-    : QDialog(parent, Qt::Tool), window_(*this, QStringLiteral("frmlinktrace"), [this] {
-          if (txttrace_) {
-              txttrace_->setAccessibleName(windowTitle());
-          }
-      }) {
+LinkTraceWindow::LinkTraceWindow(app::UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent, Qt::Tool),
+      window_(*this, QStringLiteral("frmlinktrace"),
+              [this] {
+                  if (txttrace_) {
+                      txttrace_->setAccessibleName(windowTitle());
+                  }
+              }),
+      prompts_(prompts) {
     setWindowTitle(QStringLiteral("Link trace"));
     setModal(false);
     trace_.setPaused(true);
@@ -82,22 +84,22 @@ void LinkTraceWindow::clear() {
 
 void LinkTraceWindow::save() {
     auto& langMan = language::LangMan();
-    const QString path = QFileDialog::getSaveFileName(
-        this,
-        langMan.TranslateString(QStringLiteral("tracesavetitle"),
-                                QStringLiteral("Save link trace")),
-        QStringLiteral("link-trace.txt"),
+    const std::optional<QString> path = prompts_.chooseFile(
+        app::FileChooserMode::Save, QStringLiteral("link-trace.txt"),
         langMan.TranslateString(QStringLiteral("tracefilter"), QStringLiteral("Text files")) +
-            QStringLiteral(" (*.txt);;*"));
-    if (path.isEmpty()) {
+            QStringLiteral(" (*.txt)|*.txt"),
+        QStringLiteral("txt"),
+        langMan.TranslateString(QStringLiteral("tracesavetitle"),
+                                QStringLiteral("Save link trace")));
+    if (!path) {
         return;
     }
     QString error;
-    if (!trace_.save(path, error)) {
-        QMessageBox::warning(
-            this, windowTitle(),
+    if (!trace_.save(*path, error)) {
+        prompts_.showError(
             langMan.TranslateString(QStringLiteral("tracesavefailed"),
-                                    QStringLiteral("The trace was not saved: %1%"), {error}));
+                                    QStringLiteral("The trace was not saved: %1%"), {error}),
+            windowTitle());
     }
 }
 

@@ -7,6 +7,10 @@
 
 class QPlainTextEdit;
 
+namespace kilnward::app {
+class UserPrompts;
+}
+
 namespace kilnward::dialogs {
 
 // The link trace tool window: the trace of the transfers (and connection tests) as they
@@ -14,7 +18,8 @@ namespace kilnward::dialogs {
 // the window is shown; a hidden window records nothing.
 class LinkTraceWindow : public QDialog {
   public:
-    explicit LinkTraceWindow(QWidget* parent = nullptr);
+    // `prompts` chooses the file to save into and reports a failed save.
+    explicit LinkTraceWindow(app::UserPrompts& prompts, QWidget* parent = nullptr);
 
     // The trace links report to while the window is shown; null while it is hidden.
     transfer::LinkTrace* activeTrace();
@@ -31,6 +36,7 @@ class LinkTraceWindow : public QDialog {
 
   private:
     WidgetWindow window_;
+    app::UserPrompts& prompts_;
     transfer::LinkTrace trace_;
     QPlainTextEdit* txttrace_ = nullptr;
 };

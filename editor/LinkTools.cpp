@@ -12,8 +12,10 @@
 namespace kilnward::editor {
 
 LinkTools::LinkTools(QWidget& window, ExtraMenus& menus, form::MainForm& form,
-                     dialogs::frmconfig& settings, dialogs::SimulatedAnalysers& simulated)
+                     dialogs::frmconfig& settings, dialogs::SimulatedAnalysers& simulated,
+                     app::UserPrompts& prompts)
     : window_(window),
+      prompts_(prompts),
       settings_(settings),
       tester_(std::make_unique<dialogs::ConnectionTester>(
           simulated, [&form] { return form.currentDriver(); }, [this] { return activeTrace(); })) {
@@ -28,7 +30,7 @@ LinkTools::~LinkTools() {
 
 void LinkTools::showTrace() {
     if (!traceWindow_) {
-        traceWindow_ = std::make_unique<dialogs::LinkTraceWindow>(&window_);
+        traceWindow_ = std::make_unique<dialogs::LinkTraceWindow>(prompts_, &window_);
     }
     traceWindow_->show();
     traceWindow_->raise();

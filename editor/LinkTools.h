@@ -4,6 +4,9 @@
 
 class QWidget;
 
+namespace kilnward::app {
+class UserPrompts;
+}
 namespace kilnward::dialogs {
 class ConnectionTester;
 class LinkTraceWindow;
@@ -27,7 +30,8 @@ class ExtraMenus;
 class LinkTools {
   public:
     LinkTools(QWidget& window, ExtraMenus& menus, form::MainForm& form,
-              dialogs::frmconfig& settings, dialogs::SimulatedAnalysers& simulated);
+              dialogs::frmconfig& settings, dialogs::SimulatedAnalysers& simulated,
+              app::UserPrompts& prompts);
     ~LinkTools();
     LinkTools(const LinkTools&) = delete;
     LinkTools& operator=(const LinkTools&) = delete;
@@ -40,6 +44,7 @@ class LinkTools {
 
   private:
     QWidget& window_;
+    app::UserPrompts& prompts_;
     dialogs::frmconfig& settings_;
     std::unique_ptr<dialogs::LinkTraceWindow> traceWindow_;
     std::unique_ptr<dialogs::ConnectionTester> tester_;

@@ -66,8 +66,9 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     };
     extraMenus_ =
         std::make_unique<ExtraMenus>(*menuBar(), barMenu("mnudata"), barMenu("mnuinstrument"));
-    linkTools_ = std::make_unique<LinkTools>(*this, *extraMenus_, session.window(),
-                                             services_.settings, services_.simulated);
+    linkTools_ =
+        std::make_unique<LinkTools>(*this, *extraMenus_, session.window(), services_.settings,
+                                    services_.simulated, services_.prompts);
     auto* central = new QWidget(this);
     pages_ = PageBuilder(*binder_).build(central);
     auto* layout = new QVBoxLayout(central);

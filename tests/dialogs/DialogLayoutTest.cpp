@@ -113,7 +113,7 @@ TEST_P(DialogLayoutTest, SplashAboutTipsAndLoadedFiles) {
     check(tip, "tip");
     frmfilesloaded files(*session);
     check(files, "loaded-files");
-    LinkTraceWindow trace;
+    LinkTraceWindow trace(prompts);
     check(trace, "link-trace");
 }
 
@@ -144,7 +144,7 @@ TEST_F(TransferDialogTest, EveryDialogCaptionIsTranslatedInEveryLanguage) {
     frmTip tip;
     frmfilesloaded files(*session);
     frmSplash splash;
-    LinkTraceWindow trace;
+    LinkTraceWindow trace(prompts);
     for (QWidget* window : std::initializer_list<QWidget*>{settings.get(), dialog.get(), &tip,
                                                            &files, &about, &splash, &trace}) {
         for (QWidget* widget : window->findChildren<QWidget*>()) {

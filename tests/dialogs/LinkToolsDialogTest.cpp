@@ -2,6 +2,7 @@
 // analyser.
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -38,7 +39,7 @@ class LinkToolsDialogTest : public testing::TransferDialogTest {
         return result ? result->text().replace(QLatin1Char('\n'), QLatin1Char(' ')) : QString();
     }
 
-    LinkTraceWindow traceWindow;
+    LinkTraceWindow traceWindow{prompts};
     std::unique_ptr<ConnectionTester> tester;
 };
 
@@ -57,6 +58,16 @@ TEST_F(LinkToolsDialogTest, TestReadsTheClockWithTheShownSettingsAndTracesIt) {
     dialog->setTrace(traceWindow.activeTrace());
     ASSERT_EQ(dialog->run(transfer::TransferKind::SetClock), transfer::TransferOutcome::Done);
     EXPECT_TRUE(traceWindow.text().contains(QStringLiteral("note Set instrument clock")));
+    // Save... writes what the window shows; a file that cannot be written is reported.
+    prompts.queueFile(file("trace.txt"));
+    traceWindow.save();
+    QFile saved(file("trace.txt"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly | QIODevice::Text));
+    EXPECT_EQ(QString::fromUtf8(saved.readAll()), traceWindow.text() + '\n');
+    prompts.queueFile(file("missing/trace.txt"));
+    traceWindow.save();
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_TRUE(prompts.messages()[0].startsWith("The trace was not saved: "));
     traceWindow.clear();
     traceWindow.hide();
     EXPECT_EQ(traceWindow.activeTrace(), nullptr);
@@ -77,7 +88,7 @@ TEST_F(LinkToolsDialogTest, TestReadsTheClockWithTheShownSettingsAndTracesIt) {
 TEST_F(LinkToolsDialogTest, WindowsOwnedByTheMainWindowStayUsableDuringATransfer) {
     // As in the program: the transfer dialog and the trace window belong to the main window,
     // which the transfer disables.
-    auto* trace = new LinkTraceWindow(mainWindow.get());
+    auto* trace = new LinkTraceWindow(prompts, mainWindow.get());
     trace->show();
     dialog = std::make_unique<frmadvance>(*session, *settings, *simulated,
                                           std::vector<QWidget*>{mainWindow.get(), toolbar.get()},
