@@ -114,6 +114,11 @@ TEST_P(DialogLayoutTest, SplashAboutTipsAndLoadedFiles) {
     frmfilesloaded files(*session);
     check(files, "loaded-files");
     LinkTraceWindow trace(prompts);
+    trace.show();
+    ConnectionTester tester(
+        *simulated, [this] { return session->window().currentDriver(); },
+        [&trace] { return trace.activeTrace(); });
+    ASSERT_TRUE(tester.check(settings->linkSettings()).ok);
     check(trace, "link-trace");
 }
 
