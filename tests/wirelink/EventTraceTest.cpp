@@ -73,7 +73,11 @@ TEST_F(EventTraceTest, GivingUpCarriesTheFailureAndTheTextTraceStaysAsItWas) {
     EXPECT_EQ(tried[4].outcome, AttemptOutcome::FAIL);
     EXPECT_EQ(tried[4].next, Next::GiveUp);
     EXPECT_EQ(tried[4].attempt, 1);
-    // Frames and outcomes go to the event trace only.
+    link.CloseCom();
+    ASSERT_EQ(link.OpenCom(), 0);
+    EXPECT_EQ(events.back().kind, Kind::Note);
+    EXPECT_EQ(events.back().text, "port " + port.portName() + " opened, 9600,n,8,1, cable");
+    // Frames, outcomes and port notes go to the event trace only.
     EXPECT_TRUE(lines.empty());
 }
 

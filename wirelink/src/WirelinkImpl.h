@@ -80,7 +80,7 @@ struct Wirelink::Impl {
     // plus the inter-byte time-out.
     Clock::duration attemptLimit() const;
     void traceLine(const std::string& line) const;
-    // A note for both traces.
+    // A note for the event trace.
     void traceNote(const std::string& text) const;
     void traceFrame(LinkEvent::Kind kind, std::uint8_t addr, int attempt,
                     const ByteBuffer& bytes) const;

@@ -285,7 +285,6 @@ void Wirelink::Impl::traceLine(const std::string& line) const {
 }
 
 void Wirelink::Impl::traceNote(const std::string& text) const {
-    traceLine(text);
     if (eventTrace) {
         LinkEvent event;
         event.text = text;
@@ -331,10 +330,12 @@ void Wirelink::Impl::traceHeader(const ByteBuffer& request, const ByteBuffer& an
         std::equal(request.begin() + kFirst, request.begin() + kEnd, answer.begin() + kFirst)) {
         return;
     }
-    traceNote("answer header " +
-              HexBytes(ByteBuffer(answer.begin() + kFirst, answer.begin() + kEnd)) +
-              " differs from request " +
-              HexBytes(ByteBuffer(request.begin() + kFirst, request.begin() + kEnd)));
+    const std::string line = "answer header " +
+                             HexBytes(ByteBuffer(answer.begin() + kFirst, answer.begin() + kEnd)) +
+                             " differs from request " +
+                             HexBytes(ByteBuffer(request.begin() + kFirst, request.begin() + kEnd));
+    traceLine(line);
+    traceNote(line);
 }
 
 std::optional<AttemptOutcome> Wirelink::Impl::waitDsrLow(Seconds limit, bool interruptible) {
