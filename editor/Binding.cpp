@@ -4,6 +4,7 @@
 
 #include "documents/ControlKey.h"
 #include "form/FormItem.h"
+#include "form/ShownCaption.h"
 #include "form/TabStripItem.h"
 
 namespace kilnward::editor {
@@ -27,7 +28,11 @@ Binding::Binding(form::FormItem& item, QObject& object) : item_(item), object_(o
     }
 }
 
-Binding::~Binding() = default;
+Binding::~Binding() {
+    // The widget outlives its binding while the window tears down; a field losing the focus
+    // then must not report to the binding that is gone.
+    QObject::disconnect(&object_, nullptr, nullptr, nullptr);
+}
 
 void Binding::refresh(form::ItemChange change, form::ChangeOrigin origin) {
     origin_ = origin;
@@ -78,15 +83,7 @@ void Binding::refreshAccessibleName() {
 }
 
 QString Binding::ShownText(const QString& caption) {
-    QString shown;
-    shown.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size()) {
-            ++i;
-        }
-        shown += caption[i];
-    }
-    return shown.trimmed();
+    return form::ShownCaption(caption);
 }
 
 void Binding::showEnabled(bool enabled) {

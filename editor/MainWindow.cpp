@@ -21,9 +21,11 @@
 #include "drivers/InstrumentDriver.h"
 #include "editor/ExtraMenus.h"
 #include "editor/LinkTools.h"
+#include "editor/FindFieldBox.h"
 #include "editor/PageBuilder.h"
 #include "editor/StatusLine.h"
 #include "editor/ToolbarWindow.h"
+#include "editor/UndoHistory.h"
 #include "editor/export/RunTextExport.h"
 #include "form/FormTranslation.h"
 #include "form/MenuItem.h"
@@ -77,6 +79,9 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     status_ = new StatusLine(this);
     setStatusBar(status_);
     binder_->refreshAll();
+    undo_ = new UndoHistory(session, *extraMenus_, *this);
+    extraMenus_->edit().addSeparator();
+    findBox_ = new FindFieldBox(session.window(), *binder_, *extraMenus_, this);
 
     addDockWidget(Qt::LeftDockWidgetArea, toolbar_);
     // A window of its own beside the main window, so the pages keep the whole width; the
@@ -161,6 +166,11 @@ void MainWindow::followSettings() {
     if (driver && window.selectedInstrumentId() != followedModel_) {
         followedModel_ = window.selectedInstrumentId();
         services_.settings.setUseInfrared(driver->Use_Infrared());
+        // Edits made for another model are not undone across the change, even where the
+        // new model kept every value.
+        if (undo_) {
+            undo_->journal().clear();
+        }
     }
     status_->showLink(services_.settings,
                       driver ? QString::fromStdString(driver->Instrument_Name()) : QString());

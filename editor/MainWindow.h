@@ -26,8 +26,10 @@ namespace kilnward::editor {
 
 class ExtraMenus;
 class LinkTools;
+class FindFieldBox;
 class StatusLine;
 class ToolbarWindow;
+class UndoHistory;
 
 // frmMain: the editing window. It shows the headless main form of the session (pages,
 // menu bar, caption) through one binding per form item and owns the parameter toolbar
@@ -53,6 +55,8 @@ class MainWindow : public QMainWindow,
     ExtraMenus& extraMenus() { return *extraMenus_; }
     // The link trace window and the settings dialog's connection check.
     LinkTools& linkTools() { return *linkTools_; }
+    UndoHistory& undoHistory() { return *undo_; }
+    FindFieldBox& findFieldBox() { return *findBox_; }
     // The transfer dialog, made by the first transfer and left open with its outcome.
     dialogs::frmadvance* transferDialog() const { return transferDialog_.get(); }
     // After a change of language: the form's texts, the parameter names, the toolbar.
@@ -95,6 +99,9 @@ class MainWindow : public QMainWindow,
     std::unique_ptr<Binder> binder_;
     std::unique_ptr<ExtraMenus> extraMenus_;
     std::unique_ptr<LinkTools> linkTools_;
+    // Children of the window.
+    UndoHistory* undo_ = nullptr;
+    FindFieldBox* findBox_ = nullptr;
     QTabWidget* pages_ = nullptr;
     StatusLine* status_ = nullptr;
     std::unique_ptr<dialogs::frmadvance> transferDialog_;

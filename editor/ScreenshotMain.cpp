@@ -1,6 +1,6 @@
 // kilnward-screenshots: pictures of every page and inner tab of the main window for the
 // models and languages given, taken with QWidget::grab at a fixed size, style and font so
-// the same build gives the same pictures.
+// the same build gives the same pictures; and the Find field box in each language.
 //   kilnward-screenshots --out DIR [--models 10,13,14] [--languages 0,2]
 
 #include <QApplication>
@@ -15,8 +15,11 @@
 #include "app/ScriptedPrompts.h"
 #include "documents/MainWindowSession.h"
 #include "editor/EditorApp.h"
+#include "editor/FindFieldBox.h"
 #include "editor/MainWindow.h"
 #include "editor/ToolbarWindow.h"
+#include "form/FieldFinder.h"
+#include "form/MainForm.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -94,6 +97,21 @@ int Shoot(MainWindow& window, int model, const QString& language, const QDir& ou
     return pictures;
 }
 
+// The Find field box searching for the first word of the alarm value's caption, so the
+// picture shows the same search in every language.
+void ShootFindBox(MainWindow& window, kilnward::form::MainForm& form, const QString& language,
+                  const QDir& out) {
+    const QString caption = kilnward::form::FieldFinder(form).caption(
+        form.form().item(QStringLiteral("TDBNumalmval"), 0));
+    kilnward::editor::FindFieldBox& box = window.findFieldBox();
+    box.start();
+    box.search(caption.section(u' ', 0, 0));
+    box.adjustSize();
+    Settle();
+    box.grab().save(out.filePath(QStringLiteral("find-field-%1.png").arg(language)));
+    box.hide();
+}
+
 QList<int> Numbers(const QString& list) {
     QList<int> numbers;
     for (const QString& piece : list.split(u',', Qt::SkipEmptyParts)) {
@@ -143,6 +161,8 @@ int main(int argc, char** argv) {
             Settle();
             pictures += Shoot(window, model, code, out, prompts);
         }
+        ShootFindBox(window, editor.session().window(), code, out);
+        ++pictures;
     }
     QTextStream(stdout) << pictures << " pictures in " << out.path() << '\n';
     return 0;

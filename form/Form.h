@@ -85,6 +85,8 @@ class Form {
     FormEvents* events_ = nullptr;
     // The item the user is editing (see UserEdit), or null.
     const FormItem* userEditItem_ = nullptr;
+    // How many UserEdit guards are alive.
+    int userEditDepth_ = 0;
 };
 
 }  // namespace kilnward::form

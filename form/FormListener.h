@@ -14,6 +14,11 @@ class FormListener {
   public:
     virtual ~FormListener() = default;
     virtual void itemChanged(FormItem& item, ItemChange change, ChangeOrigin origin) = 0;
+    // The user starts or ends an edit of `item` (see UserEdit); every change in between,
+    // of that item and of those its rules change, belongs to that one edit. Not told for
+    // an edit inside another.
+    virtual void userEditStarted(FormItem& /*item*/) {}
+    virtual void userEditFinished(FormItem& /*item*/) {}
     // The window's own caption changed.
     virtual void windowCaptionChanged() {}
     // A field being edited is to hand its value over now (a document is about to be saved).

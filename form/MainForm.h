@@ -59,6 +59,10 @@ class MainForm : public FormEvents {
     bool selectModel(std::uint8_t model);
     void adaptToInstrument(std::uint8_t model) { adaptation_.adapt(model); }
     EditRules& editRules() { return editRules_; }
+    // Whether the model refuses tab `tab` of `strip` when the user clicks it.
+    bool tabRefused(const TabStripItem& strip, int tab) const {
+        return tabRules_.refuses(strip, tab);
+    }
 
     std::uint8_t selectedInstrumentId() const { return selectedInstrumentId_; }
     drivers::InstrumentDriver* currentDriver() const { return currentDriver_.get(); }

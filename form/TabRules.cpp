@@ -58,10 +58,20 @@ void TabRules::tabChanged(TabStripItem& strip, int previousTab) {
     }
 }
 
+bool TabRules::refuses(const TabStripItem& strip, int tab) const {
+    const ModelGroup* group = FindModelGroup(window_.selectedInstrumentId());
+    if (!group) {
+        return false;
+    }
+    if (strip.name() == QLatin1String("SSTabconf")) {
+        return group->refusesPage(tab);
+    }
+    return strip.name() == QLatin1String("sstabalarms") && group->refusesAlarmTab(tab);
+}
+
 void TabRules::outerTabChanged(TabStripItem& strip, int previousTab) {
     const int tab = strip.currentTab();
-    const ModelGroup* group = FindModelGroup(window_.selectedInstrumentId());
-    if (group && group->refusesPage(tab)) {
+    if (refuses(strip, tab)) {
         refuse(strip, "fraconf", previousTab);
         return;
     }
@@ -72,8 +82,7 @@ void TabRules::outerTabChanged(TabStripItem& strip, int previousTab) {
 
 void TabRules::innerTabChanged(TabStripItem& strip, int previousTab) {
     const int tab = strip.currentTab();
-    const ModelGroup* group = FindModelGroup(window_.selectedInstrumentId());
-    if (strip.name() == QLatin1String("sstabalarms") && group && group->refusesAlarmTab(tab)) {
+    if (refuses(strip, tab)) {
         refuse(strip, "fraalarms", previousTab);
         return;
     }

@@ -13,6 +13,8 @@ class TabRules {
     explicit TabRules(MainForm& window);
 
     void tabChanged(TabStripItem& strip, int previousTab);
+    // Whether the model refuses tab `tab` of `strip` with "Item not available".
+    bool refuses(const TabStripItem& strip, int tab) const;
 
   private:
     void outerTabChanged(TabStripItem& strip, int previousTab);

@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 #include <memory>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "editor/ParamListView.h"
 #include "editor/ParamSlotView.h"
 #include "editor/ToolbarWindow.h"
+#include "editor/UndoHistory.h"
 #include "form/Form.h"
 #include "form/TreeItem.h"
 #include "tests/editor/EditorFixture.h"
@@ -74,6 +76,23 @@ TEST_F(ParamSlotTest, DroppedParameterFillsTheSlotUnderThePointer) {
     EXPECT_FALSE(slotView->topLevelItem(2)->icon(0).isNull());
     EXPECT_EQ(slotView->dropHighlight(), 0);
     EXPECT_EQ(slotView->currentItem(), slotView->topLevelItem(2));
+    EXPECT_TRUE(configurationDirty());
+}
+
+TEST_F(ParamSlotTest, UndoTakesBackADropAsOneStep) {
+    tree().assignParameter(3, 5);
+    session().documents().cleardirtyall();
+    QUndoStack& history = window().undoHistory().stack();
+    auto data = pickParameter(9);
+    dragAndDrop(*data, slotCentre(3));
+    ASSERT_EQ(tree().node(3).parameterId(), 9);
+    EXPECT_EQ(history.count(), 1);
+    history.undo();
+    EXPECT_EQ(tree().node(3).parameterId(), 5);
+    EXPECT_TRUE(slotView->topLevelItem(2)->text(0).startsWith(tree().node(3).text()));
+    EXPECT_FALSE(configurationDirty());
+    history.redo();
+    EXPECT_EQ(tree().node(3).parameterId(), 9);
     EXPECT_TRUE(configurationDirty());
 }
 
