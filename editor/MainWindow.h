@@ -25,6 +25,7 @@ class MainWindowSession;
 namespace kilnward::editor {
 
 class ExtraMenus;
+class LinkTools;
 class FindFieldBox;
 class StatusLine;
 class ToolbarWindow;
@@ -52,6 +53,8 @@ class MainWindow : public QMainWindow,
     StatusLine& statusLine() { return *status_; }
     // The Edit and Tools menus of the window's own commands.
     ExtraMenus& extraMenus() { return *extraMenus_; }
+    // The link trace window and the settings dialog's connection check.
+    LinkTools& linkTools() { return *linkTools_; }
     UndoHistory& undoHistory() { return *undo_; }
     FindFieldBox& findFieldBox() { return *findBox_; }
     // The transfer dialog, made by the first transfer and left open with its outcome.
@@ -99,6 +102,7 @@ class MainWindow : public QMainWindow,
     commands::MenuCommands commands_;
     std::unique_ptr<Binder> binder_;
     std::unique_ptr<ExtraMenus> extraMenus_;
+    std::unique_ptr<LinkTools> linkTools_;
     // Children of the window.
     UndoHistory* undo_ = nullptr;
     FindFieldBox* findBox_ = nullptr;
