@@ -134,7 +134,7 @@ transfer::TransferOutcome frmadvance::runSession(transfer::TransferKind kind, co
     raise();
     activateWindow();
     QCoreApplication::processEvents();
-    const transfer::TransferOutcome outcome = transfer(body);
+    const transfer::TransferOutcome outcome = transfer(kind, body);
     showIdle();
     if (closeRequested_) {
         closeRequested_ = false;
@@ -143,7 +143,7 @@ transfer::TransferOutcome frmadvance::runSession(transfer::TransferKind kind, co
     return outcome;
 }
 
-transfer::TransferOutcome frmadvance::transfer(const Body& body) {
+transfer::TransferOutcome frmadvance::transfer(transfer::TransferKind kind, const Body& body) {
     drivers::InstrumentDriver* driver = session_.window().currentDriver();
     if (!driver) {
         throw std::logic_error("no analyser model is selected");

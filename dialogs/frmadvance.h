@@ -88,7 +88,7 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
     void showIdle();
     using Body = std::function<transfer::TransferOutcome(transfer::TransferSession&)>;
     transfer::TransferOutcome runSession(transfer::TransferKind kind, const Body& body);
-    transfer::TransferOutcome transfer(const Body& body);
+    transfer::TransferOutcome transfer(transfer::TransferKind kind, const Body& body);
 
     WidgetWindow window_;
     documents::MainWindowSession& session_;
