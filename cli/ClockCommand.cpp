@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QRegularExpression>
 
-#include <chrono>
 #include <optional>
 #include <utility>
 
@@ -12,6 +11,7 @@
 #include "cli/LinkOptions.h"
 #include "cli/ModelOption.h"
 #include "drivers/ClockRecord.h"
+#include "transfer/ConnectionCheck.h"
 
 namespace kilnward::cli {
 
@@ -87,19 +87,6 @@ std::optional<drivers::DateTime> TimeToSet(const QCommandLineParser& parser, QSt
                                  0);
 }
 
-QString ClockText(drivers::DateTime when) {
-    using namespace std::chrono;
-    const auto day = floor<days>(when);
-    const year_month_day date{day};
-    const hh_mm_ss time{when - day};
-    return QStringLiteral("%1-%2-%3 %4:%5")
-        .arg(static_cast<int>(date.year()), 4, 10, QLatin1Char('0'))
-        .arg(static_cast<unsigned>(date.month()), 2, 10, QLatin1Char('0'))
-        .arg(static_cast<unsigned>(date.day()), 2, 10, QLatin1Char('0'))
-        .arg(time.hours().count(), 2, 10, QLatin1Char('0'))
-        .arg(time.minutes().count(), 2, 10, QLatin1Char('0'));
-}
-
 }  // namespace
 
 int RunClock(const QStringList& arguments) {
@@ -129,7 +116,7 @@ int RunClock(const QStringList& arguments) {
         } else {
             driver.ReadRTCClock(link.addr, when);
         }
-        CliOutput::printLine(ClockText(when));
+        CliOutput::printLine(transfer::AnalyserClockText(when));
         return kExitOk;
     });
 }

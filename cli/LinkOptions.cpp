@@ -1,11 +1,14 @@
 #include "cli/LinkOptions.h"
 
+#include <QTextStream>
+
 #include <chrono>
 
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
 #include "simulator/AnalyserSimulator.h"
 #include "simulator/SimulatedCommPort.h"
+#include "transfer/LinkTrace.h"
 #include "wirelink/QtSerialCommPort.h"
 
 namespace kilnward::cli {
@@ -40,6 +43,7 @@ void LinkOptions::addTo(QCommandLineParser& parser, Address address) {
                                       : QStringLiteral("Instrument address, 0 to 255 (default 0)."),
          "N"},
         {"busy-timeout", "Seconds to retry while the analyser is busy (default 10).", "S"},
+        {"trace", "Write a trace of every frame and attempt on the link to FILE.", "FILE"},
     });
 }
 
@@ -62,6 +66,7 @@ bool LinkOptions::read(const QCommandLineParser& parser, QString& error) {
         return false;
     }
     infrared = parser.isSet("infrared");
+    traceFile = parser.value("trace");
     return ReadByte(parser, "addr", addr, error) &&
            ReadByte(parser, "busy-timeout", busyTimeout, error);
 }
@@ -93,7 +98,11 @@ std::unique_ptr<wirelink::CommPort> LinkOptions::makePort(
 
 int LinkOptions::run(wirelink::CommPort& commPort, std::uint8_t type,
                      const std::function<void(wirelink::Wirelink&)>& body) const {
+    std::unique_ptr<transfer::LinkTrace> trace;
     wirelink::Wirelink link(commPort);
+    if (!traceInto(link, trace)) {
+        return kExitFailure;
+    }
     int exitCode = kExitOk;
     try {
         link.setRaiseErrors(true);
@@ -115,6 +124,22 @@ int LinkOptions::run(wirelink::CommPort& commPort, std::uint8_t type,
         exitCode = exitCode == kExitOk ? closeCode : exitCode;
     }
     return exitCode;
+}
+
+bool LinkOptions::traceInto(wirelink::Wirelink& link,
+                            std::unique_ptr<transfer::LinkTrace>& trace) const {
+    if (traceFile.isEmpty()) {
+        return true;
+    }
+    trace = std::make_unique<transfer::LinkTrace>();
+    QString error;
+    if (!trace->writeTo(traceFile, error)) {
+        QTextStream(stderr) << "kilnward-cli: " << error << '\n';
+        trace.reset();
+        return false;
+    }
+    trace->attach(link);
+    return true;
 }
 
 }  // namespace kilnward::cli

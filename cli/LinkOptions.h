@@ -12,6 +12,9 @@
 namespace kilnward::sim {
 class AnalyserSimulator;
 }  // namespace kilnward::sim
+namespace kilnward::transfer {
+class LinkTrace;
+}
 
 namespace kilnward::cli {
 
@@ -21,6 +24,7 @@ namespace kilnward::cli {
 //   --infrared        the port has an infrared adapter; --cable has none
 //   --addr N          instrument address (default 0, unless the command requires it)
 //   --busy-timeout S  seconds a request keeps retrying while the analyser is busy (default 10)
+//   --trace FILE      a trace of every frame and attempt on the link, written as it goes
 // A command adds these to its own QCommandLineParser next to its own options.
 class LinkOptions {
   public:
@@ -47,11 +51,16 @@ class LinkOptions {
     std::unique_ptr<wirelink::CommPort> makePort(
         std::uint8_t type, std::unique_ptr<sim::AnalyserSimulator>& simulator) const;
 
+    // With --trace, makes `trace` and attaches it to `link` (which must not outlive it).
+    // False, after printing why, when the trace file cannot be written.
+    bool traceInto(wirelink::Wirelink& link, std::unique_ptr<transfer::LinkTrace>& trace) const;
+
     QString port;
     QString baud = QStringLiteral("9600");
     bool infrared = false;
     std::uint8_t addr = 0;
     std::uint8_t busyTimeout = 10;
+    QString traceFile;
 
   private:
     int run(wirelink::CommPort& commPort, std::uint8_t type,

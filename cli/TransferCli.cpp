@@ -11,6 +11,7 @@
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
 #include "simulator/AnalyserSimulator.h"
+#include "transfer/LinkTrace.h"
 #include "wirelink/Wirelink.h"
 
 namespace kilnward::cli {
@@ -24,9 +25,10 @@ const QString kPortNotOpened = QStringLiteral("Error Opening commport");
 TransferCli::TransferCli(std::FILE* status) : progress_(status) {}
 
 TransferCli::~TransferCli() {
-    // The commands use the link, the link the port, the port the simulator.
+    // The commands use the link, the link the trace and the port, the port the simulator.
     commands_.reset();
     wlink_.reset();
+    trace_.reset();
     port_.reset();
     simulator_.reset();
 }
@@ -72,7 +74,9 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
         return CliOutput::usageError(parser, QStringLiteral("no analyser model is selected"));
     }
     link_.followModel(parser, driver->Use_Infrared());
-    openPort(driver->Instrument_ID());
+    if (!openPort(driver->Instrument_ID())) {
+        return kExitFailure;
+    }
     transfer::LinkSettings settings;
     settings.useInfrared = link_.infrared;
     settings.baudRate = link_.baud;
@@ -85,10 +89,11 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     return std::nullopt;
 }
 
-void TransferCli::openPort(std::uint8_t type) {
+bool TransferCli::openPort(std::uint8_t type) {
     port_ = link_.makePort(type, simulator_);
     wlink_ = std::make_unique<wirelink::Wirelink>(*port_);
     wlink_->setBusyTimeout(link_.busyTimeout);
+    return link_.traceInto(*wlink_, trace_);
 }
 
 int TransferCli::finish(std::optional<transfer::TransferOutcome> outcome) const {

@@ -24,6 +24,9 @@ class Wirelink;
 namespace kilnward::sim {
 class AnalyserSimulator;
 }
+namespace kilnward::transfer {
+class LinkTrace;
+}
 
 namespace kilnward::cli {
 
@@ -56,7 +59,8 @@ class TransferCli {
     int finish(std::optional<transfer::TransferOutcome> outcome) const;
 
   private:
-    void openPort(std::uint8_t type);
+    // False when the trace file cannot be written.
+    bool openPort(std::uint8_t type);
 
     LinkOptions link_;
     DocumentOptions documents_;
@@ -65,6 +69,7 @@ class TransferCli {
     std::unique_ptr<documents::MainWindowSession> session_;
     std::unique_ptr<sim::AnalyserSimulator> simulator_;
     std::unique_ptr<wirelink::CommPort> port_;
+    std::unique_ptr<transfer::LinkTrace> trace_;
     std::unique_ptr<wirelink::Wirelink> wlink_;
     TerminalProgress progress_;
     std::unique_ptr<transfer::TransferCommands> commands_;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "dialogs/PromptsWithPrelude.h"
@@ -20,6 +21,7 @@
 #include "drivers/InstrumentDriver.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "transfer/LinkTrace.h"
 #include "transfer/TransferCommandSteps.h"
 #include "wirelink/Wirelink.h"
 
@@ -132,7 +134,7 @@ transfer::TransferOutcome frmadvance::runSession(transfer::TransferKind kind, co
     raise();
     activateWindow();
     QCoreApplication::processEvents();
-    const transfer::TransferOutcome outcome = transfer(body);
+    const transfer::TransferOutcome outcome = transfer(kind, body);
     showIdle();
     if (closeRequested_) {
         closeRequested_ = false;
@@ -141,7 +143,7 @@ transfer::TransferOutcome frmadvance::runSession(transfer::TransferKind kind, co
     return outcome;
 }
 
-transfer::TransferOutcome frmadvance::transfer(const Body& body) {
+transfer::TransferOutcome frmadvance::transfer(transfer::TransferKind kind, const Body& body) {
     drivers::InstrumentDriver* driver = session_.window().currentDriver();
     if (!driver) {
         throw std::logic_error("no analyser model is selected");
@@ -151,6 +153,10 @@ transfer::TransferOutcome frmadvance::transfer(const Body& body) {
     // remembered (a closing window) does not reach the next.
     WLink_ = std::make_unique<wirelink::Wirelink>(port_, this);
     WLink_->setPermitsEvents(true);
+    if (trace_) {
+        trace_->attach(*WLink_);
+        trace_->note(QLatin1String(transfer::TransferTexts::of(kind).confirmation.english));
+    }
     // The settings as they are now: a change in the settings dialog counts from the next
     // transfer on.
     const transfer::LinkSettings settings = settings_.linkSettings();
@@ -226,6 +232,18 @@ void frmadvance::Form_Load() {
         if (window) {
             window->setCursor(Qt::WaitCursor);
             window->setEnabled(false);
+        }
+    }
+    // Disabling a window disables the windows it owns as well: this dialog (its Abort) and
+    // tool windows such as the link trace must stay usable.
+    for (const QPointer<QWidget>& window : windows_) {
+        for (QWidget* owned : window ? window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
+                                     : QList<QWidget*>{}) {
+            const bool blocked =
+                std::find(windows_.begin(), windows_.end(), owned) != windows_.end();
+            if (owned->isWindow() && !blocked) {
+                owned->setEnabled(true);
+            }
         }
     }
 }

@@ -25,6 +25,9 @@ class Wirelink;
 namespace kilnward::documents {
 class MainWindowSession;
 }
+namespace kilnward::transfer {
+class LinkTrace;
+}
 
 namespace kilnward::dialogs {
 
@@ -57,6 +60,8 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
 
     // The pause after each port-opening attempt (an event-driven wait unless replaced).
     void setWait(transfer::TransferSession::Wait wait) { wait_ = std::move(wait); }
+    // The trace the next transfers' links report to (null: none); it must outlive the dialog.
+    void setTrace(transfer::LinkTrace* trace) { trace_ = trace; }
     bool running() const { return active_ != nullptr; }
     // The Abort / Close button.
     void cmdAbort_Click();
@@ -83,7 +88,7 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
     void showIdle();
     using Body = std::function<transfer::TransferOutcome(transfer::TransferSession&)>;
     transfer::TransferOutcome runSession(transfer::TransferKind kind, const Body& body);
-    transfer::TransferOutcome transfer(const Body& body);
+    transfer::TransferOutcome transfer(transfer::TransferKind kind, const Body& body);
 
     WidgetWindow window_;
     documents::MainWindowSession& session_;
@@ -93,6 +98,7 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
     std::vector<QPointer<QWidget>> windows_;
     transfer::TransferSession::Wait wait_;
     transfer::TransferSession* active_ = nullptr;
+    transfer::LinkTrace* trace_ = nullptr;
     bool loaded_ = false;
     bool closeRequested_ = false;
 

@@ -14,6 +14,7 @@
 
 #include "app/ConfigSettings.h"
 #include "app/VersionString.h"
+#include "dialogs/ConnectionTestPanel.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -93,6 +94,12 @@ void frmconfig::build() {
     serialForm->addRow(chkinfrared_);
     buildVerifyOption(*serialForm);
 
+    testPanel_ = new ConnectionTestPanel(
+        window_, [this] { return shownSettings(); }, serialFrame_);
+    serialForm->addRow(testPanel_);
+    // A check still running when the dialog closes ends at its next wait.
+    connect(this, &QDialog::finished, testPanel_, [this] { testPanel_->cancel(); });
+
     languageFrame_ = new QGroupBox(QStringLiteral("Language"), this);
     window_.name(*languageFrame_, QStringLiteral("fraconf"), 1);
     auto* languageLayout = new QVBoxLayout(languageFrame_);
@@ -151,6 +158,7 @@ void frmconfig::load() {
     TDBnumaddress_->setValue(addr_);
     chkinfrared_->setChecked(useInfrared_);
     chkverify_->setChecked(verifyAfterSend_);
+    testPanel_->reset();
 
     language::LanguageManager& langMan = language::LangMan();
     lstlang_->clear();
@@ -199,13 +207,18 @@ void frmconfig::cmdOK_Click() {
     accept();
 }
 
-void frmconfig::confirmSerial() {
+PortChoice frmconfig::shownPort() const {
     const QString chosen = chosenPort();
-    if (!chosen.isEmpty()) {
-        // A numbered port keeps its number, so the stored value means the same port on
-        // every platform.
-        port_ = chosen == port_.deviceName() ? port_ : PortChoice::fromStored(chosen);
+    if (chosen.isEmpty()) {
+        return port_;
     }
+    // A numbered port keeps its number, so the stored value means the same port on every
+    // platform.
+    return chosen == port_.deviceName() ? port_ : PortChoice::fromStored(chosen);
+}
+
+void frmconfig::confirmSerial() {
+    port_ = shownPort();
     baudrate_ = cbobaud_->currentText();
     addr_ = static_cast<std::uint8_t>(TDBnumaddress_->value());
     useInfrared_ = chkinfrared_->checkState() != Qt::Unchecked;
@@ -239,6 +252,19 @@ void frmconfig::confirmLanguage() {
     langMan.TranslateAll();
     app::WriteConfigValue(app::config::FileVersion, app::VersionString());
     app::WriteConfigValue(app::config::LanguageIndex, QString::number(langMan.LanguageIndex()));
+}
+
+transfer::LinkSettings frmconfig::shownSettings() const {
+    transfer::LinkSettings settings;
+    settings.useInfrared = chkinfrared_->checkState() != Qt::Unchecked;
+    settings.baudRate = cbobaud_->currentText();
+    shownPort().applyTo(settings);
+    settings.addr = static_cast<std::uint8_t>(TDBnumaddress_->value());
+    return settings;
+}
+
+void frmconfig::setConnectionTester(ConnectionTester* tester) {
+    testPanel_->setTester(tester);
 }
 
 transfer::LinkSettings frmconfig::linkSettings() const {

@@ -18,6 +18,9 @@ class QSpinBox;
 
 namespace kilnward::dialogs {
 
+class ConnectionTester;
+class ConnectionTestPanel;
+
 // The serial and language settings dialog. One object lives for the program run and keeps
 // the serial settings the transfers use: read from Config.ini when it is created, changed
 // only by confirming the serial mode (and the infrared choice by the main window's model).
@@ -55,6 +58,11 @@ class frmconfig : public QDialog {
     void setUseInfrared(bool value) { useInfrared_ = value; }
     // What a transfer copies into the link, as the values are now.
     transfer::LinkSettings linkSettings() const;
+    // The serial settings as the controls show them, not yet kept.
+    transfer::LinkSettings shownSettings() const;
+    // Shows the "Test" button of the serial mode, which checks the shown settings with
+    // `tester`; null hides it.
+    void setConnectionTester(ConnectionTester* tester);
 
     // The caption of the simulated analyser in the port list.
     static QString SimulatedPortCaption();
@@ -63,6 +71,8 @@ class frmconfig : public QDialog {
     void build();
     void fillPorts();
     QString chosenPort() const;
+    // The port the list shows, as it would be kept.
+    PortChoice shownPort() const;
     void confirmSerial();
     void confirmLanguage();
     // The check of the sector read back after a send: its box, shown and kept.
@@ -86,6 +96,7 @@ class frmconfig : public QDialog {
     QCheckBox* chkinfrared_ = nullptr;
     QCheckBox* chkverify_ = nullptr;
     QListWidget* lstlang_ = nullptr;
+    ConnectionTestPanel* testPanel_ = nullptr;
 };
 
 }  // namespace kilnward::dialogs

@@ -24,6 +24,7 @@
 #include "editor/CompareCommands.h"
 #include "editor/ExtraMenus.h"
 #include "editor/FindFieldBox.h"
+#include "editor/LinkTools.h"
 #include "editor/PageBuilder.h"
 #include "editor/RestoreFromBackup.h"
 #include "editor/StatusLine.h"
@@ -74,6 +75,9 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     connect(extraMenus_->addCommand(extraMenus_->tools(), "mnurestorebackup",
                                     "&Restore analyser from backup..."),
             &QAction::triggered, this, [this] { restoreFromBackup(); });
+    linkTools_ =
+        std::make_unique<LinkTools>(*this, *extraMenus_, session.window(), services_.settings,
+                                    services_.simulated, services_.prompts);
     auto* central = new QWidget(this);
     pages_ = PageBuilder(*binder_).build(central);
     auto* layout = new QVBoxLayout(central);
@@ -170,6 +174,8 @@ dialogs::frmadvance& MainWindow::ensureTransferDialog() {
             std::make_unique<dialogs::frmadvance>(session_, services_.settings, services_.simulated,
                                                   std::vector<QWidget*>{this, toolbar_}, this);
     }
+    // Every transfer is traced while the trace window is open.
+    transferDialog_->setTrace(linkTools_->activeTrace());
     return *transferDialog_;
 }
 

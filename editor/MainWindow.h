@@ -27,6 +27,7 @@ namespace kilnward::editor {
 class ChangeMarks;
 class CompareCommands;
 class ExtraMenus;
+class LinkTools;
 class FindFieldBox;
 class StatusLine;
 class ToolbarWindow;
@@ -54,6 +55,8 @@ class MainWindow : public QMainWindow,
     StatusLine& statusLine() { return *status_; }
     // The Edit and Tools menus of the window's own commands.
     ExtraMenus& extraMenus() { return *extraMenus_; }
+    // The link trace window and the settings dialog's connection check.
+    LinkTools& linkTools() { return *linkTools_; }
     UndoHistory& undoHistory() { return *undo_; }
     FindFieldBox& findFieldBox() { return *findBox_; }
     // The marks of the fields changed since the last load or receive.
@@ -107,6 +110,7 @@ class MainWindow : public QMainWindow,
     commands::MenuCommands commands_;
     std::unique_ptr<Binder> binder_;
     std::unique_ptr<ExtraMenus> extraMenus_;
+    std::unique_ptr<LinkTools> linkTools_;
     // Children of the window.
     UndoHistory* undo_ = nullptr;
     FindFieldBox* findBox_ = nullptr;

@@ -21,32 +21,30 @@ bool IsLinkErrorCode(std::int32_t code) {
     return bits >= kFirstLinkCode && bits <= kLastLinkCode;
 }
 
-void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes,
-                         const QString& advice) {
-    const auto withAdvice = [&advice](const QString& message) {
-        return advice.isEmpty() ? message : message + QStringLiteral("\n\n") + advice;
-    };
+QString TransferErrorMessage(const std::exception& error, app::Translator& translator) {
     const QString description = QString::fromStdString(error.what());
     const auto* linkError = dynamic_cast<const wirelink::Error*>(&error);
-    if (!linkError || !IsLinkErrorCode(linkError->code())) {
-        boxes.ShowErrorMessage(withAdvice(description));
-        return;
+    // Without the bytes its message names, a translation of a link error could not be
+    // filled in.
+    if (!linkError || !IsLinkErrorCode(linkError->code()) || !linkError->context()) {
+        return description;
     }
-    if (linkError->code() == wirelink::StatusOf(wirelink::WLink_errors::WLerr_abortsend)) {
+    const QString key = QStringLiteral("Error") + QString::number(linkError->code());
+    return translator.TranslateString(key, description, LinkErrorArguments(*linkError->context()));
+}
+
+void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes,
+                         const QString& advice) {
+    const auto* linkError = dynamic_cast<const wirelink::Error*>(&error);
+    if (linkError &&
+        linkError->code() == wirelink::StatusOf(wirelink::WLink_errors::WLerr_abortsend)) {
         if (!advice.isEmpty()) {
             boxes.ShowErrorMessage(advice);
         }
         return;
     }
-    const auto& context = linkError->context();
-    if (!context) {
-        // Without the bytes its message names, a translation could not be filled in.
-        boxes.ShowErrorMessage(withAdvice(description));
-        return;
-    }
-    const QString key = QStringLiteral("Error") + QString::number(linkError->code());
-    boxes.ShowErrorMessage(withAdvice(
-        boxes.translator().TranslateString(key, description, LinkErrorArguments(*context))));
+    const QString message = TransferErrorMessage(error, boxes.translator());
+    boxes.ShowErrorMessage(advice.isEmpty() ? message : message + QStringLiteral("\n\n") + advice);
 }
 
 QStringList LinkErrorArguments(const wirelink::ErrorContext& context) {

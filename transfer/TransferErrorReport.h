@@ -8,6 +8,9 @@
 
 #include "wirelink/Errors.h"
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::documents {
 class MessageBoxes;
 }
@@ -21,6 +24,10 @@ namespace kilnward::transfer {
 // a closing window.
 void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes,
                          const QString& advice = {});
+
+// The message of `error` for the user: a link control's error of the table in the user's
+// language, anything else as raised.
+QString TransferErrorMessage(const std::exception& error, app::Translator& translator);
 
 // The placeholders of a translated link error: %1% the instrument address, %2% the command
 // (four hexadecimal digits), %3% the instrument type, %4% the code the instrument returned;

@@ -11,6 +11,7 @@
 #include "app/WaitMilliseconds.h"
 #include "documents/MessageBoxes.h"
 #include "drivers/InstrumentDriver.h"
+#include "transfer/LinkSetup.h"
 #include "transfer/ProgressSink.h"
 #include "transfer/ReadBackVerify.h"
 #include "transfer/SafeguardTexts.h"
@@ -136,10 +137,7 @@ TransferOutcome TransferSession::run(TransferKind kind,
 
 void TransferSession::prepareLink() {
     driver_.linktowirelinkctrl(&link_);
-    link_.setInfrared(settings_.useInfrared);
-    link_.setBaudRate(settings_.baudRate.toStdString());
-    link_.setComPort(settings_.serialPort);
-    link_.setPortName(settings_.portName.toStdString());
+    ApplyLinkSettings(link_, settings_);
 }
 
 bool TransferSession::OpenComm() {

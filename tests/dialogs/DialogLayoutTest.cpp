@@ -3,12 +3,15 @@
 // there as a picture.
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 
 #include <map>
 
+#include "dialogs/ConnectionTester.h"
+#include "dialogs/LinkTraceWindow.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmSplash.h"
 #include "dialogs/frmTip.h"
@@ -82,9 +85,17 @@ class DialogLayoutTest : public TransferDialogTest, public ::testing::WithParamI
 };
 
 TEST_P(DialogLayoutTest, SettingsInBothModes) {
+    ConnectionTester tester(*simulated, [this] { return session->window().currentDriver(); });
+    settings->setConnectionTester(&tester);
     settings->definemode(frmconfig::kSerialMode);
     settings->load();
+    settings->findChild<QAbstractButton*>(QStringLiteral("frmconfig!cmdtest"))->click();
     check(*settings, "settings-serial");
+    // The longest outcome: an error with its hint.
+    settings->findChild<QComboBox*>(QStringLiteral("frmconfig!lstport"))
+        ->setEditText(QStringLiteral("/nonexistent/ttyUSB0"));
+    settings->findChild<QAbstractButton*>(QStringLiteral("frmconfig!cmdtest"))->click();
+    check(*settings, "settings-serial-failed");
     settings->definemode(frmconfig::kLanguageMode);
     settings->load();
     check(*settings, "settings-language");
@@ -102,6 +113,13 @@ TEST_P(DialogLayoutTest, SplashAboutTipsAndLoadedFiles) {
     check(tip, "tip");
     frmfilesloaded files(*session);
     check(files, "loaded-files");
+    LinkTraceWindow trace(prompts);
+    trace.show();
+    ConnectionTester tester(
+        *simulated, [this] { return session->window().currentDriver(); },
+        [&trace] { return trace.activeTrace(); });
+    ASSERT_TRUE(tester.check(settings->linkSettings()).ok);
+    check(trace, "link-trace");
 }
 
 TEST_P(DialogLayoutTest, TransferWhileRunningAndAfterwards) {
@@ -131,8 +149,9 @@ TEST_F(TransferDialogTest, EveryDialogCaptionIsTranslatedInEveryLanguage) {
     frmTip tip;
     frmfilesloaded files(*session);
     frmSplash splash;
+    LinkTraceWindow trace(prompts);
     for (QWidget* window : std::initializer_list<QWidget*>{settings.get(), dialog.get(), &tip,
-                                                           &files, &about, &splash}) {
+                                                           &files, &about, &splash, &trace}) {
         for (QWidget* widget : window->findChildren<QWidget*>()) {
             WidgetControl control(*widget);
             if (IsNamedControl(*widget) && !control.tag().startsWith('x') &&
@@ -141,9 +160,10 @@ TEST_F(TransferDialogTest, EveryDialogCaptionIsTranslatedInEveryLanguage) {
             }
         }
     }
-    for (const char* key : {"frmconfig", "frmadvance", "frmTip", "frmfilesloaded", "simulatedport",
-                            "LegalCopyright", "Comments", "sfrmAbout", "tipfile", "tipnotfound",
-                            "Error-2147220980", "Error-2147220992"}) {
+    for (const char* key :
+         {"frmconfig", "frmadvance", "frmlinktrace", "mnulinktrace", "frmTip", "frmfilesloaded",
+          "simulatedport", "LegalCopyright", "Comments", "sfrmAbout", "tipfile", "tipnotfound",
+          "Error-2147220980", "Error-2147220992"}) {
         expectTranslated(QLatin1String(key));
     }
 }

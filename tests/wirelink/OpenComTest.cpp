@@ -133,6 +133,19 @@ TEST_F(InfraredTest, AdapterIsProgrammedAtPowerUpSpeed) {
     EXPECT_LT(Seconds(), 3.5);
 }
 
+TEST_F(InfraredTest, WithPermitsEventsTheHostRunsThroughThePowerUpAndCannotSendMeanwhile) {
+    link.setPermitsEvents(true);
+    ASSERT_EQ(link.Defineflow(kAddr, kType), 0);
+    std::int32_t nested = 0;
+    host.onEvents = [&] { nested = link.SendFrame(kAddr, 0x10, 0x00, {}); };
+    EXPECT_EQ(link.OpenCom(), 0);
+    // 3.4 s of delays in slices of 20 ms.
+    EXPECT_GE(host.eventCalls, 150);
+    EXPECT_EQ(nested, StatusOf(E::WLerr_requestinprogress));
+    EXPECT_TRUE(port.frames().empty());
+    EXPECT_LT(Seconds(), 3.5);
+}
+
 TEST_F(InfraredTest, EverySpeedOfTheTableHasItsCode) {
     const std::pair<const char*, std::uint8_t> table[] = {
         {"1200", 0x1C},  {"2400", 0x1A},  {"4800", 0x18},  {"9600", 0x16},

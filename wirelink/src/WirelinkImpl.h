@@ -43,6 +43,7 @@ struct Wirelink::Impl {
     bool requestRunning = false;
     std::function<void(std::uint8_t)> frameCompletedOK;
     std::function<void(const std::string&)> trace;
+    std::function<void(const LinkEvent&)> eventTrace;
     std::uint32_t timedOutAttempts = 0;
 
     bool runMode() const { return host == nullptr || host->runMode(); }
@@ -52,6 +53,8 @@ struct Wirelink::Impl {
 
     // Port and infrared adapter (WirelinkPort.cpp).
     void openPort();
+    // openPort, with a note in the traces of how it went.
+    void openTraced();
     void resetIrAdapter();
     void setIrSpeed(const std::string& rate);
     void delay(Seconds seconds);
@@ -65,7 +68,8 @@ struct Wirelink::Impl {
     // Requests (WirelinkTransaction.cpp).
     void exchange(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl, const ByteBuffer& data);
     void runTransaction(std::uint8_t addr, const ByteBuffer& frame);
-    AttemptOutcome receiveFrame(const ByteBuffer& request, std::uint8_t& failCode);
+    AttemptOutcome receiveFrame(const ByteBuffer& request, std::uint8_t& failCode,
+                                ByteBuffer& received);
     std::optional<AttemptOutcome> sendFrameBytes(const ByteBuffer& frame);
     std::optional<AttemptOutcome> waitInput(std::size_t wanted, Clock::time_point deadline);
     // Discards what arrives until the line has been silent for `quiet`, or until `deadline`.
@@ -76,6 +80,12 @@ struct Wirelink::Impl {
     // plus the inter-byte time-out.
     Clock::duration attemptLimit() const;
     void traceLine(const std::string& line) const;
+    // A note for the event trace.
+    void traceNote(const std::string& text) const;
+    void traceFrame(LinkEvent::Kind kind, std::uint8_t addr, int attempt,
+                    const ByteBuffer& bytes) const;
+    void traceAttempt(std::uint8_t addr, int attempt, AttemptOutcome outcome, LinkEvent::Next next,
+                      const Error* failure = nullptr) const;
     void traceHeader(const ByteBuffer& request, const ByteBuffer& answer) const;
     std::optional<AttemptOutcome> waitDsrLow(Seconds limit, bool interruptible);
     // Lets the host run its events when permitted, then looks at a cancel request.

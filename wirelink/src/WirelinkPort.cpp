@@ -1,4 +1,7 @@
+#include <algorithm>
+
 #include "InfraredSpeed.h"
+#include "RequestGuard.h"
 #include "WirelinkImpl.h"
 
 namespace wirelink {
@@ -13,6 +16,8 @@ constexpr Seconds kAdapterResetPulse{0.2};
 constexpr Seconds kSpeedCodeGuard{0.02};
 constexpr Seconds kAdapterReadyLimit{1.0};
 constexpr std::chrono::milliseconds kDrainSlice{1000};
+// While host events run during a delay, it is cut into slices this long.
+constexpr std::chrono::milliseconds kDelaySlice{20};
 
 }  // namespace
 
@@ -35,6 +40,19 @@ void Wirelink::Impl::openPort() {
         port.open();
     }
     port.setSettings(baudRate + kLineFormat);
+}
+
+void Wirelink::Impl::openTraced() {
+    // Host events run during the opening delays: a request they start must wait its turn.
+    const RequestGuard guard(requestRunning, 0);
+    try {
+        openPort();
+    } catch (const Error& e) {
+        traceNote("port " + port.portName() + " did not open: " + e.what());
+        throw;
+    }
+    traceNote("port " + port.portName() + " opened, " + baudRate + kLineFormat +
+              (infrared ? ", infrared" : ", cable"));
 }
 
 void Wirelink::Impl::resetIrAdapter() {
@@ -66,7 +84,18 @@ void Wirelink::Impl::setIrSpeed(const std::string& rate) {
 }
 
 void Wirelink::Impl::delay(Seconds seconds) {
-    clock.sleepFor(std::chrono::duration_cast<Clock::duration>(seconds));
+    const auto length = std::chrono::duration_cast<Clock::duration>(seconds);
+    if (!permitsEvents || host == nullptr) {
+        clock.sleepFor(length);
+        return;
+    }
+    // The adapter's power-up takes seconds: the host's window keeps running meanwhile. A
+    // delay is a least time, so events that take longer only lengthen it.
+    const auto end = clock.now() + length;
+    for (auto now = clock.now(); now < end; now = clock.now()) {
+        host->processEvents();
+        clock.sleepFor(std::min<Clock::duration>(end - now, kDelaySlice));
+    }
 }
 
 void Wirelink::Impl::driveDtr(bool high) {

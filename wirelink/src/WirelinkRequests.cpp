@@ -29,7 +29,7 @@ WLink_errors WriteStatusError(std::uint8_t status) {
 std::int32_t Wirelink::OpenCom() {
     return d_->report([this] {
         if (!d_->port.isOpen()) {
-            d_->openPort();
+            d_->openTraced();
         }
     });
 }
@@ -37,6 +37,7 @@ std::int32_t Wirelink::OpenCom() {
 void Wirelink::CloseCom() {
     if (d_->port.isOpen()) {
         d_->port.close();
+        d_->traceNote("port " + d_->port.portName() + " closed");
     }
 }
 
@@ -46,7 +47,7 @@ std::int32_t Wirelink::RefreshCom() {
         // sequence runs on a freshly closed port.
         if (d_->port.isOpen()) {
             d_->port.close();
-            d_->openPort();
+            d_->openTraced();
         }
     });
 }
@@ -146,6 +147,7 @@ std::int32_t Wirelink::WaitLineQuiet() {
         if (!d_->port.isOpen()) {
             throw Error(WLink_errors::WLerr_devicenotopened, ErrorContext{});
         }
+        d_->traceNote("waiting for the line to be quiet");
         d_->waitLineQuiet(2 * std::chrono::duration_cast<Clock::duration>(kInterByteTime),
                           d_->clock.now() + d_->attemptLimit());
     });
@@ -153,6 +155,10 @@ std::int32_t Wirelink::WaitLineQuiet() {
 
 void Wirelink::setTrace(std::function<void(const std::string&)> trace) {
     d_->trace = std::move(trace);
+}
+
+void Wirelink::setEventTrace(std::function<void(const LinkEvent&)> trace) {
+    d_->eventTrace = std::move(trace);
 }
 
 }  // namespace wirelink

@@ -58,6 +58,23 @@ WLink_errors FailCodeError(std::uint8_t code) {
     }
 }
 
+// The failure an attempt's outcome ends its request with at once; none when another
+// attempt may mend it.
+std::optional<WLink_errors> FinalError(AttemptOutcome outcome, std::uint8_t failCode) {
+    switch (outcome) {
+        case AttemptOutcome::FAIL:
+            return FailCodeError(failCode);
+        case AttemptOutcome::CANCELLED:
+            return WLink_errors::WLerr_cancelledsend;
+        case AttemptOutcome::ABORTED:
+            return WLink_errors::WLerr_abortsend;
+        case AttemptOutcome::TOOLONG:
+            return WLink_errors::WLerr_frametoolong;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 void Wirelink::Impl::exchange(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl,
@@ -95,21 +112,32 @@ void Wirelink::Impl::runTransaction(std::uint8_t addr, const ByteBuffer& frame) 
         std::chrono::duration_cast<Clock::duration>(std::chrono::seconds(busyTimeout));
     const auto start = clock.now();
     int attempts = 0;
-    AttemptOutcome outcome = AttemptOutcome::TIMEOUT;
-    for (;;) {
+    for (int attempt = 1;; ++attempt) {
         port.discardInput();
-        if (attempts >= kMaxAttempts) {
-            flows.setConnected(addr, false);
-            throw Error(ExhaustedError(outcome), context);
-        }
         std::uint8_t failCode = 0;
+        ByteBuffer received;
+        traceFrame(LinkEvent::Kind::Sent, addr, attempt, frame);
         const auto provisional = sendFrameBytes(frame);
-        outcome = provisional ? *provisional : receiveFrame(frame, failCode);
+        const AttemptOutcome outcome =
+            provisional ? *provisional : receiveFrame(frame, failCode, received);
+        if (!received.empty()) {
+            traceFrame(LinkEvent::Kind::Received, addr, attempt, received);
+        }
         if (outcome == AttemptOutcome::TIMEOUT) {
             // Its answer may still come, late, while a later request waits for its own.
             ++timedOutAttempts;
-            traceLine("request " + HexBytes(frame) + ": attempt " + std::to_string(attempts + 1) +
+            traceLine("request " + HexBytes(frame) + ": attempt " + std::to_string(attempt) +
                       " timed out");
+        }
+        if (outcome == AttemptOutcome::ACK || outcome == AttemptOutcome::DATA) {
+            traceAttempt(addr, attempt, outcome, LinkEvent::Next::Done);
+            return;
+        }
+        if (const auto final = FinalError(outcome, failCode)) {
+            context.code = outcome == AttemptOutcome::FAIL ? failCode : 0;
+            const Error failure(*final, context);
+            traceAttempt(addr, attempt, outcome, LinkEvent::Next::GiveUp, &failure);
+            throw failure;
         }
         if (outcome == AttemptOutcome::BUSY) {
             // A busy instrument restarts the count until its time is up; with a
@@ -118,22 +146,14 @@ void Wirelink::Impl::runTransaction(std::uint8_t addr, const ByteBuffer& frame) 
         } else {
             ++attempts;
         }
-        switch (outcome) {
-            case AttemptOutcome::ACK:
-            case AttemptOutcome::DATA:
-                return;
-            case AttemptOutcome::FAIL:
-                context.code = failCode;
-                throw Error(FailCodeError(failCode), context);
-            case AttemptOutcome::CANCELLED:
-                throw Error(WLink_errors::WLerr_cancelledsend, context);
-            case AttemptOutcome::ABORTED:
-                throw Error(WLink_errors::WLerr_abortsend, context);
-            case AttemptOutcome::TOOLONG:
-                throw Error(WLink_errors::WLerr_frametoolong, context);
-            default:
-                break;
+        if (attempts >= kMaxAttempts) {
+            port.discardInput();
+            flows.setConnected(addr, false);
+            const Error failure(ExhaustedError(outcome), context);
+            traceAttempt(addr, attempt, outcome, LinkEvent::Next::GiveUp, &failure);
+            throw failure;
         }
+        traceAttempt(addr, attempt, outcome, LinkEvent::Next::Retry);
     }
 }
 
@@ -153,8 +173,15 @@ std::optional<AttemptOutcome> Wirelink::Impl::sendFrameBytes(const ByteBuffer& f
     return std::nullopt;
 }
 
-AttemptOutcome Wirelink::Impl::receiveFrame(const ByteBuffer& request, std::uint8_t& failCode) {
+AttemptOutcome Wirelink::Impl::receiveFrame(const ByteBuffer& request, std::uint8_t& failCode,
+                                            ByteBuffer& received) {
     ResponseDecoder decoder;
+    // Whatever ends the attempt, what it received is known to the caller.
+    struct Keep {
+        const ResponseDecoder& decoder;
+        ByteBuffer& received;
+        ~Keep() { received = decoder.received(); }
+    } keep{decoder, received};
     // Whatever the peer sends, and however slowly, the attempt ends: no answer takes longer
     // than the longest frame at the line rate plus the inter-byte time-out.
     const auto deadline = clock.now() + attemptLimit();
@@ -257,18 +284,58 @@ void Wirelink::Impl::traceLine(const std::string& line) const {
     }
 }
 
+void Wirelink::Impl::traceNote(const std::string& text) const {
+    if (eventTrace) {
+        LinkEvent event;
+        event.text = text;
+        eventTrace(event);
+    }
+}
+
+void Wirelink::Impl::traceFrame(LinkEvent::Kind kind, std::uint8_t addr, int attempt,
+                                const ByteBuffer& bytes) const {
+    if (eventTrace) {
+        LinkEvent event;
+        event.kind = kind;
+        event.addr = addr;
+        event.attempt = attempt;
+        event.bytes = bytes;
+        eventTrace(event);
+    }
+}
+
+void Wirelink::Impl::traceAttempt(std::uint8_t addr, int attempt, AttemptOutcome outcome,
+                                  LinkEvent::Next next, const Error* failure) const {
+    if (eventTrace) {
+        LinkEvent event;
+        event.kind = LinkEvent::Kind::Attempt;
+        event.addr = addr;
+        event.attempt = attempt;
+        event.outcome = outcome;
+        event.next = next;
+        if (failure) {
+            event.status = failure->code();
+            event.text = failure->what();
+        }
+        eventTrace(event);
+    }
+}
+
 void Wirelink::Impl::traceHeader(const ByteBuffer& request, const ByteBuffer& answer) const {
     // Address, type and command of an answer are not checked (analysers may not echo them
     // exactly); a difference is worth seeing when answers look misplaced.
     constexpr std::size_t kFirst = 1;
     constexpr std::size_t kEnd = 5;
-    if (!trace || request.size() < kEnd || answer.size() < kEnd ||
+    if ((!trace && !eventTrace) || request.size() < kEnd || answer.size() < kEnd ||
         std::equal(request.begin() + kFirst, request.begin() + kEnd, answer.begin() + kFirst)) {
         return;
     }
-    trace("answer header " + HexBytes(ByteBuffer(answer.begin() + kFirst, answer.begin() + kEnd)) +
-          " differs from request " +
-          HexBytes(ByteBuffer(request.begin() + kFirst, request.begin() + kEnd)));
+    const std::string line = "answer header " +
+                             HexBytes(ByteBuffer(answer.begin() + kFirst, answer.begin() + kEnd)) +
+                             " differs from request " +
+                             HexBytes(ByteBuffer(request.begin() + kFirst, request.begin() + kEnd));
+    traceLine(line);
+    traceNote(line);
 }
 
 std::optional<AttemptOutcome> Wirelink::Impl::waitDsrLow(Seconds limit, bool interruptible) {

@@ -11,6 +11,7 @@
 #include "wirelink/Errors.h"
 #include "wirelink/Export.h"
 #include "wirelink/Host.h"
+#include "wirelink/LinkEvent.h"
 
 namespace wirelink {
 
@@ -83,6 +84,10 @@ class WIRELINK_EXPORT Wirelink {
     // Receives one line per notable event of the link (an attempt that timed out, an
     // answer whose header differs from its request); null: none.
     void setTrace(std::function<void(const std::string&)> trace);
+    // Receives every event of the link: each frame sent, the bytes each attempt received,
+    // each attempt's outcome with what follows, and notes; null: none. Independent of
+    // setTrace.
+    void setEventTrace(std::function<void(const LinkEvent&)> trace);
 
     // Event FrameCompletedOK(Addr).
     void setFrameCompletedOK(std::function<void(std::uint8_t)> handler);

@@ -1,0 +1,120 @@
+#include "dialogs/ConnectionTestPanel.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/ConnectionTester.h"
+#include "dialogs/WidgetWindow.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+
+namespace kilnward::dialogs {
+
+namespace {
+
+// The width of the result line, in average characters: about the width of the settings.
+constexpr int kResultColumns = 52;
+
+QString Translated(const char* key, const char* english, const QStringList& arguments = {}) {
+    return language::LangMan().TranslateString(QLatin1String(key), QLatin1String(english),
+                                               arguments);
+}
+
+// `text` with line breaks between words so that no line is wider than `width` (a word wider
+// than that keeps a line of its own). Wrapped here rather than by the label: the dialog keeps
+// a fixed size, which takes no account of a wrapping label's height.
+QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+                lines.append(line);
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines.append(line);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ResultText(const transfer::ConnectionCheckResult& result) {
+    if (result.ok) {
+        return Translated("test_ok", "Connection OK: the analyser's clock reads %1%.",
+                          {transfer::AnalyserClockText(result.clock)});
+    }
+    const QString failed =
+        Translated("test_failed", "The connection failed: %1%", {result.message});
+    return result.hint.isEmpty() ? failed : failed + QLatin1Char('\n') + result.hint;
+}
+
+}  // namespace
+
+ConnectionTestPanel::ConnectionTestPanel(WidgetWindow& window, ShownSettings settings,
+                                         QWidget* parent)
+    : QWidget(parent), settings_(std::move(settings)) {
+    cmdtest_ = new QPushButton(QStringLiteral("&Test"), this);
+    cmdtest_->setAutoDefault(false);
+    window.name(*cmdtest_, QStringLiteral("cmdtest"));
+    lbltestresult_ = new QLabel(this);
+    lbltestresult_->setTextFormat(Qt::PlainText);
+    lbltestresult_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Its text is the outcome of a check, translated when made.
+    window.name(*lbltestresult_, QStringLiteral("lbltestresult"), {}, QStringLiteral("x"));
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(cmdtest_);
+    buttonRow->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(buttonRow);
+    layout->addWidget(lbltestresult_);
+    connect(cmdtest_, &QPushButton::clicked, this, [this] { runTest(); });
+    setVisible(false);
+}
+
+void ConnectionTestPanel::setTester(ConnectionTester* tester) {
+    tester_ = tester;
+    setVisible(tester_ != nullptr);
+}
+
+void ConnectionTestPanel::runTest() {
+    if (!tester_ || !cmdtest_->isEnabled()) {
+        return;
+    }
+    cmdtest_->setEnabled(false);
+    showResult(Translated("test_running", "Testing the connection..."));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const transfer::ConnectionCheckResult result = tester_->check(settings_());
+    QApplication::restoreOverrideCursor();
+    showResult(ResultText(result));
+    cmdtest_->setEnabled(true);
+}
+
+void ConnectionTestPanel::reset() {
+    showResult(QString());
+}
+
+void ConnectionTestPanel::showResult(const QString& text) {
+    const QFontMetrics metrics = lbltestresult_->fontMetrics();
+    lbltestresult_->setText(Wrapped(text, metrics, metrics.averageCharWidth() * kResultColumns));
+    lbltestresult_->setVisible(!text.isEmpty());
+    // A fixed-size dialog follows a new height only once its layout hears of it, even while
+    // it is hidden.
+    layout()->invalidate();
+    updateGeometry();
+}
+
+void ConnectionTestPanel::cancel() {
+    if (tester_) {
+        tester_->cancel();
+    }
+}
+
+}  // namespace kilnward::dialogs

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+
+#include "dialogs/AnalyserPort.h"
+#include "transfer/ConnectionCheck.h"
+#include "wirelink/Host.h"
+
+namespace wirelink {
+class Wirelink;
+}
+namespace kilnward::drivers {
+class InstrumentDriver;
+}
+namespace kilnward::transfer {
+class LinkTrace;
+struct LinkSettings;
+}  // namespace kilnward::transfer
+
+namespace kilnward::dialogs {
+
+class SimulatedAnalysers;
+
+// The settings dialog's connection check: a link of its own on the serial port or the
+// simulated analyser, talking to the model the main window has selected. Window events run
+// during the link's waits, so the dialog keeps painting; cancel() ends a running check.
+class ConnectionTester : public wirelink::Host {
+  public:
+    using CurrentDriver = std::function<drivers::InstrumentDriver*()>;
+    // The trace the check's link reports to, if any, asked for at every check.
+    using CurrentTrace = std::function<transfer::LinkTrace*()>;
+
+    ConnectionTester(SimulatedAnalysers& simulated, CurrentDriver driver, CurrentTrace trace = {});
+
+    transfer::ConnectionCheckResult check(const transfer::LinkSettings& settings);
+    bool running() const { return link_ != nullptr; }
+    void cancel();
+
+    // wirelink::Host
+    void processEvents() override;
+
+  private:
+    AnalyserPort port_;
+    CurrentDriver driver_;
+    CurrentTrace trace_;
+    wirelink::Wirelink* link_ = nullptr;
+};
+
+}  // namespace kilnward::dialogs

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <memory>
+
+class QWidget;
+
+namespace kilnward::app {
+class UserPrompts;
+}
+namespace kilnward::dialogs {
+class ConnectionTester;
+class LinkTraceWindow;
+class frmconfig;
+class SimulatedAnalysers;
+}  // namespace kilnward::dialogs
+namespace kilnward::form {
+class MainForm;
+}
+namespace kilnward::transfer {
+class LinkTrace;
+}
+
+namespace kilnward::editor {
+
+class ExtraMenus;
+
+// The main window's tools for the serial link: "Link trace..." in the Tools menu with its
+// tool window, and the connection check behind the settings dialog's "Test" button, both
+// talking to the model the window has selected.
+class LinkTools {
+  public:
+    LinkTools(QWidget& window, ExtraMenus& menus, form::MainForm& form,
+              dialogs::frmconfig& settings, dialogs::SimulatedAnalysers& simulated,
+              app::UserPrompts& prompts);
+    ~LinkTools();
+    LinkTools(const LinkTools&) = delete;
+    LinkTools& operator=(const LinkTools&) = delete;
+
+    // Opens the trace window (tracing from now on) and brings it to the front.
+    void showTrace();
+    // The trace the links report to: the window's while it is shown, else none.
+    transfer::LinkTrace* activeTrace();
+    dialogs::LinkTraceWindow* traceWindow() const { return traceWindow_.get(); }
+
+  private:
+    QWidget& window_;
+    app::UserPrompts& prompts_;
+    dialogs::frmconfig& settings_;
+    std::unique_ptr<dialogs::LinkTraceWindow> traceWindow_;
+    std::unique_ptr<dialogs::ConnectionTester> tester_;
+};
+
+}  // namespace kilnward::editor
