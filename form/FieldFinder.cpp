@@ -59,18 +59,6 @@ QString CaptionOf(const FormItem& field, const LabelMap& labels,
     return caption;
 }
 
-// The tabs to open on the way to `item`, outermost first.
-std::vector<FieldFinder::Tab> TabsOf(const FormItem& item) {
-    std::vector<FieldFinder::Tab> tabs;
-    for (const FormItem* inner = &item; inner->container(); inner = inner->container()) {
-        if (inner->container()->kind() == ItemKind::TabStrip) {
-            tabs.insert(tabs.begin(),
-                        {static_cast<TabStripItem*>(inner->container()), inner->containerTab()});
-        }
-    }
-    return tabs;
-}
-
 // Whether the user can see `item` once its tabs are open: it, its group boxes and its tab
 // strips are shown, and the model opens each tab on the way.
 bool Offered(const MainForm& window, const FormItem& item,
@@ -101,7 +89,7 @@ QString GroupBoxOf(const FormItem& item) {
 
 FieldFinder::Match Locate(const MainForm& window, FormItem& field, const LabelMap& labels,
                           bool* offered) {
-    FieldFinder::Match match{&field, QString(), QStringList(), TabsOf(field), field.enabled()};
+    FieldFinder::Match match{&field, QString(), QStringList(), FieldTabs(field), field.enabled()};
     for (const FieldFinder::Tab& tab : match.tabs) {
         match.path << TabCaption(tab);
     }
@@ -136,7 +124,7 @@ FieldFinder::Match FieldFinder::locate(FormItem& field, bool* offered) const {
 }
 
 QString FieldFinder::caption(const FormItem& field) const {
-    return CaptionOf(field, LabelsOf(window_.form()), TabsOf(field));
+    return CaptionOf(field, LabelsOf(window_.form()), FieldTabs(field));
 }
 
 std::vector<FieldFinder::Match> FieldFinder::find(const QString& text) const {

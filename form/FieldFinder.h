@@ -5,11 +5,12 @@
 
 #include <vector>
 
+#include "form/FieldNaming.h"
+
 namespace kilnward::form {
 
 class FormItem;
 class MainForm;
-class TabStripItem;
 
 // Finds the fields of the main window by their caption in the current language, for the
 // window's "Find field": where each one is (the tabs to open, outermost first, and the group
@@ -18,10 +19,7 @@ class TabStripItem;
 class FieldFinder {
   public:
     // One tab to select on the way to a field.
-    struct Tab {
-        TabStripItem* strip;
-        int tab;
-    };
+    using Tab = FieldTab;
     struct Match {
         FormItem* field;
         // The caption as shown, without access-key marks.

@@ -23,14 +23,21 @@ QString FieldCaption(const Form& form, const FormItem& item) {
     return ShownCaption(item.caption());
 }
 
+std::vector<FieldTab> FieldTabs(const FormItem& item) {
+    std::vector<FieldTab> tabs;
+    for (const FormItem* inner = &item; inner->container(); inner = inner->container()) {
+        if (inner->container()->kind() == ItemKind::TabStrip && inner->containerTab() != kNoIndex) {
+            tabs.insert(tabs.begin(),
+                        {static_cast<TabStripItem*>(inner->container()), inner->containerTab()});
+        }
+    }
+    return tabs;
+}
+
 QString FieldPlace(const FormItem& item) {
     QStringList tabs;
-    for (const FormItem* inner = &item; inner->container(); inner = inner->container()) {
-        const FormItem& holder = *inner->container();
-        if (holder.kind() == ItemKind::TabStrip && inner->containerTab() != kNoIndex) {
-            const auto& strip = static_cast<const TabStripItem&>(holder);
-            tabs.prepend(ShownCaption(strip.tabCaptions().value(inner->containerTab())));
-        }
+    for (const FieldTab& tab : FieldTabs(item)) {
+        tabs << ShownCaption(tab.strip->tabCaptions().value(tab.tab));
     }
     return tabs.join(kPlaceSeparator);
 }

@@ -2,10 +2,22 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace kilnward::form {
 
 class Form;
 class FormItem;
+class TabStripItem;
+
+// One tab on the way to a field.
+struct FieldTab {
+    TabStripItem* strip;
+    int tab;
+};
+
+// The tabs that hold `item`, outermost first: the ones to open to show it.
+std::vector<FieldTab> FieldTabs(const FormItem& item);
 
 // What names a field to the user: the caption of the label that leads to it, else its own
 // caption (shown text); empty for a field that neither has (a parameter tree).

@@ -44,10 +44,7 @@ void ExpectTimedLines(const QStringList& lines) {
 
 TEST(LinkTraceTest, TraceListsTheRetriesOfANakAndTheCommandStillSucceeds) {
     QTemporaryDir home;
-    for (const char* name :
-         {"Param.ini", "Default.cf1", "Default.fu1", "Default.hd1", "Default.la1", "Default.sr1"}) {
-        ASSERT_TRUE(QFile::copy(test::BinaryPath(name), home.filePath(name))) << name;
-    }
+    ASSERT_TRUE(test::CopyProgramData(home.path()));
     test::SimProcess sim({"--model", "10", "--addr", "3", "--fault", "nak,at=1"});
     ASSERT_TRUE(sim.error().isEmpty()) << sim.error().toStdString();
 

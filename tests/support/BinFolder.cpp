@@ -1,6 +1,7 @@
 #include "tests/support/BinFolder.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace kilnward::test {
 
@@ -11,6 +12,17 @@ QString BinFolder() {
 
 QString BinaryPath(const QString& name) {
     return QDir(BinFolder()).filePath(name);
+}
+
+bool CopyProgramData(const QString& folder) {
+    for (const char* name :
+         {"Param.ini", "Default.cf1", "Default.fu1", "Default.hd1", "Default.la1", "Default.sr1"}) {
+        if (!QFile::copy(BinaryPath(QLatin1String(name)),
+                         QDir(folder).filePath(QLatin1String(name)))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace kilnward::test

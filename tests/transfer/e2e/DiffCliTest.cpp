@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "tests/support/BinFolder.h"
@@ -30,10 +29,7 @@ class DiffCli : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
-        for (const char* name : {"Param.ini", "Default.cf1", "Default.fu1", "Default.hd1",
-                                 "Default.la1", "Default.sr1"}) {
-            ASSERT_TRUE(QFile::copy(test::BinaryPath(name), file(name))) << name;
-        }
+        ASSERT_TRUE(test::CopyProgramData(home.path()));
         // The defaults as saved documents, and a copy with three fields edited.
         ASSERT_EQ(Run({"documents", "--model", "13", "--out-dir", file("saved")}).exitCode, 0);
         ASSERT_EQ(Run({"documents", "--model", "13", "--out-dir", file("edited")}).exitCode, 0);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "tests/support/BinFolder.h"
@@ -25,10 +24,7 @@ class Safeguard : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
-        for (const char* name : {"Param.ini", "Default.cf1", "Default.fu1", "Default.hd1",
-                                 "Default.la1", "Default.sr1"}) {
-            ASSERT_TRUE(QFile::copy(test::BinaryPath(name), file(name))) << name;
-        }
+        ASSERT_TRUE(test::CopyProgramData(home.path()));
         // A sector unlike the one the defaults make, so that every send changes it.
         QByteArray sector(2048, 0);
         for (int i = 0; i < sector.size(); ++i) {

@@ -30,12 +30,7 @@ class TransferCli : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
-        // The catalogue the documents name the parameters with, and the default documents (a
-        // folder without them has each one reported missing on stderr).
-        for (const char* name : {"Param.ini", "Default.cf1", "Default.fu1", "Default.hd1",
-                                 "Default.la1", "Default.sr1"}) {
-            ASSERT_TRUE(QFile::copy(test::BinaryPath(name), file(name))) << name;
-        }
+        ASSERT_TRUE(test::CopyProgramData(home.path()));
     }
 
     QString file(const QString& name) const { return QDir(home.path()).filePath(name); }
