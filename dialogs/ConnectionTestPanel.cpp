@@ -49,9 +49,10 @@ QString ResultText(const transfer::ConnectionCheckResult& result) {
         return Translated("test_ok", "Connection OK: the analyser's clock reads %1%.",
                           {transfer::AnalyserClockText(result.clock)});
     }
-    const QString failed =
-        Translated("test_failed", "The connection failed: %1%", {result.message});
-    return result.hint.isEmpty() ? failed : failed + QLatin1Char('\n') + result.hint;
+    // A hint says in the user's language what the port's own message says in its terms (and
+    // often with advice of its own): shown instead of it, with the message kept as the tip.
+    return Translated("test_failed", "The connection failed: %1%",
+                      {result.hint.isEmpty() ? result.message : result.hint});
 }
 
 }  // namespace
@@ -94,11 +95,13 @@ void ConnectionTestPanel::runTest() {
     const transfer::ConnectionCheckResult result = tester_->check(settings_());
     QApplication::restoreOverrideCursor();
     showResult(ResultText(result));
+    lbltestresult_->setToolTip(result.ok ? QString() : result.message);
     cmdtest_->setEnabled(true);
 }
 
 void ConnectionTestPanel::reset() {
     showResult(QString());
+    lbltestresult_->setToolTip(QString());
 }
 
 void ConnectionTestPanel::showResult(const QString& text) {

@@ -82,6 +82,11 @@ TEST_F(LinkToolsDialogTest, TestReadsTheClockWithTheShownSettingsAndTracesIt) {
         << missing.toStdString();
     EXPECT_TRUE(missing.contains(QStringLiteral("This port does not exist.")))
         << missing.toStdString();
+    // The port's own wording (and its advice) is the tip, not said twice.
+    EXPECT_FALSE(missing.contains(QStringLiteral("/nonexistent/ttyKW0"))) << missing.toStdString();
+    EXPECT_TRUE(settings->findChild<QLabel*>(QStringLiteral("frmconfig!lbltestresult"))
+                    ->toolTip()
+                    .contains(QStringLiteral("/nonexistent/ttyKW0")));
     EXPECT_EQ(settings->linkSettings().portName, QStringLiteral("simulator"));
 }
 
