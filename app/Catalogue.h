@@ -8,6 +8,10 @@
 #include <functional>
 #include <vector>
 
+namespace kilnward::drivers {
+class InstrumentDriver;
+}
+
 namespace kilnward::app {
 
 class ParamTree;
@@ -31,6 +35,8 @@ int LoadParameterCatalogue(Translator& translator, const QString& paramIniPath =
 int LoadInstrumentList(const InstrumentNamer& nameOf = {}, const QString& paramIniPath = {});
 // Instrument_Name of the driver CreateDriver makes for `id`, nullopt when none.
 std::optional<QString> DriverInstrumentName(quint8 id);
+// A driver's Instrument_Name as text (drivers keep their texts as Windows-1252 bytes).
+QString InstrumentName(const drivers::InstrumentDriver& driver);
 
 int FindParamIndex(quint8 id);
 // " - " and the number when `numbered`, else empty.

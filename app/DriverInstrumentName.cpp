@@ -10,8 +10,12 @@ std::optional<QString> DriverInstrumentName(quint8 id) {
     if (!driver) {
         return std::nullopt;
     }
+    return InstrumentName(*driver);
+}
+
+QString InstrumentName(const drivers::InstrumentDriver& driver) {
     // Driver texts are Windows-1252 bytes.
-    return DecodeWindows1252(QByteArray::fromStdString(driver->Instrument_Name()));
+    return DecodeWindows1252(QByteArray::fromStdString(driver.Instrument_Name()));
 }
 
 }  // namespace kilnward::app

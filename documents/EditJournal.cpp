@@ -116,9 +116,9 @@ void EditJournal::record(Step step) {
 }
 
 void EditJournal::dropRedoSteps() {
-    for (int& clean : cleanAt_) {
+    for (int d = 0; d < kDocumentCount; ++d) {
+        int& clean = cleanAt_[static_cast<size_t>(d)];
         if (clean > position_) {
-            const int d = static_cast<int>(&clean - cleanAt_.data());
             // The matching state survives only when the dropped steps never touched it.
             clean = touchedBetween(d, position_, clean) ? -1 : position_;
         }

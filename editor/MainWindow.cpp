@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "app/Catalogue.h"
 #include "app/ConfigSettings.h"
 #include "app/UserPrompts.h"
 #include "app/VersionString.h"
@@ -217,8 +218,7 @@ void MainWindow::followSettings() {
             undo_->journal().clear();
         }
     }
-    status_->showLink(services_.settings,
-                      driver ? QString::fromStdString(driver->Instrument_Name()) : QString());
+    status_->showLink(services_.settings, driver ? app::InstrumentName(*driver) : QString());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "app/Catalogue.h"
 #include "app/ProgramFolder.h"
 #include "app/VersionString.h"
-#include "app/Windows1252.h"
 #include "drivers/InstrumentDriver.h"
 #include "form/Form.h"
 #include "form/ListItem.h"
@@ -121,10 +121,7 @@ void ModelAdaptation::applyFieldVisibility(const ModelGroup& group, std::uint8_t
 void ModelAdaptation::commonLast() {
     const drivers::InstrumentDriver* driver = window_.currentDriver();
     window_.setUseInfrared(driver && driver->Use_Infrared());
-    // Driver texts are Windows-1252 bytes.
-    const QString model =
-        driver ? app::DecodeWindows1252(QByteArray::fromStdString(driver->Instrument_Name()))
-               : QString();
+    const QString model = driver ? app::InstrumentName(*driver) : QString();
     window_.form().setCaption(app::ApplicationTitle() + QStringLiteral(" | ") + model);
 }
 

@@ -4,13 +4,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <memory>
 #include <stdexcept>
 
 #include "app/AtomicFile.h"
 #include "app/BoundedFile.h"
-#include "drivers/CreateDriver.h"
-#include "drivers/InstrumentDriver.h"
+#include "app/Catalogue.h"
 #include "transfer/SafeguardTexts.h"
 #include "transfer/SectorLayout.h"
 
@@ -109,9 +107,7 @@ QString BackupFolder() {
 }
 
 QString BackupModelName(std::uint8_t model) {
-    const std::unique_ptr<drivers::InstrumentDriver> driver = drivers::CreateDriver(model);
-    return driver ? QString::fromStdString(driver->Instrument_Name())
-                  : QStringLiteral("model %1").arg(model);
+    return app::DriverInstrumentName(model).value_or(QStringLiteral("model %1").arg(model));
 }
 
 QString WriteSectorBackup(const SectorBackup& backup, const QString& folder,
