@@ -6,6 +6,7 @@
 #include "documents/ValueEncoding.h"
 #include "form/FieldNaming.h"
 #include "form/Form.h"
+#include "form/OptionItem.h"
 
 namespace kilnward::documents {
 
@@ -19,12 +20,7 @@ const form::FormItem& FieldHead(const form::Form& form, const form::FormItem& it
     if (item.kind() != ItemKind::Option) {
         return item;
     }
-    for (const form::FormItem* other : form.items()) {
-        if (other->kind() == ItemKind::Option && other->container() == item.container()) {
-            return *other;
-        }
-    }
-    return item;
+    return *form.optionGroup(item).front();
 }
 
 QStringList StoredValues(const std::vector<const form::FormItem*>& members) {

@@ -8,6 +8,7 @@
 #include "form/Form.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
+#include "form/OptionItem.h"
 #include "form/ShownCaption.h"
 
 namespace kilnward::documents {
@@ -66,13 +67,8 @@ std::vector<const form::FormItem*> FieldMembers(const form::Form& form,
     if (head.kind() != ItemKind::Option) {
         return {&head};
     }
-    std::vector<const form::FormItem*> members;
-    for (const form::FormItem* other : form.items()) {
-        if (other->kind() == ItemKind::Option && other->container() == head.container()) {
-            members.push_back(other);
-        }
-    }
-    return members;
+    const std::vector<form::OptionItem*> group = form.optionGroup(head);
+    return {group.begin(), group.end()};
 }
 
 QString FieldText(const form::Form& form, const form::FormItem& head, const QStringList& stored,

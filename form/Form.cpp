@@ -163,11 +163,20 @@ void Form::updateParamNode(TreeItem& tree, int node, std::uint8_t parameterId) {
     }
 }
 
-void Form::clearSiblingOptions(const OptionItem& option) {
+std::vector<OptionItem*> Form::optionGroup(const FormItem& option) const {
+    std::vector<OptionItem*> group;
     for (FormItem* candidate : order_) {
-        if (candidate != &option && candidate->kind() == ItemKind::Option &&
-            candidate->container() == option.container()) {
-            static_cast<OptionItem*>(candidate)->clearBySibling();
+        if (candidate->kind() == ItemKind::Option && candidate->container() == option.container()) {
+            group.push_back(static_cast<OptionItem*>(candidate));
+        }
+    }
+    return group;
+}
+
+void Form::clearSiblingOptions(const OptionItem& option) {
+    for (OptionItem* sibling : optionGroup(option)) {
+        if (sibling != &option) {
+            sibling->clearBySibling();
         }
     }
 }

@@ -55,6 +55,8 @@ class Form {
     MenuItem& menu(const QString& name, int index = kNoIndex) const;
     // Every member of a control array, in index order.
     std::vector<FormItem*> members(const QString& name) const;
+    // The option buttons of `option`'s group (the ones in its container), in form order.
+    std::vector<OptionItem*> optionGroup(const FormItem& option) const;
 
     void addListener(FormListener* listener);
     void removeListener(FormListener* listener);
