@@ -11,7 +11,7 @@ namespace kilnward::documents {
 DocumentCommands::DocumentCommands(Documents& documents, DocumentFiles& files, MessageBoxes& boxes)
     : documents_(documents), files_(files), boxes_(boxes) {}
 
-bool DocumentCommands::QuerySaveDocument(int d) {
+bool DocumentCommands::QuerySaveDocument(int d, bool keepMarkOnNo) {
     const DocumentInfo& info = documents_[d];
     if (!info.Dirty()) {
         return true;
@@ -24,7 +24,9 @@ bool DocumentCommands::QuerySaveDocument(int d) {
             // Replacing the data unsaved after the user asked to save it would lose it.
             return dataSaveAs(d);
         case SaveAnswer::No:
-            documents_.setDirty(d, false);
+            if (!keepMarkOnNo) {
+                documents_.setDirty(d, false);
+            }
             return true;
         case SaveAnswer::Cancel:
             break;

@@ -16,8 +16,9 @@ class DocumentCommands {
 
     // True when the caller may go on and replace document `d`'s data: it is unchanged, or the
     // user saved it, or chose not to. Cancel, and a save that was not completed (dialog
-    // cancelled or write failed), return false.
-    bool QuerySaveDocument(int d);
+    // cancelled or write failed), return false. On No the changed mark is cleared unless
+    // `keepMarkOnNo`: then the replacing load clears it, and a failed load leaves it.
+    bool QuerySaveDocument(int d, bool keepMarkOnNo = false);
     // The file name, or "(None)" for an untitled document.
     QString DocumentDisplayName(int d) const;
 

@@ -1,6 +1,23 @@
 #include "documents/MainWindowSession.h"
 
+#include <QDir>
+
+#include <optional>
+
+#include "app/IniFile.h"
+#include "app/Translator.h"
+
 namespace kilnward::documents {
+
+namespace {
+
+// Whether `path` reads as a document of the file-type tag `tag`, asking nothing.
+bool IsConfigurationFile(const QString& path, const QString& tag) {
+    const std::optional<app::IniFile> file = app::IniFile::load(path);
+    return file && file->value(QStringLiteral("General"), QStringLiteral("FileType")) == tag;
+}
+
+}  // namespace
 
 MainWindowSession::MainWindowSession(app::UserPrompts& prompts, app::Translator& translator)
     : boxes_(prompts, translator),
@@ -15,8 +32,9 @@ MainWindowSession::~MainWindowSession() {
     window_.setServices(nullptr);
 }
 
-void MainWindowSession::load(const std::vector<app::InstrumentEntry>& models) {
-    window_.loadWindow(models);
+void MainWindowSession::load(const std::vector<app::InstrumentEntry>& models,
+                             std::optional<std::uint8_t> model) {
+    window_.loadWindow(models, model);
     documents_.cleardirtyall();
     commands_.fileNew();
     documents_.cleardirtyall();
@@ -33,6 +51,20 @@ void MainWindowSession::showErrorMessage(const QString& message) {
 }
 
 void MainWindowSession::loadModelConfiguration(const QString& path) {
+    if (!IsConfigurationFile(path, documents_[kConfigurationDocument].FileTag)) {
+        // Told once for the model: the start and a re-choice adapt to it again.
+        if (missingDefaultModel_ == window_.selectedInstrumentId()) {
+            return;
+        }
+        missingDefaultModel_ = window_.selectedInstrumentId();
+        // The configuration keeps what it held.
+        boxes_.ShowErrorMessage(boxes_.translator().TranslateString(
+            "modeldefaultmissing",
+            "Not found or damaged file %1%: the model's default configuration was not loaded "
+            "and the values shown stay",
+            {QDir::toNativeSeparators(path)}));
+        return;
+    }
     // The model's default is a template like the default documents: the configuration stays
     // untitled, so a later Save asks for a name instead of overwriting the shipped file.
     if (files_.LoadDocument(path, kConfigurationDocument, false)) {
@@ -40,12 +72,20 @@ void MainWindowSession::loadModelConfiguration(const QString& path) {
     }
 }
 
-void MainWindowSession::modelAdapted() {
-    changes_.takeBaseline();
+void MainWindowSession::modelAdapted(bool modelChanged) {
+    if (missingDefaultModel_ != window_.selectedInstrumentId()) {
+        missingDefaultModel_.reset();
+    }
+    // Re-choosing the model selected changes no field the user edited: the record stays.
+    if (modelChanged) {
+        changes_.takeBaseline();
+    }
 }
 
 bool MainWindowSession::mayReplaceConfiguration() {
-    return commands_.QuerySaveDocument(kConfigurationDocument);
+    // The mark stays until the model's default has replaced the edit: should that load fail,
+    // the edit is still on screen and must not be lost at exit without a question.
+    return commands_.QuerySaveDocument(kConfigurationDocument, true);
 }
 
 }  // namespace kilnward::documents

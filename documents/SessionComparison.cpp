@@ -2,22 +2,16 @@
 
 #include <QFileInfo>
 
-#include "app/Catalogue.h"
 #include "documents/MainWindowSession.h"
+#include "documents/SessionStart.h"
 
 namespace kilnward::documents {
 
 std::unique_ptr<MainWindowSession> OpenScratchSession(app::UserPrompts& prompts,
                                                       app::Translator& translator,
                                                       std::optional<std::uint8_t> model) {
-    auto session = std::make_unique<MainWindowSession>(prompts, translator);
-    session->window().modelMenu().setStoresChoice(false);
-    session->load(app::InstrumentList());
     // A model that Param.ini does not offer in the menu is still adapted to.
-    if (model) {
-        session->window().selectModel(*model);
-    }
-    return session;
+    return OpenSession(prompts, translator, {model, false});
 }
 
 std::vector<FieldDifference> CompareSessions(MainWindowSession& ours, MainWindowSession& theirs,

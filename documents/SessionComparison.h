@@ -19,9 +19,9 @@ namespace kilnward::documents {
 
 class MainWindowSession;
 
-// A main window of its own to read documents or a receive into for a comparison: loaded with
-// the catalogue's models, its documents at their defaults, adapted to `model` (the stored one
-// when none). It never stores a model choice.
+// A main window of its own, for the command line or to read documents or a receive into for a
+// comparison: OpenSession with `model` (the stored one when none). It never stores a model
+// choice.
 std::unique_ptr<MainWindowSession> OpenScratchSession(app::UserPrompts& prompts,
                                                       app::Translator& translator,
                                                       std::optional<std::uint8_t> model);

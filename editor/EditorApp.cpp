@@ -12,6 +12,7 @@
 #include "dialogs/SimulatedAnalysers.h"
 #include "dialogs/frmconfig.h"
 #include "documents/MainWindowSession.h"
+#include "documents/SessionStart.h"
 #include "editor/MainWindow.h"
 #include "editor/ToolbarWindow.h"
 #include "language/LangMan.h"
@@ -45,10 +46,8 @@ EditorApp::EditorApp(const dialogs::StartupServices& services, const Options& op
 }
 
 void EditorApp::createWindow(const Options& options) {
-    session_ =
-        std::make_unique<documents::MainWindowSession>(services_->prompts, language::LangMan());
-    session_->window().modelMenu().setStoresChoice(options.storesModelChoice);
-    session_->load(app::InstrumentList());
+    session_ = documents::OpenSession(services_->prompts, language::LangMan(),
+                                      {std::nullopt, options.storesModelChoice});
     window_ = std::make_unique<MainWindow>(*session_, *services_);
     if (options.restoresGeometry) {
         window_->restoreWindowGeometry();

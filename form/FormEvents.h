@@ -18,6 +18,8 @@ class FormEvents {
     virtual void completed(NumericItem& item) = 0;
     virtual void tabChanged(TabStripItem& strip, int previousTab) = 0;
     virtual void paramNodeAssigned(TreeItem& tree, int node, std::uint8_t parameterId) = 0;
+    // Whether selecting tab `tab` of `strip` would be refused ("Item not available").
+    virtual bool tabRefused(const TabStripItem& /*strip*/, int /*tab*/) const { return false; }
 };
 
 }  // namespace kilnward::form

@@ -20,8 +20,9 @@ class FormServices {
     // The save question for the configuration document before a model's default replaces
     // it; false when the user cancelled (the configuration and the model stay).
     virtual bool mayReplaceConfiguration() = 0;
-    // The window was laid out for a newly chosen model (its default configuration loaded).
-    virtual void modelAdapted() {}
+    // The window was laid out for a chosen model (its default configuration loaded);
+    // `modelChanged` is false when the model chosen was the one already selected.
+    virtual void modelAdapted(bool /*modelChanged*/) {}
 };
 
 }  // namespace kilnward::form

@@ -68,10 +68,11 @@ MainForm::~MainForm() {
     form_.setEvents(nullptr);
 }
 
-void MainForm::loadWindow(const std::vector<app::InstrumentEntry>& models) {
+void MainForm::loadWindow(const std::vector<app::InstrumentEntry>& models,
+                          std::optional<std::uint8_t> model) {
     language::LangMan().TranslateObject(*translation_);
     modelMenu_.build(models);
-    modelMenu_.chooseStoredModel();
+    modelMenu_.start(model);
     fillParameterTrees();
     selectFirstTabs();
     setDefaultSelections();
@@ -141,10 +142,10 @@ bool MainForm::selectModel(std::uint8_t model) {
     return modelMenu_.selectModel(model);
 }
 
-void MainForm::adaptToInstrument(std::uint8_t model) {
+void MainForm::adaptToInstrument(std::uint8_t model, bool modelChanged) {
     adaptation_.adapt(model);
     if (services_) {
-        services_->modelAdapted();
+        services_->modelAdapted(modelChanged);
     }
 }
 

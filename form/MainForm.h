@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/InstrumentEntry.h"
@@ -41,8 +42,10 @@ class MainForm : public FormEvents {
 
     // Form_Load up to the documents: translation, model menu and stored model, empty
     // parameter slots, first tabs, default list selections, the thermocouple list cut to
-    // "K". The document layer then resets the documents and re-applies the model.
-    void loadWindow(const std::vector<app::InstrumentEntry>& models);
+    // "K". The document layer then resets the documents and re-applies the model. The
+    // window starts with `model`, or with the stored model when none is given (ModelMenu::start).
+    void loadWindow(const std::vector<app::InstrumentEntry>& models,
+                    std::optional<std::uint8_t> model = std::nullopt);
     // Adds `count` empty slots (parameter 0, numbered) to `tree`.
     void initparamtree(TreeItem& tree, int count);
     // Called when every window is ready: re-applies the checked model.
@@ -57,11 +60,11 @@ class MainForm : public FormEvents {
     // A model whose default configuration would replace an edited one asks the save
     // question first; false when the user cancelled, and then nothing changed.
     bool selectModel(std::uint8_t model);
-    // Lays the window out for `model`, then tells the services.
-    void adaptToInstrument(std::uint8_t model);
+    // Lays the window out for `model`, then tells the services whether the model changed.
+    void adaptToInstrument(std::uint8_t model, bool modelChanged = true);
     EditRules& editRules() { return editRules_; }
     // Whether the model refuses tab `tab` of `strip` when the user clicks it.
-    bool tabRefused(const TabStripItem& strip, int tab) const {
+    bool tabRefused(const TabStripItem& strip, int tab) const override {
         return tabRules_.refuses(strip, tab);
     }
 

@@ -1,10 +1,15 @@
 #include "form/ModelMenu.h"
 
+#include <QDir>
+
 #include <memory>
 
 #include "app/ConfigSettings.h"
 #include "app/DecimalText.h"
+#include "app/ProgramFolder.h"
+#include "app/Translator.h"
 #include "drivers/CreateDriver.h"
+#include "drivers/InstrumentDriver.h"
 #include "form/Form.h"
 #include "form/MainForm.h"
 #include "form/MenuItem.h"
@@ -36,6 +41,10 @@ void ModelMenu::build(const std::vector<app::InstrumentEntry>& models) {
         entry->setCaption(models[i].Name);
         entry->setTag(QLatin1String(kEntryTagPrefix) + QString::number(models[i].Id));
     }
+    // Without a known model the design entry names none: it is never offered.
+    MenuItem& placeholder = form.menu(kEntryName, 0);
+    placeholder.setVisible(!models.empty());
+    placeholder.setEnabled(!models.empty());
 }
 
 int ModelMenu::entryCount() const {
@@ -63,32 +72,49 @@ bool ModelMenu::selectModel(std::uint8_t model) {
 }
 
 bool ModelMenu::select(std::uint8_t model, MenuItem* entry) {
+    std::unique_ptr<drivers::InstrumentDriver> driver = drivers::CreateDriver(model);
+    // A model without a driver (the design entry of an empty menu) is never chosen nor stored.
+    if (!driver) {
+        return false;
+    }
     const ModelGroup* group = FindModelGroup(model);
     // Asked before anything changes, so Cancel keeps the model as well as the data.
     if (group && group->loadsModelDefault && !window_.mayReplaceConfiguration()) {
         return false;
     }
-    window_.setSelectedModel(model, drivers::CreateDriver(model));
+    const bool changed = !window_.currentDriver() || window_.selectedInstrumentId() != model;
+    window_.setSelectedModel(model, std::move(driver));
     for (FormItem* member : window_.form().members(kEntryName)) {
         static_cast<MenuItem*>(member)->setChecked(member == entry);
     }
     if (storesChoice_) {
         app::WriteConfigValue(app::config::InstrumentIDselected, QString::number(model));
     }
-    window_.adaptToInstrument(model);
+    window_.adaptToInstrument(model, changed);
     return true;
 }
 
-void ModelMenu::chooseStoredModel() {
-    const std::uint8_t stored = app::ReadSelectedInstrumentIdSetting();
+bool ModelMenu::chooseEntriesOf(std::uint8_t model) {
     bool matched = false;
     for (FormItem* member : window_.form().members(kEntryName)) {
-        if (EntryModel(*static_cast<MenuItem*>(member)) == stored) {
+        if (EntryModel(*static_cast<MenuItem*>(member)) == model) {
             choose(member->index());
             matched = true;
         }
     }
-    if (!matched) {
+    return matched;
+}
+
+void ModelMenu::start(std::optional<std::uint8_t> model) {
+    if (!model) {
+        chooseStoredModel();
+    } else if (!chooseEntriesOf(*model)) {
+        select(*model, nullptr);
+    }
+}
+
+void ModelMenu::chooseStoredModel() {
+    if (!chooseEntriesOf(app::ReadSelectedInstrumentIdSetting())) {
         choose(0);
     }
 }
@@ -100,7 +126,16 @@ bool ModelMenu::rechooseChecked() {
             return true;
         }
     }
+    if (window_.currentDriver()) {
+        return select(window_.selectedInstrumentId(), nullptr);
+    }
     return false;
+}
+
+QString NoModelKnownText(app::Translator& translator) {
+    return translator.TranslateString(
+        "nomodelknown", "No analyser model is known: %1% names none in its [Instruments] section",
+        {QDir::toNativeSeparators(app::ProgramFolder::dataFile(QStringLiteral("Param.ini")))});
 }
 
 }  // namespace kilnward::form

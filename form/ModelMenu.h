@@ -1,9 +1,16 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "app/InstrumentEntry.h"
+
+namespace kilnward::app {
+class Translator;
+}
 
 namespace kilnward::form {
 
@@ -24,9 +31,14 @@ class ModelMenu {
     bool choose(int entry);
     // MainForm::selectModel: the last entry offering `model`, or no entry.
     bool selectModel(std::uint8_t model);
+    // The model a window starts with: every entry naming `model` is clicked (the last wins).
+    // A model no entry offers is still adapted to when it is given; the stored model
+    // (`model` empty) falls back to entry 0 instead.
+    void start(std::optional<std::uint8_t> model);
     // Clicks every entry naming the stored model (the last wins), entry 0 when none does.
     void chooseStoredModel();
-    // Runs the first checked entry's click again; false when none is checked.
+    // Runs the first checked entry's click again, or re-adapts to a model no entry offers;
+    // false when no model is selected.
     bool rechooseChecked();
     // Whether a choice is stored under "InstrumentIDselected" (the editor's menu does;
     // a command-line run leaves the user's setting alone).
@@ -37,9 +49,15 @@ class ModelMenu {
 
   private:
     bool select(std::uint8_t model, MenuItem* entry);
+    // Clicks every entry naming `model`; false when none does.
+    bool chooseEntriesOf(std::uint8_t model);
 
     MainForm& window_;
     bool storesChoice_ = true;
 };
+
+// Why nothing can talk to an analyser when the catalogue offers no model: names the
+// catalogue file.
+QString NoModelKnownText(app::Translator& translator);
 
 }  // namespace kilnward::form

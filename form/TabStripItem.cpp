@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "form/Form.h"
+#include "form/FormEvents.h"
 
 namespace kilnward::form {
 
@@ -47,6 +48,11 @@ bool TabStripItem::clickTab(int tab) {
     }
     selectTab(tab);
     return true;
+}
+
+bool TabStripItem::tabRefused(int tab) const {
+    const Form* owner = form();
+    return owner && owner->events() && owner->events()->tabRefused(*this, tab);
 }
 
 }  // namespace kilnward::form

@@ -26,6 +26,9 @@ class TabStripItem : public FormItem {
     void selectTab(int tab);
     // The user clicks a tab: an unavailable tab cannot be opened (returns false).
     bool clickTab(int tab);
+    // Whether the window's rules refuse tab `tab` when it is selected (it can be clicked, and
+    // is then refused with a message).
+    bool tabRefused(int tab) const;
 
   private:
     QStringList captions_;

@@ -1,3 +1,5 @@
+#include <QDir>
+
 #include "SessionFixture.h"
 #include "app/ConfigSettings.h"
 #include "drivers/InstrumentDriver.h"
@@ -164,7 +166,11 @@ TEST_F(DocumentCommandsTest, ModelDefaultIsLoadedForGroupC) {
     WriteAll(path("520p.cfg"), "[General]\r\nFileType=Kfue\r\n");
     prompts.clear();
     EXPECT_TRUE(session->window().selectModel(15));
-    EXPECT_EQ(prompts.messages(), std::vector<QString>({"Not found or damaged file."}));
+    EXPECT_EQ(prompts.messages(),
+              std::vector<QString>({"Not found or damaged file " +
+                                    QDir::toNativeSeparators(path("520p.cfg")) +
+                                    ": the model's default configuration was not loaded and the "
+                                    "values shown stay."}));
     EXPECT_EQ(session->window().selectedInstrumentId(), 15);
     EXPECT_FALSE(form().tree("trvalmparam", 0).enabled());
 }

@@ -83,12 +83,34 @@ TEST_F(ModelAdaptationTest, GroupCAsksBeforeItsDefaultAndCancelKeepsTheModel) {
     EXPECT_EQ(services.replaceQuestions, 0);
 }
 
-TEST_F(ModelAdaptationTest, AModelOutsideTheMenuIsStillAdaptedTo) {
-    EXPECT_TRUE(window->selectModel(17));
-    EXPECT_EQ(window->selectedInstrumentId(), 17);
+TEST_F(ModelAdaptationTest, AModelWithoutADriverIsNeverChosen) {
+    chooseModel(12);
+    EXPECT_FALSE(window->selectModel(17));
+    EXPECT_EQ(window->selectedInstrumentId(), 12);
+    EXPECT_EQ(window->currentDriver()->Instrument_ID(), 12);
+    EXPECT_EQ(app::ReadConfigValue(app::config::InstrumentIDselected), "12");
     for (FormItem* entry : form().members("mnuinstrumentname")) {
+        const auto& menu = *static_cast<MenuItem*>(entry);
+        EXPECT_EQ(menu.checked(), ModelMenu::EntryModel(menu) == 12);
+    }
+}
+
+TEST(ModelMenuStartTest, AModelTheMenuDoesNotOfferIsStillAdaptedToWhenGiven) {
+    QTemporaryDir folder;
+    app::ProgramFolder::set(folder.path());
+    std::vector<app::InstrumentEntry> models = AllModels();
+    models.erase(models.begin() + 3);  // 12
+    MainForm window;
+    window.loadWindow(models, 12);
+    EXPECT_EQ(window.selectedInstrumentId(), 12);
+    ASSERT_NE(window.currentDriver(), nullptr);
+    for (FormItem* entry : window.form().members("mnuinstrumentname")) {
         EXPECT_FALSE(static_cast<MenuItem*>(entry)->checked());
     }
+    EXPECT_TRUE(window.modelMenu().rechooseChecked());
+    EXPECT_EQ(window.selectedInstrumentId(), 12);
+    EXPECT_FALSE(window.form().tabStrip("SSTabconf").tabAvailable(4));
+    app::ProgramFolder::reset();
 }
 
 TEST_F(ModelAdaptationTest, AlarmTreesFollowTheirBoxesAndTheCoCellListComesBack) {
