@@ -26,7 +26,7 @@ const QString kSetValueOption = QStringLiteral("set-to");
 void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "kilnward-cli clock --port DEV [--baud B] [--infrared|--cable] [--addr N] [--model ID]\n"
-        "                   [--set [YYYY-MM-DDTHH:MM]]\n\n"
+        "                   [--program-dir DIR] [--set [YYYY-MM-DDTHH:MM]]\n\n"
         "Prints the analyser's clock as YYYY-MM-DD HH:MM. --set sets it to the computer's\n"
         "local time, or to the time given, and prints the time sent.");
     parser.addHelpOption();

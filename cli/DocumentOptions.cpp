@@ -8,6 +8,7 @@
 #include "app/ProgramFolder.h"
 #include "app/ScriptedPrompts.h"
 #include "cli/CliOutput.h"
+#include "cli/ProgramDirOption.h"
 #include "documents/MainWindowSession.h"
 #include "documents/SessionComparison.h"
 #include "drivers/CreateDriver.h"
@@ -41,8 +42,7 @@ const std::array<QString, documents::kDocumentCount>& DocumentOptions::OutputFil
 }
 
 void DocumentOptions::addTo(QCommandLineParser& parser, bool withOutDir) {
-    parser.addOption(
-        {"program-dir", "Folder of Param.ini, Config.ini and the default documents.", "DIR"});
+    ProgramDirOption::addTo(parser);
     parser.addOption({"model", "Analyser model (instrument type code) to adapt to.", "ID"});
     const char* kinds[] = {"configuration", "fuels", "header", "law", "service"};
     for (int d = 0; d < documents::kDocumentCount; ++d) {
@@ -55,13 +55,8 @@ void DocumentOptions::addTo(QCommandLineParser& parser, bool withOutDir) {
 }
 
 bool DocumentOptions::read(const QCommandLineParser& parser, bool outDirRequired, QString& error) {
-    if (parser.isSet("program-dir")) {
-        programDir = parser.value("program-dir");
-        // Taken silently, a missing folder would leave every default and setting unread.
-        if (!QFileInfo(*programDir).isDir()) {
-            error = QStringLiteral("--program-dir %1: no such folder").arg(*programDir);
-            return false;
-        }
+    if (!ProgramDirOption::read(parser, programDir, error)) {
+        return false;
     }
     if (parser.isSet("model")) {
         bool ok = false;

@@ -3,7 +3,9 @@
 #include <QTextStream>
 
 #include "app/ConfigSettings.h"
+#include "app/ProgramFolder.h"
 #include "cli/CliCommand.h"
+#include "cli/ProgramDirOption.h"
 #include "drivers/CreateDriver.h"
 #include "drivers/DriverError.h"
 
@@ -15,9 +17,17 @@ void ModelOption::addTo(QCommandLineParser& parser) {
                       "--infrared or --cable is given, the model also decides whether the "
                       "port has an infrared adapter.",
                       "ID"});
+    ProgramDirOption::addTo(parser);
 }
 
 bool ModelOption::read(const QCommandLineParser& parser, LinkOptions& link, QString& error) {
+    std::optional<QString> programDir;
+    if (!ProgramDirOption::read(parser, programDir, error)) {
+        return false;
+    }
+    if (programDir) {
+        app::ProgramFolder::set(*programDir);
+    }
     uint id = app::ReadSelectedInstrumentIdSetting();
     QString origin = QStringLiteral("stored model");
     if (parser.isSet("model")) {

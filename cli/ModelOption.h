@@ -12,7 +12,8 @@
 namespace kilnward::cli {
 
 // The analyser model a driver command talks through:
-//   --model ID   instrument type code (default: the model stored in Config.ini)
+//   --model ID          instrument type code (default: the model stored in Config.ini)
+//   --program-dir DIR   folder of Config.ini (and the rest of the program folder)
 // The model also decides the cable or infrared link unless --infrared or --cable is given.
 class ModelOption {
   public:

@@ -34,7 +34,7 @@ void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "kilnward-cli read-memory --port DEV [--baud B] [--infrared|--cable] [--addr N]\n"
         "                         [--model ID] --device D --address A --count C [--remote]\n"
-        "                         [--out FILE]\n\n"
+        "                         [--out FILE] [--program-dir DIR]\n\n"
         "Reads C bytes of relative device D from address A in requests of at most 32 bytes\n"
         "and prints them as hex, 16 bytes a line, or writes them raw to FILE. With --remote\n"
         "the analyser is switched into remote mode for the reads and back afterwards.");

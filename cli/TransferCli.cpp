@@ -10,6 +10,7 @@
 #include "cli/CliOutput.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
+#include "form/ModelMenu.h"
 #include "simulator/AnalyserSimulator.h"
 #include "transfer/LinkTrace.h"
 #include "wirelink/Wirelink.h"
@@ -71,7 +72,8 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     prompts_.clear();
     drivers::InstrumentDriver* driver = session_->window().currentDriver();
     if (!driver) {
-        return CliOutput::usageError(parser, QStringLiteral("no analyser model is selected"));
+        QTextStream(stderr) << "kilnward-cli: " << form::NoModelKnownText(translator_) << '\n';
+        return kExitFailure;
     }
     link_.followModel(parser, driver->Use_Infrared());
     if (!openPort(driver->Instrument_ID())) {
