@@ -19,6 +19,7 @@
 #include "documents/MainWindowSession.h"
 #include "documents/MessageBoxes.h"
 #include "drivers/InstrumentDriver.h"
+#include "form/ModelMenu.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 #include "transfer/LinkTrace.h"
@@ -92,10 +93,16 @@ frmadvance::~frmadvance() {
 }
 
 std::optional<transfer::TransferOutcome> frmadvance::runCommand(transfer::TransferKind kind) {
+    if (refusedWithoutModel()) {
+        return std::nullopt;
+    }
     return transfer::RunTransferCommand(session_, kind, [this, kind] { return run(kind); });
 }
 
 transfer::TransferOutcome frmadvance::run(transfer::TransferKind kind) {
+    if (refusedWithoutModel()) {
+        return transfer::TransferOutcome::Failed;
+    }
     return runSession(kind, [this, kind](transfer::TransferSession& session) {
         switch (kind) {
             case transfer::TransferKind::Receive:
@@ -113,6 +120,9 @@ transfer::TransferOutcome frmadvance::run(transfer::TransferKind kind) {
 
 std::optional<transfer::TransferOutcome> frmadvance::runRestore(
     const transfer::SectorBackup& backup) {
+    if (refusedWithoutModel()) {
+        return std::nullopt;
+    }
     const auto restore = [this, &backup](transfer::TransferSession& session) {
         return session.restoreconfiguration(backup, session_.window().form());
     };
@@ -120,6 +130,16 @@ std::optional<transfer::TransferOutcome> frmadvance::runRestore(
         session_, transfer::TransferKind::Restore,
         [this, &restore] { return runSession(transfer::TransferKind::Restore, restore); },
         transfer::RestoreQuestion(backup, session_.messageBoxes().translator()));
+}
+
+bool frmadvance::refusedWithoutModel() {
+    if (session_.window().currentDriver()) {
+        return false;
+    }
+    // Asked before anything else: with no model there is no driver to talk through.
+    session_.messageBoxes().ShowErrorMessage(
+        form::NoModelKnownText(session_.messageBoxes().translator()));
+    return true;
 }
 
 transfer::TransferOutcome frmadvance::runSession(transfer::TransferKind kind, const Body& body) {

@@ -87,6 +87,8 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
     // Pointer normal, button "&Close".
     void showIdle();
     using Body = std::function<transfer::TransferOutcome(transfer::TransferSession&)>;
+    // With no model selected a transfer is refused with a message (true).
+    bool refusedWithoutModel();
     transfer::TransferOutcome runSession(transfer::TransferKind kind, const Body& body);
     transfer::TransferOutcome transfer(transfer::TransferKind kind, const Body& body);
 

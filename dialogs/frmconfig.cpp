@@ -222,11 +222,18 @@ void frmconfig::confirmSerial() {
     baudrate_ = cbobaud_->currentText();
     addr_ = static_cast<std::uint8_t>(TDBnumaddress_->value());
     useInfrared_ = chkinfrared_->checkState() != Qt::Unchecked;
+    infraredChosen_ = debugMode_;
     app::WriteConfigValue(app::config::FileVersion, app::VersionString());
     app::WriteConfigValue(app::config::Serialport, port_.stored());
     app::WriteConfigValue(app::config::Baudrate, baudrate_);
     app::WriteConfigValue(app::config::Addr, QString::number(addr_));
     confirmVerifyOption();
+}
+
+void frmconfig::followModelInfrared(bool modelUsesInfrared) {
+    if (!infraredChosen_) {
+        useInfrared_ = modelUsesInfrared;
+    }
 }
 
 void frmconfig::buildVerifyOption(QFormLayout& serialForm) {

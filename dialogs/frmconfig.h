@@ -56,6 +56,9 @@ class frmconfig : public QDialog {
     std::uint8_t addr() const { return addr_; }
     bool UseInfrared() const { return useInfrared_; }
     void setUseInfrared(bool value) { useInfrared_ = value; }
+    // The infrared choice of a newly chosen model. In debug mode the choice the user
+    // confirmed in the dialog stands: a model change does not undo it behind their back.
+    void followModelInfrared(bool modelUsesInfrared);
     // What a transfer copies into the link, as the values are now.
     transfer::LinkSettings linkSettings() const;
     // The serial settings as the controls show them, not yet kept.
@@ -86,6 +89,7 @@ class frmconfig : public QDialog {
     QString baudrate_;
     std::uint8_t addr_;
     bool useInfrared_;
+    bool infraredChosen_ = false;
     bool verifyAfterSend_;
 
     QGroupBox* serialFrame_ = nullptr;

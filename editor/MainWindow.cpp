@@ -211,7 +211,7 @@ void MainWindow::followSettings() {
     const drivers::InstrumentDriver* driver = window.currentDriver();
     if (driver && window.selectedInstrumentId() != followedModel_) {
         followedModel_ = window.selectedInstrumentId();
-        services_.settings.setUseInfrared(driver->Use_Infrared());
+        services_.settings.followModelInfrared(driver->Use_Infrared());
         // Edits made for another model are not undone across the change, even where the
         // new model kept every value.
         if (undo_) {

@@ -42,6 +42,11 @@ MenuBinding::MenuBinding(form::MenuItem& item, QMenuBar& bar, QMenu* parentMenu,
         if (command) {
             command(entry_);
         }
+        // A checkable action ticks itself when triggered; the form's entry decides (the
+        // model already chosen stays checked, a cancelled choice leaves the old model's mark).
+        if (action_->isCheckable()) {
+            action_->setChecked(entry_.checked());
+        }
     });
 }
 

@@ -64,6 +64,33 @@ TEST_F(ConfigDialogTest, SerialModeKeepsAndStoresWhatIsConfirmed) {
     EXPECT_EQ(next.linkSettings().portName, "/dev/ttyUSB7");
 }
 
+// A model change sets the infrared choice, except one the user confirmed in debug mode.
+TEST_F(ConfigDialogTest, AModelChangeKeepsTheInfraredChoiceConfirmedInDebugMode) {
+    struct Case {
+        const char* name;
+        bool debugMode;
+        bool confirmed;
+        bool expected;
+    };
+    const Case cases[] = {
+        {"debug, confirmed without infrared", true, true, false},
+        {"debug, never confirmed", true, false, true},
+        {"normal mode, confirmed", false, true, true},
+    };
+    for (const Case& c : cases) {
+        frmconfig dialog(c.debugMode, true);
+        ASSERT_TRUE(dialog.definemode(frmconfig::kSerialMode));
+        dialog.load();
+        if (c.confirmed) {
+            control<QCheckBox>(dialog, "chkinfrared")->setChecked(false);
+            dialog.cmdOK_Click();
+        }
+        dialog.followModelInfrared(true);
+        EXPECT_EQ(dialog.UseInfrared(), c.expected) << c.name;
+        EXPECT_EQ(dialog.linkSettings().useInfrared, c.expected) << c.name;
+    }
+}
+
 TEST_F(ConfigDialogTest, CancelAndAnUnlistedBaudRateChangeNothing) {
     writeConfig("Serial", "Baudrate", "31250");
     frmconfig dialog(false, true);
