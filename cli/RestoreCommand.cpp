@@ -20,16 +20,20 @@ namespace {
 void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "kilnward-cli restore --image FILE --port DEV [--baud B] [--addr N] [--model ID]\n"
-        "                     [--infrared|--cable] [--program-dir DIR] [--yes] [--no-verify]\n\n"
+        "                     [--infrared|--cable] [--program-dir DIR] [--yes] [--no-verify]\n"
+        "                     [--other-address]\n\n"
         "Writes a backup that a send kept (in ~/.local/share/kilnward/backups) back into the\n"
         "analyser, as a send writes, after asking on the terminal; --yes answers for scripts.\n"
-        "A backup of another model than --model is refused. The analyser's configuration is\n"
-        "itself kept as a backup first, and read back and checked at the end unless\n"
-        "--no-verify is given.");
+        "A backup of another model than --model is refused, and so is a backup taken at\n"
+        "another address than --addr unless --other-address is given. The analyser's\n"
+        "configuration is itself kept as a backup first, and read back and checked at the end\n"
+        "unless --no-verify is given.");
     TransferCli::addOptions(parser, false);
     TransferCli::addVerifyOption(parser);
     parser.addOption({"image", "The backup file to write back.", "FILE"});
     parser.addOption({"yes", "Restore without asking (for scripts)."});
+    parser.addOption({"other-address",
+                      "Restore a backup taken at another address into the analyser at --addr."});
 }
 
 void PrintError(const QString& message) {
@@ -70,8 +74,15 @@ int RunRestore(const QStringList& arguments) {
         PrintError(refusal);
         return kExitFailure;
     }
+    const QString otherAddress =
+        transfer::RestoreAddressMismatch(*backup, cli.address(), translator);
+    if (!otherAddress.isEmpty() && !parser.isSet("other-address")) {
+        PrintError(otherAddress +
+                   QStringLiteral(": give --other-address to restore it there all the same."));
+        return kExitFailure;
+    }
     if (!parser.isSet("yes")) {
-        const QString question = transfer::RestoreQuestion(*backup, translator);
+        const QString question = transfer::RestoreQuestion(*backup, cli.address(), translator);
         if (isatty(fileno(stdin)) == 0) {
             PrintError(question + QStringLiteral("? Not asked without a terminal: give --yes to "
                                                  "restore from a script."));

@@ -52,6 +52,8 @@ class TransferCli {
     documents::MainWindowSession& session() { return *session_; }
     const DocumentOptions& documentOptions() const { return documents_; }
     app::ScriptedPrompts& prompts() { return prompts_; }
+    // The analyser's address on the link (--addr).
+    std::uint8_t address() const { return link_.addr; }
 
     // Confirms the command's question, as the user would.
     void confirm() { prompts_.queueAnswer(app::PromptAnswer::Yes); }

@@ -1,5 +1,8 @@
 #include "dialogs/ApplicationStartup.h"
 
+#include <QDir>
+#include <QTextStream>
+
 #include "app/Catalogue.h"
 #include "app/ConfigSettings.h"
 #include "app/ProgramFolder.h"
@@ -49,9 +52,16 @@ frmconfig& ApplicationStartup::settings() {
 }
 
 ApplicationStartup::Result ApplicationStartup::Main(const MainWindowFactory& createMainWindow) {
-    instance_ = std::make_unique<SingleInstance>(instanceKey_);
+    const QString configFolder = app::ProgramFolder::configFolder();
+    instance_ = std::make_unique<SingleInstance>(instanceKey_, configFolder);
     instance_->setActivate([this] { activateMainWindow(); });
     if (!instance_->tryRun()) {
+        const QString text = AlreadyRunningText(QDir::toNativeSeparators(configFolder));
+        if (refused_) {
+            refused_(text);
+        } else {
+            QTextStream(stderr) << text << '\n';
+        }
         return Result::AlreadyRunning;
     }
     app::LoadInstrumentList();
@@ -79,6 +89,13 @@ ApplicationStartup::Result ApplicationStartup::Main(const MainWindowFactory& cre
         windows_.finished();
     }
     return Result::Started;
+}
+
+QString ApplicationStartup::AlreadyRunningText(const QString& configFolder) {
+    return QStringLiteral(
+               "Kilnward already runs for this user with the configuration folder %1: its "
+               "window was brought to the front instead of starting a second copy.")
+        .arg(configFolder);
 }
 
 void ApplicationStartup::chooseLanguage() {

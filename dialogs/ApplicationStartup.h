@@ -51,7 +51,8 @@ class ApplicationStartup {
     ~ApplicationStartup();
 
     // Main. Started: the program lives on in its windows (run the event loop).
-    // AlreadyRunning: another copy runs and was asked to come to the front; end now.
+    // AlreadyRunning: another copy runs on the same configuration folder, was asked to come
+    // to the front, and the refusal was reported; end now.
     Result Main(const MainWindowFactory& createMainWindow);
 
     const app::StartupFlags& flags() const { return flags_; }
@@ -68,6 +69,11 @@ class ApplicationStartup {
         showLanguageDialog_ = std::move(show);
     }
     void setTipWindow(std::function<void(QWidget*)> show) { showTip_ = std::move(show); }
+    // Where the refusal of a second copy goes (standard error unless set).
+    void setRefusalSink(std::function<void(const QString&)> sink) { refused_ = std::move(sink); }
+
+    // What a refused second copy says: before the languages are loaded, so in English.
+    static QString AlreadyRunningText(const QString& configFolder);
 
   private:
     void chooseLanguage();
@@ -82,6 +88,7 @@ class ApplicationStartup {
     int splashDelay_;
     std::function<void(frmconfig&)> showLanguageDialog_;
     std::function<void(QWidget*)> showTip_;
+    std::function<void(const QString&)> refused_;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<SimulatedAnalysers> simulated_;
     std::unique_ptr<frmconfig> settings_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace kilnward::dialogs {
@@ -114,7 +115,9 @@ std::optional<QString> MessageBoxPrompts::chooseFile(app::FileChooserMode mode,
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
     }
-    if (!fileName.isEmpty()) {
+    // A folder given opens the chooser in it (which the constructor does); selecting it
+    // as a file would open its parent instead.
+    if (!fileName.isEmpty() && !QFileInfo(fileName).isDir()) {
         dialog.selectFile(fileName);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -1,8 +1,14 @@
 #include "dialogs/SingleInstance.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
+
+#if !defined(_WIN32)
+#include <unistd.h>
+#endif
 
 namespace kilnward::dialogs {
 
@@ -18,17 +24,35 @@ QString LockFolder() {
     return folder;
 }
 
-// One name per user: the runtime folder is the user's own, the temporary folder is not.
-QString UserSuffix() {
-    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    return user.isEmpty() ? QString() : QStringLiteral("-") + user;
+unsigned CurrentUserId() {
+#if defined(_WIN32)
+    return 0;  // the runtime folder is the user's own there
+#else
+    return static_cast<unsigned>(::getuid());
+#endif
+}
+
+// The same folder however it was written (relative, with "..", through a link).
+QString CanonicalFolder(const QString& folder) {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(QDir(folder).absolutePath()) : canonical;
 }
 
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& key)
-    : serverName_(key + UserSuffix()),
-      lock_(QDir(LockFolder()).filePath(key + UserSuffix() + QStringLiteral(".lock"))) {
+QString SingleInstance::InstanceName(const QString& key, unsigned userId,
+                                     const QString& configFolder) {
+    constexpr int kDigestHexDigits = 16;
+    const QByteArray digest =
+        QCryptographicHash::hash(CanonicalFolder(configFolder).toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(kDigestHexDigits);
+    return QStringLiteral("%1-%2-%3").arg(key).arg(userId).arg(QString::fromLatin1(digest));
+}
+
+SingleInstance::SingleInstance(const QString& key, const QString& configFolder)
+    : serverName_(InstanceName(key, CurrentUserId(), configFolder)),
+      lock_(QDir(LockFolder()).filePath(serverName_ + QStringLiteral(".lock"))) {
     // A lock left by a copy that crashed is taken over: QLockFile checks whether its owner
     // still runs.
     lock_.setStaleLockTime(0);

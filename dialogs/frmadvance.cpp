@@ -129,7 +129,8 @@ std::optional<transfer::TransferOutcome> frmadvance::runRestore(
     return transfer::RunTransferCommand(
         session_, transfer::TransferKind::Restore,
         [this, &restore] { return runSession(transfer::TransferKind::Restore, restore); },
-        transfer::RestoreQuestion(backup, session_.messageBoxes().translator()));
+        transfer::RestoreQuestion(backup, settings_.linkSettings().addr,
+                                  session_.messageBoxes().translator()));
 }
 
 bool frmadvance::refusedWithoutModel() {

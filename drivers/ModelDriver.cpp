@@ -18,6 +18,11 @@ namespace {
 
 constexpr std::int64_t kSectorSize = 2048;
 constexpr std::int64_t kTagsectorSize = 16384;
+// Every request names the size of its answer, so that a line that never goes quiet cannot
+// hold a transfer longer than its answers take: a write is acknowledged without data, a
+// clock read answers with the five-byte record, a device read with the bytes it asked for.
+constexpr std::uint16_t kWriteAnswerBytes = 0;
+constexpr std::uint16_t kClockRecordBytes = 5;
 
 void Append(wirelink::ByteBuffer& to, const BufferValue& value, std::int32_t type) {
     const wirelink::ByteBuffer bytes = EncodeValue(value, type);
@@ -127,17 +132,18 @@ std::string ModelDriver::TranslateString(const std::string& text, std::int32_t d
 std::int32_t ModelDriver::SetRemLoc(std::uint8_t addr, std::int32_t mode) {
     wirelink::Wirelink& link = Link();
     return link.SendTXFrame_wresponse(addr, kCmdTransaction, kRemLoc,
-                                      EncodeValue(mode, DataType::UInt8));
+                                      EncodeValue(mode, DataType::UInt8), kWriteAnswerBytes);
 }
 
 std::int32_t ModelDriver::StartWriteTransaction(std::uint8_t addr, std::int32_t mode) {
     wirelink::Wirelink& link = Link();
     return link.SendTXFrame_wresponse(addr, kCmdTransaction, kStartTransaction,
-                                      EncodeValue(mode, DataType::UInt8));
+                                      EncodeValue(mode, DataType::UInt8), kWriteAnswerBytes);
 }
 
 std::int32_t ModelDriver::EndWriteTransaction(std::uint8_t addr) {
-    return Link().SendTXFrame_wresponse(addr, kCmdTransaction, kEndTransaction, {});
+    return Link().SendTXFrame_wresponse(addr, kCmdTransaction, kEndTransaction, {},
+                                        kWriteAnswerBytes);
 }
 
 std::int32_t ModelDriver::WritetoRelativeDevice(std::uint8_t addr, std::int32_t device,
@@ -146,7 +152,7 @@ std::int32_t ModelDriver::WritetoRelativeDevice(std::uint8_t addr, std::int32_t 
     wirelink::Wirelink& link = Link();
     wirelink::ByteBuffer request = DeviceAddress(device, address);
     request.insert(request.end(), data.begin(), data.end());
-    return link.SendTXFrame_wresponse(addr, kCmdWriteDevice, kCmdLow, request);
+    return link.SendTXFrame_wresponse(addr, kCmdWriteDevice, kCmdLow, request, kWriteAnswerBytes);
 }
 
 std::int32_t ModelDriver::ReadfromRelativeDevice(std::uint8_t addr, std::int32_t device,
@@ -156,7 +162,8 @@ std::int32_t ModelDriver::ReadfromRelativeDevice(std::uint8_t addr, std::int32_t
     wirelink::ByteBuffer request = DeviceAddress(device, address);
     // The count is an unsigned 16-bit field: a negative count is its two's complement.
     Append(request, static_cast<std::int32_t>(static_cast<std::uint16_t>(count)), DataType::UInt16);
-    const std::int32_t result = link.SendFrame(addr, kCmdReadDevice, kCmdLow, request);
+    const std::int32_t result =
+        link.SendFrame(addr, kCmdReadDevice, kCmdLow, request, static_cast<std::uint16_t>(count));
     if (result == 0) {
         data = link.LastRcvFrame();
     }
@@ -165,12 +172,13 @@ std::int32_t ModelDriver::ReadfromRelativeDevice(std::uint8_t addr, std::int32_t
 
 std::int32_t ModelDriver::WriteRTCClock(std::uint8_t addr, DateTime when) {
     wirelink::Wirelink& link = Link();
-    return link.SendTXFrame_wresponse(addr, kCmdWriteClock, kCmdLow, EncodeClockRecord(when));
+    return link.SendTXFrame_wresponse(addr, kCmdWriteClock, kCmdLow, EncodeClockRecord(when),
+                                      kWriteAnswerBytes);
 }
 
 std::int32_t ModelDriver::ReadRTCClock(std::uint8_t addr, DateTime& when) {
     wirelink::Wirelink& link = Link();
-    const std::int32_t result = link.SendFrame(addr, kCmdReadClock, kCmdLow, {});
+    const std::int32_t result = link.SendFrame(addr, kCmdReadClock, kCmdLow, {}, kClockRecordBytes);
     if (result == 0) {
         when = DecodeClockRecord(link.LastRcvFrame());
     }

@@ -84,8 +84,9 @@ int RunEditor(QApplication& application) {
         return editor->windows();
     });
     if (result == dialogs::ApplicationStartup::Result::AlreadyRunning) {
+        // Refused, not started: a launcher or script can tell from the status.
         app::SetNoticeSink({});
-        return 0;
+        return 1;
     }
     const int code = application.exec();
     app::SetNoticeSink({});

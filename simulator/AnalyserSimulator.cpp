@@ -17,6 +17,20 @@ constexpr std::uint8_t kTrickleFill = 0x7F;
 // Write to a relative device: the request a dropwrite fault loses.
 constexpr std::uint16_t kWriteDeviceCommand = 0xDC00;
 
+// What a line at the wrong rate or a disturbed cable delivers: varied bytes, none of which
+// begins an answer (every answer starts with a byte below 0x20), so a run against it lasts
+// as long as the link's bounds say and not by which byte happens to come first.
+wirelink::ByteBuffer LineNoise() {
+    constexpr std::size_t kLength = 251;
+    wirelink::ByteBuffer noise(kLength);
+    std::uint32_t state = 0x2545F491;
+    for (std::uint8_t& byte : noise) {
+        state = state * 1664525u + 1013904223u;
+        byte = static_cast<std::uint8_t>(0x80 | (state >> 24));
+    }
+    return noise;
+}
+
 std::string Describe(const Answer& answer) {
     switch (answer.kind) {
         case Answer::Kind::None:
@@ -145,15 +159,20 @@ wirelink::ByteBuffer AnalyserSimulator::encode(const RequestFrame& request,
 void AnalyserSimulator::transmit(const RequestFrame& request, const Answer& answer, TimePoint now,
                                  std::string& note) {
     const std::uint16_t command = request.command();
-    if (auto endless =
-            faults_.take({FaultKind::Stream, FaultKind::Drip}, requests_, command, now)) {
+    if (auto endless = faults_.take({FaultKind::Stream, FaultKind::Drip, FaultKind::Garbage},
+                                    requests_, command, now)) {
+        const Duration lineByte =
+            output_.byteTime() > Duration::zero() ? output_.byteTime() : kUnpacedStreamByteTime;
         if (endless->kind == FaultKind::Stream) {
-            const Duration byte =
-                output_.byteTime() > Duration::zero() ? output_.byteTime() : kUnpacedStreamByteTime;
-            output_.sendForever({}, static_cast<std::uint8_t>(endless->value), now, byte);
+            output_.sendForever({}, {static_cast<std::uint8_t>(endless->value)}, now, lineByte);
             note += " (fault: endless stream)";
+        } else if (endless->kind == FaultKind::Garbage) {
+            output_.sendForever(
+                {}, LineNoise(), now,
+                endless->value == 0 ? lineByte : std::chrono::milliseconds(endless->value));
+            note += " (fault: endless garbage)";
         } else {
-            output_.sendForever({wirelink::kStartByte}, kTrickleFill, now,
+            output_.sendForever({wirelink::kStartByte}, {kTrickleFill}, now,
                                 std::chrono::milliseconds(endless->value));
             note += " (fault: endless trickle)";
         }

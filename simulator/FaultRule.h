@@ -20,6 +20,8 @@ enum class FaultKind {
     Stream,       // from then on, instead of answering, send the byte `value` without end
     Drip,         // from then on, instead of answering, a start byte and then 7F bytes,
                   // `value` milliseconds apart, without end ("trickle forever")
+    Garbage,      // from then on, instead of answering, noise without end: at the line rate,
+                  // or one byte every `value` milliseconds
     DropWrite,    // device writes only: ACK with write status 0, but store nothing; counts
                   // device writes instead of requests (`from` is the first one dropped)
 };

@@ -28,6 +28,7 @@ constexpr KindName kKinds[] = {
     {"late", FaultKind::Late, true, true, false},
     {"stream", FaultKind::Stream, true, false, true},
     {"trickle-forever", FaultKind::Drip, true, true, false},
+    {"garbage", FaultKind::Garbage, true, false, false},
     {"dropwrite", FaultKind::DropWrite, true, true, false},
 };
 
@@ -135,6 +136,9 @@ QString FaultSpecHelp() {
         "        trickle-forever=MS\n"
         "                       from then on, answer nothing and send a start byte and\n"
         "                       then 7F bytes, MS milliseconds apart, without end\n"
+        "        garbage[=MS]   from then on, answer nothing and send noise (bytes that\n"
+        "                       begin no answer) without end, at the line rate, or one\n"
+        "                       byte every MS milliseconds\n"
         "        dropwrite=N    device writes: acknowledge the Nth (counted from 1 since\n"
         "                       the start; with count=K, the Nth to the N+K-1th) and\n"
         "                       report success, but store nothing\n"
@@ -145,6 +149,7 @@ QString FaultSpecHelp() {
         "        cmd=HHLL       only requests with this command (hex, e.g. 5C00)\n"
         "Examples: nak,count=3   busy=1500   fail=21,cmd=5E00   trickle=50,at=2\n"
         "          late=1200,at=5,count=3   stream,at=2   trickle-forever=500\n"
+        "          garbage,at=2   garbage=400\n"
         "          dropwrite=3\n"
         "Every frame addressed to the simulator is one request; the first matching rule of\n"
         "each kind fires.");

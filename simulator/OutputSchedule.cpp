@@ -19,8 +19,8 @@ void OutputSchedule::send(const wirelink::ByteBuffer& bytes, TimePoint now, Dura
     lineFree_ = at;
 }
 
-void OutputSchedule::sendForever(const wirelink::ByteBuffer& lead, std::uint8_t fill, TimePoint now,
-                                 Duration gap) {
+void OutputSchedule::sendForever(const wirelink::ByteBuffer& lead, const wirelink::ByteBuffer& fill,
+                                 TimePoint now, Duration gap) {
     // At least one nanosecond apart, so the bytes made per look stay finite.
     const Duration step = std::max(gap, Duration(1));
     endless_ = Endless{lead, fill, step, std::max(now, lineFree_) + step, 0};
@@ -47,7 +47,9 @@ wirelink::ByteBuffer OutputSchedule::takeDue(TimePoint now) {
     }
     Endless& out = *endless_;
     while (out.next <= now && due.size() < kMaxTake) {
-        due.push_back(out.sent < out.lead.size() ? out.lead[out.sent] : out.fill);
+        due.push_back(out.sent < out.lead.size()
+                          ? out.lead[out.sent]
+                          : out.fill[(out.sent - out.lead.size()) % out.fill.size()]);
         ++out.sent;
         out.next += out.gap;
     }

@@ -22,10 +22,11 @@ class OutputSchedule {
     // every byte but the first.
     void send(const wirelink::ByteBuffer& bytes, TimePoint now, Duration gap = Duration::zero());
 
-    // From when the line is free on, sends `lead` and then `fill` without end, one byte
-    // every `gap` (a peer that never goes quiet). Bytes are made as they fall due.
-    void sendForever(const wirelink::ByteBuffer& lead, std::uint8_t fill, TimePoint now,
-                     Duration gap);
+    // From when the line is free on, sends `lead` and then `fill` over and over without
+    // end, one byte every `gap` (a peer that never goes quiet). Bytes are made as they fall
+    // due.
+    void sendForever(const wirelink::ByteBuffer& lead, const wirelink::ByteBuffer& fill,
+                     TimePoint now, Duration gap);
     bool endless() const { return endless_.has_value(); }
 
     std::optional<TimePoint> nextDue() const;
@@ -41,7 +42,7 @@ class OutputSchedule {
   private:
     struct Endless {
         wirelink::ByteBuffer lead;
-        std::uint8_t fill = 0;
+        wirelink::ByteBuffer fill;
         Duration gap{};
         TimePoint next{};
         std::size_t sent = 0;

@@ -56,7 +56,7 @@ ConnectionCheckResult CheckConnection(wirelink::Wirelink& link, const LinkSettin
     if (!result.ok) {
         result.problem =
             ClassifyConnectionFailure(result.code, PortAccessDenied(PortPath(settings)));
-        const TransferText hint = ConnectionHint(result.problem);
+        const TransferText hint = ConnectionHint(result.problem, settings.useInfrared);
         if (*hint.key != '\0') {
             result.hint = hint.translated(translator);
         }

@@ -94,6 +94,20 @@ TransferText ConnectionHint(ConnectionProblem problem) {
     return {"", ""};
 }
 
+TransferText ConnectionHint(ConnectionProblem problem, bool infrared) {
+    if (!infrared && problem == ConnectionProblem::NoAnswer) {
+        return {"hint_noanswer_cable",
+                "The analyser did not answer. Check that it is switched on, its address, the "
+                "baud rate and the cable (both plugs and the port it is plugged into)."};
+    }
+    if (!infrared && problem == ConnectionProblem::GarbledAnswer) {
+        return {"hint_garbled_cable",
+                "The answers arrived damaged. Check the baud rate and the cable (its plugs, and "
+                "that it runs away from mains cables)."};
+    }
+    return ConnectionHint(problem);
+}
+
 bool PortAccessDenied(const QString& path) {
 #if defined(_WIN32)
     Q_UNUSED(path);

@@ -29,6 +29,9 @@ ConnectionProblem ClassifyConnectionFailure(std::optional<std::int32_t> code, bo
 
 // What to do about `problem`; empty text for Other.
 TransferText ConnectionHint(ConnectionProblem problem);
+// The same for a link over the infrared adapter or, `infrared` false, over a cable: a cable
+// link gets no advice about an adapter it does not use.
+TransferText ConnectionHint(ConnectionProblem problem, bool infrared);
 
 // Whether the device at `path` exists and the user may not read or write it (always false
 // where the platform grants access otherwise than by file permissions).

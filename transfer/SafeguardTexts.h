@@ -25,6 +25,15 @@ inline constexpr TransferText kBackupOtherModelText{
 inline constexpr TransferText kRestoreConfirmText{
     "bkp_confirm",
     "Restore the configuration of the %1% (address %2%) backed up on %3% into the analyser"};
+// A backup is written into the analyser at another address than it was taken from only when
+// the user said so for that address.
+inline constexpr TransferText kRestoreOtherAddressText{
+    "bkp_confirmaddr",
+    "Backup of the %1% taken on %3%: restore this backup of address %2% into the analyser at "
+    "address %4%"};
+inline constexpr TransferText kBackupOtherAddressText{
+    "bkp_otheraddr",
+    "This backup was taken from the analyser at address %1%, not from the one at address %2%"};
 inline constexpr TransferText kBackupFilterText{"bkp_filter", "Analyser backups"};
 inline constexpr TransferText kBackupChooserTitle{"bkp_choose", "Restore analyser from backup"};
 

@@ -176,10 +176,37 @@ QString RestoreRefusal(const SectorBackup& backup, std::uint8_t model,
         translator, {BackupModelName(backup.model), BackupModelName(model)});
 }
 
+namespace {
+
+QString BackupTimeText(const SectorBackup& backup) {
+    return backup.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+}  // namespace
+
 QString RestoreQuestion(const SectorBackup& backup, app::Translator& translator) {
     return kRestoreConfirmText.translated(
+        translator,
+        {BackupModelName(backup.model), QString::number(backup.addr), BackupTimeText(backup)});
+}
+
+QString RestoreQuestion(const SectorBackup& backup, std::uint8_t analyserAddr,
+                        app::Translator& translator) {
+    if (backup.addr == analyserAddr) {
+        return RestoreQuestion(backup, translator);
+    }
+    return kRestoreOtherAddressText.translated(
         translator, {BackupModelName(backup.model), QString::number(backup.addr),
-                     backup.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))});
+                     BackupTimeText(backup), QString::number(analyserAddr)});
+}
+
+QString RestoreAddressMismatch(const SectorBackup& backup, std::uint8_t analyserAddr,
+                               app::Translator& translator) {
+    if (backup.addr == analyserAddr) {
+        return QString();
+    }
+    return kBackupOtherAddressText.translated(
+        translator, {QString::number(backup.addr), QString::number(analyserAddr)});
 }
 
 }  // namespace kilnward::transfer

@@ -50,5 +50,13 @@ QString BackupModelName(std::uint8_t model);
 QString RestoreRefusal(const SectorBackup& backup, std::uint8_t model, app::Translator& translator);
 // The question before a restore, naming the backup's model, address and time.
 QString RestoreQuestion(const SectorBackup& backup, app::Translator& translator);
+// The same, for a restore into the analyser at `analyserAddr`: a backup of another address
+// is named as such ("backup of address 7 into the analyser at address 0").
+QString RestoreQuestion(const SectorBackup& backup, std::uint8_t analyserAddr,
+                        app::Translator& translator);
+// Why `backup` is not restored into the analyser at `analyserAddr` without being asked for
+// explicitly; empty when it was taken there.
+QString RestoreAddressMismatch(const SectorBackup& backup, std::uint8_t analyserAddr,
+                               app::Translator& translator);
 
 }  // namespace kilnward::transfer

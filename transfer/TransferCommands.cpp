@@ -55,7 +55,7 @@ std::optional<TransferOutcome> TransferCommands::mnurestore(const SectorBackup& 
             TransferSession transfer = session();
             return keep(transfer, transfer.restoreconfiguration(backup, window_.window().form()));
         },
-        RestoreQuestion(backup, window_.messageBoxes().translator()));
+        RestoreQuestion(backup, settings_().addr, window_.messageBoxes().translator()));
 }
 
 void TransferCommands::showRunning(TransferKind kind) {

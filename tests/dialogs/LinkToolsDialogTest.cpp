@@ -9,6 +9,8 @@
 
 #include "dialogs/ConnectionTester.h"
 #include "dialogs/LinkTraceWindow.h"
+#include "simulator/AnalyserSimulator.h"
+#include "simulator/FaultSpec.h"
 #include "tests/dialogs/TransferFixture.h"
 
 namespace kilnward::dialogs {
@@ -88,6 +90,17 @@ TEST_F(LinkToolsDialogTest, TestReadsTheClockWithTheShownSettingsAndTracesIt) {
                     ->toolTip()
                     .contains(QStringLiteral("/nonexistent/ttyKW0")));
     EXPECT_EQ(settings->linkSettings().portName, QStringLiteral("simulator"));
+}
+
+TEST_F(LinkToolsDialogTest, ACableLinkGetsNoAdviceAboutAnInfraredAdapter) {
+    simulated->analyser(kModel, kAddr).addFault(sim::ParseFaultSpec("silent,count=0"));
+    ASSERT_FALSE(settings->linkSettings().useInfrared);
+    const QString silent = clickTest();
+    EXPECT_TRUE(silent.contains(QStringLiteral("The analyser did not answer.")))
+        << silent.toStdString();
+    EXPECT_TRUE(silent.contains(QStringLiteral("the cable"))) << silent.toStdString();
+    EXPECT_FALSE(silent.contains(QStringLiteral("infrared"), Qt::CaseInsensitive))
+        << silent.toStdString();
 }
 
 TEST_F(LinkToolsDialogTest, WindowsOwnedByTheMainWindowStayUsableDuringATransfer) {

@@ -8,6 +8,7 @@
 #include "app/ConfigSettings.h"
 #include "app/ProgramFolder.h"
 #include "dialogs/ApplicationStartup.h"
+#include "dialogs/SingleInstance.h"
 #include "dialogs/frmSplash.h"
 #include "dialogs/frmconfig.h"
 #include "language/LangMan.h"
@@ -16,7 +17,9 @@
 #include "wirelink/QtSerialCommPort.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace kilnward::dialogs {
 namespace {
@@ -146,6 +149,8 @@ TEST_F(StartupTest, ASecondCopyIsRefusedAndBringsTheFirstToTheFront) {
     mainWindow->showMinimized();
 
     auto second = startup();
+    QStringList refusals;
+    second->setRefusalSink([&refusals](const QString& text) { refusals << text; });
     int secondWindows = 0;
     EXPECT_EQ(second->Main([&secondWindows](StartupServices&) {
         ++secondWindows;
@@ -154,6 +159,52 @@ TEST_F(StartupTest, ASecondCopyIsRefusedAndBringsTheFirstToTheFront) {
               ApplicationStartup::Result::AlreadyRunning);
     EXPECT_EQ(secondWindows, 0);
     EXPECT_TRUE(waitFor([this] { return !mainWindow->isMinimized(); }));
+    // The refused copy says why, naming the configuration folder the first one runs on.
+    ASSERT_EQ(refusals.size(), 1);
+    EXPECT_TRUE(refusals.first().startsWith("Kilnward already runs for this user"));
+    EXPECT_TRUE(
+        refusals.first().contains(QDir::toNativeSeparators(app::ProgramFolder::configFolder())))
+        << refusals.first().toStdString();
+}
+
+// One running copy per user and configuration folder: the lock's name follows both and
+// nothing else (a user name missing from the environment changes nothing).
+TEST(SingleInstanceTest, TheLockIsKeyedOnTheUserIdAndTheConfigurationFolder) {
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir(home.path()).mkpath("a/b"));
+    const QString a = home.filePath("a");
+    const QString name = SingleInstance::InstanceName("kilnward", 1000, a);
+    const struct {
+        unsigned user;
+        QString folder;
+        bool same;
+    } cases[] = {
+        {1000, a, true},
+        {1000, a + "/", true},
+        {1000, home.filePath("a/b/.."), true},
+        {1000, home.filePath("a/b"), false},
+        {1001, a, false},
+        {0, a, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder.toStdString() + " user " + std::to_string(c.user));
+        EXPECT_EQ(SingleInstance::InstanceName("kilnward", c.user, c.folder) == name, c.same);
+    }
+    EXPECT_TRUE(name.startsWith("kilnward-1000-"));
+    // Short enough for a local socket's name in any runtime folder.
+    EXPECT_LT(name.size(), 40);
+
+    const QByteArray user = qgetenv("USER");
+    qunsetenv("USER");
+    const QString key = QStringLiteral("kilnward-test-") +
+                        QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
+    SingleInstance first(key, a);
+    SingleInstance sameFolder(key, a + "/");
+    SingleInstance otherFolder(key, home.filePath("a/b"));
+    EXPECT_TRUE(first.tryRun());
+    EXPECT_FALSE(sameFolder.tryRun());
+    EXPECT_TRUE(otherFolder.tryRun());
+    qputenv("USER", user);
 }
 
 }  // namespace

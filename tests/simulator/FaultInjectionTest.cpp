@@ -158,13 +158,16 @@ TEST(FaultSpecTest, ParsesKindValueAndKeys) {
     EXPECT_EQ(ParseFaultSpec("stream").value, 0x7Fu);
     EXPECT_EQ(ParseFaultSpec("stream=55").value, 0x55u);
     EXPECT_EQ(ParseFaultSpec("trickle-forever=500").kind, FaultKind::Drip);
+    EXPECT_EQ(ParseFaultSpec("garbage").kind, FaultKind::Garbage);
+    EXPECT_EQ(ParseFaultSpec("garbage").value, 0u);
+    EXPECT_EQ(ParseFaultSpec("garbage=400,at=2").value, 400u);
 }
 
 TEST(FaultSpecTest, RejectsMalformedSpecs) {
     for (const char* spec :
          {"", "boom", "fail", "fail=1FF", "status=x", "trickle", "nak=3", "nak,count", "nak,when=3",
           "nak,at=0", "nak,cmd=12345", "busy=-1", "late", "trickle-forever", "stream=100",
-          "dropwrite", "dropwrite=0", "dropwrite=2,at=3"}) {
+          "dropwrite", "dropwrite=0", "dropwrite=2,at=3", "garbage=7F"}) {
         EXPECT_THROW(ParseFaultSpec(QString::fromLatin1(spec)), std::invalid_argument) << spec;
     }
 }

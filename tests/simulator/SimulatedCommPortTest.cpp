@@ -191,11 +191,27 @@ TEST(SimulatedCommPortTest, RefusesWhatASerialControlRefuses) {
 constexpr auto kFourBoundedAttempts = std::chrono::milliseconds(4 * (34140 + 1000) + 500);
 
 TEST_F(SimulatedLinkTest, EndlessStreamEndsTheRequestWithinFourBoundedAttempts) {
+    // A stream byte begins no answer: each attempt ends one inter-byte time after it.
     fault("stream");
     EXPECT_EQ(readClock(), StatusOf(WLink_errors::WLerr_timeouterror));
-    EXPECT_GT(elapsed(), std::chrono::seconds(4 * 35));
-    EXPECT_LT(elapsed(), kFourBoundedAttempts);
+    EXPECT_GE(elapsed(), std::chrono::seconds(4));
+    EXPECT_LT(elapsed(), std::chrono::milliseconds(4 * 1000 + 100));
 }
+
+class SimulatedGarbageTest : public SimulatedLinkTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SimulatedGarbageTest, EndsEachAttemptOneByteTimeoutAfterItBegins) {
+    fault(GetParam());
+    EXPECT_EQ(readClock(), StatusOf(WLink_errors::WLerr_timeouterror));
+    EXPECT_GE(elapsed(), std::chrono::seconds(4));
+    // The slow noise's first byte comes up to 0.4 s after the request.
+    EXPECT_LT(elapsed(), std::chrono::milliseconds(4 * 1400 + 100));
+    EXPECT_EQ(link.TimedOutAttempts(), 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(FastAndSlow, SimulatedGarbageTest,
+                         ::testing::Values("garbage", "garbage=400"));
 
 TEST_F(SimulatedLinkTest, EndlessTrickleEndsTheRequestWithinFourBoundedAttempts) {
     fault("trickle-forever=500,at=2");

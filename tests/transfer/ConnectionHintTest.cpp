@@ -41,6 +41,29 @@ TEST(ConnectionHintTest, EachFailureGetsTheHintThatFitsIt) {
     EXPECT_STREQ(ConnectionHint(P::Other).key, "");
 }
 
+TEST(ConnectionHintTest, OnlyAnInfraredLinkGetsAdviceAboutTheAdapter) {
+    using P = ConnectionProblem;
+    const struct {
+        P problem;
+        bool infrared;
+        const char* key;
+    } cases[] = {
+        {P::NoAnswer, true, "hint_noanswer"},
+        {P::NoAnswer, false, "hint_noanswer_cable"},
+        {P::GarbledAnswer, true, "hint_garbled"},
+        {P::GarbledAnswer, false, "hint_garbled_cable"},
+        {P::PortMissing, false, "hint_portmissing"},
+        {P::NoModemLines, true, "hint_nomodemlines"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        const TransferText hint = ConnectionHint(c.problem, c.infrared);
+        EXPECT_STREQ(hint.key, c.key);
+        EXPECT_EQ(QString(hint.english).contains("infrared", Qt::CaseInsensitive),
+                  c.infrared && c.problem != P::PortMissing);
+    }
+}
+
 TEST(ConnectionHintTest, AccessIsDeniedOnlyForAnExistingDeviceTheUserMayNotOpen) {
     EXPECT_FALSE(PortAccessDenied(QStringLiteral("/nonexistent/ttyUSB9")));
     EXPECT_FALSE(PortAccessDenied(QString()));

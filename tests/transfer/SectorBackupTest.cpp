@@ -13,6 +13,33 @@
 namespace kilnward::transfer {
 namespace {
 
+TEST(SectorBackup, ARestoreIntoAnotherAddressIsNamedAsSuch) {
+    app::EnglishTranslator translator;
+    const SectorBackup backup{10, 7, "2.0.22", QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)), {}};
+    const struct {
+        std::uint8_t analyser;
+        const char* question;
+        const char* mismatch;
+    } cases[] = {
+        {7, "Restore the configuration of the Harrier 530 (address 7) backed up on ", ""},
+        {0, "Backup of the Harrier 530 taken on ",
+         "This backup was taken from the analyser at address 7, not from the one at address 0"},
+        {8, "Backup of the Harrier 530 taken on ",
+         "This backup was taken from the analyser at address 7, not from the one at address 8"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.analyser);
+        const QString question = RestoreQuestion(backup, c.analyser, translator);
+        EXPECT_TRUE(question.startsWith(c.question)) << question.toStdString();
+        EXPECT_EQ(question.contains(QStringLiteral("backup of address 7 into the analyser at "
+                                                   "address %1")
+                                        .arg(c.analyser)),
+                  c.analyser != 7)
+            << question.toStdString();
+        EXPECT_EQ(RestoreAddressMismatch(backup, c.analyser, translator), c.mismatch);
+    }
+}
+
 TEST(SectorBackup, WhatIsWrittenReadsBackAndNoBackupIsReplaced) {
     QTemporaryDir folder;
     app::EnglishTranslator translator;

@@ -66,19 +66,28 @@ struct Wirelink::Impl {
     void waitOutputDrained();
 
     // Requests (WirelinkTransaction.cpp).
-    void exchange(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl, const ByteBuffer& data);
-    void runTransaction(std::uint8_t addr, const ByteBuffer& frame);
-    AttemptOutcome receiveFrame(const ByteBuffer& request, std::uint8_t& failCode,
-                                ByteBuffer& received);
+    // The most data bytes a request's answer carries; nullopt: unknown (up to the longest
+    // frame).
+    using AnswerSize = std::optional<std::size_t>;
+    void exchange(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl, const ByteBuffer& data,
+                  AnswerSize answer);
+    void runTransaction(std::uint8_t addr, const ByteBuffer& frame, AnswerSize answer);
+    AttemptOutcome receiveFrame(const ByteBuffer& request, AnswerSize answer,
+                                std::uint8_t& failCode, ByteBuffer& received);
+    // SendFrame and SendTXFrame_wresponse, with or without a known answer size.
+    std::int32_t sendFrame(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl,
+                           const ByteBuffer& data, AnswerSize answer);
+    std::int32_t sendWrite(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl,
+                           const ByteBuffer& data, AnswerSize answer);
     std::optional<AttemptOutcome> sendFrameBytes(const ByteBuffer& frame);
     std::optional<AttemptOutcome> waitInput(std::size_t wanted, Clock::time_point deadline);
     // Discards what arrives until the line has been silent for `quiet`, or until `deadline`.
     void waitLineQuiet(Clock::duration quiet, Clock::time_point deadline);
     // Time one byte takes on the line at BaudRate (ten bits per byte).
     Clock::duration byteTime() const;
-    // The longest an attempt may wait for its answer: the longest frame at the line rate
-    // plus the inter-byte time-out.
-    Clock::duration attemptLimit() const;
+    // The longest an attempt may wait for its answer: that answer's frame (the longest
+    // frame when its size is unknown) at the line rate plus the inter-byte time-out.
+    Clock::duration attemptLimit(AnswerSize answer = std::nullopt) const;
     void traceLine(const std::string& line) const;
     // A note for the event trace.
     void traceNote(const std::string& text) const;

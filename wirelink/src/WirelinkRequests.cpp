@@ -8,6 +8,8 @@ namespace {
 constexpr std::uint8_t kWriteCommandBit = 0x80;
 constexpr std::uint8_t kStatusCmdh = 0x5A;
 constexpr std::uint8_t kStatusCmdl = 0x03;
+// The status answer's data: the write status.
+constexpr std::size_t kStatusAnswerBytes = 1;
 
 WLink_errors WriteStatusError(std::uint8_t status) {
     switch (status) {
@@ -92,44 +94,67 @@ std::int32_t Wirelink::SetFlowConnected(std::uint8_t Addr) {
 
 std::int32_t Wirelink::SendFrame(std::uint8_t Addr, std::uint8_t cmdh, std::uint8_t cmdl,
                                  const ByteBuffer& DataBuff) {
-    return d_->report([&] {
-        RequestGuard guard(d_->requestRunning, Addr);
-        d_->cancelRequested = false;
-        d_->exchange(Addr, cmdh, cmdl, DataBuff);
-        if (d_->frameCompletedOK) {
-            d_->frameCompletedOK(Addr);
-        }
-    });
+    return d_->sendFrame(Addr, cmdh, cmdl, DataBuff, std::nullopt);
+}
+
+std::int32_t Wirelink::SendFrame(std::uint8_t Addr, std::uint8_t cmdh, std::uint8_t cmdl,
+                                 const ByteBuffer& DataBuff, std::uint16_t answerBytes) {
+    return d_->sendFrame(Addr, cmdh, cmdl, DataBuff, answerBytes);
 }
 
 std::int32_t Wirelink::SendTXFrame_wresponse(std::uint8_t Addr, std::uint8_t cmdh,
                                              std::uint8_t cmdl, const ByteBuffer& DataBuff) {
-    return d_->report([&] {
-        RequestGuard guard(d_->requestRunning, Addr);
+    return d_->sendWrite(Addr, cmdh, cmdl, DataBuff, std::nullopt);
+}
+
+std::int32_t Wirelink::SendTXFrame_wresponse(std::uint8_t Addr, std::uint8_t cmdh,
+                                             std::uint8_t cmdl, const ByteBuffer& DataBuff,
+                                             std::uint16_t answerBytes) {
+    return d_->sendWrite(Addr, cmdh, cmdl, DataBuff, answerBytes);
+}
+
+std::int32_t Wirelink::Impl::sendFrame(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl,
+                                       const ByteBuffer& data, AnswerSize answer) {
+    return report([&] {
+        RequestGuard guard(requestRunning, addr);
+        cancelRequested = false;
+        exchange(addr, cmdh, cmdl, data, answer);
+        if (frameCompletedOK) {
+            frameCompletedOK(addr);
+        }
+    });
+}
+
+std::int32_t Wirelink::Impl::sendWrite(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl,
+                                       const ByteBuffer& data, AnswerSize answer) {
+    return report([&] {
+        RequestGuard guard(requestRunning, addr);
         ErrorContext context;
-        context.addr = Addr;
-        context.type = d_->flows.type(Addr);
+        context.addr = addr;
+        context.type = flows.type(addr);
         context.cmdh = cmdh;
         context.cmdl = cmdl;
         if ((cmdh & kWriteCommandBit) == 0) {
-            d_->lastRcvFrame.clear();
+            lastRcvFrame.clear();
             throw Error(WLink_errors::WLerr_nottxcommand, context);
         }
-        d_->cancelRequested = false;
-        d_->exchange(Addr, cmdh, cmdl, DataBuff);
-        d_->exchange(Addr, kStatusCmdh, kStatusCmdl, ByteBuffer{});
-        if (d_->lastRcvFrame.empty()) {
+        cancelRequested = false;
+        exchange(addr, cmdh, cmdl, data, answer);
+        // A caller that knows its write's answer knows the protocol's status answer too.
+        exchange(addr, kStatusCmdh, kStatusCmdl, ByteBuffer{},
+                 answer ? AnswerSize(kStatusAnswerBytes) : std::nullopt);
+        if (lastRcvFrame.empty()) {
             // An answer without a status byte cannot confirm the write.
             throw Error(WLink_errors::WLerrFAIL_ERRORNUMBERDATA, context);
         }
-        const std::uint8_t status = d_->lastRcvFrame[0];
+        const std::uint8_t status = lastRcvFrame[0];
         if (status != 0) {
-            d_->lastRcvFrame.clear();
+            lastRcvFrame.clear();
             context.code = status;
             throw Error(WriteStatusError(status), context);
         }
-        if (d_->frameCompletedOK) {
-            d_->frameCompletedOK(Addr);
+        if (frameCompletedOK) {
+            frameCompletedOK(addr);
         }
     });
 }

@@ -25,6 +25,8 @@ constexpr std::chrono::milliseconds kEventSlice{20};
 // DSR has no change notification on every platform, so its waits look at the line at
 // this interval.
 constexpr std::chrono::milliseconds kDsrPollInterval{2};
+// Start byte, address, type, command, count and checksum around a frame's data.
+constexpr std::size_t kFrameOverheadBytes = kMaxResponseFrame - kMaxResponseData;
 
 WLink_errors ExhaustedError(AttemptOutcome outcome) {
     switch (outcome) {
@@ -78,7 +80,7 @@ std::optional<WLink_errors> FinalError(AttemptOutcome outcome, std::uint8_t fail
 }  // namespace
 
 void Wirelink::Impl::exchange(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t cmdl,
-                              const ByteBuffer& data) {
+                              const ByteBuffer& data, AnswerSize answer) {
     // Emptied first, so a request that fails anywhere leaves no stale answer behind.
     lastRcvFrame.clear();
     ErrorContext context;
@@ -99,10 +101,10 @@ void Wirelink::Impl::exchange(std::uint8_t addr, std::uint8_t cmdh, std::uint8_t
     if (!flows.connected(addr)) {
         throw Error(WLink_errors::WLerr_flowdisconnected, context);
     }
-    runTransaction(addr, *frame);
+    runTransaction(addr, *frame, answer);
 }
 
-void Wirelink::Impl::runTransaction(std::uint8_t addr, const ByteBuffer& frame) {
+void Wirelink::Impl::runTransaction(std::uint8_t addr, const ByteBuffer& frame, AnswerSize answer) {
     ErrorContext context;
     context.addr = addr;
     context.type = frame[2];
@@ -119,7 +121,7 @@ void Wirelink::Impl::runTransaction(std::uint8_t addr, const ByteBuffer& frame) 
         traceFrame(LinkEvent::Kind::Sent, addr, attempt, frame);
         const auto provisional = sendFrameBytes(frame);
         const AttemptOutcome outcome =
-            provisional ? *provisional : receiveFrame(frame, failCode, received);
+            provisional ? *provisional : receiveFrame(frame, answer, failCode, received);
         if (!received.empty()) {
             traceFrame(LinkEvent::Kind::Received, addr, attempt, received);
         }
@@ -173,8 +175,8 @@ std::optional<AttemptOutcome> Wirelink::Impl::sendFrameBytes(const ByteBuffer& f
     return std::nullopt;
 }
 
-AttemptOutcome Wirelink::Impl::receiveFrame(const ByteBuffer& request, std::uint8_t& failCode,
-                                            ByteBuffer& received) {
+AttemptOutcome Wirelink::Impl::receiveFrame(const ByteBuffer& request, AnswerSize answer,
+                                            std::uint8_t& failCode, ByteBuffer& received) {
     ResponseDecoder decoder;
     // Whatever ends the attempt, what it received is known to the caller.
     struct Keep {
@@ -183,8 +185,9 @@ AttemptOutcome Wirelink::Impl::receiveFrame(const ByteBuffer& request, std::uint
         ~Keep() { received = decoder.received(); }
     } keep{decoder, received};
     // Whatever the peer sends, and however slowly, the attempt ends: no answer takes longer
-    // than the longest frame at the line rate plus the inter-byte time-out.
-    const auto deadline = clock.now() + attemptLimit();
+    // than its frame (the longest, when its size is unknown) at the line rate plus the
+    // inter-byte time-out.
+    auto deadline = clock.now() + attemptLimit(answer);
     for (;;) {
         if (auto stopped = waitInput(decoder.wanted(), deadline)) {
             return *stopped;
@@ -203,6 +206,12 @@ AttemptOutcome Wirelink::Impl::receiveFrame(const ByteBuffer& request, std::uint
             }
             failCode = decoder.failCode();
             return *outcome;
+        }
+        if (decoder.phase() == ResponseDecoder::Phase::First && !decoder.received().empty()) {
+            // An unrecognised first byte begins no answer: the attempt can only time out, so
+            // noise behind it does not hold it longer than one inter-byte time.
+            deadline = std::min(deadline, clock.now() + std::chrono::duration_cast<Clock::duration>(
+                                                            kInterByteLimit));
         }
     }
 }
@@ -273,8 +282,11 @@ Clock::duration Wirelink::Impl::byteTime() const {
         std::chrono::duration<double>(kBitsPerByte / static_cast<double>(rate)));
 }
 
-Clock::duration Wirelink::Impl::attemptLimit() const {
-    return byteTime() * static_cast<long>(kMaxResponseFrame) +
+Clock::duration Wirelink::Impl::attemptLimit(AnswerSize answer) const {
+    // A data frame is the longest answer of its size (ACK, NAK, BUSY and FAIL are shorter).
+    const std::size_t frameBytes =
+        answer ? std::min(*answer, kMaxResponseData) + kFrameOverheadBytes : kMaxResponseFrame;
+    return byteTime() * static_cast<long>(frameBytes) +
            std::chrono::duration_cast<Clock::duration>(kInterByteLimit);
 }
 

@@ -101,6 +101,44 @@ TEST_F(Safeguard, ASendKeepsTheSectorAsABackupThatRestoreWritesBackByteForByte) 
     EXPECT_EQ(test::ReadBytes(file("after.bin")), test::ReadBytes(file("analyser.bin")));
 }
 
+TEST_F(Safeguard, ABackupOfAnotherAddressIsRestoredOnlyWhenAskedFor) {
+    QString backup;
+    {
+        test::SimProcess first({"--model", "10", "--image", file("analyser.bin")});
+        ASSERT_FALSE(first.device().isEmpty()) << first.error().toStdString();
+        ASSERT_EQ(Run(QStringList{"send"} + Link(first)).exitCode, 0);
+        ASSERT_EQ(backupFiles().size(), 1);
+        backup = QDir(backups()).filePath(backupFiles().first());
+    }
+    test::SimProcess other({"--model", "10", "--addr", "3", "--save", file("after.bin")});
+    ASSERT_FALSE(other.device().isEmpty()) << other.error().toStdString();
+    const QStringList restore =
+        QStringList{"restore", "--image", backup, "--yes", "--addr", "3"} + Link(other);
+    const CliRun refused = Run(restore);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(
+        refused.err.contains("taken from the analyser at address 0, not from the one at "
+                             "address 3"))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("--other-address")) << refused.err.toStdString();
+    EXPECT_EQ(backupFiles().size(), 1) << "nothing was read from the analyser";
+
+    const CliRun unasked = Run(
+        QStringList{"restore", "--image", backup, "--addr", "3", "--other-address"} + Link(other));
+    EXPECT_EQ(unasked.exitCode, 1);
+    EXPECT_TRUE(unasked.err.contains("backup of address 0 into the analyser at address 3?"))
+        << unasked.err.toStdString();
+
+    const CliRun restored = Run(restore + QStringList{"--other-address"});
+    ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
+    EXPECT_TRUE(restored.out.endsWith("Restoring...Done, verified\n"))
+        << restored.out.toStdString();
+    ASSERT_EQ(other.stop(), 0);
+    // Bytes 0 and 1 stay what the analyser at address 3 held, as in every send.
+    EXPECT_EQ(test::ReadBytes(file("after.bin")).mid(2),
+              test::ReadBytes(file("analyser.bin")).mid(2));
+}
+
 TEST_F(Safeguard, TheReadBackNamesTheFieldsOfAWriteTheAnalyserDropped) {
     // Block 2 of the first send and of the second (76 writes each) is lost.
     test::SimProcess sim({"--model", "10", "--image", file("analyser.bin"), "--fault",

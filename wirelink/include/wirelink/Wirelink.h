@@ -72,6 +72,14 @@ class WIRELINK_EXPORT Wirelink {
                            const ByteBuffer& DataBuff);
     std::int32_t SendTXFrame_wresponse(std::uint8_t Addr, std::uint8_t cmdh, std::uint8_t cmdl,
                                        const ByteBuffer& DataBuff);
+    // As above, for a request whose answer carries at most `answerBytes` data bytes (for a
+    // write: the write's answer; its status answer carries one). An attempt then waits at
+    // most that answer's line time plus the inter-byte time-out, instead of the longest
+    // frame's, so a peer that never goes quiet cannot hold the request long.
+    std::int32_t SendFrame(std::uint8_t Addr, std::uint8_t cmdh, std::uint8_t cmdl,
+                           const ByteBuffer& DataBuff, std::uint16_t answerBytes);
+    std::int32_t SendTXFrame_wresponse(std::uint8_t Addr, std::uint8_t cmdh, std::uint8_t cmdl,
+                                       const ByteBuffer& DataBuff, std::uint16_t answerBytes);
     void CancelSendFrame();
 
     // Attempts that ended in a time-out since the control was made. Such an attempt's answer

@@ -51,11 +51,12 @@ void FakeCommPort::injectInput(const ByteBuffer& bytes, duration after, int line
     schedule(clock_.now() + after, bytes, lineError);
 }
 
-void FakeCommPort::streamInput(const ByteBuffer& pattern, duration gap) {
+void FakeCommPort::streamInput(const ByteBuffer& pattern, duration gap, bool restartPerFrame) {
     stream_ = pattern;
     streamGap_ = std::max<duration>(gap, std::chrono::microseconds(1));
     streamNext_ = clock_.now() + streamGap_;
     streamAt_ = 0;
+    streamRestarts_ = restartPerFrame;
 }
 
 void FakeCommPort::failNextOpen(PortError code, const std::string& text) {
@@ -214,6 +215,10 @@ void FakeCommPort::collectFrames() {
 }
 
 void FakeCommPort::answer(const ByteBuffer& frame) {
+    if (streamRestarts_) {
+        streamNext_ = clock_.now() + streamGap_;
+        streamAt_ = 0;
+    }
     Reply reply;
     if (!replies_.empty()) {
         reply = std::move(replies_.front());

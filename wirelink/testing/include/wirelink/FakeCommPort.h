@@ -60,8 +60,9 @@ class FakeCommPort final : public CommPort {
     // Bytes that arrive without being asked for, `after` from now.
     void injectInput(const ByteBuffer& bytes, duration after = {}, int lineError = 0);
     // A peer that never goes quiet: `pattern` over and over, one byte every `gap` (at least
-    // a microsecond) from now on.
-    void streamInput(const ByteBuffer& pattern, duration gap);
+    // a microsecond) from now on. With `restartPerFrame`, every frame written starts the
+    // pattern afresh (a peer that answers each request with the same endless answer).
+    void streamInput(const ByteBuffer& pattern, duration gap, bool restartPerFrame = false);
     void setModemLines(bool present) { modemLines_ = present; }
     void setDsrHolding(bool high) { dsrHigh_ = high; }
     void holdDsrHighFor(duration d) { dsrHighUntil_ = clock_.now() + d; }
@@ -125,6 +126,7 @@ class FakeCommPort final : public CommPort {
     duration streamGap_{};
     Clock::time_point streamNext_{};
     std::size_t streamAt_ = 0;
+    bool streamRestarts_ = false;
     ByteBuffer pending_;  // written bytes not yet a complete frame
     std::vector<WriteRecord> writes_;
     std::vector<ByteBuffer> frames_;
