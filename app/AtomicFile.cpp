@@ -1,32 +1,21 @@
 #include "app/AtomicFile.h"
 
-#include <QSaveFile>
+#include "app/FileSetWriter.h"
 
 namespace kilnward::app {
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    // Unbuffered: a buffered QSaveFile reports a short write (disk full) as success at
-    // commit and would put a cut file in place of the old one.
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size();
-    if (!written) {
-        if (error) {
-            *error = file.errorString();
-            if (file.isOpen() && file.error() == QFileDevice::NoError) {
-                *error = QStringLiteral("the disk is full or the file too large");
-            }
-        }
-        file.cancelWriting();
-        return false;
+    // A set of one: the same rules for links, modes and read-only files as every save.
+    FileSetWriter writer;
+    writer.add(path, bytes);
+    FileSetWriter::Failure failure;
+    if (writer.commit(failure)) {
+        return true;
     }
-    if (!file.commit()) {
-        if (error) {
-            *error = file.errorString();
-        }
-        return false;
+    if (error) {
+        *error = failure.reason;
     }
-    return true;
+    return false;
 }
 
 }  // namespace kilnward::app

@@ -24,8 +24,10 @@ void Describe(QCommandLineParser& parser) {
         "tab, line breaks and backslash escaped as \\t \\n \\r \\\\; an empty cell is no\n"
         "translation). import stores such a file in the database: a row whose number of\n"
         "cells differs from the header's refuses the whole file; keys the database holds\n"
-        "and the file lacks are kept unless --remove-missing is given. It reports how many\n"
-        "keys were added, changed and removed.\n"
+        "and the file lacks are kept unless --remove-missing is given; languages the file\n"
+        "lacks keep their texts, and the database's languages keep their order (a language\n"
+        "new to it comes last). It reports how many keys were added, changed and removed,\n"
+        "and per language how many texts.\n"
         "--db defaults to Language.mdb in the program folder.");
     parser.addHelpOption();
     parser.addOption({"db", "The language database.", "FILE"});
@@ -83,6 +85,16 @@ int Import(const QString& source, const QCommandLineParser& parser) {
             .arg(summary.added)
             .arg(summary.changed)
             .arg(summary.removed));
+    for (const language::LanguageSummary& language : summary.languages) {
+        const QString note = language.isNew     ? QStringLiteral(" (new)")
+                             : !language.inFile ? QStringLiteral(" (not in the file, kept)")
+                                                : QString();
+        CliOutput::printLine(QStringLiteral("  %1%2: %3 texts added, %4 changed, %5 removed")
+                                 .arg(language.language, note)
+                                 .arg(language.added)
+                                 .arg(language.changed)
+                                 .arg(language.removed));
+    }
     if (summary.kept > 0) {
         CliOutput::printLine(
             QStringLiteral("kept %1 keys of the database that %2 lacks (--remove-missing "

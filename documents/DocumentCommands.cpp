@@ -1,5 +1,8 @@
 #include "documents/DocumentCommands.h"
 
+#include <algorithm>
+
+#include "app/FileSetWriter.h"
 #include "app/ProgramFolder.h"
 #include "app/Translator.h"
 #include "documents/DocumentFiles.h"
@@ -70,14 +73,36 @@ bool DocumentCommands::saveSet(bool askEveryName) {
     // Every name is settled before anything is written, so the files are written as one set.
     std::vector<std::pair<int, QString>> targets;
     for (int d = 0; d < Documents::count(); ++d) {
-        QString fileName = documents_[d].FileName();
-        if ((askEveryName || fileName.isEmpty()) &&
-            !files_.ChooseDocumentFile(fileName, d, app::FileChooserMode::Save)) {
-            continue;  // a cancelled dialog skips that document only
-        }
-        targets.emplace_back(d, fileName);
+        if (const std::optional<QString> fileName = chooseSetName(d, askEveryName, targets)) {
+            targets.emplace_back(d, *fileName);
+        }  // a cancelled dialog skips that document only
     }
     return targets.empty() || files_.SaveDocuments(targets);
+}
+
+std::optional<QString> DocumentCommands::chooseSetName(
+    int d, bool ask, const std::vector<std::pair<int, QString>>& chosen) {
+    QString fileName = documents_[d].FileName();
+    ask = ask || fileName.isEmpty();
+    for (;;) {
+        if (ask && !files_.ChooseDocumentFile(fileName, d, app::FileChooserMode::Save)) {
+            return std::nullopt;
+        }
+        // One file for two documents would keep only the last one written.
+        const QString target = app::FileSetWriter::target(fileName);
+        const auto taken = std::find_if(chosen.begin(), chosen.end(), [&target](const auto& c) {
+            return app::FileSetWriter::target(c.second) == target;
+        });
+        if (taken == chosen.end()) {
+            return fileName;
+        }
+        app::Translator& tr = boxes_.translator();
+        const DocumentInfo& owner = documents_[taken->first];
+        boxes_.ShowErrorMessage(tr.TranslateString(
+            "savesettwice", "The file %1% is already chosen for %2%: choose another file",
+            {fileName, tr.TranslateString(owner.FileTag + "datatype", owner.DataCaption)}));
+        ask = true;
+    }
 }
 
 bool DocumentCommands::queryClose() {

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 namespace kilnward::documents {
 
 class DocumentFiles;
@@ -27,7 +31,8 @@ class DocumentCommands {
     bool fileOpen();
     // Save and Save As of all five: the names are asked for first (untitled documents, or
     // every one for Save As; a cancelled dialog skips its document), then the files are
-    // written as one set, all replaced or none.
+    // written as one set, all replaced or none. A file named for two documents is refused
+    // and another name asked for.
     void fileSave();
     void fileSaveAs();
     // The close check: true when the window may close.
@@ -49,6 +54,11 @@ class DocumentCommands {
 
   private:
     bool saveSet(bool askEveryName);
+    // The name document `d` is saved under in a set, asked for when `ask`, when untitled, or
+    // when an earlier document of the set has `chosen` that file already; nullopt when the
+    // user cancels.
+    std::optional<QString> chooseSetName(int d, bool ask,
+                                         const std::vector<std::pair<int, QString>>& chosen);
 
     Documents& documents_;
     DocumentFiles& files_;

@@ -120,7 +120,7 @@ bool DocumentFiles::LoadDocument(const QString& path, int d, bool isDefault) {
             {path}));
     } else if (isDefault && file && type != info.FileTag) {
         boxes_.ShowErrorMessage(translator.TranslateString(
-            "defaultdamaged", "The default file %1% is damaged: it is not a %2% file",
+            "defaultdamaged", "The default file %1% is damaged (expected: %2%)",
             {path, translator.TranslateString(info.FileTag + "filetype", info.FileCaption)}));
     }
     if (file) {

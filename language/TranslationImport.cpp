@@ -6,18 +6,32 @@ namespace kilnward::language {
 
 namespace {
 
-// The texts of `row` of `table` under the languages of `target`, by language name; a
-// language `table` lacks gives no text.
-std::vector<QString> CellsFor(const TranslationTable& table, const TranslationTable::Row& row,
-                              const QStringList& target) {
-    std::vector<QString> cells;
-    for (const QString& language : target) {
-        const qsizetype at = table.languages.indexOf(language);
-        cells.push_back(at >= 0 && at < static_cast<qsizetype>(row.cells.size())
-                            ? row.cells[static_cast<std::size_t>(at)]
-                            : QString());
+constexpr qsizetype kNone = -1;
+
+// Column names match without regard to case, as the database's columns do.
+qsizetype IndexOfLanguage(const QStringList& languages, const QString& name) {
+    for (qsizetype i = 0; i < languages.size(); ++i) {
+        if (languages[i].compare(name, Qt::CaseInsensitive) == 0) {
+            return i;
+        }
     }
-    return cells;
+    return kNone;
+}
+
+// For every language of `target`, its column in `languages` (kNone when it lacks it).
+std::vector<qsizetype> ColumnsIn(const QStringList& languages, const QStringList& target) {
+    std::vector<qsizetype> columns;
+    for (const QString& language : target) {
+        columns.push_back(IndexOfLanguage(languages, language));
+    }
+    return columns;
+}
+
+QString Cell(const TranslationTable::Row* row, qsizetype column) {
+    if (!row || column == kNone || column >= static_cast<qsizetype>(row->cells.size())) {
+        return {};
+    }
+    return row->cells[static_cast<std::size_t>(column)];
 }
 
 // Keys match without regard to case, as lookups do.
@@ -29,33 +43,80 @@ QHash<QString, std::size_t> RowsByKey(const TranslationTable& table) {
     return rows;
 }
 
+void Count(LanguageSummary& language, const QString& before, const QString& after) {
+    if (before == after) {
+        return;
+    }
+    if (before.isEmpty()) {
+        ++language.added;
+    } else if (after.isEmpty()) {
+        ++language.removed;
+    } else {
+        ++language.changed;
+    }
+}
+
 }  // namespace
 
 TranslationTable MergeImport(const TranslationTable& current, const TranslationTable& incoming,
                              bool removeMissing, ImportSummary& summary) {
     summary = {};
+    // The database's columns keep their places, so a stored language index keeps selecting
+    // the same language; languages new to it follow in the file's order.
+    TranslationTable merged;
+    merged.languages = current.languages;
+    for (const QString& language : incoming.languages) {
+        if (IndexOfLanguage(merged.languages, language) == kNone) {
+            merged.languages << language;
+        }
+    }
+    const std::vector<qsizetype> fromCurrent = ColumnsIn(current.languages, merged.languages);
+    const std::vector<qsizetype> fromIncoming = ColumnsIn(incoming.languages, merged.languages);
+    for (std::size_t c = 0; c < fromCurrent.size(); ++c) {
+        summary.languages.push_back({merged.languages[static_cast<qsizetype>(c)],
+                                     fromIncoming[c] != kNone, fromCurrent[c] == kNone});
+    }
+
     const QHash<QString, std::size_t> currentRows = RowsByKey(current);
     const QHash<QString, std::size_t> incomingRows = RowsByKey(incoming);
-    TranslationTable merged = incoming;
     for (const TranslationTable::Row& row : incoming.rows) {
         const auto found = currentRows.constFind(row.key.toCaseFolded());
-        if (found == currentRows.cend()) {
+        const TranslationTable::Row* old =
+            found == currentRows.cend() ? nullptr : &current.rows[*found];
+        TranslationTable::Row out{row.key, {}};
+        bool differs = old && old->key != row.key;
+        for (std::size_t c = 0; c < fromCurrent.size(); ++c) {
+            const QString before = Cell(old, fromCurrent[c]);
+            // A language the file lacks keeps its text.
+            const QString after = fromIncoming[c] == kNone ? before : Cell(&row, fromIncoming[c]);
+            Count(summary.languages[c], before, after);
+            differs = differs || before != after;
+            out.cells.push_back(after);
+        }
+        if (!old) {
             ++summary.added;
-        } else if (CellsFor(current, current.rows[*found], incoming.languages) != row.cells ||
-                   current.rows[*found].key != row.key) {
+        } else if (differs) {
             ++summary.changed;
         }
+        merged.rows.push_back(std::move(out));
     }
     for (const TranslationTable::Row& row : current.rows) {
         if (incomingRows.contains(row.key.toCaseFolded())) {
             continue;
+        }
+        TranslationTable::Row out{row.key, {}};
+        for (std::size_t c = 0; c < fromCurrent.size(); ++c) {
+            out.cells.push_back(Cell(&row, fromCurrent[c]));
+            if (removeMissing) {
+                Count(summary.languages[c], out.cells.back(), QString());
+            }
         }
         if (removeMissing) {
             ++summary.removed;
             continue;
         }
         ++summary.kept;
-        merged.rows.push_back({row.key, CellsFor(current, row, incoming.languages)});
+        merged.rows.push_back(std::move(out));
     }
     return merged;
 }

@@ -7,6 +7,7 @@
 
 #include "TempFolder.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/NamedPipe.h"
 
 using kilnward::app::IniFile;
 
@@ -135,8 +136,29 @@ TEST(IniFile, LoadRefusesWhatCannotBeAProfileFile) {
     EXPECT_TRUE(IniFile::load(dir.write("limit.ini", atLimit), &error));
     EXPECT_FALSE(IniFile::load(dir.write("over.ini", atLimit + ";"), &error));
     EXPECT_EQ(error, "it is larger than 1024 KiB");
-    EXPECT_FALSE(IniFile::load("/dev/zero", &error));
-    EXPECT_EQ(error, "it is larger than 1024 KiB");
+}
+
+TEST(IniFile, LoadRefusesAnythingButARegularFileWithoutWaiting) {
+    TempFolder dir;
+    ASSERT_TRUE(QDir(dir.folder()).mkdir("folder"));
+    const kilnward::test::NamedPipe pipe(dir.path("pipe.ini"));
+    ASSERT_TRUE(pipe.created());
+    ASSERT_TRUE(QFile::link(pipe.path(), dir.path("link.ini")));
+    const struct {
+        QString path;
+        const char* error;
+    } cases[] = {
+        {dir.path("folder"), "it is a folder"},
+        {pipe.path(), "it is not a regular file"},
+        {dir.path("link.ini"), "it is not a regular file"},  // the link's target counts
+        {"/dev/zero", "it is not a regular file"},
+        {"/dev/null", "it is not a regular file"},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_FALSE(IniFile::load(c.path, &error)) << c.path.toStdString();
+        EXPECT_EQ(error.toStdString(), c.error) << c.path.toStdString();
+    }
 }
 
 TEST(IniFile, BlanksAndQuotesAroundValuesSurviveWritingAndReading) {

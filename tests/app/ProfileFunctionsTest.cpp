@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+
 #include "TempFolder.h"
 #include "app/Notices.h"
+#include "tests/support/NamedPipe.h"
 
 using namespace kilnward::app;
 
@@ -104,11 +107,18 @@ TEST_F(UnusableProfileFile, AHugeFileIsNeitherReadNorOverwritten) {
     EXPECT_EQ(told[0], file + ": not read: it is larger than 1024 KiB");
 }
 
-TEST_F(UnusableProfileFile, AnEndlessDeviceAndAFolderReadAsMissing) {
+TEST_F(UnusableProfileFile, AnEndlessDeviceAPipeAndAFolderReadAsMissing) {
     EXPECT_EQ(ReadIniValue("/dev/zero", "S", "k", "dflt"), "dflt");
     EXPECT_EQ(ReadIniValue(dir.folder(), "S", "k", "dflt"), "dflt");
     EXPECT_FALSE(WriteIniValue(dir.folder(), "S", "k", "v"));
-    ASSERT_EQ(told.size(), 2u);
-    EXPECT_EQ(told[0], "/dev/zero: not read: it is larger than 1024 KiB");
+    // A settings file that is a named pipe would otherwise wait for a writer for ever.
+    const kilnward::test::NamedPipe pipe(dir.path("Config.ini"));
+    ASSERT_TRUE(pipe.created());
+    EXPECT_EQ(ReadIniValue(pipe.path(), "S", "k", "dflt"), "dflt");
+    EXPECT_FALSE(WriteIniValue(pipe.path(), "S", "k", "v"));
+    ASSERT_EQ(told.size(), 3u);  // each file is told once
+    EXPECT_EQ(told[0], "/dev/zero: not read: it is not a regular file");
     EXPECT_EQ(told[1], dir.folder() + ": not read: it is a folder");
+    EXPECT_EQ(told[2], pipe.path() + ": not read: it is not a regular file");
+    EXPECT_FALSE(QFileInfo(pipe.path()).isFile());
 }

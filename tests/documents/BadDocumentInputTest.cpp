@@ -3,6 +3,9 @@
 #include "SessionFixture.h"
 #include "form/NumericItem.h"
 #include "form/TextItem.h"
+#include "tests/support/NamedPipe.h"
+
+#include <optional>
 
 namespace kilnward::documents::testing {
 namespace {
@@ -30,10 +33,11 @@ QByteArray Binary() {
 
 struct BadInput {
     const char* name;
-    QByteArray bytes;     // the file's content (empty name below: /dev/zero is read)
-    bool loaded;          // whether the load is accepted
-    double copies;        // TDBNumprtcopies afterwards (1..5, 2 before the load)
-    const char* message;  // what the user is told (a fragment; "" for nothing)
+    QByteArray bytes;               // the file's content (null: `special` is read instead)
+    bool loaded;                    // whether the load is accepted
+    double copies;                  // TDBNumprtcopies afterwards (1..5, 2 before the load)
+    const char* message;            // what the user is told (a fragment; "" for nothing)
+    const char* special = nullptr;  // a device, or "fifo" for a named pipe in the folder
 };
 
 std::vector<BadInput> Cases() {
@@ -42,7 +46,8 @@ std::vector<BadInput> Cases() {
         {"Empty", "", false, 2, "Not found or damaged file."},
         {"Binary", Binary(), false, 2, "Not found or damaged file."},
         {"Huge", Document(QByteArray(2 << 20, 'x')), false, 2, "(it is larger than 1024 KiB)"},
-        {"EndlessDevice", {}, false, 2, "(it is larger than 1024 KiB)"},
+        {"EndlessDevice", {}, false, 2, "/dev/zero (it is not a regular file)", "/dev/zero"},
+        {"NamedPipe", {}, false, 2, "input.cfg (it is not a regular file)", "fifo"},
         {"TruncatedMidLine", Document(copies + "4\r\nfrmMain!TDBNumCOth"), true, 4, ""},
         {"Utf16", Utf16(Document(copies + "4\r\n")), false, 2, "Not found or damaged file."},
         {"LongLine",
@@ -65,8 +70,11 @@ class BadDocumentInputTest : public SessionFixture,
 TEST_P(BadDocumentInputTest, HasItsExpectedOutcome) {
     const BadInput& input = GetParam();
     QString file = path("input.cfg");
-    if (input.bytes.isNull()) {
-        file = QStringLiteral("/dev/zero");
+    std::optional<test::NamedPipe> pipe;
+    if (input.special == QStringLiteral("fifo")) {
+        ASSERT_TRUE(pipe.emplace(file).created());
+    } else if (input.special) {
+        file = QString::fromLatin1(input.special);
     } else {
         WriteAll(file, input.bytes);
     }

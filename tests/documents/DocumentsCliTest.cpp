@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -8,6 +9,7 @@
 #include "tests/support/BinFolder.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/NamedPipe.h"
 
 namespace {
 
@@ -121,3 +123,37 @@ TEST(DocumentsCli, MissingDefaultsAndAStoredModelThatIsNoNumberAreTold) {
 }
 
 }  // namespace
+
+TEST(DocumentsCli, NamedPipesAreRefusedNamedAndNeverWaitedFor) {
+    QTemporaryDir dir;
+    const kilnward::test::NamedPipe document(dir.filePath("pipe.hdr"));
+    ASSERT_TRUE(document.created());
+    const CliRun refused = Cli(
+        {"--program-dir", BinFolder(), "--hdr", document.path(), "--out-dir", dir.filePath("a")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(document.path() + " (it is not a regular file)"))
+        << refused.err.toStdString();
+
+    // The settings and the catalogue are read the same way.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("program"));
+    const QString program = dir.filePath("program");
+    for (const char* name :
+         {"Default.cf1", "Default.fu1", "Default.hd1", "Default.la1", "Default.sr1"}) {
+        ASSERT_TRUE(QFile::copy(BinFolder() + "/" + name, program + "/" + name)) << name;
+    }
+    ASSERT_TRUE(QFile::copy(BinFolder() + "/Param.ini", program + "/Param.ini"));
+    {
+        const kilnward::test::NamedPipe config(program + "/Config.ini");
+        ASSERT_TRUE(config.created());
+        const CliRun run = Cli({"--program-dir", program, "--out-dir", dir.filePath("b")});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(config.path() + ": not read: it is not a regular file"))
+            << run.err.toStdString();
+    }
+    ASSERT_TRUE(QFile::remove(program + "/Param.ini"));
+    const kilnward::test::NamedPipe catalogue(program + "/Param.ini");
+    ASSERT_TRUE(catalogue.created());
+    const CliRun run = Cli({"--program-dir", program, "--out-dir", dir.filePath("c")});
+    EXPECT_TRUE(run.err.contains(catalogue.path() + ": not read: it is not a regular file"))
+        << run.err.toStdString();
+}

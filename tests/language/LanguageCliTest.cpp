@@ -100,3 +100,39 @@ TEST(LanguageCli, ImportOfACutTableChangesNothingAndRemovingKeysIsAskedFor) {
         << removed.out.toStdString();
     EXPECT_TRUE(Cli({"--help"}).out.contains("--remove-missing"));
 }
+
+TEST(LanguageCli, ImportOfAFileLackingLanguagesKeepsThemInTheirColumns) {
+    QTemporaryDir dir;
+    const QString db = dir.filePath("Language.mdb");
+    ASSERT_TRUE(QFile::copy(BinaryPath("Language.mdb"), db));
+    ASSERT_EQ(Cli({"export", "--db", db, "--out", dir.filePath("all.tsv")}).exitCode, 0);
+    const QByteArray all = ReadBytes(dir.filePath("all.tsv"));
+
+    // German and English only, in another order, with one German text changed.
+    QByteArray two;
+    for (const QByteArray& line : all.split('\n')) {
+        if (!line.isEmpty()) {
+            const QList<QByteArray> cells = line.split('\t');
+            two += cells[0] + '\t' + cells[3] + '\t' + cells[1] + '\n';
+        }
+    }
+    ASSERT_TRUE(two.contains("\tFertig.\tDone.\n"));
+    two.replace("\tFertig.\tDone.\n", "\tErledigt.\tDone.\n");
+    kilnward::test::WriteBytes(dir.filePath("two.tsv"), two);
+
+    const CliRun imported = Cli({"import", dir.filePath("two.tsv"), "--db", db});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.out.contains("0 added, 1 changed, 0 removed"))
+        << imported.out.toStdString();
+    EXPECT_TRUE(imported.out.contains("Deutsch: 0 texts added, 1 changed, 0 removed"))
+        << imported.out.toStdString();
+    EXPECT_TRUE(imported.out.contains(
+        "Italiano (not in the file, kept): 0 texts added, 0 changed, 0 removed"))
+        << imported.out.toStdString();
+
+    // Every column where it was, every text but the one changed as it was.
+    ASSERT_EQ(Cli({"export", "--db", db, "--out", dir.filePath("after.tsv")}).exitCode, 0);
+    QByteArray expected = all;
+    expected.replace("\tFertig.\t", "\tErledigt.\t");
+    EXPECT_EQ(ReadBytes(dir.filePath("after.tsv")), expected);
+}

@@ -183,6 +183,33 @@ TEST(ShippedTranslations, EveryLanguageHasEveryTextWithTheSamePlaceholders) {
     }
 }
 
+TEST(ShippedTranslations, AFileKindNamedInAMessageDoesNotRepeatAWord) {
+    const TranslationTable table = ShippedTable();
+    const auto row = [&table](const QString& key) {
+        for (const auto& r : table.rows) {
+            if (r.key == key) {
+                return r.cells;
+            }
+        }
+        return std::vector<QString>();
+    };
+    static const QRegularExpression nonWord("[^\\w']+");
+    const std::vector<QString> message = row("defaultdamaged");
+    ASSERT_EQ(message.size(), 5u);
+    for (const char* tag : {"Kcfg", "Kfue", "Khdr", "Klaw", "Ksrv"}) {
+        const std::vector<QString> caption = row(QString(tag) + "filetype");
+        ASSERT_EQ(caption.size(), 5u) << tag;
+        for (std::size_t language = 0; language < 5; ++language) {
+            QString text = message[language];
+            text.replace("%2%", caption[language]);
+            const QStringList words = text.toCaseFolded().split(nonWord, Qt::SkipEmptyParts);
+            for (qsizetype i = 1; i < words.size(); ++i) {
+                EXPECT_NE(words[i], words[i - 1]) << text.toStdString();
+            }
+        }
+    }
+}
+
 TEST(ShippedTranslations, EnglishParameterNamesMatchTheCatalogue) {
     const TranslationTable table = ShippedTable();
     for (const QString& line : ParameterLines()) {

@@ -43,13 +43,75 @@ TEST(TranslationImport, CountsAddedChangedAndKeepsMissingKeysUnlessAsked) {
     EXPECT_EQ(removed.rows.size(), 3u);
 }
 
-TEST(TranslationImport, KeptRowsFollowTheIncomingLanguagesByName) {
-    const TranslationTable current = Table({"English", "Italiano"}, {{"gone", {"gone", "andato"}}});
-    const TranslationTable incoming = Table({"Italiano", "Deutsch"}, {});
+TEST(TranslationImport, LanguagesTheFileLacksAreKeptInTheirColumns) {
+    const TranslationTable current =
+        Table({"English", "Italiano", "Deutsch"},
+              {{"done", {"Done.", "Fatto.", "Fertig."}}, {"gone", {"gone", "andato", "weg"}}});
+    // Another column order, one language missing and one the database lacks.
+    const TranslationTable incoming =
+        Table({"deutsch", "English", "Dansk"},
+              {{"done", {"Erledigt.", "Done.", "Færdig."}}, {"new", {"Neu", "New", ""}}});
     ImportSummary summary;
     const TranslationTable merged = MergeImport(current, incoming, false, summary);
-    ASSERT_EQ(merged.rows.size(), 1u);
-    EXPECT_EQ(merged.rows[0].cells, std::vector<QString>({"andato", ""}));
+
+    // A stored language index keeps selecting the same language.
+    EXPECT_EQ(merged.languages, QStringList({"English", "Italiano", "Deutsch", "Dansk"}));
+    ASSERT_EQ(merged.rows.size(), 3u);
+    EXPECT_EQ(merged.rows[0].cells,
+              std::vector<QString>({"Done.", "Fatto.", "Erledigt.", "Færdig."}));
+    EXPECT_EQ(merged.rows[1].cells, std::vector<QString>({"New", "", "Neu", ""}));
+    EXPECT_EQ(merged.rows[2].cells, std::vector<QString>({"gone", "andato", "weg", ""}));
+}
+
+TEST(TranslationImport, CountsPerLanguageWhatWasAddedChangedAndRemoved) {
+    const TranslationTable current =
+        Table({"English", "Italiano", "Deutsch"}, {{"done", {"Done.", "Fatto.", "Fertig."}},
+                                                   {"close", {"Close", "Chiudi", ""}},
+                                                   {"gone", {"gone", "andato", "weg"}}});
+    const TranslationTable incoming =
+        Table({"English", "Deutsch", "Dansk"}, {{"done", {"Done.", "", "Færdig."}},
+                                                {"close", {"Close", "Schließen", "Luk"}},
+                                                {"new", {"New", "Neu", ""}}});
+    struct Expected {
+        QString language;
+        bool inFile;
+        bool isNew;
+        int added, changed, removed;
+    };
+    const auto check = [](const ImportSummary& summary, const std::vector<Expected>& expected) {
+        ASSERT_EQ(summary.languages.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const LanguageSummary& got = summary.languages[i];
+            const Expected& want = expected[i];
+            EXPECT_EQ(got.language, want.language);
+            EXPECT_EQ(got.inFile, want.inFile) << want.language.toStdString();
+            EXPECT_EQ(got.isNew, want.isNew) << want.language.toStdString();
+            EXPECT_EQ(got.added, want.added) << want.language.toStdString();
+            EXPECT_EQ(got.changed, want.changed) << want.language.toStdString();
+            EXPECT_EQ(got.removed, want.removed) << want.language.toStdString();
+        }
+    };
+    ImportSummary summary;
+    MergeImport(current, incoming, false, summary);
+    check(summary, {{"English", true, false, 1, 0, 0},
+                    {"Italiano", false, false, 0, 0, 0},
+                    {"Deutsch", true, false, 2, 0, 1},
+                    {"Dansk", true, true, 2, 0, 0}});
+    EXPECT_EQ(summary.added, 1);
+    EXPECT_EQ(summary.changed, 2);
+
+    // Removing the missing key takes its texts in every language, those of the file or not.
+    MergeImport(current, incoming, true, summary);
+    check(summary, {{"English", true, false, 1, 0, 1},
+                    {"Italiano", false, false, 0, 0, 1},
+                    {"Deutsch", true, false, 2, 0, 2},
+                    {"Dansk", true, true, 2, 0, 0}});
+
+    // Into an empty database every language and text is new.
+    MergeImport(TranslationTable(), incoming, false, summary);
+    check(summary, {{"English", true, true, 3, 0, 0},
+                    {"Deutsch", true, true, 2, 0, 0},
+                    {"Dansk", true, true, 2, 0, 0}});
 }
 
 struct BadTsv {

@@ -1,0 +1,41 @@
+#include "tests/support/NamedPipe.h"
+
+#include <QFile>
+
+#include <chrono>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kilnward::test {
+
+NamedPipe::NamedPipe(const QString& path) : path_(path) {
+    const QByteArray name = QFile::encodeName(path);
+    created_ = ::mkfifo(name.constData(), 0644) == 0;
+    if (!created_) {
+        return;
+    }
+    releaser_ = std::thread([this, name] {
+        while (!stop_) {
+            // Opening the write end without blocking succeeds only while a reader waits.
+            const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0) {
+                ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    });
+}
+
+NamedPipe::~NamedPipe() {
+    stop_ = true;
+    if (releaser_.joinable()) {
+        releaser_.join();
+    }
+    if (created_) {
+        QFile::remove(path_);
+    }
+}
+
+}  // namespace kilnward::test
