@@ -63,9 +63,10 @@ quint8 ReadSelectedInstrumentIdSetting() {
     if (!ByteValue(stored)) {
         // Read as a number, such a text would pick model 0 or a model nobody chose.
         const QString fallback = QLatin1String(config::InstrumentIDselected.defaultValue);
-        TellNotice(QStringLiteral("%1: [%2] %3=\"%4\" is not a model number; model %5 is used")
-                       .arg(ConfigFilePath(), QLatin1String(config::InstrumentIDselected.section),
-                            QLatin1String(config::InstrumentIDselected.key), stored, fallback));
+        TellNotice("noticenomodel",
+                   "%1%: [%2%] %3%=\"%4%\" is not a model number; model %5% is used",
+                   {ConfigFilePath(), QLatin1String(config::InstrumentIDselected.section),
+                    QLatin1String(config::InstrumentIDselected.key), stored, fallback});
         return static_cast<quint8>(fallback.toUInt());
     }
     return *ByteValue(stored);

@@ -3,12 +3,15 @@
 #include <QSet>
 #include <QTextStream>
 
+#include "app/SubstituteArguments.h"
+
 namespace kilnward::app {
 
 namespace {
 
 struct NoticeState {
     NoticeSink sink;
+    NoticeTranslator translator;
     QSet<QString> told;
 };
 
@@ -35,6 +38,16 @@ void TellNotice(const QString& text) {
     } else {
         QTextStream(stderr) << text << '\n';
     }
+}
+
+void SetNoticeTranslator(NoticeTranslator translator) {
+    State().translator = std::move(translator);
+}
+
+void TellNotice(const char* key, const char* english, const QStringList& arguments) {
+    const NoticeTranslator& translator = State().translator;
+    TellNotice(translator ? translator(QLatin1String(key), QLatin1String(english), arguments)
+                          : SubstituteArguments(QLatin1String(english), arguments));
 }
 
 }  // namespace kilnward::app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -16,5 +17,14 @@ using NoticeSink = std::function<void(const QString& text)>;
 void SetNoticeSink(NoticeSink sink);
 // Tells `text` unless it was told already.
 void TellNotice(const QString& text);
+
+// Translates a notice: its key, its English text with "%1%" placeholders, the arguments.
+using NoticeTranslator = std::function<QString(const QString& key, const QString& english,
+                                               const QStringList& arguments)>;
+// Where notices find their language (the window's language manager); an empty one leaves
+// them English, as the command line prints them.
+void SetNoticeTranslator(NoticeTranslator translator);
+// Tells the notice `key` in the language of the moment, unless it was told already.
+void TellNotice(const char* key, const char* english, const QStringList& arguments);
 
 }  // namespace kilnward::app

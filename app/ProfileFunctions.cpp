@@ -13,7 +13,7 @@ std::optional<IniFile> LoadProfile(const QString& file, bool& unusable) {
     std::optional<IniFile> ini = IniFile::load(file, &error);
     unusable = !error.isEmpty();
     if (unusable) {
-        TellNotice(QStringLiteral("%1: not read: %2").arg(file, error));
+        TellNotice("noticenotread", "%1%: not read: %2%", {file, error});
     }
     return ini;
 }

@@ -170,9 +170,9 @@ double SectorDecoder::finiteFloat(const SectorField& field) {
         return FloatAsDecimal(value);
     }
     // No field takes a NaN or an infinity: such bytes are damage, not a setting.
-    app::TellNotice(QStringLiteral("The analyser's %1 holds no number (%2): 0 is used instead")
-                        .arg(FieldDescription(form_.item(ControlName(field), field.index)),
-                             QString::number(value)));
+    app::TellNotice(
+        "noticenonumber", "The analyser's %1% holds no number (%2%): 0 is used instead",
+        {FieldDescription(form_.item(ControlName(field), field.index)), QString::number(value)});
     return 0.0;
 }
 

@@ -199,8 +199,9 @@ void TransferSession::throwIfCancelled() const {
 
 void TransferSession::remember(const std::exception& error) {
     const auto* linkError = dynamic_cast<const wirelink::Error*>(&error);
+    // In the user's language where the link's error table has the text.
     failure_ = TransferFailure{linkError ? std::optional(linkError->code()) : std::nullopt,
-                               QString::fromStdString(error.what()), QString()};
+                               TransferErrorMessage(error, boxes_.translator()), QString()};
 }
 
 void TransferSession::leaveAnalyser(const ConfigTransfer& transfer, const std::exception& error) {
