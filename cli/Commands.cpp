@@ -15,6 +15,7 @@ int RunSetClock(const QStringList& arguments);
 int RunDecode(const QStringList& arguments);
 int RunEncode(const QStringList& arguments);
 int RunRestore(const QStringList& arguments);
+int RunBackups(const QStringList& arguments);
 int RunDiff(const QStringList& arguments);
 
 const std::vector<CliCommand>& AllCommands() {
@@ -28,6 +29,7 @@ const std::vector<CliCommand>& AllCommands() {
         {"receive", "receive the configuration into the five documents", RunReceive},
         {"send", "send the documents' configuration and set the clock", RunSend},
         {"restore", "write a backup kept before a send back into the analyser", RunRestore},
+        {"backups", "list the backups kept before each write, newest first", RunBackups},
         {"set-clock", "set the analyser's clock to the computer's time", RunSetClock},
         {"decode", "decode a configuration sector file into the five documents", RunDecode},
         {"encode", "encode documents into a configuration sector file", RunEncode},

@@ -1,6 +1,7 @@
 #include "editor/CompareCommands.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "app/Translator.h"
 #include "dialogs/frmadvance.h"
@@ -8,6 +9,8 @@
 #include "documents/MainWindowSession.h"
 #include "documents/MessageBoxes.h"
 #include "documents/SessionComparison.h"
+#include "drivers/InstrumentDriver.h"
+#include "transfer/SectorMap.h"
 
 namespace kilnward::editor {
 
@@ -99,6 +102,23 @@ void CompareCommands::compareWithFiles(const QStringList& paths) {
           Translated(session_, "compareeditor", "In the editor"),
           Translated(session_, "comparefiles", "In the files")},
          documents::CompareSessions(session_, *scratch, *compared));
+}
+
+void CompareCommands::compareWithBackup(const transfer::SectorBackup& backup) {
+    session_.files().RefreshMainWindow();
+    std::unique_ptr<documents::MainWindowSession> scratch = openScratch();
+    try {
+        transfer::DecodeConfigSector(backup.sector, scratch->window().form(),
+                                     *scratch->window().currentDriver());
+    } catch (const std::exception& failure) {
+        // A damaged backup: said, as a receive of such a sector says it.
+        session_.messageBoxes().ShowErrorMessage(QString::fromUtf8(failure.what()));
+        return;
+    }
+    show({Translated(session_, "comparebackuptitle", "Differences from the backup"),
+          Translated(session_, "compareeditor", "In the editor"),
+          Translated(session_, "comparebackup", "In the backup")},
+         documents::CompareSessions(session_, *scratch));
 }
 
 void CompareCommands::show(const DifferencesDialog::Texts& texts,

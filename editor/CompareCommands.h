@@ -9,6 +9,7 @@
 #include "dialogs/ApplicationStartup.h"
 #include "documents/FieldDifferences.h"
 #include "editor/DifferencesDialog.h"
+#include "transfer/SectorBackup.h"
 
 class QWidget;
 
@@ -41,6 +42,8 @@ class CompareCommands {
     // Each file is taken as the document its extension names; only those documents are
     // compared. A file refused shows its message and nothing else.
     void compareWithFiles(const QStringList& paths);
+    // The editor against a backup of the editor's model, decoded as a receive would.
+    void compareWithBackup(const transfer::SectorBackup& backup);
 
     // The receive's dialog of the last comparison with the analyser; it stays open with the
     // reason when that receive failed.

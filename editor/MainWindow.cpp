@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTabWidget>
@@ -21,11 +22,13 @@
 #include "documents/ControlKey.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
+#include "editor/BackupsWindow.h"
 #include "editor/ChangeMarks.h"
 #include "editor/CompareCommands.h"
 #include "editor/ExtraMenus.h"
 #include "editor/FindFieldBox.h"
 #include "editor/LinkTools.h"
+#include "editor/MainToolbar.h"
 #include "editor/PageBuilder.h"
 #include "editor/RestoreFromBackup.h"
 #include "editor/StatusLine.h"
@@ -76,6 +79,8 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     connect(extraMenus_->addCommand(extraMenus_->tools(), "mnurestorebackup",
                                     "&Restore analyser from backup..."),
             &QAction::triggered, this, [this] { restoreFromBackup(); });
+    connect(extraMenus_->addCommand(extraMenus_->tools(), "mnubackups", "&Backups..."),
+            &QAction::triggered, this, [this] { showBackups(); });
     linkTools_ =
         std::make_unique<LinkTools>(*this, *extraMenus_, session.window(), services_.settings,
                                     services_.simulated, services_.prompts);
@@ -102,9 +107,12 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     showCaption();
     followSettings();
     session.documents().addListener(this);
+    // Last, so that every command it shows exists.
+    mainToolbar_ = new MainToolbar(*this, *extraMenus_, *barMenu("mnuconfigure"));
 }
 
 MainWindow::~MainWindow() {
+    backups_.reset();
     compare_.reset();
     changeMarks_.reset();
     transferDialog_.reset();
@@ -114,6 +122,7 @@ MainWindow::~MainWindow() {
 void MainWindow::retranslate() {
     language::LangMan().TranslateObject(session_.window().translation());
     toolbar_->translate();
+    mainToolbar_->retranslate();
     extraMenus_->retranslate();
     changeMarks_->retranslate();
     followSettings();
@@ -193,6 +202,32 @@ void MainWindow::restoreFromBackup() {
     if (RestoreFromBackup(session_, ensureTransferDialog())) {
         status_->showOutcome(transferDialog_->status());
     }
+}
+
+void MainWindow::restoreBackup(const transfer::SectorBackup& backup) {
+    followSettings();
+    if (ensureTransferDialog().runRestore(backup)) {
+        status_->showOutcome(transferDialog_->status());
+    }
+}
+
+void MainWindow::showBackups() {
+    binder_->commitPendingEdits();
+    if (!backups_) {
+        BackupsWindow::Actions actions;
+        actions.compare = [this](const transfer::SectorBackup& backup) {
+            compare_->compareWithBackup(backup);
+        };
+        actions.restore = [this](const transfer::SectorBackup& backup) { restoreBackup(backup); };
+        actions.open = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+        backups_ = std::make_unique<BackupsWindow>(session_, transfer::BackupFolder(),
+                                                   std::move(actions), this);
+    } else {
+        backups_->refresh();
+    }
+    backups_->show();
+    backups_->raise();
+    backups_->activateWindow();
 }
 
 void MainWindow::closeMainWindow() {

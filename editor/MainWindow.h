@@ -21,13 +21,18 @@ class frmadvance;
 namespace kilnward::documents {
 class MainWindowSession;
 }
+namespace kilnward::transfer {
+struct SectorBackup;
+}
 
 namespace kilnward::editor {
 
+class BackupsWindow;
 class ChangeMarks;
 class CompareCommands;
 class ExtraMenus;
 class LinkTools;
+class MainToolbar;
 class FindFieldBox;
 class StatusLine;
 class ToolbarWindow;
@@ -65,6 +70,11 @@ class MainWindow : public QMainWindow,
     CompareCommands& compareCommands() { return *compare_; }
     // The transfer dialog, made by the first transfer and left open with its outcome.
     dialogs::frmadvance* transferDialog() const { return transferDialog_.get(); }
+    // Receive, send, open, save, undo, redo, find and print.
+    MainToolbar& mainToolbar() { return *mainToolbar_; }
+    // Tools > "Backups...", made when first shown.
+    BackupsWindow* backupsWindow() const { return backups_.get(); }
+    void showBackups();
     // After a change of language: the form's texts, the parameter names, the toolbar.
     void retranslate();
     // The size, place and dock layout the window had when it was last closed.
@@ -81,6 +91,8 @@ class MainWindow : public QMainWindow,
     void closeMainWindow() override;
     // Tools > "Restore analyser from backup...".
     void restoreFromBackup();
+    // Writes `backup`, chosen elsewhere, back through the transfer dialog.
+    void restoreBackup(const transfer::SectorBackup& backup);
 
     // documents::DocumentsListener
     void documentChanged(int document, documents::DocumentChange change) override;
@@ -119,6 +131,8 @@ class MainWindow : public QMainWindow,
     QTabWidget* pages_ = nullptr;
     StatusLine* status_ = nullptr;
     std::unique_ptr<dialogs::frmadvance> transferDialog_;
+    MainToolbar* mainToolbar_ = nullptr;
+    std::unique_ptr<BackupsWindow> backups_;
     // The model the settings last followed.
     std::uint8_t followedModel_ = 0;
     // Whether the window still takes its first place (nothing restored, not shown yet).

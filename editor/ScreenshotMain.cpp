@@ -10,14 +10,20 @@
 #include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <QTreeWidget>
 
+#include "app/AtomicFile.h"
 #include "app/ScriptedPrompts.h"
 #include "documents/MainWindowSession.h"
+#include "documents/SessionComparison.h"
+#include "editor/BackupsWindow.h"
 #include "editor/CompareCommands.h"
 #include "editor/DifferencesDialog.h"
 #include "editor/EditorApp.h"
 #include "editor/FindFieldBox.h"
+#include "editor/MainToolbar.h"
 #include "editor/MainWindow.h"
 #include "editor/ToolbarWindow.h"
 #include "form/CheckItem.h"
@@ -30,6 +36,9 @@
 #include "form/TextItem.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "transfer/BackupCatalogue.h"
+#include "transfer/SectorBackup.h"
+#include "transfer/SectorMap.h"
 
 namespace {
 
@@ -142,6 +151,55 @@ int ShootChanges(kilnward::editor::EditorApp& editor, const QString& language, c
     return 2;
 }
 
+// The backups window over a few backups kept in a folder of its own: the editor's model at two
+// addresses, the written sector beside two of them (the edits of ShootChanges) and a report
+// beside one; and the main toolbar.
+int ShootBackups(kilnward::editor::EditorApp& editor, const QString& language, const QDir& out,
+                 kilnward::app::ScriptedPrompts& prompts) {
+    namespace transfer = kilnward::transfer;
+    MainWindow& window = editor.window();
+    // The menu bar and the toolbar under it, as the window's top shows them.
+    const QRect top(0, 0, window.width(), window.mainToolbar().geometry().bottom() + 1);
+    window.grab(top).save(out.filePath(QStringLiteral("toolbar-%1.png").arg(language)));
+    kilnward::documents::MainWindowSession& session = editor.session();
+    kilnward::app::Translator& translator = session.messageBoxes().translator();
+    const quint8 model = session.window().selectedInstrumentId();
+    auto defaults = kilnward::documents::OpenScratchSession(prompts, translator, model);
+    wirelink::ByteBuffer before(2048, 0);
+    transfer::EncodeConfigSector(defaults->window().form(), *defaults->window().currentDriver(),
+                                 before);
+    wirelink::ByteBuffer after = before;
+    transfer::EncodeConfigSector(session.window().form(), *session.window().currentDriver(), after);
+    const QByteArray written(reinterpret_cast<const char*>(after.data()),
+                             static_cast<qsizetype>(after.size()));
+    QTemporaryDir folder;
+    const struct {
+        int addr;
+        int day;
+        bool afterKept;
+        bool report;
+    } kept[] = {
+        {1, 2, false, false}, {1, 9, true, false}, {3, 12, true, true}, {1, 20, false, false}};
+    for (const auto& k : kept) {
+        const QString path = transfer::WriteSectorBackup(
+            {model, static_cast<quint8>(k.addr), QStringLiteral("2.0"),
+             QDateTime(QDate(2026, 11, k.day), QTime(10, 15 + k.day, 3)), before},
+            folder.path(), translator);
+        if (k.afterKept) {
+            kilnward::app::WriteFileAtomically(transfer::BackupAfterPath(path), written);
+        }
+        if (k.report) {
+            kilnward::app::WriteFileAtomically(transfer::BackupReportPath(path), "%PDF-1.4");
+        }
+    }
+    kilnward::editor::BackupsWindow backups(session, folder.path(), {}, &window);
+    backups.show();
+    backups.list().setCurrentItem(backups.list().topLevelItem(1));
+    Settle();
+    backups.grab().save(out.filePath(QStringLiteral("backups-%1.png").arg(language)));
+    return 2;
+}
+
 QList<int> Numbers(const QString& list) {
     QList<int> numbers;
     for (const QString& piece : list.split(u',', Qt::SkipEmptyParts)) {
@@ -194,6 +252,7 @@ int main(int argc, char** argv) {
         ShootFindBox(window, editor.session().window(), code, out);
         ++pictures;
         pictures += ShootChanges(editor, code, out, prompts);
+        pictures += ShootBackups(editor, code, out, prompts);
     }
     QTextStream(stdout) << pictures << " pictures in " << out.path() << '\n';
     return 0;

@@ -34,8 +34,19 @@ std::optional<SectorBackup> ChooseBackupToRestore(documents::MainWindowSession& 
     if (!path) {
         return std::nullopt;
     }
+    return ReadBackupToRestore(window, *path);
+}
+
+std::optional<SectorBackup> ReadBackupToRestore(documents::MainWindowSession& window,
+                                                const QString& path) {
+    documents::MessageBoxes& boxes = window.messageBoxes();
+    app::Translator& translator = boxes.translator();
+    const drivers::InstrumentDriver* driver = window.window().currentDriver();
+    if (!driver) {
+        return std::nullopt;
+    }
     QString error;
-    std::optional<SectorBackup> backup = ReadSectorBackup(*path, translator, error);
+    std::optional<SectorBackup> backup = ReadSectorBackup(path, translator, error);
     if (backup) {
         error = RestoreRefusal(*backup, driver->Instrument_ID(), translator);
     }

@@ -16,4 +16,9 @@ namespace kilnward::transfer {
 // file was refused.
 std::optional<SectorBackup> ChooseBackupToRestore(documents::MainWindowSession& window);
 
+// The file read and checked as the chooser's choice is: nullopt, after its message, when it is
+// no backup or one of another model than the window's.
+std::optional<SectorBackup> ReadBackupToRestore(documents::MainWindowSession& window,
+                                                const QString& path);
+
 }  // namespace kilnward::transfer
