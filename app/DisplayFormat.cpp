@@ -185,9 +185,11 @@ std::optional<double> DisplayFormat::ReadNumber(QString text, const QLocale& loc
         const QChar c = text[i];
         if (c >= u'0' && c <= u'9') {
             plain += static_cast<char>(c.unicode());
-        } else if (!seenPoint && (c == u'.' || text.mid(i).startsWith(locale.decimalPoint()))) {
+        } else if (!seenPoint &&
+                   (c == u'.' || c == u',' || text.mid(i).startsWith(locale.decimalPoint()))) {
+            // The pictures have no thousands mark, so either mark can only be the decimal one.
             seenPoint = true;
-            i += c == u'.' ? 0 : locale.decimalPoint().size() - 1;
+            i += c == u'.' || c == u',' ? 0 : locale.decimalPoint().size() - 1;
             plain += '.';
         } else {
             return std::nullopt;

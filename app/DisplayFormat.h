@@ -21,7 +21,7 @@ class DisplayFormat {
     int decimals() const { return positive_.decimals; }
 
     QString format(double value, const QLocale& locale = QLocale()) const;
-    // The number a user typed: the locale's decimal separator or ".", an optional sign,
+    // The number a user typed: the locale's decimal separator, "." or ",", an optional sign,
     // the sections' literal text around it (the negative section's makes it negative), blanks
     // around it ignored. Rounded to the picture's decimals, so the value stored is the value
     // shown. nullopt for an empty or unreadable text.
