@@ -71,8 +71,10 @@ void NumericEdit::showRefusal(const QString& reason) {
         refusalTimer_->setSingleShot(true);
         connect(refusalTimer_, &QTimer::timeout, this, &NumericEdit::hideRefusal);
     }
+    // Sized anew while hidden: a window already shown may keep the size of its last text.
+    refusal_->hide();
     refusal_->setText(reason);
-    refusal_->adjustSize();
+    refusal_->resize(refusal_->sizeHint());
     refusal_->move(mapToGlobal(QPoint(0, height())));
     refusal_->show();
     refusalTimer_->start(kRefusalShownMs);
