@@ -148,14 +148,28 @@ std::optional<double> DisplayFormat::parse(const QString& text, const QLocale& l
     if (!read || (negativeSection && *read < 0)) {
         return std::nullopt;
     }
-    const double magnitude = std::fabs(*read);
+    const double magnitude = RoundedTo(std::fabs(*read), section->decimals);
+    return (negativeSection || *read < 0) && magnitude != 0.0 ? -magnitude : magnitude;
+}
+
+double DisplayFormat::rounded(double value) const {
+    if (!std::isfinite(value)) {
+        return value;
+    }
+    const Section& section = value < 0 && negative_ ? *negative_ : positive_;
+    const double magnitude = RoundedTo(std::fabs(value), section.decimals);
+    return value < 0 && magnitude != 0.0 ? -magnitude : magnitude;
+}
+
+// Rounded as Digits rounds the shown text, half away from zero.
+double DisplayFormat::RoundedTo(double magnitude, int decimals) {
     Section rounding;
     rounding.integerDigits = 1;
-    rounding.decimals = section->decimals;
-    const std::string rounded = Digits(magnitude, rounding, QLocale::c()).toStdString();
+    rounding.decimals = decimals;
+    const std::string text = Digits(magnitude, rounding, QLocale::c()).toStdString();
     double result = 0.0;
-    std::from_chars(rounded.data(), rounded.data() + rounded.size(), result);
-    return (negativeSection || *read < 0) && result != 0.0 ? -result : result;
+    std::from_chars(text.data(), text.data() + text.size(), result);
+    return result;
 }
 
 std::optional<double> DisplayFormat::ReadNumber(QString text, const QLocale& locale) {
@@ -171,9 +185,11 @@ std::optional<double> DisplayFormat::ReadNumber(QString text, const QLocale& loc
         const QChar c = text[i];
         if (c >= u'0' && c <= u'9') {
             plain += static_cast<char>(c.unicode());
-        } else if (!seenPoint && (c == u'.' || text.mid(i).startsWith(locale.decimalPoint()))) {
+        } else if (!seenPoint &&
+                   (c == u'.' || c == u',' || text.mid(i).startsWith(locale.decimalPoint()))) {
+            // The pictures have no thousands mark, so either mark can only be the decimal one.
             seenPoint = true;
-            i += c == u'.' ? 0 : locale.decimalPoint().size() - 1;
+            i += c == u'.' || c == u',' ? 0 : locale.decimalPoint().size() - 1;
             plain += '.';
         } else {
             return std::nullopt;

@@ -21,11 +21,13 @@ class DisplayFormat {
     int decimals() const { return positive_.decimals; }
 
     QString format(double value, const QLocale& locale = QLocale()) const;
-    // The number a user typed: the locale's decimal separator or ".", an optional sign,
+    // The number a user typed: the locale's decimal separator, "." or ",", an optional sign,
     // the sections' literal text around it (the negative section's makes it negative), blanks
     // around it ignored. Rounded to the picture's decimals, so the value stored is the value
     // shown. nullopt for an empty or unreadable text.
     std::optional<double> parse(const QString& text, const QLocale& locale = QLocale()) const;
+    // The value as the picture shows it: rounded to its decimals like format().
+    double rounded(double value) const;
 
   private:
     struct Section {
@@ -39,6 +41,7 @@ class DisplayFormat {
     static Section ParseSection(const QString& picture);
     static QString Digits(double magnitude, const Section& section, const QLocale& locale);
     static std::optional<double> ReadNumber(QString text, const QLocale& locale);
+    static double RoundedTo(double value, int decimals);
 
     Section positive_;
     std::optional<Section> negative_;

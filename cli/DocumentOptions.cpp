@@ -124,6 +124,8 @@ bool DocumentOptions::loadGivenFilesReporting(documents::MainWindowSession& sess
                                               const app::ScriptedPrompts& prompts) const {
     const std::size_t before = prompts.messages().size();
     if (loadGivenFiles(session)) {
+        // What a load told and took anyway (a line cut to its field) is worth a word.
+        PrintMessagesSince(prompts, before, QString());
         return true;
     }
     PrintMessagesSince(prompts, before, failedInput + QStringLiteral(": "));

@@ -44,8 +44,8 @@ class DocumentOptions {
                                                               app::Translator& translator) const;
     // Loads the files given, with the file-type check; false at the first refused file.
     bool loadGivenFiles(documents::MainWindowSession& session) const;
-    // loadGivenFiles for a command line: when a file is refused, the messages recorded in
-    // `prompts` meanwhile go to stderr.
+    // loadGivenFiles for a command line: the messages recorded in `prompts` meanwhile go to
+    // stderr (after the refused file's path when a file is refused).
     bool loadGivenFilesReporting(documents::MainWindowSession& session,
                                  const app::ScriptedPrompts& prompts) const;
     // Saves the five documents into the output folder as one set (all or none replaced).

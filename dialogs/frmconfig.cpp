@@ -14,6 +14,7 @@
 
 #include "app/ConfigSettings.h"
 #include "app/VersionString.h"
+#include "dialogs/AddressSpinBox.h"
 #include "dialogs/ConnectionTestPanel.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
@@ -78,7 +79,7 @@ void frmconfig::build() {
     lblbaudrate->setBuddy(cbobaud_);
     serialForm->addRow(lblbaudrate, cbobaud_);
 
-    TDBnumaddress_ = new QSpinBox(serialFrame_);
+    TDBnumaddress_ = new AddressSpinBox(serialFrame_);
     TDBnumaddress_->setRange(0, 255);
     TDBnumaddress_->setAlignment(Qt::AlignRight);
     TDBnumaddress_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

@@ -1,6 +1,7 @@
 #include "documents/DocumentFiles.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <optional>
 
@@ -9,11 +10,14 @@
 #include "app/ProfileFunctions.h"
 #include "app/Translator.h"
 #include "app/VersionString.h"
+#include "documents/ControlKey.h"
 #include "documents/Documents.h"
 #include "documents/MessageBoxes.h"
 #include "documents/ValueEncoding.h"
+#include "form/FieldNaming.h"
 #include "form/FormListener.h"
 #include "form/MainForm.h"
+#include "form/TextItem.h"
 
 namespace kilnward::documents {
 
@@ -30,6 +34,20 @@ ValueReader StoredValueReader(const std::optional<app::IniFile>& file, const QSt
         const QString value = file ? file->value(section, key, current) : current;
         return value.left(app::kIniValueBufferSize - 1);
     };
+}
+
+// When the file holds a longer text than the text line `item` takes: the field's name and
+// what it keeps.
+std::optional<QString> CutLine(const form::Form& form, const form::FormItem& item,
+                               const ValueReader& read) {
+    if (item.kind() != form::ItemKind::Text) {
+        return std::nullopt;
+    }
+    const auto& line = static_cast<const form::TextItem&>(item);
+    if (read(ControlKey(item), line.text()).size() <= line.maxLength()) {
+        return std::nullopt;
+    }
+    return QStringLiteral("%1: \"%2\"").arg(form::FieldTitle(form, item), line.text());
 }
 
 }  // namespace
@@ -127,12 +145,21 @@ bool DocumentFiles::LoadDocument(const QString& path, int d, bool isDefault) {
         const ValueReader read = StoredValueReader(file, info.FileTag);
         // Model menu entries are never stored, so the item list does not change meanwhile.
         const std::vector<form::FormItem*> items = window_.form().items();
+        QStringList cut;
         for (form::FormItem* item : items) {
             if (BelongsTo(*item, d)) {
                 DecodeControl(*item, read);
+                if (const auto line = CutLine(window_.form(), *item, read)) {
+                    cut << *line;
+                }
             }
         }
         RestoreOptionGroups(items);
+        if (!cut.isEmpty()) {
+            boxes_.ShowErrorMessage(translator.TranslateString(
+                "textcut", "%1%: texts longer than their field were cut to fit (%2%)",
+                {path, cut.join(QStringLiteral("; "))}));
+        }
     }
     documents_.setFileName(d, isDefault ? QString() : path);
     RefreshMainWindow();

@@ -68,9 +68,13 @@ void DecodeSingle(form::FormItem& item, const QString& text) {
             }
             break;
         }
-        case ItemKind::Text:
-            static_cast<form::TextItem&>(item).setText(text);
+        case ItemKind::Text: {
+            // A longer line (a hand-edited file) keeps what the field shows and the analyser
+            // stores, so a save and a send agree with the screen.
+            auto& line = static_cast<form::TextItem&>(item);
+            line.setText(line.maxLength() > 0 ? text.left(line.maxLength()) : text);
             break;
+        }
         case ItemKind::Option:
             static_cast<form::OptionItem&>(item).setValue(app::LeadingDecimalValue(text) != 0);
             break;

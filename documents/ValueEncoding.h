@@ -27,7 +27,7 @@ std::vector<StoredValue> EncodeControl(const form::FormItem& item);
 using ValueReader = std::function<QString(const QString& key, const QString& currentValue)>;
 
 // Assigns the stored values to the control, raising the same events as an edit. A key that
-// is missing leaves the control as it is; a value the control cannot take (a list position
+// is missing leaves the control as it is; a text longer than its line is cut to the line; a value the control cannot take (a list position
 // outside the list, an identifier that is not a byte, a check state other than 0..2) is
 // ignored.
 void DecodeControl(form::FormItem& item, const ValueReader& read);

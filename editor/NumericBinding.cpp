@@ -6,8 +6,28 @@
 #include "editor/FormAdapter.h"
 #include "editor/NumericEdit.h"
 #include "form/NumericItem.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
 
 namespace kilnward::editor {
+
+namespace {
+
+// Why `typed` was not taken, and what the field keeps instead.
+QString RefusalText(const QString& typed, const QString& kept) {
+    if (typed.trimmed().isEmpty()) {
+        return language::LangMan().TranslateString(
+            QStringLiteral("numnotempty"),
+            QStringLiteral("This field cannot be empty: it keeps %1%"), {kept});
+    }
+    return language::LangMan().TranslateString(
+        QStringLiteral("numnotnumber"),
+        QStringLiteral("\"%1%\" is not a number (digits, a sign and \",\" or \".\" for decimals): "
+                       "the field keeps %2%"),
+        {typed.trimmed(), kept});
+}
+
+}  // namespace
 
 NumericBinding::NumericBinding(form::NumericItem& item, QWidget* parent)
     : Binding(item, *new NumericEdit(parent)),
@@ -15,9 +35,8 @@ NumericBinding::NumericBinding(form::NumericItem& item, QWidget* parent)
       caption_(new QLabel(parent)),
       edit_(static_cast<NumericEdit*>(&object())) {
     caption_->setBuddy(edit_);
-    QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
-        adapter::RunUserEdit(numeric_, [&] { adapter::SetNumericText(numeric_, text); });
-    });
+    QObject::connect(edit_, &QLineEdit::textEdited, edit_,
+                     [this](const QString& text) { typed(text); });
     QObject::connect(edit_, &NumericEdit::completed, edit_, [this] { complete(); });
 }
 
@@ -29,18 +48,39 @@ QWidget* NumericBinding::captionWidget() const {
     return caption_;
 }
 
+void NumericBinding::typed(const QString& text) {
+    if (!beforeTyping_) {
+        beforeTyping_ = numeric_.value();
+    }
+    adapter::RunUserEdit(numeric_, [&] {
+        typedReadable_ = adapter::SetNumericText(numeric_, text);
+        if (!typedReadable_) {
+            numeric_.assign(*beforeTyping_);
+        }
+    });
+}
+
 void NumericBinding::complete() {
+    const bool refused = beforeTyping_ && !typedReadable_;
+    const QString refusedText = edit_->text();
+    beforeTyping_.reset();
+    typedReadable_ = true;
     adapter::RunUserEdit(numeric_, [this] { numeric_.complete(); });
     // The field is left: it shows the value as the form keeps it, in its format.
     const QSignalBlocker blocker(edit_);
     showText();
+    if (refused) {
+        edit_->showRefusal(RefusalText(refusedText, edit_->text()));
+    }
 }
 
 void NumericBinding::show(form::ItemChange change) {
     switch (change) {
         case form::ItemChange::Value:
-            // What the user is typing stays as typed.
+            // What the user is typing stays as typed; a value from elsewhere ends the typing.
             if (!fromUser()) {
+                beforeTyping_.reset();
+                typedReadable_ = true;
                 showText();
             }
             break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "editor/Binding.h"
 
 class QLabel;
@@ -13,7 +15,9 @@ namespace kilnward::editor {
 class NumericEdit;
 
 // A numeric field: its caption label and its edit. Typing hands the text to the item as
-// it is typed; leaving the field lets the item bring the value into its range.
+// it is typed; a text that is no number leaves the value the field held before the typing
+// (never a readable beginning of it). Leaving the field lets the item bring the value into
+// its range, and says why an unreadable text was not taken.
 class NumericBinding : public Binding {
   public:
     NumericBinding(form::NumericItem& item, QWidget* parent);
@@ -30,12 +34,16 @@ class NumericBinding : public Binding {
     void showCaption() override;
 
   private:
+    void typed(const QString& text);
     void showText();
     void showWidth();
 
     form::NumericItem& numeric_;
     QLabel* caption_;
     NumericEdit* edit_;
+    // While the user types: the value before the first key, kept when the text is no number.
+    std::optional<std::optional<double>> beforeTyping_;
+    bool typedReadable_ = true;
 };
 
 }  // namespace kilnward::editor

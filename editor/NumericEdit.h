@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QStringList>
 
+class QLabel;
+class QTimer;
+
 namespace kilnward::editor {
 
 // The editor of a numeric field: right-aligned, exactly as wide as the longest text its
@@ -20,6 +23,12 @@ class NumericEdit : public QLineEdit {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Tells, in a note just below the field, why what was typed was not taken. The note goes
+    // when the user types in the field again, when the field hides, or after a while.
+    void showRefusal(const QString& reason);
+    // The reason shown now; empty when no note shows.
+    QString shownRefusal() const;
+
   signals:
     // The user left the field (focus moved away or Enter pressed).
     void completed();
@@ -27,9 +36,14 @@ class NumericEdit : public QLineEdit {
   protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
+    void hideRefusal();
+
     QStringList widest_;
+    QLabel* refusal_ = nullptr;
+    QTimer* refusalTimer_ = nullptr;
 };
 
 }  // namespace kilnward::editor

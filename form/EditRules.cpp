@@ -4,6 +4,7 @@
 #include "form/CheckItem.h"
 #include "form/Form.h"
 #include "form/FormServices.h"
+#include "form/FuelCount.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
 #include "form/TextItem.h"
@@ -54,6 +55,10 @@ EditRules::EditRules(Form& form, FormServices*& services) : form_(form), service
 
 void EditRules::edited(FormItem& item) {
     if (Named(item, "TDBNummaxfuels")) {
+        // A fraction is replaced by the whole count, whose own edit runs the rule.
+        if (MakeFuelCountWhole(static_cast<NumericItem&>(item))) {
+            return;
+        }
         fuelCountRule();
     } else if (Named(item, "chkalmenabled")) {
         alarmEnabling(item.index());
@@ -114,7 +119,7 @@ bool EditRules::usesUniFormula(int fuel) const {
 }
 
 bool EditRules::insideFuelCount(int fuel) const {
-    return fuel >= 0 && fuel < app::ClampedNumericValue(form_.numeric("TDBNummaxfuels"));
+    return fuel >= 0 && fuel < FuelsInUse(form_);
 }
 
 void EditRules::formulaRule(int fuel) {

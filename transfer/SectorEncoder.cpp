@@ -12,6 +12,7 @@
 #include "drivers/OverflowError.h"
 #include "form/CheckItem.h"
 #include "form/Form.h"
+#include "form/FuelCount.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
 #include "form/OptionItem.h"
@@ -168,8 +169,7 @@ void SectorEncoder::printerFlags(const SectorField& field) {
 }
 
 void SectorEncoder::formulaType(const SectorField& field) {
-    const double fuelsInUse = form_.numeric(QStringLiteral("TDBNummaxfuels")).number();
-    const bool firstUnused = static_cast<double>(field.index) == fuelsInUse;
+    const bool firstUnused = field.index == form::FuelsInUse(form_);
     putWhole(
         firstUnused ? layout::kFillByte : form_.list(ControlName(field), field.index).listIndex(),
         DataType::UInt8);

@@ -1,11 +1,14 @@
 // The settings dialog: the serial values it keeps and stores, the port list with its
 // simulated analyser and typed device paths, and the language choice.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QSpinBox>
+#include <QTest>
 
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmconfig.h"
@@ -89,6 +92,33 @@ TEST_F(ConfigDialogTest, AModelChangeKeepsTheInfraredChoiceConfirmedInDebugMode)
         EXPECT_EQ(dialog.UseInfrared(), c.expected) << c.name;
         EXPECT_EQ(dialog.linkSettings().useInfrared, c.expected) << c.name;
     }
+}
+
+// A number typed beyond the range stays as typed until the field is left, then takes the
+// nearest end of the range (the third digit of "300" is not refused).
+TEST_F(ConfigDialogTest, AnAddressTypedOutsideItsRangeIsClampedWhenTheFieldIsLeft) {
+    frmconfig dialog(true, false);
+    ASSERT_TRUE(dialog.definemode(frmconfig::kSerialMode));
+    dialog.load();
+    auto* address = control<QSpinBox>(dialog, "TDBnumaddress");
+    const std::pair<const char*, int> cases[] = {
+        {"300", 255}, {"256", 255}, {"99999999999999999999", 255}, {"255", 255}, {"42", 42},
+        {"0", 0},     {"-5", 0},
+    };
+    for (const auto& [typed, kept] : cases) {
+        address->setValue(7);
+        address->selectAll();
+        QTest::keyClicks(address, QString::fromLatin1(typed));
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(address, &out);
+        EXPECT_EQ(address->value(), kept) << typed;
+        EXPECT_EQ(address->text(), QString::number(kept)) << typed;
+    }
+    address->selectAll();
+    QTest::keyClicks(address, QStringLiteral("300"));
+    QTest::keyClick(address, Qt::Key_Return);
+    dialog.cmdOK_Click();
+    EXPECT_EQ(readConfig("Serial", "Addr"), "255");
 }
 
 TEST_F(ConfigDialogTest, CancelAndAnUnlistedBaudRateChangeNothing) {

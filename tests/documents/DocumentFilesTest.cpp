@@ -1,8 +1,11 @@
+#include <cstring>
+
 #include "SessionFixture.h"
 #include "app/DecimalText.h"
 #include "documents/ControlKey.h"
 #include "documents/ValueEncoding.h"
 #include "form/CheckItem.h"
+#include "form/FieldNaming.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
 #include "form/OptionItem.h"
@@ -99,6 +102,52 @@ TEST_F(DocumentFilesTest, MissingDefaultFileIsToldAndKeepsTheBuiltInValues) {
     EXPECT_EQ(form().text("txtserviceline", 1).text(), "kept");
     EXPECT_TRUE(documents()[kServiceDocument].FileName().isEmpty());
     EXPECT_FALSE(documents()[kServiceDocument].Dirty());
+}
+
+// A hand-edited file may hold a longer line than the analyser keeps: the field, a save and a
+// send then all see the same cut line, and the user is told which field was cut.
+TEST_F(DocumentFilesTest, LinesLongerThanTheirFieldAreCutOnLoadAndTold) {
+    struct Case {
+        int document;
+        const char* file;
+        const char* name;
+        int index;
+        const char* stored;
+        const char* kept;
+    };
+    const Case cases[] = {
+        {kHeaderDocument, "h.hdr", "txtheaderline", 2, "ABCDEFGHIJKLMNOPQRSTU", "ABCDEFGHIJKLMNOP"},
+        {kLawDocument, "l.law", "txtlawline", 7, "Law line of twenty chars", "Law line of twen"},
+        {kServiceDocument, "s.srv", "txtserviceline", 0, "0123456789abcdefX", "0123456789abcdef"},
+        {kConfigurationDocument, "c.cfg", "txtauxinpengunit", 1, "mbar/s2", "mbar/s"},
+        {kServiceDocument, "t.srv", "txtserviceline", 1, "Exactly sixteen.", "Exactly sixteen."},
+    };
+    for (const Case& c : cases) {
+        const QString key = ControlKey(form().item(c.name, c.index));
+        const QString tag = documents()[c.document].FileTag;
+        WriteAll(path(c.file), QStringLiteral("[General]\r\nFileType=%1\r\n[%1]\r\n%2=%3\r\n")
+                                   .arg(tag, key, QString::fromLatin1(c.stored))
+                                   .toLatin1());
+        prompts.clear();
+        ASSERT_TRUE(files().LoadDocument(path(c.file), c.document, false)) << c.file;
+        EXPECT_EQ(form().text(c.name, c.index).text(), c.kept) << c.name;
+        const bool cut = std::strlen(c.stored) != std::strlen(c.kept);
+        if (cut) {
+            ASSERT_EQ(prompts.messages().size(), 1u) << c.name;
+            const QString told = prompts.messages()[0];
+            EXPECT_TRUE(told.contains(path(c.file))) << told.toStdString();
+            EXPECT_TRUE(told.contains(form::FieldTitle(form(), form().item(c.name, c.index)) +
+                                      ": \"" + c.kept + "\""))
+                << told.toStdString();
+        } else {
+            EXPECT_TRUE(prompts.messages().empty()) << c.name;
+        }
+        // A save writes the line as the field shows it.
+        ASSERT_TRUE(saveAs(c.document, QStringLiteral("saved-%1").arg(c.file)));
+        EXPECT_TRUE(ReadAll(path(QStringLiteral("saved-%1").arg(c.file)))
+                        .contains(key + "=" + c.kept + "\r\n"))
+            << c.name;
+    }
 }
 
 TEST_F(DocumentFilesTest, TreeOfThreeNodesIsStoredUnderThreeKeys) {

@@ -79,6 +79,20 @@ TEST(DocumentsCli, TextLinesKeepTheirBlanksAndNumbersStayPlainDecimals) {
     }
 }
 
+TEST(DocumentsCli, ALineLongerThanItsFieldIsSavedCutAndTold) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(kilnward::test::WriteBytes(dir.filePath("in.srv"),
+                                           "[General]\r\nFileType=Ksrv\r\n[Ksrv]\r\nfrmMain!"
+                                           "txtserviceline#2=Service 0123456789XYZ\r\n"));
+    const CliRun run = Cli({"--program-dir", BinFolder(), "--srv", dir.filePath("in.srv"),
+                            "--out-dir", dir.filePath("a")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(Text(dir.filePath("a/service.srv"))
+                    .contains("frmMain!txtserviceline#2=Service 01234567\r\n"));
+    EXPECT_TRUE(run.err.contains(dir.filePath("in.srv"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Service line 3: \"Service 01234567\"")) << run.err.toStdString();
+}
+
 TEST(DocumentsCli, RefusedFileFailsWithTheMessage) {
     QTemporaryDir dir;
     ASSERT_EQ(Cli({"--program-dir", BinFolder(), "--out-dir", dir.filePath("a")}).exitCode, 0);

@@ -40,9 +40,12 @@ void Scramble(MainWindowSession& session, int d, int seed) {
                     static_cast<form::OptionItem&>(*item).setValue(true);
                 }
                 break;
-            case form::ItemKind::Text:
-                static_cast<form::TextItem&>(*item).setText(QStringLiteral("Line %1").arg(n));
+            case form::ItemKind::Text: {
+                // No longer than the line takes: a longer text is cut when it is read.
+                auto& line = static_cast<form::TextItem&>(*item);
+                line.setText(QStringLiteral("Line %1").arg(n).right(line.maxLength()));
                 break;
+            }
             case form::ItemKind::Tree: {
                 auto& tree = static_cast<form::TreeItem&>(*item);
                 for (int node = 1; node <= tree.nodeCount(); ++node) {

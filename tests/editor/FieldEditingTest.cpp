@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTest>
 
 #include "documents/MainWindowSession.h"
@@ -52,6 +53,60 @@ TEST_F(FieldEditingTest, NumberOutsideItsRangeIsCorrectedWhenTheUserLeaves) {
     leave(leak);
     EXPECT_EQ(form().numeric("TDBNumtimers", 5).number(), -9999);
     EXPECT_TRUE(session().documents()[documents::kConfigurationDocument].Dirty());
+}
+
+// A number is typed with the locale's decimal mark, "," or "."; any other text is refused
+// where it was typed: the field keeps the value it held before and says why, and no readable
+// beginning of the text ("1" of "1e3") is ever kept.
+TEST_F(FieldEditingTest, TypedNumbersTakeEitherDecimalMarkAndRefuseTheRestVisibly) {
+    struct Case {
+        const char* typed;
+        double whileTyping;
+        double left;  // the value once the field is left
+        bool refused;
+    };
+    const Case cases[] = {
+        {"1,5", 1.5, 1.5, false},
+        {"1.5", 1.5, 1.5, false},
+        {"-2,25", -2.25, -2.25, false},
+        {"1e3", 35, 35, true},
+        {"-", 35, 35, true},
+        {"", 35, 35, true},
+        {"abc", 35, 35, true},
+        {"1,5,0", 35, 35, true},
+        {"123456", 123456, 99999.999, false},
+        {"-123456,5", -123456.5, -99999.999, false},
+    };
+    const QLocale before;
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::German, QLocale::Germany)}) {
+        QLocale::setDefault(locale);
+        auto* value = widget<NumericEdit>("TDBNumalmvaloth", 0);
+        form::NumericItem& item = form().numeric("TDBNumalmvaloth", 0);
+        for (const Case& c : cases) {
+            const std::string where = locale.name().toStdString() + " \"" + c.typed + "\"";
+            item.setValue(35);
+            Retype(value, QString::fromLatin1(c.typed));
+            // While typing: the typed number, or the value from before, never a prefix.
+            EXPECT_EQ(item.value(), c.whileTyping) << where;
+            leave(value);
+            EXPECT_EQ(item.value(), c.left) << where;
+            EXPECT_EQ(value->text(), item.displayText(locale)) << where;
+            const QString refusal = value->shownRefusal();
+            if (!c.refused) {
+                EXPECT_TRUE(refusal.isEmpty()) << where << ": " << refusal.toStdString();
+            } else {
+                EXPECT_TRUE(refusal.contains(item.displayText(locale)))
+                    << where << ": " << refusal.toStdString();
+                EXPECT_TRUE(QString(c.typed).isEmpty() || refusal.contains(c.typed))
+                    << where << ": " << refusal.toStdString();
+            }
+            // Typing again takes the note away.
+            QTest::keyClick(value, Qt::Key_End);
+            EXPECT_TRUE(value->shownRefusal().isEmpty()) << where;
+        }
+    }
+    QLocale::setDefault(before);
 }
 
 TEST_F(FieldEditingTest, NumbersShowInTheirDisplayFormatRightAligned) {

@@ -4,6 +4,8 @@
 #include <QLocale>
 
 #include <cmath>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "FormFixture.h"
@@ -120,9 +122,26 @@ TEST(DisplayFormat, ReadsTheLocaleSeparatorAndThePoint) {
     EXPECT_EQ(format.parse("12,5", german), 12.5);
     EXPECT_EQ(format.parse(" 12.5 ", german), 12.5);
     EXPECT_EQ(format.parse("+7", german), 7.0);
-    EXPECT_EQ(format.parse("12,5", QLocale::c()), std::nullopt);
     for (const char* bad : {"", "-", ".", "1.2.3", "1,2.3", "12a", "1e5", "0x10"}) {
         EXPECT_EQ(format.parse(bad, german), std::nullopt) << bad;
+    }
+}
+
+// The pictures have no thousands mark: "," and "." both mark decimals, whatever the locale;
+// anything else is no number (never its readable beginning).
+TEST(DisplayFormat, ReadsEitherDecimalMarkInEnglishAndGerman) {
+    const app::DisplayFormat format("####0.000");
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"1,5", 1.5},           {"1.5", 1.5},          {"-1,5", -1.5},       {",5", 0.5},
+        {"1e3", std::nullopt},  {"-", std::nullopt},   {"", std::nullopt},   {"abc", std::nullopt},
+        {"1,5.", std::nullopt}, {"1 5", std::nullopt}, {"123456", 123456.0}, {"0,0004", 0.0},
+    };
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
+        for (const auto& [typed, read] : cases) {
+            EXPECT_EQ(format.parse(typed, locale), read)
+                << locale.name().toStdString() << " " << typed;
+        }
     }
 }
 

@@ -2,12 +2,14 @@
 // list corrections, and what a send writes into the reserved places.
 
 #include <gtest/gtest.h>
+#include <QFile>
 
 #include <cstring>
 #include <limits>
 #include <stdexcept>
 
 #include "app/Notices.h"
+#include "documents/DocumentFiles.h"
 #include "drivers/OverflowError.h"
 #include "form/CheckItem.h"
 #include "form/ListItem.h"
@@ -403,6 +405,32 @@ TEST_F(SectorMap, FourFuelsSend255AsTheFormulaTypeOfFuelFour) {
     form().numeric("TDBNummaxfuels").setValue(10);
     decode(sent);
     EXPECT_EQ(form().numeric("TDBNummaxfuels").number(), 4);
+}
+
+// A hand-edited file may hold a fraction: the count becomes the whole number the field shows,
+// and the rule and the send count the same fuels.
+TEST_F(SectorMap, AFractionalFuelCountFromAFileIsTheWholeCountShownEnabledAndSent) {
+    s.chooseModel(10);
+    for (const auto& [stored, whole] : {std::pair{"2.5", 3}, std::pair{"7.49", 7}}) {
+        const QString path = s.folder.filePath("fractional.fue");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray("[General]\r\nFileType=Kfue\r\n[Kfue]\r\nfrmMain!TDBNummaxfuels=") +
+                   stored + "\r\n");
+        file.close();
+        ASSERT_TRUE(s.session->files().LoadDocument(path, 1, false));
+        const form::NumericItem& count = form().numeric("TDBNummaxfuels");
+        EXPECT_EQ(count.value(), whole) << stored;
+        EXPECT_EQ(count.displayText(QLocale::c()), QString::number(whole)) << stored;
+        for (int fuel = 0; fuel < 10; ++fuel) {
+            EXPECT_EQ(form().text("txtfuelname", fuel).enabled(), fuel < whole) << fuel;
+        }
+        const ByteBuffer sent = encode();
+        for (int fuel = 0; fuel < 10; ++fuel) {
+            EXPECT_EQ(sent[kFuelTable + kFuelRecord * fuel + kFormulaByte] == 255, fuel == whole)
+                << stored << " fuel " << fuel;
+        }
+    }
 }
 
 TEST_F(SectorMap, TenFuelsSendNoFormulaType255) {
