@@ -11,10 +11,10 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QVariant>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace kilnward::language {
 
@@ -258,9 +258,11 @@ bool TranslationTable::readDatabase(const QString& path, QString* error) {
 }
 
 bool TranslationTable::writeDatabase(const QString& path, QString* error) const {
-    // Built beside the target and moved over it at the end: a failed build keeps the old file.
-    const QString temporary = path + QStringLiteral(".building");
-    QFile::remove(temporary);
+    // Built in a folder of its own, then written over the target by the atomic writer: a
+    // failed build keeps the old file, and a linked or protected database is treated as
+    // every other saved file.
+    const QTemporaryDir folder;
+    const QString temporary = folder.filePath(QStringLiteral("Language.mdb"));
     bool ok = false;
     QString failure;
     {
@@ -304,13 +306,13 @@ bool TranslationTable::writeDatabase(const QString& path, QString* error) const 
         }
         query = QSqlQuery();
     }
-    if (ok && std::rename(QFile::encodeName(temporary).constData(),
-                          QFile::encodeName(path).constData()) != 0) {
-        ok = false;
-        failure = QStringLiteral("cannot replace the file");
+    if (ok) {
+        QFile built(temporary);
+        ok = built.open(QIODevice::ReadOnly);
+        failure = built.errorString();
+        ok = ok && app::WriteFileAtomically(path, built.readAll(), &failure);
     }
     if (!ok) {
-        QFile::remove(temporary);
         SetError(error, QStringLiteral("%1: %2").arg(path, failure));
     }
     return ok;

@@ -136,3 +136,24 @@ TEST(LanguageCli, ImportOfAFileLackingLanguagesKeepsThemInTheirColumns) {
     expected.replace("\tFertig.\t", "\tErledigt.\t");
     EXPECT_EQ(ReadBytes(dir.filePath("after.tsv")), expected);
 }
+
+TEST(LanguageCli, ImportIntoALinkedDatabaseWritesItsTargetAndKeepsTheMode) {
+    QTemporaryDir dir;
+    const QString real = dir.filePath("real.mdb");
+    ASSERT_TRUE(QFile::copy(BinaryPath("Language.mdb"), real));
+    ASSERT_TRUE(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
+    const QString link = dir.filePath("Language.mdb");
+    ASSERT_TRUE(QFile::link(real, link));
+    ASSERT_EQ(Cli({"export", "--db", link, "--out", dir.filePath("all.tsv")}).exitCode, 0);
+    QByteArray table = ReadBytes(dir.filePath("all.tsv"));
+    table.replace("\tDone.\t", "\tAll done.\t");
+    kilnward::test::WriteBytes(dir.filePath("changed.tsv"), table);
+
+    const CliRun imported = Cli({"import", dir.filePath("changed.tsv"), "--db", link});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QFileInfo(real).permissions() & 0x7077,
+              (QFile::ReadOwner | QFile::WriteOwner) & 0x7077);
+    ASSERT_EQ(Cli({"export", "--db", real, "--out", dir.filePath("after.tsv")}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(dir.filePath("after.tsv")), table);
+}
