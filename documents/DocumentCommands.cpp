@@ -5,6 +5,8 @@
 #include "documents/DocumentFiles.h"
 #include "documents/Documents.h"
 #include "documents/MessageBoxes.h"
+#include "form/CommandStep.h"
+#include "form/MainForm.h"
 
 namespace kilnward::documents {
 
@@ -38,6 +40,7 @@ QString DocumentCommands::DocumentDisplayName(int d) const {
 }
 
 bool DocumentCommands::fileNew() {
+    const form::CommandStep step(files_.window().form(), "stepnew", "New");
     for (int d = 0; d < Documents::count(); ++d) {
         if (!QuerySaveDocument(d)) {
             return false;
@@ -48,6 +51,7 @@ bool DocumentCommands::fileNew() {
 }
 
 bool DocumentCommands::fileOpen() {
+    const form::CommandStep step(files_.window().form(), "stepopen", "Open");
     for (int d = 0; d < Documents::count(); ++d) {
         if (!OpenDocumentKind(d)) {
             return false;
@@ -110,6 +114,7 @@ bool DocumentCommands::dataSaveAs(int d) {
 }
 
 bool DocumentCommands::OpenDocumentKind(int d) {
+    const form::CommandStep step(files_.window().form(), "stepload", "Load");
     if (!QuerySaveDocument(d)) {
         return false;
     }
