@@ -6,6 +6,7 @@
 #include "app/Catalogue.h"
 #include "app/ConfigSettings.h"
 #include "app/ProgramFolder.h"
+#include "dialogs/QtTranslations.h"
 #include "dialogs/SimulatedAnalysers.h"
 #include "dialogs/SingleInstance.h"
 #include "dialogs/frmSplash.h"
@@ -69,6 +70,7 @@ ApplicationStartup::Result ApplicationStartup::Main(const MainWindowFactory& cre
     langMan.OpenLanguageDataBase(app::ProgramFolder::dataFile(QStringLiteral("Language.mdb")),
                                  flags_.CreateMode);
     chooseLanguage();
+    FollowLanguageInQt(langMan);
     showSplash();
     app::LoadParameterCatalogue(langMan);
 

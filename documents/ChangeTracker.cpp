@@ -27,6 +27,11 @@ void ChangeTracker::takeBaseline(int document) {
     announce();
 }
 
+void ChangeTracker::restoreBaseline(const FieldSnapshot& baseline) {
+    baseline_ = baseline;
+    announce();
+}
+
 std::vector<FieldDifference> ChangeTracker::changes() const {
     std::vector<FieldDifference> differences =
         DiffFields(baseline_, now(), documents_, translator_);

@@ -27,6 +27,9 @@ class ChangeTracker {
     // The baseline becomes the fields as they are now: of every document, or of one.
     void takeBaseline();
     void takeBaseline(int document);
+    // The baseline as it stands, and one kept earlier put back (an undone receive or load).
+    const FieldSnapshot& baseline() const { return baseline_; }
+    void restoreBaseline(const FieldSnapshot& baseline);
 
     // The fields whose values differ from the baseline, in form order, with the baseline's
     // text as `before` and the current one as `after`.

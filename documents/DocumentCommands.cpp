@@ -8,6 +8,8 @@
 #include "documents/DocumentFiles.h"
 #include "documents/Documents.h"
 #include "documents/MessageBoxes.h"
+#include "form/CommandStep.h"
+#include "form/MainForm.h"
 
 namespace kilnward::documents {
 
@@ -43,6 +45,7 @@ QString DocumentCommands::DocumentDisplayName(int d) const {
 }
 
 bool DocumentCommands::fileNew() {
+    const form::CommandStep step(files_.window().form(), "stepnew", "New");
     for (int d = 0; d < Documents::count(); ++d) {
         if (!QuerySaveDocument(d)) {
             return false;
@@ -53,6 +56,7 @@ bool DocumentCommands::fileNew() {
 }
 
 bool DocumentCommands::fileOpen() {
+    const form::CommandStep step(files_.window().form(), "stepopen", "Open");
     for (int d = 0; d < Documents::count(); ++d) {
         if (!OpenDocumentKind(d)) {
             return false;
@@ -137,6 +141,7 @@ bool DocumentCommands::dataSaveAs(int d) {
 }
 
 bool DocumentCommands::OpenDocumentKind(int d) {
+    const form::CommandStep step(files_.window().form(), "stepload", "Load");
     if (!QuerySaveDocument(d)) {
         return false;
     }

@@ -53,6 +53,7 @@ class DocumentFiles {
 
     // Whether the control belongs to document `d` (its tag ends with the document's tag).
     bool BelongsTo(const form::FormItem& item, int d) const;
+    form::MainForm& window() const { return window_; }
 
     // Told the document's number after a document was read from a file or reset to its
     // default, once the window shows it.

@@ -9,6 +9,7 @@
 #include "app/Notices.h"
 #include "app/ProgramFolder.h"
 #include "app/VersionString.h"
+#include "dialogs/QtTranslations.h"
 #include "dialogs/SimulatedAnalysers.h"
 #include "dialogs/frmconfig.h"
 #include "documents/MainWindowSession.h"
@@ -29,6 +30,7 @@ EditorApp::EditorApp(const Options& options) {
     // No language chosen yet (-1) starts in the first; the settings dialog offers the choice.
     langMan.SetLanguageIndex(
         options.language.value_or(std::max(0, app::ReadLanguageIndexSetting())));
+    dialogs::FollowLanguageInQt(langMan);
     app::LoadInstrumentList();
     app::LoadParameterCatalogue(langMan);
     // The window sets the infrared choice from the model it loads.
@@ -73,6 +75,11 @@ int RunEditor(QApplication& application) {
     app::SetNoticeSink([&prompts](const QString& text) {
         prompts.showMessage(text, app::ApplicationTitle(), app::PromptIcon::Exclamation);
     });
+    // In the language chosen so far: English until the language manager has one.
+    app::SetNoticeTranslator(
+        [](const QString& key, const QString& english, const QStringList& arguments) {
+            return language::LangMan().TranslateString(key, english, arguments);
+        });
     dialogs::ApplicationStartup startup(application.arguments().mid(1), prompts);
     std::unique_ptr<EditorApp> editor;
     const auto result = startup.Main([&](dialogs::StartupServices& services) {
@@ -86,10 +93,12 @@ int RunEditor(QApplication& application) {
     if (result == dialogs::ApplicationStartup::Result::AlreadyRunning) {
         // Refused, not started: a launcher or script can tell from the status.
         app::SetNoticeSink({});
+        app::SetNoticeTranslator({});
         return 1;
     }
     const int code = application.exec();
     app::SetNoticeSink({});
+    app::SetNoticeTranslator({});
     prompts.setFallbackParent(nullptr);
     return code;
 }

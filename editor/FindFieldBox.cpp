@@ -7,15 +7,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "editor/Binder.h"
 #include "editor/Binding.h"
 #include "editor/ExtraMenus.h"
-#include "editor/FormAdapter.h"
+#include "editor/FieldPage.h"
 #include "form/FormItem.h"
 #include "form/MainForm.h"
-#include "form/TabStripItem.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -67,6 +67,46 @@ FindFieldBox::FindFieldBox(form::MainForm& window, Binder& binder, ExtraMenus& m
     find->setShortcuts(QKeySequence::Find);
     connect(find, &QAction::triggered, this, &FindFieldBox::start);
     translate();
+    window_.form().addListener(this);
+}
+
+FindFieldBox::~FindFieldBox() {
+    window_.form().removeListener(this);
+}
+
+void FindFieldBox::itemChanged(form::FormItem& /*item*/, form::ItemChange change,
+                               form::ChangeOrigin /*origin*/) {
+    switch (change) {
+        case form::ItemChange::Enabled:
+        case form::ItemChange::Visible:
+        case form::ItemChange::Caption:
+        case form::ItemChange::Tabs:
+            refreshSoon();
+            break;
+        default:
+            break;
+    }
+}
+
+void FindFieldBox::refreshSoon() {
+    // A model or a language changes hundreds of items at once: one refresh after them.
+    if (!isVisible() || refreshPending_) {
+        return;
+    }
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refreshPending_ = false;
+        const QListWidgetItem* chosen = results_->currentItem();
+        const form::FormItem* field =
+            chosen ? matches_[static_cast<size_t>(results_->row(chosen))].field : nullptr;
+        translate();
+        showMatches();
+        for (size_t row = 0; row < matches_.size(); ++row) {
+            if (matches_[row].field == field) {
+                results_->setCurrentRow(static_cast<int>(row));
+            }
+        }
+    });
 }
 
 void FindFieldBox::translate() {
@@ -120,10 +160,7 @@ void FindFieldBox::choose(int row) {
     }
     const form::FieldFinder::Match match = matches_[static_cast<size_t>(row)];
     hide();
-    // Opened as the user would click each tab, so the tab rules run.
-    for (const form::FieldFinder::Tab& tab : match.tabs) {
-        adapter::RunUserEdit(*tab.strip, [&tab] { tab.strip->clickTab(tab.tab); });
-    }
+    OpenTabs(match.tabs);
     const Binding* binding = binder_.find(*match.field);
     if (QWidget* field = binding ? binding->widget() : nullptr) {
         field->window()->activateWindow();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "form/FieldFinder.h"
+#include "form/FormListener.h"
 
 class QLabel;
 class QLineEdit;
@@ -22,12 +23,15 @@ class ExtraMenus;
 // "Find field" (Edit menu, the platform's Find key): a small box beside the window where the
 // user types part of a caption and picks one of the fields found, each shown with the page
 // and tab it is on. Choosing one opens its page and tab and puts the cursor in it. What is
-// found and where it is comes from the core's field finder; the box only shows it.
-class FindFieldBox : public QDialog {
+// found and where it is comes from the core's field finder; the box only shows it. While it
+// is open, the list follows what changes the fields on offer or their captions (a model, a
+// language, an undo).
+class FindFieldBox : public QDialog, public form::FormListener {
     Q_OBJECT
 
   public:
     FindFieldBox(form::MainForm& window, Binder& binder, ExtraMenus& menus, QWidget* parent);
+    ~FindFieldBox() override;
 
     // Shows the box in the current language, its text selected for typing over.
     void start();
@@ -39,12 +43,18 @@ class FindFieldBox : public QDialog {
     QLineEdit& query() const { return *query_; }
     QListWidget& results() const { return *results_; }
 
+    // form::FormListener
+    void itemChanged(form::FormItem& item, form::ItemChange change,
+                     form::ChangeOrigin origin) override;
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void translate();
     void showMatches();
+    // Shows the matches again once the changes under way are over, keeping the row chosen.
+    void refreshSoon();
 
     form::MainForm& window_;
     Binder& binder_;
@@ -54,6 +64,7 @@ class FindFieldBox : public QDialog {
     QLineEdit* query_;
     QListWidget* results_;
     QLabel* outcome_;
+    bool refreshPending_ = false;
 };
 
 }  // namespace kilnward::editor

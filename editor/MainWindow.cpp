@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTabWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "app/ConfigSettings.h"
 #include "app/UserPrompts.h"
 #include "app/VersionString.h"
+#include "dialogs/QtTranslations.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmTip.h"
 #include "dialogs/frmadvance.h"
@@ -93,6 +95,8 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     setStatusBar(status_);
     binder_->refreshAll();
     undo_ = new UndoHistory(session, *extraMenus_, *this);
+    // An undone or redone change of model is followed like one chosen in the menu.
+    connect(&undo_->stack(), &QUndoStack::indexChanged, this, [this] { followSettings(); });
     extraMenus_->edit().addSeparator();
     findBox_ = new FindFieldBox(session.window(), *binder_, *extraMenus_, this);
     addDifferenceCommands();
@@ -120,10 +124,13 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::retranslate() {
+    dialogs::FollowLanguageInQt(language::LangMan());
     language::LangMan().TranslateObject(session_.window().translation());
     toolbar_->translate();
     mainToolbar_->retranslate();
     extraMenus_->retranslate();
+    undo_->retranslate();
+    status_->retranslate();
     changeMarks_->retranslate();
     followSettings();
 }
@@ -193,14 +200,14 @@ void MainWindow::runTransfer(transfer::TransferKind kind) {
     binder_->commitPendingEdits();
     followSettings();
     if (ensureTransferDialog().runCommand(kind)) {
-        status_->showOutcome(transferDialog_->status());
+        status_->showOutcome(transferDialog_->status(), kind);
     }
 }
 
 void MainWindow::restoreFromBackup() {
     followSettings();
     if (RestoreFromBackup(session_, ensureTransferDialog())) {
-        status_->showOutcome(transferDialog_->status());
+        status_->showOutcome(transferDialog_->status(), transfer::TransferKind::Restore);
     }
 }
 
@@ -247,11 +254,6 @@ void MainWindow::followSettings() {
     if (driver && window.selectedInstrumentId() != followedModel_) {
         followedModel_ = window.selectedInstrumentId();
         services_.settings.followModelInfrared(driver->Use_Infrared());
-        // Edits made for another model are not undone across the change, even where the
-        // new model kept every value.
-        if (undo_) {
-            undo_->journal().clear();
-        }
     }
     status_->showLink(services_.settings, driver ? app::InstrumentName(*driver) : QString());
 }

@@ -34,7 +34,25 @@ void StatusLine::showLink(const dialogs::frmconfig& settings, const QString& mod
 }
 
 void StatusLine::showOutcome(const QString& text) {
+    outcomeText_.reset();
     outcome_->setText(text);
+}
+
+void StatusLine::showOutcome(const QString& text, transfer::TransferKind kind) {
+    showOutcome(text);
+    const transfer::TransferTexts& texts = transfer::TransferTexts::of(kind);
+    for (const transfer::TransferText& known :
+         {texts.running, texts.done, texts.failed, texts.verified}) {
+        if (*known.key != '\0' && known.translated(language::LangMan()) == text) {
+            outcomeText_ = known;
+        }
+    }
+}
+
+void StatusLine::retranslate() {
+    if (outcomeText_) {
+        outcome_->setText(outcomeText_->translated(language::LangMan()));
+    }
 }
 
 QString StatusLine::linkText() const {

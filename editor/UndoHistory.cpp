@@ -9,6 +9,9 @@
 
 #include "documents/MainWindowSession.h"
 #include "editor/ExtraMenus.h"
+#include "editor/FieldPage.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
 
 namespace kilnward::editor {
 
@@ -18,64 +21,134 @@ namespace {
 // first redo does nothing; later ones move the journal.
 class EditCommand : public QUndoCommand {
   public:
-    explicit EditCommand(documents::EditJournal& journal) : journal_(journal) {}
+    EditCommand(documents::EditJournal& journal, std::function<void(int)> show)
+        : journal_(journal), show_(std::move(show)) {}
 
     int id() const override { return 1; }
-    void undo() override { journal_.undo(); }
+    void undo() override {
+        journal_.undo();
+        show_(journal_.position());
+    }
     void redo() override {
         if (!pushed_) {
             pushed_ = true;
             return;
         }
         journal_.redo();
+        show_(journal_.position() - 1);
     }
-    // The journal decides whether the newest step continues this one.
-    bool mergeWith(const QUndoCommand* /*newer*/) override { return journal_.mergeNewest(); }
+    // The journal decides whether the newest step continues this one, and whether the two
+    // together changed anything at all.
+    bool mergeWith(const QUndoCommand* /*newer*/) override {
+        const documents::EditJournal::Merge merge = journal_.mergeNewest();
+        setObsolete(merge == documents::EditJournal::Merge::Cancelled);
+        return merge != documents::EditJournal::Merge::None;
+    }
 
   private:
     documents::EditJournal& journal_;
+    std::function<void(int)> show_;
     bool pushed_ = false;
 };
 
+const QKeySequence kAlsoRedo(Qt::CTRL | Qt::Key_Y);
+
 bool IsUndoOrRedo(const QKeyEvent& key) {
-    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo);
+    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
+           QKeySequence(key.keyCombination()) == kAlsoRedo;
+}
+
+QString Translated(const char* key, const char* english, const QStringList& arguments = {}) {
+    return language::LangMan().TranslateString(QLatin1String(key), QLatin1String(english),
+                                               arguments);
+}
+
+// "&Undo Receive": the entry with the name of the command it takes back, if it has one.
+QString EntryText(const char* key, const char* english, const char* namedKey,
+                  const char* namedEnglish, const documents::EditJournal::Step* step) {
+    if (!step || !step->isCommand()) {
+        return Translated(key, english);
+    }
+    return Translated(namedKey, namedEnglish, {Translated(step->key, step->english)});
 }
 
 }  // namespace
 
 UndoHistory::UndoHistory(documents::MainWindowSession& session, ExtraMenus& menus, QWidget& window)
     : QObject(&window),
-      journal_(session.window().form(), session.documents()),
+      journal_(session),
+      finder_(session.window()),
       window_(window),
       stack_(new QUndoStack(this)) {
-    journal_.onRecorded = [this] { stack_->push(new EditCommand(journal_)); };
+    journal_.onRecorded = [this] {
+        stack_->push(new EditCommand(journal_, [this](int index) { showStep(index); }));
+    };
     journal_.onCleared = [this] { stack_->clear(); };
     undo_ = menus.addCommand(menus.edit(), "mnuundo", "&Undo", QKeySequence::Undo);
     redo_ = menus.addCommand(menus.edit(), "mnuredo", "&Redo", QKeySequence::Redo);
-    // Every binding the platform has for the two, not only its first.
+    // Every binding the platform has for the two, not only its first; Ctrl+Y redoes on every
+    // platform, as technicians coming from other systems expect.
     undo_->setShortcuts(QKeySequence::Undo);
-    redo_->setShortcuts(QKeySequence::Redo);
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(kAlsoRedo)) {
+        redoKeys << kAlsoRedo;
+    }
+    redo_->setShortcuts(redoKeys);
     undo_->setEnabled(false);
     redo_->setEnabled(false);
     connect(undo_, &QAction::triggered, stack_, &QUndoStack::undo);
     connect(redo_, &QAction::triggered, stack_, &QUndoStack::redo);
     connect(stack_, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
     connect(stack_, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
+    connect(stack_, &QUndoStack::indexChanged, this, &UndoHistory::retranslate);
+    connect(stack_, &QUndoStack::cleanChanged, this, &UndoHistory::retranslate);
     qApp->installEventFilter(this);
 }
 
 UndoHistory::~UndoHistory() {
+    // The stack empties itself as it goes; the window it tells is going away too.
+    stack_->blockSignals(true);
     journal_.onRecorded = nullptr;
     journal_.onCleared = nullptr;
 }
 
+void UndoHistory::retranslate() {
+    const int position = journal_.position();
+    const auto at = [this](int index) {
+        return index >= 0 && index < journal_.count() ? &journal_.step(index) : nullptr;
+    };
+    undo_->setText(EntryText("mnuundo", "&Undo", "mnuundostep", "&Undo %1%", at(position - 1)));
+    redo_->setText(EntryText("mnuredo", "&Redo", "mnuredostep", "&Redo %1%", at(position)));
+}
+
+void UndoHistory::showStep(int index) {
+    if (index < 0 || index >= journal_.count()) {
+        return;
+    }
+    const documents::EditJournal::Step& step = journal_.step(index);
+    if (!step.changes.empty()) {
+        OpenFieldPage(finder_, *step.changes.front().item);
+    }
+}
+
 bool UndoHistory::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::FocusOut) {
+        return QObject::eventFilter(watched, event);
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !window_.isAncestorOf(widget)) {
+        return QObject::eventFilter(watched, event);
+    }
     // A text field claims Ctrl+Z for its own undo, which would undo typing behind the
     // history's back; left unclaimed, the key reaches the Edit menu's entry.
-    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched) &&
-        IsUndoOrRedo(*static_cast<QKeyEvent*>(event)) &&
-        window_.isAncestorOf(static_cast<QWidget*>(watched))) {
+    if (type == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched) &&
+        IsUndoOrRedo(*static_cast<QKeyEvent*>(event))) {
         return true;
+    }
+    // Typing resumed after leaving a field is a new step.
+    if (type == QEvent::FocusOut) {
+        journal_.endMerge();
     }
     return QObject::eventFilter(watched, event);
 }

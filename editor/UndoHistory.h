@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include "documents/EditJournal.h"
+#include "form/FieldFinder.h"
 
 class QAction;
 class QUndoStack;
@@ -16,10 +17,12 @@ namespace kilnward::editor {
 
 class ExtraMenus;
 
-// Undo and redo for the window: a QUndoStack that mirrors the core's journal of user edits
-// one command per step (typing in one field merged into one), with Undo and Redo in the
-// Edit menu under the platform's shortcuts, enabled only when there is something to do.
-// The shortcuts mean this history in every field of the window, not a text field's own.
+// Undo and redo for the window: a QUndoStack that mirrors the core's journal one command per
+// step (typing in one field merged into one, a receive, a load, New or a change of model one
+// each), with Undo and Redo in the Edit menu under the platform's shortcuts and Ctrl+Y,
+// enabled only when there is something to do and naming the command they take back. Undoing
+// or redoing an edit shows the page of the field it changes. The shortcuts mean this history
+// in every field of the window, not a text field's own; leaving a field ends its typing.
 class UndoHistory : public QObject {
     Q_OBJECT
 
@@ -31,12 +34,18 @@ class UndoHistory : public QObject {
     documents::EditJournal& journal() { return journal_; }
     QAction& undoAction() { return *undo_; }
     QAction& redoAction() { return *redo_; }
+    // The entries' texts in the current language.
+    void retranslate();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Shows the page of the field the step at `index` changes.
+    void showStep(int index);
+
     documents::EditJournal journal_;
+    form::FieldFinder finder_;
     QWidget& window_;
     QUndoStack* stack_;
     QAction* undo_;

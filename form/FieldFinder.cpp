@@ -140,7 +140,8 @@ std::vector<FieldFinder::Match> FieldFinder::find(const QString& text) const {
         }
         bool offered = false;
         Match match = Locate(window_, *item, labels, &offered);
-        const QString caption = Folded(match.caption);
+        // The page, tab and group box words count: "alarm value" is the value of an alarm.
+        const QString caption = Folded(match.caption + u' ' + match.path.join(u' '));
         const bool matches = std::all_of(words.begin(), words.end(), [&](const QString& word) {
             return caption.contains(word);
         });

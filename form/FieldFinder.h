@@ -32,8 +32,9 @@ class FieldFinder {
 
     explicit FieldFinder(const MainForm& window);
 
-    // Every offered field whose caption holds each word of `text`, ignoring case, accents and
-    // access-key marks, in page and tab order; none for a text without words.
+    // Every offered field whose caption, tab captions and group box caption together hold
+    // each word of `text`, ignoring case, accents and access-key marks, in page and tab order;
+    // none for a text without words.
     std::vector<Match> find(const QString& text) const;
 
     // The caption a field is known by: its own, else that of the label naming it, else that

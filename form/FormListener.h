@@ -19,6 +19,10 @@ class FormListener {
     // an edit inside another.
     virtual void userEditStarted(FormItem& /*item*/) {}
     virtual void userEditFinished(FormItem& /*item*/) {}
+    // A command that replaces values as a whole starts or ends (see CommandStep); told for
+    // a command inside another as well.
+    virtual void commandStarted(const char* /*key*/, const char* /*english*/) {}
+    virtual void commandFinished() {}
     // The window's own caption changed.
     virtual void windowCaptionChanged() {}
     // A field being edited is to hand its value over now (a document is about to be saved).

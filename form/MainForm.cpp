@@ -4,6 +4,7 @@
 #include "app/VersionString.h"
 #include "drivers/InstrumentDriver.h"
 #include "form/CheckItem.h"
+#include "form/CommandStep.h"
 #include "form/FormDefinition.h"
 #include "form/FormListener.h"
 #include "form/FormServices.h"
@@ -139,6 +140,7 @@ void MainForm::finished() {
 }
 
 bool MainForm::selectModel(std::uint8_t model) {
+    const CommandStep step(form_, "stepmodel", "Model change");
     return modelMenu_.selectModel(model);
 }
 

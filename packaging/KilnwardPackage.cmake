@@ -20,7 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_SOURCE_DIR}/triggers)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the SQLite driver of the language
-# database and the SVG icon loader.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6svg6")
+# database, the SVG icon loader and Qt's own translations (buttons, file dialogs).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6svg6, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KILNWARD_HOMEPAGE})
 include(CPack)

@@ -5,6 +5,7 @@
 #include "documents/DocumentFiles.h"
 #include "documents/MainWindowSession.h"
 #include "documents/MessageBoxes.h"
+#include "form/CommandStep.h"
 
 namespace kilnward::transfer {
 
@@ -39,6 +40,11 @@ std::optional<TransferOutcome> RunTransferCommand(documents::MainWindowSession& 
             question.isEmpty() ? Confirmation(window, kind) : question, QStringLiteral("YES"))) {
         return std::nullopt;
     }
+    // A receive replaces the documents as one step that can be undone; any transfer ends
+    // the typing that went before it.
+    const bool receive = kind == TransferKind::Receive;
+    const form::CommandStep step(window.window().form(), receive ? "stepreceive" : "steptransfer",
+                                 receive ? "Receive" : "Transfer");
     // The received data arrive in untitled documents, after any changes were saved.
     if (kind == TransferKind::Receive && !window.commands().fileNew()) {
         return std::nullopt;

@@ -60,6 +60,25 @@ TEST_F(FieldFinderTest, MatchesCaptionsLooselyAndGivesTheWayThroughTheTabs) {
     EXPECT_TRUE(FieldFinder(*window).find(QStringLiteral(" ")).empty());
 }
 
+// The words of the page, the tab and the group box find a field as well as its own caption.
+TEST_F(FieldFinderTest, MatchesThePageAndTabWordsToo) {
+    chooseModel(kKestrel580);
+    const struct {
+        const char* text;
+        const char* name;
+        std::vector<int> indices;
+    } cases[]{
+        {"alarm value", "TDBNumalmval", {0, 1, 2, 3, 4, 5}},
+        {"alarm 2 value", "TDBNumalmval", {1}},
+        {"alarms value 3", "TDBNumalmval", {2}},
+        {"measure units co", "cbomeasunitco", {kNoIndex}},
+        {"alarm nothing", "TDBNumalmval", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(found(QLatin1String(c.text), c.name), c.indices) << c.text;
+    }
+}
+
 TEST_F(FieldFinderTest, LeavesOutWhatTheModelHidesAndTellsWhatIsDisabled) {
     chooseModel(kHarrier520);
     EXPECT_TRUE(found(QStringLiteral("co threshold"), "TDBNumCOthrs").empty());
