@@ -11,7 +11,7 @@ namespace kilnward::documents {
 DocumentCommands::DocumentCommands(Documents& documents, DocumentFiles& files, MessageBoxes& boxes)
     : documents_(documents), files_(files), boxes_(boxes) {}
 
-bool DocumentCommands::QuerySaveDocument(int d) {
+bool DocumentCommands::QuerySaveDocument(int d, bool clearMarkOnNo) {
     const DocumentInfo& info = documents_[d];
     if (!info.Dirty()) {
         return true;
@@ -24,7 +24,9 @@ bool DocumentCommands::QuerySaveDocument(int d) {
             // Replacing the data unsaved after the user asked to save it would lose it.
             return dataSaveAs(d);
         case SaveAnswer::No:
-            documents_.setDirty(d, false);
+            if (clearMarkOnNo) {
+                documents_.setDirty(d, false);
+            }
             return true;
         case SaveAnswer::Cancel:
             break;
@@ -42,9 +44,13 @@ bool DocumentCommands::fileNew() {
         if (!QuerySaveDocument(d)) {
             return false;
         }
-        files_.LoadDocument(app::ProgramFolder::dataFile(documents_[d].DefaultFile), d, true);
+        resetToDefault(d);
     }
     return true;
+}
+
+void DocumentCommands::resetToDefault(int d) {
+    files_.LoadDocument(app::ProgramFolder::dataFile(documents_[d].DefaultFile), d, true);
 }
 
 bool DocumentCommands::fileOpen() {
