@@ -12,6 +12,7 @@
 #include "drivers/InstrumentDriver.h"
 #include "form/ModelMenu.h"
 #include "simulator/AnalyserSimulator.h"
+#include "transfer/ConnectionHint.h"
 #include "transfer/LinkTrace.h"
 #include "wirelink/Wirelink.h"
 
@@ -20,6 +21,41 @@ namespace kilnward::cli {
 namespace {
 
 const QString kPortNotOpened = QStringLiteral("Error Opening commport");
+
+// What mends a port that does not open, in the command line's options; the window names
+// its own settings instead.
+QString CommandLineRemedy(transfer::ConnectionProblem problem) {
+    using P = transfer::ConnectionProblem;
+    switch (problem) {
+        case P::PortMissing:
+            return QStringLiteral(
+                "This port does not exist. Check that the adapter is plugged "
+                "in and name its device with --port.");
+        case P::PermissionDenied:
+            return QStringLiteral(
+                "You may not use this port. On Linux, add your user to the "
+                "'dialout' group (sudo adduser $USER dialout), then log out "
+                "and in again.");
+        case P::PortInUse:
+            return QStringLiteral(
+                "The port is in use by another program. Close that program, "
+                "or name another port with --port.");
+        case P::NotASerialPort:
+            return QStringLiteral(
+                "This is not a serial port. Name the analyser's port with "
+                "--port.");
+        case P::NoModemLines:
+            return QStringLiteral(
+                "This port cannot power an infrared adapter. Name the "
+                "adapter's port with --port, or use --cable.");
+        case P::NoAnswer:
+        case P::GarbledAnswer:
+        case P::WrongModel:
+        case P::Other:
+            break;
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -88,6 +124,7 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     settings.verifyAfterSend = !parser.optionNames().contains(QStringLiteral("no-verify"));
     commands_ =
         std::make_unique<transfer::TransferCommands>(*session_, *wlink_, settings, progress_);
+    commands_->setRemedy(CommandLineRemedy);
     return std::nullopt;
 }
 

@@ -63,6 +63,8 @@ frmadvance::frmadvance(documents::MainWindowSession& session, frmconfig& setting
     auto* layout = new QGridLayout(this);
     lblinfo_ = new QLabel(this);
     lblinfo_->setTextFormat(Qt::PlainText);
+    // A failed opening attempt says why, in a sentence or two.
+    lblinfo_->setWordWrap(true);
     lblinfo_->setMinimumWidth(fontMetrics().averageCharWidth() * kStatusLength);
     window_.name(*lblinfo_, QStringLiteral("lblinfo"), {}, QStringLiteral("x"));
     layout->addWidget(lblinfo_, 0, 0, 1, 2);
@@ -96,7 +98,22 @@ std::optional<transfer::TransferOutcome> frmadvance::runCommand(transfer::Transf
     if (refusedWithoutModel()) {
         return std::nullopt;
     }
+    if (kind == transfer::TransferKind::Receive) {
+        return transfer::RunReceiveCommand(session_,
+                                           [this](form::Form& into) { return receive(into); });
+    }
     return transfer::RunTransferCommand(session_, kind, [this, kind] { return run(kind); });
+}
+
+transfer::ReceivedSector frmadvance::receive(form::Form& into) {
+    wirelink::ByteBuffer sector;
+    const transfer::TransferOutcome outcome = runSession(
+        transfer::TransferKind::Receive, [&into, &sector](transfer::TransferSession& session) {
+            const transfer::TransferOutcome received = session.getconfiguration(into);
+            sector = session.image();
+            return received;
+        });
+    return {outcome, sector};
 }
 
 transfer::TransferOutcome frmadvance::run(transfer::TransferKind kind) {
@@ -225,8 +242,9 @@ void frmadvance::setRunning(bool running) {
 
 void frmadvance::closeEvent(QCloseEvent* event) {
     if (active_) {
-        // The running request ends as aborted; the dialog closes once the transfer is over.
-        WLink_->HostUnloading();
+        // The transfer ends at once, the opening attempts included; the dialog closes once
+        // it is over.
+        active_->hostClosing();
         closeRequested_ = true;
         event->ignore();
         return;

@@ -11,6 +11,7 @@
 #include "dialogs/AnalyserPort.h"
 #include "dialogs/WidgetWindow.h"
 #include "transfer/ProgressSink.h"
+#include "transfer/TransferCommandSteps.h"
 #include "transfer/TransferSession.h"
 #include "transfer/TransferTexts.h"
 #include "wirelink/Host.h"
@@ -24,6 +25,9 @@ class Wirelink;
 }
 namespace kilnward::documents {
 class MainWindowSession;
+}
+namespace kilnward::form {
+class Form;
 }
 namespace kilnward::transfer {
 class LinkTrace;
@@ -47,13 +51,15 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
                QWidget* parent = nullptr);
     ~frmadvance() override;
 
-    // The menu command: its confirmation, for a receive the documents reset to their
-    // defaults (after the save questions), the transfer, and the window refreshed. Nothing
-    // when the user stopped before the transfer.
+    // The menu command: its confirmation, the transfer, and for a receive the documents
+    // replaced by what arrived once it is done (after the save questions). Nothing when the
+    // user stopped before the transfer.
     std::optional<transfer::TransferOutcome> runCommand(transfer::TransferKind kind);
     // The transfer alone: the dialog shown with the running text, the transfer run, the
     // dialog left open with the outcome and "&Close".
     transfer::TransferOutcome run(transfer::TransferKind kind);
+    // A receive as run() shows it, into `into`; with the sector as read.
+    transfer::ReceivedSector receive(form::Form& into);
     // "Restore analyser from backup...": the question naming the backup, then the restore
     // shown as a transfer. Nothing when the user said no.
     std::optional<transfer::TransferOutcome> runRestore(const transfer::SectorBackup& backup);

@@ -16,7 +16,7 @@ namespace kilnward::documents {
 DocumentCommands::DocumentCommands(Documents& documents, DocumentFiles& files, MessageBoxes& boxes)
     : documents_(documents), files_(files), boxes_(boxes) {}
 
-bool DocumentCommands::QuerySaveDocument(int d, bool keepMarkOnNo) {
+bool DocumentCommands::QuerySaveDocument(int d, bool clearMarkOnNo) {
     const DocumentInfo& info = documents_[d];
     if (!info.Dirty()) {
         return true;
@@ -29,7 +29,7 @@ bool DocumentCommands::QuerySaveDocument(int d, bool keepMarkOnNo) {
             // Replacing the data unsaved after the user asked to save it would lose it.
             return dataSaveAs(d);
         case SaveAnswer::No:
-            if (!keepMarkOnNo) {
+            if (clearMarkOnNo) {
                 documents_.setDirty(d, false);
             }
             return true;
@@ -50,9 +50,13 @@ bool DocumentCommands::fileNew() {
         if (!QuerySaveDocument(d)) {
             return false;
         }
-        files_.LoadDocument(app::ProgramFolder::dataFile(documents_[d].DefaultFile), d, true);
+        resetToDefault(d);
     }
     return true;
+}
+
+void DocumentCommands::resetToDefault(int d) {
+    files_.LoadDocument(app::ProgramFolder::dataFile(documents_[d].DefaultFile), d, true);
 }
 
 bool DocumentCommands::fileOpen() {

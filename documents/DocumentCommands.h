@@ -20,9 +20,11 @@ class DocumentCommands {
 
     // True when the caller may go on and replace document `d`'s data: it is unchanged, or the
     // user saved it, or chose not to. Cancel, and a save that was not completed (dialog
-    // cancelled or write failed), return false. On No the changed mark is cleared unless
-    // `keepMarkOnNo`: then the replacing load clears it, and a failed load leaves it.
-    bool QuerySaveDocument(int d, bool keepMarkOnNo = false);
+    // cancelled or write failed), return false. Unless `clearMarkOnNo`, a No keeps the changed
+    // mark for the replacement to clear, so a replacement that does not come loses nothing.
+    bool QuerySaveDocument(int d, bool clearMarkOnNo = true);
+    // Document `d` reset to its default file, untitled, without a question.
+    void resetToDefault(int d);
     // The file name, or "(None)" for an untitled document.
     QString DocumentDisplayName(int d) const;
 

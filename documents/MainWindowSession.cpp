@@ -85,7 +85,7 @@ void MainWindowSession::modelAdapted(bool modelChanged) {
 bool MainWindowSession::mayReplaceConfiguration() {
     // The mark stays until the model's default has replaced the edit: should that load fail,
     // the edit is still on screen and must not be lost at exit without a question.
-    return commands_.QuerySaveDocument(kConfigurationDocument, true);
+    return commands_.QuerySaveDocument(kConfigurationDocument, false);
 }
 
 }  // namespace kilnward::documents

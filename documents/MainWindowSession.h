@@ -25,7 +25,7 @@ namespace kilnward::documents {
 // mark its documents changed; the model adaptation loads its default configuration here.
 // "Changed" fields are measured against a baseline taken when the window was loaded, when a
 // document is loaded or reset to its default (that document's fields), when another model
-// is chosen, and when a receive is done (RunTransferCommand); saving does not take one.
+// is chosen, and when a receive is done (TakeReceivedConfiguration); saving does not take one.
 class MainWindowSession : public form::FormServices {
   public:
     MainWindowSession(app::UserPrompts& prompts, app::Translator& translator);

@@ -25,8 +25,12 @@ QString Translated(documents::MainWindowSession& session, const char* key, const
 
 CompareCommands::CompareCommands(documents::MainWindowSession& session,
                                  const dialogs::StartupServices& services, QWidget& parent,
-                                 std::vector<QWidget*> windows)
-    : session_(session), services_(services), parent_(parent), windows_(std::move(windows)) {}
+                                 std::vector<QWidget*> windows, CurrentTrace trace)
+    : session_(session),
+      services_(services),
+      parent_(parent),
+      windows_(std::move(windows)),
+      trace_(std::move(trace)) {}
 
 CompareCommands::~CompareCommands() {
     // The dialog talks to the scratch window.
@@ -54,6 +58,8 @@ void CompareCommands::compareWithAnalyser() {
     scratch_ = openScratch();
     receiver_ = std::make_unique<dialogs::frmadvance>(*scratch_, services_.settings,
                                                       services_.simulated, windows_, &parent_);
+    // Its link is traced like every other while the trace window is open.
+    receiver_->setTrace(trace_ ? trace_() : nullptr);
     // The receive of the Receive command, without its question and reset: the scratch
     // window holds nothing to lose.
     if (receiver_->run(transfer::TransferKind::Receive) != transfer::TransferOutcome::Done) {

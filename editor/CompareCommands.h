@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -19,6 +20,9 @@ class frmadvance;
 namespace kilnward::documents {
 class MainWindowSession;
 }
+namespace kilnward::transfer {
+class LinkTrace;
+}
 
 namespace kilnward::editor {
 
@@ -28,9 +32,12 @@ namespace kilnward::editor {
 // the editor's documents changes.
 class CompareCommands {
   public:
+    // The trace the link of a comparison reports to, asked at every comparison (null: none).
+    using CurrentTrace = std::function<transfer::LinkTrace*()>;
+
     // `windows` are disabled while a receive for a comparison runs.
     CompareCommands(documents::MainWindowSession& session, const dialogs::StartupServices& services,
-                    QWidget& parent, std::vector<QWidget*> windows);
+                    QWidget& parent, std::vector<QWidget*> windows, CurrentTrace trace);
     ~CompareCommands();
 
     void showChanges();
@@ -59,6 +66,7 @@ class CompareCommands {
     dialogs::StartupServices services_;
     QWidget& parent_;
     std::vector<QWidget*> windows_;
+    CurrentTrace trace_;
     // The window the analyser's configuration was received into, and its transfer dialog.
     std::unique_ptr<documents::MainWindowSession> scratch_;
     std::unique_ptr<dialogs::frmadvance> receiver_;

@@ -139,7 +139,8 @@ void MainWindow::addDifferenceCommands() {
     changeMarks_ =
         std::make_unique<ChangeMarks>(*binder_, session_.window().form(), session_.changes());
     compare_ = std::make_unique<CompareCommands>(session_, services_, *this,
-                                                 std::vector<QWidget*>{this, toolbar_});
+                                                 std::vector<QWidget*>{this, toolbar_},
+                                                 [this] { return linkTools_->activeTrace(); });
     const auto run = [this](QAction* action, void (CompareCommands::*command)()) {
         connect(action, &QAction::triggered, this, [this, command] {
             binder_->commitPendingEdits();

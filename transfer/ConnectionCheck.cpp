@@ -6,19 +6,11 @@
 #include "transfer/LinkSettings.h"
 #include "transfer/LinkSetup.h"
 #include "transfer/TransferErrorReport.h"
-#include "wirelink/QtSerialCommPort.h"
 #include "wirelink/Wirelink.h"
 
 namespace kilnward::transfer {
 
 namespace {
-
-QString PortPath(const LinkSettings& settings) {
-    return settings.portName.isEmpty()
-               ? QString::fromStdString(
-                     wirelink::QtSerialCommPort::PlatformPortName(settings.serialPort))
-               : settings.portName;
-}
 
 void ReadClock(wirelink::Wirelink& link, const LinkSettings& settings,
                drivers::InstrumentDriver& driver, ConnectionCheckResult& result) {
@@ -54,8 +46,7 @@ ConnectionCheckResult CheckConnection(wirelink::Wirelink& link, const LinkSettin
     link.Releaseflow(settings.addr);
     link.CloseCom();
     if (!result.ok) {
-        result.problem =
-            ClassifyConnectionFailure(result.code, PortAccessDenied(PortPath(settings)));
+        result.problem = ClassifyLinkFailure(result.code, settings);
         const TransferText hint = ConnectionHint(result.problem, settings.useInfrared);
         if (*hint.key != '\0') {
             result.hint = hint.translated(translator);

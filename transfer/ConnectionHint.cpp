@@ -87,7 +87,8 @@ TransferText ConnectionHint(ConnectionProblem problem) {
                     "menu."};
         case ConnectionProblem::NoModemLines:
             return {"hint_nomodemlines",
-                    "This port cannot power an infrared adapter. Choose the adapter's port."};
+                    "This port cannot power an infrared adapter. Choose the adapter's port, or "
+                    "the cable connection in the serial settings."};
         case ConnectionProblem::Other:
             break;
     }

@@ -1,5 +1,12 @@
 #pragma once
 
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+#include "transfer/ConnectionHint.h"
+
 namespace wirelink {
 class Wirelink;
 }
@@ -11,5 +18,13 @@ struct LinkSettings;
 // Copies the serial settings into the link control: infrared, rate and port (the device
 // path when set, else the number). The link must be closed.
 void ApplyLinkSettings(wirelink::Wirelink& link, const LinkSettings& settings);
+
+// The device the settings name: the path when set, else the platform's name for the number.
+QString PortPath(const LinkSettings& settings);
+
+// The problem behind a failure with `code` on the port the settings name; whether the user
+// may open that device tells a permission problem from a port in use.
+ConnectionProblem ClassifyLinkFailure(std::optional<std::int32_t> code,
+                                      const LinkSettings& settings);
 
 }  // namespace kilnward::transfer

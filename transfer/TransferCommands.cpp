@@ -24,10 +24,11 @@ TransferCommands::TransferCommands(documents::MainWindowSession& window, wirelin
       now_(ConfigTransfer::LocalNow) {}
 
 std::optional<TransferOutcome> TransferCommands::mnufileget() {
-    return RunTransferCommand(window_, TransferKind::Receive, [this] {
+    return RunReceiveCommand(window_, [this](form::Form& into) {
         showRunning(TransferKind::Receive);
         TransferSession transfer = session();
-        return keep(transfer, transfer.getconfiguration(window_.window().form()));
+        const TransferOutcome outcome = keep(transfer, transfer.getconfiguration(into));
+        return ReceivedSector{outcome, image_};
     });
 }
 
@@ -81,6 +82,9 @@ TransferSession TransferCommands::session() {
         transfer.setWait(wait_);
     }
     transfer.setClock(now_);
+    if (remedy_) {
+        transfer.setRemedy(remedy_);
+    }
     return transfer;
 }
 

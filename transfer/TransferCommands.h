@@ -20,7 +20,8 @@ class ProgressSink;
 
 // The main window's transfer commands: receive (mnufileget), send (mnufilesend) and set
 // clock (mnuconfiguresetclock). Each asks for confirmation; the receive then offers to save
-// each changed document and resets all five to their defaults before the data arrive.
+// each changed document, and replaces all five only once the data have arrived
+// (RunReceiveCommand).
 // Each returns the transfer's outcome, or nothing when the user stopped it before.
 class TransferCommands {
   public:
@@ -35,6 +36,8 @@ class TransferCommands {
     // Replaces the session's pause after each opening attempt (TransferSession::setWait).
     void setWait(TransferSession::Wait wait) { wait_ = std::move(wait); }
     void setClock(ConfigTransfer::Clock now) { now_ = std::move(now); }
+    // Replaces the remedies the transfers name (TransferSession::setRemedy).
+    void setRemedy(TransferSession::Remedy remedy) { remedy_ = std::move(remedy); }
 
     std::optional<TransferOutcome> mnufileget();
     std::optional<TransferOutcome> mnufilesend();
@@ -62,6 +65,7 @@ class TransferCommands {
     ProgressSink& sink_;
     TransferSession::Wait wait_;
     ConfigTransfer::Clock now_;
+    TransferSession::Remedy remedy_;
     wirelink::ByteBuffer image_;
     std::optional<TransferFailure> failure_;
     QStringList warnings_;

@@ -28,6 +28,14 @@ constexpr std::int32_t kRemoteOff = 0;
 // The default pause after an opening attempt looks for a cancel this often.
 constexpr int kPauseSliceMs = 50;
 
+// A text that ends a sentence of its own, for a message that adds its own full stop.
+QString WithoutFinalStop(QString text) {
+    if (text.endsWith(QLatin1Char('.'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
 }  // namespace
 
 TransferSession::TransferSession(wirelink::Wirelink& link, const LinkSettings& settings,
@@ -81,6 +89,17 @@ void TransferSession::cancel() {
     }
 }
 
+void TransferSession::hostClosing() {
+    if (!running_) {
+        return;
+    }
+    if (!leaving_) {
+        cancelled_ = true;
+        closing_ = true;
+    }
+    link_.HostUnloading();
+}
+
 TransferOutcome TransferSession::run(TransferKind kind,
                                      const std::function<void(ConfigTransfer&)>& body) {
     const TransferTexts& texts = TransferTexts::of(kind);
@@ -88,6 +107,9 @@ TransferOutcome TransferSession::run(TransferKind kind,
     settings_ = settingsSource_();
     running_ = true;
     cancelled_ = false;
+    closing_ = false;
+    openingReason_.clear();
+    openingRemedy_.clear();
     failure_.reset();
     warnings_.clear();
     backupPath_.clear();
@@ -101,7 +123,7 @@ TransferOutcome TransferSession::run(TransferKind kind,
         prepareLink();
         // Setting the clock tries the port once; an opening failure is a transfer failure.
         if (kind == TransferKind::SetClock) {
-            link_.OpenCom();
+            openOnce();
         } else if (!openWithRetries()) {
             outcome = TransferOutcome::PortNotOpened;
         }
@@ -109,6 +131,7 @@ TransferOutcome TransferSession::run(TransferKind kind,
         if (outcome == TransferOutcome::Done) {
             // Opening attempts that failed before one succeeded are no failure.
             failure_.reset();
+            openingRemedy_.clear();
             link_.Defineflow(settings_.addr, driver_.Instrument_ID());
             body(transfer);
             sink_.setStatus(
@@ -117,15 +140,19 @@ TransferOutcome TransferSession::run(TransferKind kind,
     } catch (const std::exception& error) {
         outcome = TransferOutcome::Failed;
         remember(error);
+        if (!cancelled_) {
+            // Set only while the port has not opened: what mends it.
+            failure_->advice = openingRemedy_;
+        }
         leaveAnalyser(transfer, error);
         sink_.setStatus(texts.failed.translated(translator));
         ReportTransferError(error, boxes_, failure_->advice);
     }
     if (outcome == TransferOutcome::PortNotOpened) {
         const QString text = kPortNotOpenedText.translated(translator);
-        // Where trying again cannot help, the reason is what the user needs.
-        boxes_.ShowErrorMessage(
-            openingIsHopeless() ? text + QStringLiteral("\n\n") + failure_->message : text);
+        boxes_.ShowErrorMessage(openingReason_.isEmpty() ? text
+                                                         : text + QStringLiteral(".\n\n") +
+                                                               WithoutFinalStop(openingReason_));
     }
     if (outcome == TransferOutcome::Done) {
         reportUnknownValues(transfer);
@@ -140,19 +167,54 @@ void TransferSession::prepareLink() {
     ApplyLinkSettings(link_, settings_);
 }
 
-bool TransferSession::OpenComm() {
+bool TransferSession::OpenComm(int attempt) {
     try {
         return link_.OpenCom() == 0;
     } catch (const wirelink::Error& error) {
         // Another attempt follows; after the last one the user is told the port did not open.
         remember(error);
+        noteOpeningFailure(error, attempt);
         return false;
     }
 }
 
+void TransferSession::openOnce() {
+    try {
+        link_.OpenCom();
+    } catch (const wirelink::Error& error) {
+        noteOpeningFailure(error, 0);
+        throw;
+    }
+}
+
+void TransferSession::noteOpeningFailure(const wirelink::Error& error, int attempt) {
+    app::Translator& translator = boxes_.translator();
+    // The connection test's reasons; the link's own message where none applies.
+    const QString remedy = remedyFor(ClassifyLinkFailure(error.code(), settings_));
+    openingRemedy_ = WithoutFinalStop(remedy);
+    openingReason_ = PortPath(settings_) + QStringLiteral(": ") +
+                     (remedy.isEmpty() ? TransferErrorMessage(error, translator) : remedy);
+    if (failure_) {
+        failure_->advice = openingRemedy_;
+    }
+    if (attempt > 0) {
+        sink_.setStatus(kOpeningFailedText.translated(
+            translator,
+            {QString::number(attempt), QString::number(kOpenAttempts), openingReason_}));
+    }
+}
+
+QString TransferSession::remedyFor(ConnectionProblem problem) const {
+    if (remedy_) {
+        return remedy_(problem);
+    }
+    const TransferText hint = ConnectionHint(problem);
+    return *hint.key == '\0' ? QString() : hint.translated(boxes_.translator());
+}
+
 bool TransferSession::openWithRetries() {
     for (int attempt = 0; attempt < kOpenAttempts && !cancelled_; ++attempt) {
-        const bool open = OpenComm();
+        const bool open = OpenComm(attempt + 1);
         if (!open) {
             // An opening sequence stopped half way can leave the port open with the adapter
             // unprogrammed; closed, the next attempt runs the whole sequence again instead
@@ -192,7 +254,9 @@ bool TransferSession::openingIsHopeless() const {
 
 void TransferSession::throwIfCancelled() const {
     if (cancelled_) {
-        throw wirelink::Error(wirelink::WLink_errors::WLerr_cancelledsend,
+        // A closing window ends the transfer as the link ends a request then.
+        throw wirelink::Error(closing_ ? wirelink::WLink_errors::WLerr_abortsend
+                                       : wirelink::WLink_errors::WLerr_cancelledsend,
                               wirelink::ErrorContext{});
     }
 }

@@ -9,14 +9,16 @@
 #include <optional>
 
 #include "transfer/ConfigTransfer.h"
+#include "transfer/ConnectionHint.h"
 #include "transfer/LinkSettings.h"
 #include "transfer/SectorBackup.h"
 #include "transfer/TransferTexts.h"
 #include "wirelink/ByteBuffer.h"
 
 namespace wirelink {
+class Error;
 class Wirelink;
-}
+}  // namespace wirelink
 namespace kilnward::documents {
 class MessageBoxes;
 }
@@ -35,7 +37,8 @@ enum class TransferOutcome { Done, Failed, PortNotOpened };
 
 // Why the last transfer did not succeed: the error raised (for a port that never opened, the
 // last opening failure), its code when it came from the link or the port, and its message.
-// `advice` says what to do when the analyser may have been left partly written.
+// `advice` says what to do: when the analyser may have been left partly written, or what
+// mends the port that did not open.
 struct TransferFailure {
     std::optional<std::int32_t> code;
     QString message;
@@ -55,9 +58,14 @@ struct TransferFailure {
 // no write) and, unless the settings say otherwise, reads the sector back at the end: what
 // the analyser did not keep is a failure that names the fields.
 // Cancel works from the first opening attempt on: the transfer ends at once as cancelled.
+// Each failed opening attempt is told on the status line with the port and the reason, and
+// a port that did not open is reported with that reason and its remedy.
 class TransferSession {
   public:
     using Wait = std::function<void(int milliseconds)>;
+    // What the user can do about a connection problem, in the terms of where they work;
+    // empty when there is nothing to say.
+    using Remedy = std::function<QString(ConnectionProblem)>;
 
     static constexpr int kOpenAttempts = 10;
     static constexpr int kOpenWaitMs = 1000;
@@ -77,6 +85,9 @@ class TransferSession {
     void setWait(Wait wait) { wait_ = std::move(wait); }
     // The date and time sent to the analyser's clock (the computer's unless replaced).
     void setClock(ConfigTransfer::Clock now) { now_ = std::move(now); }
+    // The remedies named (unless replaced: the window's, ConnectionHint in the user's
+    // language).
+    void setRemedy(Remedy remedy) { remedy_ = std::move(remedy); }
 
     TransferOutcome getconfiguration(form::Form& form);
     TransferOutcome sendconfiguration(const form::Form& form);
@@ -88,6 +99,9 @@ class TransferSession {
 
     // The Abort button while a transfer runs: the running request ends with a cancel error.
     void cancel();
+    // The window closes while a transfer runs: the running request ends as aborted and the
+    // opening attempts stop at once; the user, who closed it, is told nothing more.
+    void hostClosing();
     bool running() const { return running_; }
     // Cancel was asked during the running transfer.
     bool cancelRequested() const { return cancelled_; }
@@ -104,8 +118,13 @@ class TransferSession {
   private:
     TransferOutcome run(TransferKind kind, const std::function<void(ConfigTransfer&)>& body);
     void prepareLink();
-    bool OpenComm();
+    bool OpenComm(int attempt);
     bool openWithRetries();
+    // Setting the clock: one attempt, whose failure is the transfer's.
+    void openOnce();
+    // A failed opening: why, on the status line while attempts follow, and what mends it.
+    void noteOpeningFailure(const wirelink::Error& error, int attempt);
+    QString remedyFor(ConnectionProblem problem) const;
     // The pause after an opening attempt; false when the transfer was cancelled.
     bool pauseAfterOpening();
     void throwIfCancelled() const;
@@ -127,13 +146,18 @@ class TransferSession {
     ProgressSink& sink_;
     Wait wait_;
     ConfigTransfer::Clock now_;
+    Remedy remedy_;
     bool running_ = false;
     bool cancelled_ = false;
+    bool closing_ = false;
     bool leaving_ = false;
     wirelink::ByteBuffer image_;
     std::optional<TransferFailure> failure_;
     QStringList warnings_;
     QString backupPath_;
+    // The port and why its last opening failed; what mends it.
+    QString openingReason_;
+    QString openingRemedy_;
 };
 
 }  // namespace kilnward::transfer

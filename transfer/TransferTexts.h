@@ -37,6 +37,9 @@ inline constexpr TransferText kAbortText{"abort", "&Abort"};
 inline constexpr TransferText kCloseText{"close", "&Close"};
 inline constexpr TransferText kPortNotOpenedText{"msg_ErrorOpeningcommport",
                                                  "Error Opening commport"};
+// A failed opening attempt while more follow: %3% names the port and why it did not open.
+inline constexpr TransferText kOpeningFailedText{
+    "msg_openattemptfailed", "Opening the port failed (attempt %1% of %2%): %3%"};
 inline constexpr TransferText kReadsDisagreeText{
     "msg_readsdisagree",
     "Reads of the configuration at byte %1% did not agree: answers arrived late. Check the "

@@ -71,10 +71,36 @@ TEST_F(TransferDialogTest, APortThatNeverOpensIsTriedTenTimes) {
     dialog->setWait([this](int ms) { waits.push_back(ms); });
     EXPECT_EQ(dialog->run(TransferKind::Receive), TransferOutcome::PortNotOpened);
     EXPECT_EQ(waits, std::vector<int>(10, 1000));
-    EXPECT_EQ(dialog->status(), "Receiving...In progress");
+    // The status line says which attempt failed and why; the message says why as well.
+    const QString reason = file("no-such-port") + ": This port does not exist.";
+    EXPECT_TRUE(
+        dialog->status().startsWith("Opening the port failed (attempt 10 of 10): " + reason))
+        << dialog->status().toStdString();
     EXPECT_EQ(Button(*dialog), "&Close");
     ASSERT_EQ(windowPrompts.messages().size(), 1u);
-    EXPECT_EQ(windowPrompts.messages().front(), "Error Opening commport.");
+    EXPECT_TRUE(windowPrompts.messages().front().startsWith("Error Opening commport.\n\n" + reason))
+        << windowPrompts.messages().front().toStdString();
+}
+
+TEST_F(TransferDialogTest, ClosingTheDialogWhileThePortOpensEndsTheAttemptsAtOnce) {
+    writeConfig("Serial", "Serialport", file("no-such-port"));
+    settings = std::make_unique<frmconfig>(false, false);
+    dialog = std::make_unique<frmadvance>(*session, *settings, *simulated,
+                                          std::vector<QWidget*>{mainWindow.get()});
+    // Closed during the second pause between opening attempts.
+    dialog->setWait([this](int ms) {
+        waits.push_back(ms);
+        if (waits.size() == 2) {
+            dialog->close();
+        }
+    });
+    EXPECT_EQ(dialog->run(TransferKind::Receive), TransferOutcome::Failed);
+    EXPECT_EQ(waits.size(), 2u);
+    EXPECT_EQ(dialog->status(), "Receiving...Failed");
+    // Closed by the user: no message follows.
+    EXPECT_TRUE(windowPrompts.messages().empty());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(mainWindow->isEnabled());
 }
 
 TEST_F(TransferDialogTest, AbortCancelsTheRunningTransferAndSaysSoInTheChosenLanguage) {

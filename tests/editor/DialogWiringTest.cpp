@@ -11,17 +11,23 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+#include <utility>
+
 #include "app/ConfigSettings.h"
+#include "dialogs/LinkTraceWindow.h"
 #include "dialogs/frmadvance.h"
 #include "dialogs/frmconfig.h"
 #include "documents/DocumentCommands.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
+#include "editor/LinkTools.h"
 #include "editor/MainWindow.h"
 #include "editor/StatusLine.h"
 #include "form/Form.h"
 #include "form/TextItem.h"
 #include "tests/editor/EditorFixture.h"
+#include "transfer/LinkTrace.h"
 
 namespace kilnward::editor::testing {
 
@@ -70,6 +76,33 @@ TEST_F(DialogWiringTest, ReceiveEditSendAndReceiveAgainThroughTheMenus) {
     EXPECT_EQ(form().text(QStringLiteral("txtheaderline"), 1).text(), "Boiler room 3");
     EXPECT_EQ(header->text(), QStringLiteral("Boiler room 3"));
     EXPECT_TRUE(prompts.messages().empty());
+}
+
+// With the trace window open, every command that opens a port shows in the trace: those of
+// the transfer dialog (a send takes the receive's way) and Compare with its dialog of its own.
+TEST_F(DialogWiringTest, EveryCommandThatOpensAPortIsTraced) {
+    chooseModel(10);
+    chooseSimulator(0);
+    window().linkTools().showTrace();
+    ASSERT_NE(window().linkTools().traceWindow(), nullptr);
+    transfer::LinkTrace& trace = window().linkTools().traceWindow()->trace();
+    const auto compare = [this] {
+        whenModal([](QDialog& shown) { shown.reject(); });
+        auto* entry = window().findChild<QAction*>(QStringLiteral("mnucomparewithanalyser"));
+        ASSERT_NE(entry, nullptr);
+        entry->trigger();
+    };
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"receive", [this] { transferThroughMenu("mnufileget"); }},
+        {"set clock", [this] { transferThroughMenu("mnuconfiguresetclock"); }},
+        {"compare with analyser", compare},
+    };
+    for (const auto& [name, command] : commands) {
+        trace.clear();
+        command();
+        // More than the heading a cleared trace keeps: the frames the command sent.
+        EXPECT_FALSE(trace.lines().filter(QStringLiteral(" send #")).isEmpty()) << name;
+    }
 }
 
 // Tools > "Restore analyser from backup...": the backup the send kept, chosen, confirmed and

@@ -6,11 +6,14 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTimer>
 
+#include "documents/EditJournal.h"
 #include "drivers/ClockRecord.h"
 #include "form/NumericItem.h"
 #include "form/TextItem.h"
+#include "form/UserEdit.h"
 #include "simulator/AnalyserSimulator.h"
 #include "simulator/FaultSpec.h"
 #include "simulator/SimulatedCommPort.h"
@@ -225,13 +228,12 @@ TEST_F(TransferRun, ReceiveCancelledAtTheSaveQuestionOfDocument2) {
 
     EXPECT_FALSE(commands().mnufileget().has_value());
 
-    EXPECT_FALSE(s.session->documents()[0].Dirty());
-    EXPECT_FALSE(s.session->documents()[1].Dirty());
-    EXPECT_TRUE(s.session->documents()[2].Dirty());
-    // Documents 0 and 1 were reset to their untitled defaults, the analyser was never asked.
-    EXPECT_TRUE(s.session->documents()[0].FileName().isEmpty());
-    EXPECT_TRUE(s.session->documents()[1].FileName().isEmpty());
-    EXPECT_EQ(s.session->documents()[2].FileName(), "/work/file2");
+    // Nothing was replaced: every document keeps its name and its changed mark, and the
+    // analyser was never asked.
+    for (int d = 0; d < 3; ++d) {
+        EXPECT_TRUE(s.session->documents()[d].Dirty()) << d;
+        EXPECT_EQ(s.session->documents()[d].FileName(), QStringLiteral("/work/file%1").arg(d));
+    }
     EXPECT_EQ(simulator.requestCount(), 0u);
     EXPECT_TRUE(sink.statuses.empty());
 }
@@ -243,9 +245,18 @@ TEST_F(TransferRun, APortThatNeverOpensIsTriedTenTimes) {
     yes();
     ASSERT_EQ(commands(unopenable).mnufileget(), TransferOutcome::PortNotOpened);
     EXPECT_EQ(waits, std::vector<int>(10, 1000));
-    EXPECT_EQ(messages(), std::vector<QString>{"Error Opening commport."});
-    // The status line keeps the running text.
-    EXPECT_EQ(sink.statuses, std::vector<QString>{"Receiving...In progress"});
+    // Each failed attempt is told with its reason; the message ends with the reason.
+    const QString reason = "/dev/kilnward-no-such-port: This port does not exist.";
+    ASSERT_EQ(sink.statuses.size(), 11u);
+    EXPECT_EQ(sink.statuses[0], "Receiving...In progress");
+    for (int attempt = 1; attempt <= 10; ++attempt) {
+        EXPECT_TRUE(sink.statuses[static_cast<std::size_t>(attempt)].startsWith(
+            QStringLiteral("Opening the port failed (attempt %1 of 10): ").arg(attempt) + reason))
+            << sink.statuses[static_cast<std::size_t>(attempt)].toStdString();
+    }
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].startsWith("Error Opening commport.\n\n" + reason))
+        << messages()[0].toStdString();
     EXPECT_EQ(sink.running.back(), false);
     EXPECT_FALSE(unopenable.PortOpen());
 }
@@ -262,8 +273,10 @@ TEST_F(TransferRun, AnInfraredOpeningThatStopsHalfWayIsRetriedFromTheStart) {
     EXPECT_EQ(adapter.openCount(), 10);
     EXPECT_EQ(waits, std::vector<int>(10, 1000));
     EXPECT_TRUE(adapter.frames().empty());
-    EXPECT_EQ(messages(), std::vector<QString>{"Error Opening commport."});
-    EXPECT_EQ(sink.statuses, std::vector<QString>{"Receiving...In progress"});
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].startsWith("Error Opening commport.\n\nsimulator: Invalid Baud Rate"))
+        << messages()[0].toStdString();
+    EXPECT_EQ(sink.statuses.size(), 11u);
     EXPECT_FALSE(infrared.PortOpen());
 }
 
@@ -277,8 +290,111 @@ TEST_F(TransferRun, AnUnprogrammedInfraredAdapterIsNeverTalkedTo) {
     ASSERT_EQ(commands(infrared).mnufilesend(), TransferOutcome::PortNotOpened);
     EXPECT_EQ(simulator.requestCount(), 0u);
     EXPECT_EQ(requestsAtWait, std::vector<std::uint64_t>(10, 0));
-    EXPECT_EQ(messages(), std::vector<QString>{"Error Opening commport."});
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].startsWith("Error Opening commport.\n\n"));
     EXPECT_FALSE(infrared.PortOpen());
+}
+
+// A receive that fails, whether the port never opens or the analyser refuses half way,
+// leaves the editor as it was: its values, names, changed marks and undo history.
+TEST_F(TransferRun, AFailedReceiveLeavesTheEditorAsItWas) {
+    wirelink::QtSerialCommPort missing;
+    wirelink::Wirelink unopenable(missing, nullptr, &clock);
+    struct Case {
+        const char* name;
+        wirelink::Wirelink* on;
+        const char* port;
+        const char* fault;
+        TransferOutcome outcome;
+    };
+    for (const Case& c : {Case{"port never opens", &unopenable, "/dev/kilnward-no-such-port", "",
+                               TransferOutcome::PortNotOpened},
+                          Case{"refused half way", &link, "simulator", "fail=34,from=10,count=0",
+                               TransferOutcome::Failed}}) {
+        SCOPED_TRACE(c.name);
+        documents::EditJournal journal(s.form(), s.session->documents());
+        s.session->documents().setFileName(2, QStringLiteral("/work/site.hdr"));
+        form::TextItem& header = s.form().text("txtheaderline", 1);
+        const QString typed = QStringLiteral("Boiler room ") + c.name;
+        {
+            const form::UserEdit edit(header);
+            header.setText(typed);
+        }
+        ASSERT_TRUE(journal.canUndo());
+        ASSERT_TRUE(s.session->documents()[2].Dirty());
+        const int changed = s.session->changes().changeCount();
+        ASSERT_GT(changed, 0);
+        // The fault case comes last: its fault stays in force.
+        if (*c.fault != '\0') {
+            simulator.addFault(sim::ParseFaultSpec(QString::fromLatin1(c.fault)));
+        }
+        settings.portName = QString::fromLatin1(c.port);
+        yes();
+        s.prompts.queueAnswer(PromptAnswer::No);  // the header is not saved first
+
+        EXPECT_EQ(commands(*c.on).mnufileget(), c.outcome);
+
+        EXPECT_EQ(header.text(), typed);
+        EXPECT_TRUE(s.session->documents()[2].Dirty());
+        EXPECT_EQ(s.session->documents()[2].FileName(), "/work/site.hdr");
+        EXPECT_EQ(s.session->changes().changeCount(), changed);
+        EXPECT_TRUE(journal.canUndo());
+        s.prompts.clear();
+    }
+}
+
+// A port that does not open: while it tries and at the end the user reads why, with what the
+// window offers to mend it, never a command-line option.
+TEST_F(TransferRun, APortThatDoesNotOpenSaysWhyInTheWindowsTerms) {
+    const QString notAPort = s.folder.filePath(QStringLiteral("notaport"));
+    {
+        QFile file(notAPort);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    wirelink::QtSerialCommPort serial;
+    wirelink::FakeCommPort modemless(clock);
+    modemless.setModemLines(false);
+    struct Case {
+        const char* name;
+        wirelink::CommPort* port;
+        QString path;
+        bool infrared;
+        std::size_t attempts;
+        const char* reason;
+        const char* remedy;
+    };
+    for (const Case& c :
+         {Case{"missing", &serial, "/dev/kilnward-no-such-port", false, 10,
+               "/dev/kilnward-no-such-port: This port does not exist.", "from the list"},
+          Case{"a file", &serial, notAPort, false, 1, ": This is not a serial port.",
+               "Choose the analyser's port"},
+          Case{"no modem lines", &modemless, "/dev/kilnward-modemless", true, 1,
+               "/dev/kilnward-modemless: This port cannot power an infrared adapter.",
+               "cable connection in the serial settings"}}) {
+        SCOPED_TRACE(c.name);
+        wirelink::Wirelink on(*c.port, nullptr, &clock);
+        settings.portName = c.path;
+        settings.useInfrared = c.infrared;
+        sink.statuses.clear();
+        s.prompts.clear();
+        TransferSession transfer(on, settings, s.driver(), s.session->messageBoxes(), sink);
+        transfer.setWait([](int) {});
+
+        EXPECT_EQ(transfer.getconfiguration(s.form()), TransferOutcome::PortNotOpened);
+
+        ASSERT_EQ(sink.statuses.size(), c.attempts);
+        const QString& last = sink.statuses.back();
+        EXPECT_TRUE(last.startsWith(
+            QStringLiteral("Opening the port failed (attempt %1 of 10): ").arg(c.attempts)))
+            << last.toStdString();
+        ASSERT_EQ(messages().size(), 1u);
+        const QString message = messages()[0];
+        for (const QString& told : {last, message}) {
+            EXPECT_TRUE(told.contains(QLatin1String(c.reason))) << told.toStdString();
+            EXPECT_TRUE(told.contains(QLatin1String(c.remedy))) << told.toStdString();
+            EXPECT_FALSE(told.contains(QLatin1String("--"))) << told.toStdString();
+        }
+    }
 }
 
 TEST_F(TransferRun, SetClockOnAPortThatDoesNotOpenFailsAtOnce) {

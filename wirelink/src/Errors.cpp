@@ -73,8 +73,7 @@ std::string ErrorText(WLink_errors error, const ErrorContext& c) {
             return "Data too long for one frame at command 0x" + Command(c) + OnAddr(c);
         case E::WLerr_nomodemlines:
             return "The infrared adapter needs the modem lines (DTR, RTS, DSR), which this port "
-                   "lacks: to use this port, choose the cable connection (--cable, or the cable "
-                   "setting)";
+                   "lacks: to use this port, choose the cable connection";
         case E::WLerrFAIL_ID:
             return "Incorrect ID code (0x" + Hex2(c.type) + ")" + OnAddr(c);
         case E::WLerrFAIL_CMDUNKNOW:

@@ -162,6 +162,11 @@ TEST_F(TransferCli, InfraredOnAPortWithoutModemLinesSaysToUseTheCable) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("modem lines")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("--cable")) << run.err.toStdString();
+    // The command line names its own options, not the window's settings; the attempt and
+    // its reason show while it tries.
+    EXPECT_FALSE(run.err.contains("serial settings")) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("attempt 1 of 10")) << run.out.toStdString();
+    EXPECT_FALSE(run.out.contains("serial settings")) << run.out.toStdString();
     // Told after the first attempt, not after ten.
     EXPECT_LT(took.elapsed(), 5000);
 }
