@@ -61,7 +61,7 @@ class Form {
     void addListener(FormListener* listener);
     void removeListener(FormListener* listener);
     void setEvents(FormEvents* events) { events_ = events; }
-    const FormEvents* events() const { return events_; }
+    FormEvents* events() const { return events_; }
     // Window-wide notices (caption, pending edits, toolbar) that belong to no item.
     void forEachListener(const std::function<void(FormListener&)>& tell);
 

@@ -20,6 +20,8 @@ class FormEvents {
     virtual void paramNodeAssigned(TreeItem& tree, int node, std::uint8_t parameterId) = 0;
     // Whether selecting tab `tab` of `strip` would be refused ("Item not available").
     virtual bool tabRefused(const TabStripItem& /*strip*/, int /*tab*/) const { return false; }
+    // The user clicked a refused tab of `strip`; it was not selected.
+    virtual void tabClickRefused(TabStripItem& /*strip*/) {}
 };
 
 }  // namespace kilnward::form

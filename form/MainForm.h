@@ -94,6 +94,7 @@ class MainForm : public FormEvents {
     void edited(FormItem& item) override;
     void completed(NumericItem& item) override;
     void tabChanged(TabStripItem& strip, int previousTab) override;
+    void tabClickRefused(TabStripItem& strip) override { tabRules_.clickRefused(strip); }
     void paramNodeAssigned(TreeItem& tree, int node, std::uint8_t parameterId) override;
 
   private:

@@ -91,13 +91,19 @@ void TabRules::innerTabChanged(TabStripItem& strip, int previousTab) {
     }
 }
 
+void TabRules::clickRefused(TabStripItem& strip) {
+    if (const char* frames = FramesOf(strip)) {
+        refuse(strip, frames, strip.currentTab());
+    }
+}
+
 void TabRules::refuse(TabStripItem& strip, const char* frameName, int previousTab) {
+    window_.showErrorMessage(
+        language::LangMan().TranslateString("itemnotavail", "Item not available"));
     // The strip ends on its first tab, so the page that was showing goes away too.
     if (FormItem* previous = window_.form().find(QString::fromLatin1(frameName), previousTab)) {
         previous->setVisible(false);
     }
-    window_.showErrorMessage(
-        language::LangMan().TranslateString("itemnotavail", "Item not available"));
     // Selecting the first tab runs this rule again, for tab 0.
     strip.selectTab(0);
 }

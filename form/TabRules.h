@@ -13,6 +13,8 @@ class TabRules {
     explicit TabRules(MainForm& window);
 
     void tabChanged(TabStripItem& strip, int previousTab);
+    // A refused tab was clicked: the message over the page showing, then the first tab.
+    void clickRefused(TabStripItem& strip);
     // Whether the model refuses tab `tab` of `strip` with "Item not available".
     bool refuses(const TabStripItem& strip, int tab) const;
 

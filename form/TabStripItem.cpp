@@ -46,6 +46,14 @@ bool TabStripItem::clickTab(int tab) {
     if (!tabAvailable(tab)) {
         return false;
     }
+    // Refused before it is selected, so the refused page never shows, not even behind the
+    // message.
+    if (tabRefused(tab)) {
+        if (Form* owner = form(); owner && owner->events()) {
+            owner->events()->tabClickRefused(*this);
+        }
+        return true;
+    }
     selectTab(tab);
     return true;
 }

@@ -24,7 +24,8 @@ class TabStripItem : public FormItem {
     int currentTab() const { return currentTab_; }
     // A rule selects a tab (available or not): the tab-change rule runs with the previous tab.
     void selectTab(int tab);
-    // The user clicks a tab: an unavailable tab cannot be opened (returns false).
+    // The user clicks a tab: an unavailable tab cannot be opened (returns false); a refused
+    // one is refused by the window's rules without being selected.
     bool clickTab(int tab);
     // Whether the window's rules refuse tab `tab` when it is selected (it can be clicked, and
     // is then refused with a message).
