@@ -10,6 +10,7 @@
 #include "cli/CliOutput.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
+#include "records/ServiceReport.h"
 #include "simulator/AnalyserSimulator.h"
 #include "transfer/LinkTrace.h"
 #include "wirelink/Wirelink.h"
@@ -86,6 +87,11 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     settings.verifyAfterSend = !parser.optionNames().contains(QStringLiteral("no-verify"));
     commands_ =
         std::make_unique<transfer::TransferCommands>(*session_, *wlink_, settings, progress_);
+    commands_->setAfterWrite([this](const transfer::WriteRecord& record) {
+        // The scratch windows the report reads the sectors into ask nothing.
+        app::ScriptedPrompts quiet;
+        return records::KeepServiceReport(record, quiet, translator_);
+    });
     return std::nullopt;
 }
 

@@ -81,6 +81,7 @@ TransferSession TransferCommands::session() {
         transfer.setWait(wait_);
     }
     transfer.setClock(now_);
+    transfer.setAfterWrite(afterWrite_);
     return transfer;
 }
 

@@ -35,6 +35,10 @@ class TransferCommands {
     // Replaces the session's pause after each opening attempt (TransferSession::setWait).
     void setWait(TransferSession::Wait wait) { wait_ = std::move(wait); }
     void setClock(ConfigTransfer::Clock now) { now_ = std::move(now); }
+    // The record kept after each write (TransferSession::setAfterWrite).
+    void setAfterWrite(TransferSession::AfterWrite afterWrite) {
+        afterWrite_ = std::move(afterWrite);
+    }
 
     std::optional<TransferOutcome> mnufileget();
     std::optional<TransferOutcome> mnufilesend();
@@ -62,6 +66,7 @@ class TransferCommands {
     ProgressSink& sink_;
     TransferSession::Wait wait_;
     ConfigTransfer::Clock now_;
+    TransferSession::AfterWrite afterWrite_;
     wirelink::ByteBuffer image_;
     std::optional<TransferFailure> failure_;
     QStringList warnings_;

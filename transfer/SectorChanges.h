@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "documents/FieldDifferences.h"
+#include "wirelink/ByteBuffer.h"
+
+namespace kilnward::app {
+class Translator;
+class UserPrompts;
+}  // namespace kilnward::app
+
+namespace kilnward::transfer {
+
+// The fields whose values differ between two configuration sectors of `model`, as the
+// window would show them: each sector decoded into a scratch window of its own and the two
+// compared field by field, every document and every field the model stores, shown or not.
+// In form order; captions in the language of the moment, `before` from `before`. Throws
+// std::runtime_error when a sector cannot be decoded (the wrong size, a value no field
+// takes).
+std::vector<documents::FieldDifference> SectorChanges(const wirelink::ByteBuffer& before,
+                                                      const wirelink::ByteBuffer& after,
+                                                      std::uint8_t model, app::UserPrompts& prompts,
+                                                      app::Translator& translator);
+
+}  // namespace kilnward::transfer
