@@ -31,10 +31,15 @@ QString Escaped(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-QString Cells(const QStringList& texts, const char* cell) {
+QString Cells(const QStringList& texts, const char* cell, const std::vector<int>& widths = {}) {
     QString row;
-    for (const QString& text : texts) {
-        row += QStringLiteral("<%1>%2</%1>").arg(QLatin1String(cell), Escaped(text));
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const auto column = static_cast<std::size_t>(i);
+        const QString width = column < widths.size()
+                                  ? QStringLiteral(" width=\"%1%\"").arg(widths[column])
+                                  : QString();
+        row +=
+            QStringLiteral("<%1%2>%3</%1>").arg(QLatin1String(cell), width, Escaped(texts.at(i)));
     }
     return QStringLiteral("<tr>") + row + QStringLiteral("</tr>");
 }
@@ -62,12 +67,14 @@ void RecordDocument::facts(const std::vector<std::pair<QString, QString>>& rows)
     body_ += QStringLiteral("</table>");
 }
 
-void RecordDocument::table(const QStringList& headers, const std::vector<QStringList>& rows) {
+void RecordDocument::table(const QStringList& headers, const std::vector<QStringList>& rows,
+                           const std::vector<int>& widths) {
     body_ += QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
         "style=\"border-collapse: collapse; border-color: #999999;\">");
     if (!headers.isEmpty()) {
-        body_ += QStringLiteral("<thead>") + Cells(headers, "th") + QStringLiteral("</thead>");
+        body_ +=
+            QStringLiteral("<thead>") + Cells(headers, "th", widths) + QStringLiteral("</thead>");
     }
     for (const QStringList& row : rows) {
         body_ += Cells(row, "td");

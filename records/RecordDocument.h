@@ -24,8 +24,10 @@ class RecordDocument {
     void paragraph(const QString& text);
     // Name and value pairs, the names in bold.
     void facts(const std::vector<std::pair<QString, QString>>& rows);
-    // A ruled table with a header row.
-    void table(const QStringList& headers, const std::vector<QStringList>& rows);
+    // A ruled table with a header row (none when `headers` is empty); `widths` gives the
+    // columns' shares of the page in percent (the layout's own choice when empty).
+    void table(const QStringList& headers, const std::vector<QStringList>& rows,
+               const std::vector<int>& widths = {});
     // Lines kept as they are, in a fixed-width font (a table that aligns by spaces).
     void preformatted(const QStringList& lines);
 

@@ -51,7 +51,7 @@ RecordDocument ServiceReportDocument(const ServiceReport& report, app::Translato
     document.table({kPlaceText.translated(translator), kFieldText.translated(translator),
                     kBeforeText.translated(translator), kAfterText.translated(translator),
                     kDocumentText.translated(translator)},
-                   lines);
+                   lines, {20, 20, 23, 23, 14});
     return document;
 }
 

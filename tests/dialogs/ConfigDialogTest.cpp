@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
 
@@ -62,6 +63,32 @@ TEST_F(ConfigDialogTest, SerialModeKeepsAndStoresWhatIsConfirmed) {
     next.load();
     EXPECT_EQ(control<QComboBox>(next, "lstport")->currentText(), "/dev/ttyUSB7");
     EXPECT_EQ(next.linkSettings().portName, "/dev/ttyUSB7");
+}
+
+// Who signs the sheets and reports: shown in serial mode, stored in [Report] on OK only.
+TEST_F(ConfigDialogTest, TheTechnicianAndCompanyAreKeptInTheReportSection) {
+    writeConfig("Report", "Technician", "Jürgen Weiß");
+    frmconfig dialog(false, false);
+    ASSERT_TRUE(dialog.definemode(frmconfig::kSerialMode));
+    dialog.load();
+    EXPECT_TRUE(control<QGroupBox>(dialog, "frareport")->isVisibleTo(&dialog));
+    EXPECT_EQ(control<QLineEdit>(dialog, "txttechnician")->text(), "Jürgen Weiß");
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtcompany")->text(), "");
+
+    control<QLineEdit>(dialog, "txtcompany")->setText(" Kessel & Söhne ");
+    dialog.reject();
+    EXPECT_EQ(readConfig("Report", "Company"), "<missing>");
+    dialog.load();
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtcompany")->text(), "");
+
+    control<QLineEdit>(dialog, "txtcompany")->setText(" Kessel & Söhne ");
+    control<QLineEdit>(dialog, "txttechnician")->setText("Ana Núñez");
+    dialog.cmdOK_Click();
+    EXPECT_EQ(readConfig("Report", "Company"), "Kessel & Söhne");
+    EXPECT_EQ(readConfig("Report", "Technician"), "Ana Núñez");
+
+    dialog.definemode(frmconfig::kLanguageMode);
+    EXPECT_FALSE(control<QGroupBox>(dialog, "frareport")->isVisibleTo(&dialog));
 }
 
 TEST_F(ConfigDialogTest, CancelAndAnUnlistedBaudRateChangeNothing) {

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "editor/export/ConfigTextExport.h"
+#include "form/TextItem.h"
 #include "records/ConfigSheet.h"
 #include "tests/support/FileBytes.h"
 #include "tests/transfer/TransferFixture.h"

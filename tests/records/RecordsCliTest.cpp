@@ -30,7 +30,9 @@ QString PdfText(const QString& path) {
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
         return QStringLiteral("pdftotext failed: ") + pdftotext.errorString();
     }
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    // The fonts' ligatures ("fi") come out as their own characters.
+    return QString::fromUtf8(pdftotext.readAllStandardOutput())
+        .normalized(QString::NormalizationForm_KC);
 }
 
 class RecordsCli : public ::testing::Test {

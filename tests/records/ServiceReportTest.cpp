@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTimeZone>
 
+#include <memory>
 #include <stdexcept>
 
 #include "app/Catalogue.h"
@@ -23,7 +26,6 @@
 #include "simulator/SimulatedCommPort.h"
 #include "tests/support/BinFolder.h"
 #include "tests/support/FileBytes.h"
-#include "tests/support/QtApplicationEnvironment.h"
 #include "tests/transfer/TransferFixture.h"
 #include "transfer/ProgressSink.h"
 #include "transfer/SectorChanges.h"
@@ -39,15 +41,28 @@ using transfer::testing::SessionFixture;
 using wirelink::ByteBuffer;
 
 // Painting the PDF needs fonts, which need a GUI application.
-const auto* const kQtApplication =
-    ::testing::AddGlobalTestEnvironment(new test::QtApplicationEnvironment);
+class GuiApplicationEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override { app_ = std::make_unique<QGuiApplication>(argc_, argv_); }
+    void TearDown() override { app_.reset(); }
+
+  private:
+    int argc_ = 1;
+    char name_[16] = "records-test";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QGuiApplication> app_;
+};
+const auto* const kGuiApplication =
+    ::testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
 
 constexpr std::uint8_t kModel = 10;
 
 class ServiceReportTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        app::LoadParameterCatalogue(s.translator, test::BinaryPath("Param.ini"));
+        // The catalogue, for the scratch windows too, which read it from the program folder.
+        ASSERT_TRUE(QFile::copy(test::BinaryPath("Param.ini"), s.folder.filePath("Param.ini")));
+        app::LoadParameterCatalogue(s.translator);
         s.chooseModel(kModel);
     }
 
