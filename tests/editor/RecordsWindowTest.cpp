@@ -2,6 +2,7 @@
 // and the service report every send through the menu leaves beside its backup.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>

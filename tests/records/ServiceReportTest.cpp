@@ -119,7 +119,7 @@ TEST_F(ServiceReportTest, EveryFieldWhoseValueChangedIsListedWithItsPlaceAndBoth
                   "Köln|Header data",
                   "frmMain!chkalmenabled#1|Alarms / Alarm 2|Alarm enabled|Yes|No|Configuration "
                   "data",
-                  "frmMain!TDBNumtimers#2|Timers|Timer 3|10|25|Configuration data",
+                  "frmMain!TDBNumtimers#2|Timers|Measure interval time|10|25|Configuration data",
                   "frmMain!TDBNumCOthrs|General|CO threshold [ppm]|1000.000|1234.500|"
                   "Configuration data",
                   "frmMain!cbomeasunitco|General|Measure unit for CO|ppm|mg/KWh|Configuration "
