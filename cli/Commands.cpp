@@ -9,6 +9,8 @@ int RunClock(const QStringList& arguments);
 int RunLanguage(const QStringList& arguments);
 int RunDocuments(const QStringList& arguments);
 int RunExport(const QStringList& arguments);
+int RunPrint(const QStringList& arguments);
+int RunReport(const QStringList& arguments);
 int RunReceive(const QStringList& arguments);
 int RunSend(const QStringList& arguments);
 int RunSetClock(const QStringList& arguments);
@@ -26,6 +28,8 @@ const std::vector<CliCommand>& AllCommands() {
         {"language", "export or import the translation table of a language database", RunLanguage},
         {"documents", "reset, adapt, load and save the five documents", RunDocuments},
         {"export", "write the configuration listing of the documents as text", RunExport},
+        {"print", "write the configuration sheet of the documents as PDF", RunPrint},
+        {"report", "write the report of what changed between two backups as PDF", RunReport},
         {"receive", "receive the configuration into the five documents", RunReceive},
         {"send", "send the documents' configuration and set the clock", RunSend},
         {"restore", "write a backup kept before a send back into the analyser", RunRestore},

@@ -11,6 +11,7 @@
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
 #include "form/ModelMenu.h"
+#include "records/ServiceReport.h"
 #include "simulator/AnalyserSimulator.h"
 #include "transfer/ConnectionHint.h"
 #include "transfer/LinkTrace.h"
@@ -125,6 +126,11 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     commands_ =
         std::make_unique<transfer::TransferCommands>(*session_, *wlink_, settings, progress_);
     commands_->setRemedy(CommandLineRemedy);
+    commands_->setAfterWrite([this](const transfer::WriteRecord& record) {
+        // The scratch windows the report reads the sectors into ask nothing.
+        app::ScriptedPrompts quiet;
+        return records::KeepServiceReport(record, quiet, translator_);
+    });
     return std::nullopt;
 }
 

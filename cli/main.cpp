@@ -1,7 +1,8 @@
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 #include "app/Notices.h"
 #include "app/VersionString.h"
@@ -22,10 +23,32 @@ void PrintHelp(FILE* to) {
            "prints the version.\n";
 }
 
+// The commands that paint PDF records (the sheet, the service reports) need fonts, hence a GUI
+// application; the others start without one.
+bool PaintsRecords(int argc, char** argv) {
+    if (argc < 2) {
+        return false;
+    }
+    const QString command = QString::fromLocal8Bit(argv[1]);
+    for (const char* name : {"print", "report", "send", "restore"}) {
+        if (command == QLatin1String(name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (PaintsRecords(argc, argv)) {
+        // The command line never shows a window: the platform that needs no display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName("kilnward-cli");
     // Problems with the program's own files are told like every other message.
     kilnward::app::SetNoticeSink(

@@ -204,6 +204,7 @@ transfer::TransferOutcome frmadvance::transfer(transfer::TransferKind kind, cons
     documents::MessageBoxes boxes(prompts, session_.messageBoxes().translator());
     transfer::TransferSession session(*WLink_, settings, *driver, boxes, *this);
     session.setWait(wait_);
+    session.setAfterWrite(afterWrite_);
     active_ = &session;
     const std::unique_ptr<transfer::TransferSession*, void (*)(transfer::TransferSession**)> forget(
         &active_, [](transfer::TransferSession** active) { *active = nullptr; });

@@ -68,6 +68,10 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
     void setWait(transfer::TransferSession::Wait wait) { wait_ = std::move(wait); }
     // The trace the next transfers' links report to (null: none); it must outlive the dialog.
     void setTrace(transfer::LinkTrace* trace) { trace_ = trace; }
+    // The record kept after each send or restore (TransferSession::setAfterWrite).
+    void setAfterWrite(transfer::TransferSession::AfterWrite afterWrite) {
+        afterWrite_ = std::move(afterWrite);
+    }
     bool running() const { return active_ != nullptr; }
     // The Abort / Close button.
     void cmdAbort_Click();
@@ -105,6 +109,7 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
     std::unique_ptr<wirelink::Wirelink> WLink_;
     std::vector<QPointer<QWidget>> windows_;
     transfer::TransferSession::Wait wait_;
+    transfer::TransferSession::AfterWrite afterWrite_;
     transfer::TransferSession* active_ = nullptr;
     transfer::LinkTrace* trace_ = nullptr;
     bool loaded_ = false;

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSerialPortInfo>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/ConfigSettings.h"
+#include "app/ReportSettings.h"
 #include "app/VersionString.h"
 #include "dialogs/AddressSpinBox.h"
 #include "dialogs/ConnectionTestPanel.h"
@@ -101,6 +103,8 @@ void frmconfig::build() {
     // A check still running when the dialog closes ends at its next wait.
     connect(this, &QDialog::finished, testPanel_, [this] { testPanel_->cancel(); });
 
+    buildReportOptions();
+
     languageFrame_ = new QGroupBox(QStringLiteral("Language"), this);
     window_.name(*languageFrame_, QStringLiteral("fraconf"), 1);
     auto* languageLayout = new QVBoxLayout(languageFrame_);
@@ -124,6 +128,7 @@ void frmconfig::build() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(serialFrame_);
+    layout->addWidget(reportFrame_);
     layout->addWidget(languageFrame_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -132,6 +137,7 @@ void frmconfig::build() {
 
 bool frmconfig::definemode(int mode) {
     serialFrame_->setVisible(mode == kSerialMode);
+    reportFrame_->setVisible(mode == kSerialMode);
     languageFrame_->setVisible(mode == kLanguageMode);
     mode_ = mode;
     if (mode == kLanguageMode) {
@@ -159,6 +165,8 @@ void frmconfig::load() {
     TDBnumaddress_->setValue(addr_);
     chkinfrared_->setChecked(useInfrared_);
     chkverify_->setChecked(verifyAfterSend_);
+    txttechnician_->setText(app::ReadConfigValue(app::config::ReportTechnician));
+    txtcompany_->setText(app::ReadConfigValue(app::config::ReportCompany));
     testPanel_->reset();
 
     language::LanguageManager& langMan = language::LangMan();
@@ -229,6 +237,7 @@ void frmconfig::confirmSerial() {
     app::WriteConfigValue(app::config::Baudrate, baudrate_);
     app::WriteConfigValue(app::config::Addr, QString::number(addr_));
     confirmVerifyOption();
+    confirmReportOptions();
 }
 
 void frmconfig::followModelInfrared(bool modelUsesInfrared) {
@@ -247,6 +256,29 @@ void frmconfig::confirmVerifyOption() {
     verifyAfterSend_ = chkverify_->isChecked();
     app::WriteConfigValue(app::config::VerifyAfterSend,
                           verifyAfterSend_ ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void frmconfig::buildReportOptions() {
+    reportFrame_ = new QGroupBox(QStringLiteral("Service report"), this);
+    window_.name(*reportFrame_, QStringLiteral("frareport"));
+    auto* form = new QFormLayout(reportFrame_);
+    const auto addLine = [this, form](QLineEdit*& edit, const char* name, const char* label,
+                                      const char* caption) {
+        edit = new QLineEdit(reportFrame_);
+        edit->setMinimumWidth(fontMetrics().averageCharWidth() * kPortTextLength);
+        window_.name(*edit, QLatin1String(name));
+        auto* lbl = new QLabel(QLatin1String(caption), reportFrame_);
+        window_.name(*lbl, QLatin1String(label));
+        lbl->setBuddy(edit);
+        form->addRow(lbl, edit);
+    };
+    addLine(txttechnician_, "txttechnician", "lbltechnician", "Tec&hnician");
+    addLine(txtcompany_, "txtcompany", "lblcompany", "Co&mpany");
+}
+
+void frmconfig::confirmReportOptions() {
+    app::WriteConfigValue(app::config::ReportTechnician, txttechnician_->text().trimmed());
+    app::WriteConfigValue(app::config::ReportCompany, txtcompany_->text().trimmed());
 }
 
 void frmconfig::confirmLanguage() {

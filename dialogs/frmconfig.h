@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QGroupBox;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
@@ -81,6 +82,9 @@ class frmconfig : public QDialog {
     // The check of the sector read back after a send: its box, shown and kept.
     void buildVerifyOption(QFormLayout& serialForm);
     void confirmVerifyOption();
+    // Who signs the printed sheets and the service reports (Config.ini [Report]).
+    void buildReportOptions();
+    void confirmReportOptions();
 
     WidgetWindow window_;
     bool debugMode_;
@@ -94,6 +98,9 @@ class frmconfig : public QDialog {
 
     QGroupBox* serialFrame_ = nullptr;
     QGroupBox* languageFrame_ = nullptr;
+    QGroupBox* reportFrame_ = nullptr;
+    QLineEdit* txttechnician_ = nullptr;
+    QLineEdit* txtcompany_ = nullptr;
     QComboBox* lstport_ = nullptr;
     QComboBox* cbobaud_ = nullptr;
     QSpinBox* TDBnumaddress_ = nullptr;

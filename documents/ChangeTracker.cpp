@@ -46,7 +46,9 @@ std::vector<FieldDifference> ChangeTracker::changes() const {
     }
     for (FieldDifference& difference : differences) {
         const form::FormItem* head = items.value(difference.key, nullptr);
-        if (const SnapshotField* then = baseline_.find(difference.key); head && then) {
+        // A parameter list's slots are named now already (DiffFields).
+        if (const SnapshotField* then = baseline_.find(difference.key);
+            head && then && !then->perSlot) {
             difference.before = FieldText(form_, *head, then->stored, translator_);
         }
     }

@@ -3,6 +3,7 @@
 #include "app/Translator.h"
 #include "documents/Documents.h"
 #include "documents/FieldSnapshot.h"
+#include "documents/FieldText.h"
 
 namespace kilnward::documents {
 
@@ -15,9 +16,13 @@ std::vector<FieldDifference> DiffFields(const FieldSnapshot& before, const Field
             continue;
         }
         const DocumentInfo& info = documents[now.document];
-        differences.push_back({now.key, now.title, then->text, now.text, now.document,
-                               translator.TranslateString(info.FileTag + QStringLiteral("datatype"),
-                                                          info.DataCaption)});
+        const bool perSlot = now.perSlot && then->perSlot;
+        differences.push_back(
+            {now.key, now.title, perSlot ? ChangedSlotsText(then->stored, now.stored) : then->text,
+             perSlot ? ChangedSlotsText(now.stored, then->stored) : now.text, now.document,
+             translator.TranslateString(info.FileTag + QStringLiteral("datatype"),
+                                        info.DataCaption),
+             now.place, now.caption});
     }
     return differences;
 }

@@ -18,11 +18,16 @@ struct FieldDifference {
     QString key;
     // Place and caption of the field (FieldTitle), from the later snapshot.
     QString title;
+    // The values as the window shows them; of a parameter tree, only the slots that differ
+    // ("CO - 7"), so a long list does not hide the slot that changed.
     QString before;
     QString after;
     int document = -1;
     // The document's data name in the translator's language ("Configuration data").
     QString documentName;
+    // The title's parts: the tabs that hold the field and its caption.
+    QString place;
+    QString caption;
 };
 
 // The fields held by both snapshots whose stored values differ, in the order of `after`

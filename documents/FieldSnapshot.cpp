@@ -51,7 +51,8 @@ FieldSnapshot FieldSnapshot::Take(const form::Form& form, const Documents& docum
         }
         QString text = FieldText(form, *item, stored, translator, locale);
         snapshot.append({ControlKey(*item), d, std::move(stored), std::move(text),
-                         form::FieldTitle(form, *item)});
+                         form::FieldTitle(form, *item), form::FieldPlace(*item),
+                         form::FieldCaption(form, *item), item->kind() == ItemKind::Tree});
     }
     snapshot.numberSameTitles();
     return snapshot;
@@ -66,7 +67,9 @@ void FieldSnapshot::numberSameTitles() {
     for (SnapshotField& field : fields_) {
         if (uses.value(field.title) > 1) {
             const int number = ++numbered[field.title];
-            field.title += QStringLiteral(" (%1)").arg(number);
+            const QString suffix = QStringLiteral(" (%1)").arg(number);
+            field.title += suffix;
+            field.caption += suffix;
         }
     }
 }

@@ -42,6 +42,12 @@ struct SnapshotField {
     // The field's place and caption in the language of the moment (FieldTitle), numbered
     // when other fields read the same.
     QString title;
+    // The two parts of the title: the tabs that hold the field (FieldPlace) and its caption
+    // (numbered as the title is).
+    QString place;
+    QString caption;
+    // A parameter tree: one stored value per slot.
+    bool perSlot = false;
 };
 
 // The fields of a form's documents as they stand, in form order.

@@ -42,10 +42,14 @@ QString NumberText(const form::NumericItem& field, const QString& stored, const 
     return ok ? app::DisplayFormat(field.format()).format(value, locale) : QString();
 }
 
+QString ParamName(const QString& slot) {
+    return app::Params().entryForId(static_cast<quint8>(ValueOf(slot).toUInt())).Name;
+}
+
 QString TreeText(const QStringList& stored) {
     QStringList names;
     for (const QString& slot : stored) {
-        names << app::Params().entryForId(static_cast<quint8>(ValueOf(slot).toUInt())).Name;
+        names << ParamName(slot);
     }
     return names.join(QStringLiteral(", "));
 }
@@ -61,6 +65,17 @@ QString OptionText(const std::vector<const form::FormItem*>& members, const QStr
 }
 
 }  // namespace
+
+QString ChangedSlotsText(const QStringList& stored, const QStringList& other) {
+    QStringList changed;
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        if (i >= other.size() || stored.at(i) != other.at(i)) {
+            changed << ParamName(stored.at(i)) +
+                           app::NodeNumberSuffix(true, static_cast<int>(i) + 1);
+        }
+    }
+    return changed.join(QStringLiteral(", "));
+}
 
 std::vector<const form::FormItem*> FieldMembers(const form::Form& form,
                                                 const form::FormItem& head) {

@@ -28,4 +28,8 @@ std::vector<const form::FormItem*> FieldMembers(const form::Form& form, const fo
 QString FieldText(const form::Form& form, const form::FormItem& head, const QStringList& stored,
                   app::Translator& translator, const QLocale& locale = QLocale());
 
+// The slots of a parameter tree holding `stored` that differ from `other` (slot by slot), as
+// the tree shows them: the parameter's name and the slot's number ("CO - 7"), joined by ", ".
+QString ChangedSlotsText(const QStringList& stored, const QStringList& other);
+
 }  // namespace kilnward::documents

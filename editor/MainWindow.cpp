@@ -13,6 +13,7 @@
 
 #include "app/Catalogue.h"
 #include "app/ConfigSettings.h"
+#include "app/ScriptedPrompts.h"
 #include "app/UserPrompts.h"
 #include "app/VersionString.h"
 #include "dialogs/QtTranslations.h"
@@ -32,6 +33,7 @@
 #include "editor/LinkTools.h"
 #include "editor/MainToolbar.h"
 #include "editor/PageBuilder.h"
+#include "editor/PrintCommands.h"
 #include "editor/RestoreFromBackup.h"
 #include "editor/StatusLine.h"
 #include "editor/ToolbarWindow.h"
@@ -41,6 +43,7 @@
 #include "form/MenuItem.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "records/ServiceReport.h"
 
 namespace kilnward::editor {
 
@@ -100,6 +103,7 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     extraMenus_->edit().addSeparator();
     findBox_ = new FindFieldBox(session.window(), *binder_, *extraMenus_, this);
     addDifferenceCommands();
+    addPrintCommands();
 
     addDockWidget(Qt::LeftDockWidgetArea, toolbar_);
     // A window of its own beside the main window, so the pages keep the whole width; the
@@ -158,6 +162,22 @@ void MainWindow::addDifferenceCommands() {
         static_cast<void (CompareCommands::*)()>(&CompareCommands::compareWithFiles));
 }
 
+void MainWindow::addPrintCommands() {
+    print_ = new PrintCommands(
+        session_, exportSelection_,
+        [this] {
+            records::ReportFacts facts =
+                records::ReportFacts::Now(session_.window().selectedInstrumentId());
+            facts.addr = services_.settings.addr();
+            return facts;
+        },
+        *this);
+    const form::Form& form = session_.window().form();
+    auto* profile = menuBar()->findChild<QMenu*>(documents::ControlKey(form.menu("mnufile")));
+    auto* exitBar = menuBar()->findChild<QAction*>(documents::ControlKey(form.menu("mnuFileBar2")));
+    print_->addTo(*extraMenus_, *profile, exitBar);
+}
+
 void MainWindow::showSerialSettings() {
     services_.settings.showModal(dialogs::frmconfig::kSerialMode);
     followSettings();
@@ -194,6 +214,11 @@ dialogs::frmadvance& MainWindow::ensureTransferDialog() {
     }
     // Every transfer is traced while the trace window is open.
     transferDialog_->setTrace(linkTools_->activeTrace());
+    transferDialog_->setAfterWrite([](const transfer::WriteRecord& record) {
+        // The scratch windows the report reads the sectors into ask nothing.
+        app::ScriptedPrompts quiet;
+        return records::KeepServiceReport(record, quiet, language::LangMan());
+    });
     return *transferDialog_;
 }
 

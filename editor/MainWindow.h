@@ -33,6 +33,7 @@ class CompareCommands;
 class ExtraMenus;
 class LinkTools;
 class MainToolbar;
+class PrintCommands;
 class FindFieldBox;
 class StatusLine;
 class ToolbarWindow;
@@ -68,6 +69,8 @@ class MainWindow : public QMainWindow,
     ChangeMarks& changeMarks() { return *changeMarks_; }
     // Show changes, Compare with analyser, Compare with files.
     CompareCommands& compareCommands() { return *compare_; }
+    // Profile > "Print..." and "Export as PDF..." (printAction() for a toolbar).
+    PrintCommands& printCommands() { return *print_; }
     // The transfer dialog, made by the first transfer and left open with its outcome.
     dialogs::frmadvance* transferDialog() const { return transferDialog_.get(); }
     // Receive, send, open, save, undo, redo, find and print.
@@ -114,6 +117,8 @@ class MainWindow : public QMainWindow,
     dialogs::frmadvance& ensureTransferDialog();
     // The marks of changed fields and the Edit and Tools entries that list differences.
     void addDifferenceCommands();
+    // Profile > "Print..." and "Export as PDF...", in front of the last separator.
+    void addPrintCommands();
 
     documents::MainWindowSession& session_;
     dialogs::StartupServices services_;
@@ -130,6 +135,7 @@ class MainWindow : public QMainWindow,
     std::unique_ptr<CompareCommands> compare_;
     QTabWidget* pages_ = nullptr;
     StatusLine* status_ = nullptr;
+    PrintCommands* print_ = nullptr;
     std::unique_ptr<dialogs::frmadvance> transferDialog_;
     MainToolbar* mainToolbar_ = nullptr;
     std::unique_ptr<BackupsWindow> backups_;

@@ -101,6 +101,8 @@ void ConfigTransfer::writeSector(const wirelink::ByteBuffer& asRead) {
     }
     WriteDeviceBlock(offset, last - offset + 1);
     require(driver_.EndWriteTransaction(addr_), drivers::kCmdTransaction, drivers::kEndTransaction);
+    written_ = image_;
+    writeEnded_ = true;
 }
 
 void ConfigTransfer::verifyWritten(const form::Form& form) {

@@ -76,6 +76,10 @@ class ConfigTransfer {
     // Whether the send reached its write transaction: from then on a failure may leave the
     // analyser partly written.
     bool writeStarted() const { return writeStarted_; }
+    // Whether the send's write transaction ended: the analyser holds written() from then on.
+    bool writeEnded() const { return writeEnded_; }
+    // The sector as the write transaction wrote it (empty before).
+    const wirelink::ByteBuffer& written() const { return written_; }
     // The receive's list bytes that named no entry of their list.
     const std::vector<UnknownListValue>& unknownValues() const { return unknown_; }
 
@@ -110,6 +114,8 @@ class ConfigTransfer {
     wirelink::Wirelink* link_ = nullptr;
     wirelink::ByteBuffer image_;
     bool writeStarted_ = false;
+    bool writeEnded_ = false;
+    wirelink::ByteBuffer written_;
     BeforeWrite beforeWrite_;
     bool verify_ = false;
     bool verified_ = false;

@@ -8,9 +8,8 @@ class FormItem;
 
 namespace kilnward::transfer {
 
-// How a message names a control: its caption as shown (without access-key marks), then its
-// key in brackets: "Copies number (frmMain!TDBNumprtcopies)"; the key alone when it has no
-// caption.
+// How a message names a control: as the user finds it, by the tabs that hold it and its
+// caption ("Printer / Header / Header line 2", FieldTitle); its key only when it has neither.
 QString FieldDescription(const form::FormItem& item);
 
 }  // namespace kilnward::transfer

@@ -49,4 +49,12 @@ inline constexpr TransferText kReadBackFailedText{
     "be sure. What the analyser held before is kept in the backup %1%"};
 inline constexpr TransferText kVerifyReservedText{"verifyreserved", "reserved bytes %1%-%2%"};
 
+// The records kept of a write beside its backup.
+inline constexpr TransferText kReportKeptText{"rpt_kept", "Service report kept in %1%"};
+inline constexpr TransferText kReportFailedText{
+    "rpt_failed", "The analyser was written, but its service report could not be kept: %1%"};
+inline constexpr TransferText kWrittenSectorFailedText{
+    "rpt_afterfailed",
+    "The analyser was written, but the copy of what was written could not be kept: %1%"};
+
 }  // namespace kilnward::transfer

@@ -21,8 +21,7 @@ namespace kilnward::transfer {
 // takes).
 std::vector<documents::FieldDifference> SectorChanges(const wirelink::ByteBuffer& before,
                                                       const wirelink::ByteBuffer& after,
-                                                      std::uint8_t model,
-                                                      app::UserPrompts& prompts,
+                                                      std::uint8_t model, app::UserPrompts& prompts,
                                                       app::Translator& translator);
 
 }  // namespace kilnward::transfer

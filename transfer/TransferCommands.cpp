@@ -85,6 +85,7 @@ TransferSession TransferCommands::session() {
     if (remedy_) {
         transfer.setRemedy(remedy_);
     }
+    transfer.setAfterWrite(afterWrite_);
     return transfer;
 }
 

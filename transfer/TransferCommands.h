@@ -38,6 +38,10 @@ class TransferCommands {
     void setClock(ConfigTransfer::Clock now) { now_ = std::move(now); }
     // Replaces the remedies the transfers name (TransferSession::setRemedy).
     void setRemedy(TransferSession::Remedy remedy) { remedy_ = std::move(remedy); }
+    // The record kept after each write (TransferSession::setAfterWrite).
+    void setAfterWrite(TransferSession::AfterWrite afterWrite) {
+        afterWrite_ = std::move(afterWrite);
+    }
 
     std::optional<TransferOutcome> mnufileget();
     std::optional<TransferOutcome> mnufilesend();
@@ -66,6 +70,7 @@ class TransferCommands {
     TransferSession::Wait wait_;
     ConfigTransfer::Clock now_;
     TransferSession::Remedy remedy_;
+    TransferSession::AfterWrite afterWrite_;
     wirelink::ByteBuffer image_;
     std::optional<TransferFailure> failure_;
     QStringList warnings_;

@@ -6,6 +6,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "app/AtomicFile.h"
 #include "app/Translator.h"
 #include "app/VersionString.h"
 #include "app/WaitMilliseconds.h"
@@ -113,6 +114,9 @@ TransferOutcome TransferSession::run(TransferKind kind,
     failure_.reset();
     warnings_.clear();
     backupPath_.clear();
+    asRead_.clear();
+    reportPath_.clear();
+    mismatch_ = false;
     sink_.setRunning(true);
     TransferOutcome outcome = TransferOutcome::Done;
     ConfigTransfer transfer(driver_, settings_.addr, sink_, translator, now_);
@@ -134,6 +138,7 @@ TransferOutcome TransferSession::run(TransferKind kind,
             openingRemedy_.clear();
             link_.Defineflow(settings_.addr, driver_.Instrument_ID());
             body(transfer);
+            keepRecords(kind, transfer);
             sink_.setStatus(
                 (transfer.verified() ? texts.verified : texts.done).translated(translator));
         }
@@ -144,9 +149,11 @@ TransferOutcome TransferSession::run(TransferKind kind,
             // Set only while the port has not opened: what mends it.
             failure_->advice = openingRemedy_;
         }
+        mismatch_ = dynamic_cast<const ReadBackMismatch*>(&error) != nullptr;
         leaveAnalyser(transfer, error);
         sink_.setStatus(texts.failed.translated(translator));
         ReportTransferError(error, boxes_, failure_->advice);
+        keepRecords(kind, transfer);
     }
     if (outcome == TransferOutcome::PortNotOpened) {
         const QString text = kPortNotOpenedText.translated(translator);
@@ -156,6 +163,9 @@ TransferOutcome TransferSession::run(TransferKind kind,
     }
     if (outcome == TransferOutcome::Done) {
         reportUnknownValues(transfer);
+    }
+    if (!warnings_.isEmpty()) {
+        boxes_.ShowErrorMessage(warnings_.join(QLatin1Char('\n')));
     }
     image_ = transfer.image();
     finish();
@@ -305,16 +315,63 @@ void TransferSession::reportUnknownValues(const ConfigTransfer& transfer) {
         warnings_.push_back(kUnknownValueText.translated(
             translator, {QString::number(unknown.byte), unknown.caption, unknown.key}));
     }
-    if (!warnings_.isEmpty()) {
-        boxes_.ShowErrorMessage(warnings_.join(QLatin1Char('\n')));
-    }
 }
 
 void TransferSession::keepBackup(const wirelink::ByteBuffer& asRead) {
     const SectorBackup backup{driver_.Instrument_ID(), settings_.addr, app::VersionString(),
                               QDateTime::currentDateTime(), asRead};
     backupPath_ = WriteSectorBackup(backup, BackupFolder(), boxes_.translator());
+    asRead_ = asRead;
     sink_.setStatus(kBackupSavedText.translated(boxes_.translator(), {backupPath_}));
+}
+
+void TransferSession::keepRecords(TransferKind kind, const ConfigTransfer& transfer) {
+    if (!transfer.writeEnded() || backupPath_.isEmpty()) {
+        return;  // nothing was written, or not all of it: no record of a write
+    }
+    app::Translator& translator = boxes_.translator();
+    const wirelink::ByteBuffer& written = transfer.written();
+    const QString afterPath = WrittenSectorPath(backupPath_);
+    QString why;
+    if (!app::WriteFileAtomically(afterPath,
+                                  QByteArray(reinterpret_cast<const char*>(written.data()),
+                                             static_cast<qsizetype>(written.size())),
+                                  &why)) {
+        warnings_.push_back(kWrittenSectorFailedText.translated(
+            translator, {afterPath + QStringLiteral(": ") + why}));
+    }
+    if (!afterWrite_) {
+        return;
+    }
+    try {
+        reportPath_ = afterWrite_(record(kind, transfer));
+        sink_.setStatus(kReportKeptText.translated(translator, {reportPath_}));
+    } catch (const std::exception& error) {
+        // The analyser holds what was written whatever happens to its record.
+        warnings_.push_back(
+            kReportFailedText.translated(translator, {QString::fromStdString(error.what())}));
+    }
+}
+
+WriteRecord TransferSession::record(TransferKind kind, const ConfigTransfer& transfer) const {
+    WriteRecord record;
+    record.kind = kind;
+    record.model = driver_.Instrument_ID();
+    record.addr = settings_.addr;
+    // A numbered port is named by its number (1 is COM1).
+    record.port =
+        settings_.portName.isEmpty() ? QString::number(settings_.serialPort) : settings_.portName;
+    record.time = QDateTime::currentDateTime();
+    record.before = asRead_;
+    record.written = transfer.written();
+    record.backupPath = backupPath_;
+    if (transfer.verified()) {
+        record.verify = VerifyOutcome::Kept;
+    } else if (failure_ && transfer.readingBack()) {
+        record.verify = mismatch_ ? VerifyOutcome::Differs : VerifyOutcome::CheckFailed;
+        record.verifyDetail = failure_->message;
+    }
+    return record;
 }
 
 void TransferSession::finish() {

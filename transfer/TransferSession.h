@@ -13,6 +13,7 @@
 #include "transfer/LinkSettings.h"
 #include "transfer/SectorBackup.h"
 #include "transfer/TransferTexts.h"
+#include "transfer/WriteRecord.h"
 #include "wirelink/ByteBuffer.h"
 
 namespace wirelink {
@@ -71,6 +72,9 @@ class TransferSession {
     static constexpr int kOpenWaitMs = 1000;
 
     using Settings = std::function<LinkSettings()>;
+    // Keeps the record of a write (the service report) and returns where; throws a
+    // std::exception saying why when it could not.
+    using AfterWrite = std::function<QString(const WriteRecord& record)>;
 
     TransferSession(wirelink::Wirelink& link, const LinkSettings& settings,
                     drivers::InstrumentDriver& driver, documents::MessageBoxes& boxes,
@@ -88,6 +92,10 @@ class TransferSession {
     // The remedies named (unless replaced: the window's, ConnectionHint in the user's
     // language).
     void setRemedy(Remedy remedy) { remedy_ = std::move(remedy); }
+    // Called after every send or restore whose write transaction ended, whatever the
+    // read-back found; the analyser was written, so a record that cannot be kept is only a
+    // warning. Beside the backup the written sector is kept too (WrittenSectorPath).
+    void setAfterWrite(AfterWrite afterWrite) { afterWrite_ = std::move(afterWrite); }
 
     TransferOutcome getconfiguration(form::Form& form);
     TransferOutcome sendconfiguration(const form::Form& form);
@@ -114,6 +122,8 @@ class TransferSession {
     // The backup the last send or restore kept of the analyser before writing (empty when
     // it wrote nothing).
     const QString& backupPath() const { return backupPath_; }
+    // The record the last send or restore kept (setAfterWrite); empty when none.
+    const QString& reportPath() const { return reportPath_; }
 
   private:
     TransferOutcome run(TransferKind kind, const std::function<void(ConfigTransfer&)>& body);
@@ -136,6 +146,10 @@ class TransferSession {
     void reportUnknownValues(const ConfigTransfer& transfer);
     // Before a send or restore writes: the sector as read kept as a backup file.
     void keepBackup(const wirelink::ByteBuffer& asRead);
+    // After a write ended: the written sector beside the backup, and the record of the
+    // write; what fails becomes a warning.
+    void keepRecords(TransferKind kind, const ConfigTransfer& transfer);
+    WriteRecord record(TransferKind kind, const ConfigTransfer& transfer) const;
     void finish();
 
     wirelink::Wirelink& link_;
@@ -158,6 +172,10 @@ class TransferSession {
     // The port and why its last opening failed; what mends it.
     QString openingReason_;
     QString openingRemedy_;
+    wirelink::ByteBuffer asRead_;
+    AfterWrite afterWrite_;
+    QString reportPath_;
+    bool mismatch_ = false;
 };
 
 }  // namespace kilnward::transfer

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTest>
@@ -119,6 +120,32 @@ TEST_F(ConfigDialogTest, AnAddressTypedOutsideItsRangeIsClampedWhenTheFieldIsLef
     QTest::keyClick(address, Qt::Key_Return);
     dialog.cmdOK_Click();
     EXPECT_EQ(readConfig("Serial", "Addr"), "255");
+}
+
+// Who signs the sheets and reports: shown in serial mode, stored in [Report] on OK only.
+TEST_F(ConfigDialogTest, TheTechnicianAndCompanyAreKeptInTheReportSection) {
+    writeConfig("Report", "Technician", "Jürgen Weiß");
+    frmconfig dialog(false, false);
+    ASSERT_TRUE(dialog.definemode(frmconfig::kSerialMode));
+    dialog.load();
+    EXPECT_TRUE(control<QGroupBox>(dialog, "frareport")->isVisibleTo(&dialog));
+    EXPECT_EQ(control<QLineEdit>(dialog, "txttechnician")->text(), "Jürgen Weiß");
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtcompany")->text(), "");
+
+    control<QLineEdit>(dialog, "txtcompany")->setText(" Kessel & Söhne ");
+    dialog.reject();
+    EXPECT_EQ(readConfig("Report", "Company"), "<missing>");
+    dialog.load();
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtcompany")->text(), "");
+
+    control<QLineEdit>(dialog, "txtcompany")->setText(" Kessel & Söhne ");
+    control<QLineEdit>(dialog, "txttechnician")->setText("Ana Núñez");
+    dialog.cmdOK_Click();
+    EXPECT_EQ(readConfig("Report", "Company"), "Kessel & Söhne");
+    EXPECT_EQ(readConfig("Report", "Technician"), "Ana Núñez");
+
+    dialog.definemode(frmconfig::kLanguageMode);
+    EXPECT_FALSE(control<QGroupBox>(dialog, "frareport")->isVisibleTo(&dialog));
 }
 
 TEST_F(ConfigDialogTest, CancelAndAnUnlistedBaudRateChangeNothing) {

@@ -2,12 +2,15 @@
 // window shows them, the document; and when the session takes the baseline again.
 
 #include "SessionFixture.h"
+#include "app/Catalogue.h"
 #include "documents/ChangeTracker.h"
 #include "form/CheckItem.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
 #include "form/OptionItem.h"
 #include "form/TextItem.h"
+#include "form/TreeItem.h"
+#include "tests/support/BinFolder.h"
 
 namespace kilnward::documents::testing {
 namespace {
@@ -69,6 +72,24 @@ TEST_F(FieldDifferencesTest, RowsNameTheFieldBothShownValuesAndTheDocumentInForm
     form::CheckItem& second = form().check("chkprtconf", 2);
     second.setValue(second.isUnchecked() ? form::CheckItem::kChecked : form::CheckItem::kUnchecked);
     EXPECT_EQ(session->changes().changes().front().title, "Printer / Header / Enabled (2)");
+}
+
+// A parameter list shows only the slots that changed, so a long list does not hide them.
+TEST_F(FieldDifferencesTest, AParameterListShowsTheSlotsThatChanged) {
+    app::LoadParameterCatalogue(translator, test::BinaryPath("Param.ini"));
+    ASSERT_NE(app::Params().entryForId(1).Name, app::Params().entryForId(2).Name);
+    form::TreeItem& page = form().tree("trvpage", 0);
+    ASSERT_GE(page.nodeCount(), 5);
+    page.assignParameter(2, 1);
+    page.assignParameter(5, 1);
+    session->changes().takeBaseline();
+    page.assignParameter(5, 2);
+    const std::vector<FieldDifference> changes = session->changes().changes();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].before, app::Params().entryForId(1).Name + " - 5");
+    EXPECT_EQ(changes[0].after, app::Params().entryForId(2).Name + " - 5");
+    EXPECT_EQ(changes[0].place, "Pages / Page 1");
+    EXPECT_TRUE(changes[0].caption.isEmpty()) << changes[0].caption.toStdString();
 }
 
 TEST_F(FieldDifferencesTest, LoadingADocumentTakesItsBaselineAndAModelChangeTakesAll) {

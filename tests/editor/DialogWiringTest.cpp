@@ -118,8 +118,10 @@ TEST_F(DialogWiringTest, TheToolsMenuRestoresTheBackupOfASend) {
     form().text(QStringLiteral("txtheaderline"), 1).setText(QStringLiteral("Boiler room 3"));
     EXPECT_EQ(transferThroughMenu("mnufilesend"), QStringLiteral("Sending...Done, verified"));
     const QDir backups(data.filePath(QStringLiteral("kilnward/backups")));
-    const QStringList kept = backups.entryList(QDir::Files);
+    // Beside the backup: its service report and the sector as written.
+    const QStringList kept = backups.entryList({QStringLiteral("*.kwb")}, QDir::Files);
     ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(backups.entryList(QDir::Files).size(), 3);
 
     prompts.queueFile(backups.filePath(kept.first()));
     auto* restore = window().findChild<QAction*>(QStringLiteral("mnurestorebackup"));

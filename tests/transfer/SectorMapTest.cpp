@@ -317,9 +317,9 @@ TEST_F(SectorMap, AFloatThatIsNoNumberDecodesAsZeroAndIsTold) {
     EXPECT_EQ(form().numeric("TDBNumbargraphlow", 0).value(), 0.0);
     EXPECT_EQ(form().numeric("TDBNumpark1", 0).value(), 0.0);
     ASSERT_EQ(told.size(), 2u);
-    EXPECT_TRUE(told[0].contains("Low value (frmMain!TDBNumbargraphlow#0)"))
-        << told[0].toStdString();
-    EXPECT_TRUE(told[1].contains("(frmMain!TDBNumpark1#0)")) << told[1].toStdString();
+    EXPECT_TRUE(told[0].contains("Bar graphs / Bar graph 1 / Low value")) << told[0].toStdString();
+    EXPECT_TRUE(told[1].contains("Fuels / ")) << told[1].toStdString();
+    EXPECT_FALSE(told[1].contains("frmMain!")) << told[1].toStdString();
 }
 
 TEST_F(SectorMap, TextsStopAtNulAndAtTheirLengthAndTenthsAreDivided) {
@@ -512,7 +512,8 @@ TEST_F(SectorMap, AValueThatDoesNotFitStopsTheEncodingWithTheImageUnchanged) {
         ADD_FAILURE() << "no overflow";
     } catch (const drivers::OverflowError& error) {
         // The message names the field, not only the codec's data type.
-        EXPECT_TRUE(QString(error.what()).startsWith("Overflow: frmMain!cboprtmodel does not fit"))
+        EXPECT_TRUE(QString(error.what())
+                        .startsWith("Overflow: Printer / Settings / Printing model does not fit"))
             << error.what();
     }
     EXPECT_EQ(image, ByteBuffer(2048, 0x33));

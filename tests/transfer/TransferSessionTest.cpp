@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTimer>
 
+#include <stdexcept>
+
 #include "documents/EditJournal.h"
 #include "drivers/ClockRecord.h"
 #include "form/NumericItem.h"
@@ -23,6 +25,7 @@
 #include "transfer/ProgressSink.h"
 #include "transfer/SectorMap.h"
 #include "transfer/TransferCommands.h"
+#include "transfer/WriteRecord.h"
 #include "wirelink/Errors.h"
 #include "wirelink/FakeClock.h"
 #include "wirelink/FakeCommPort.h"
@@ -649,6 +652,104 @@ TEST_F(TransferRun, AnOpeningThatSucceedsOnARetryReportsNoFailure) {
     EXPECT_EQ(pauses, 2);
     EXPECT_FALSE(transfer.failure().has_value());
     EXPECT_TRUE(messages().empty());
+}
+
+// Every write leaves, beside its backup, the sector as written and the record of the write;
+// a record that cannot be kept is a warning, never a failed send: the analyser was written.
+TEST_F(SessionRun, AWriteKeepsTheWrittenSectorAndItsRecordBesideTheBackup) {
+    ByteBuffer analyser = NoiseSector(5);
+    EncodeConfigSector(s.form(), s.driver(), analyser);
+    loadSector(analyser);
+    std::vector<WriteRecord> records;
+    TransferSession transfer = session(link);
+    transfer.setAfterWrite([&records](const WriteRecord& record) {
+        records.push_back(record);
+        return QStringLiteral("/records/report.pdf");
+    });
+
+    ASSERT_EQ(transfer.getconfiguration(s.form()), TransferOutcome::Done);
+    EXPECT_TRUE(records.empty()) << "a receive writes nothing";
+    RandomConfiguration(s, 5);
+    ASSERT_EQ(transfer.sendconfiguration(s.form()), TransferOutcome::Done);
+
+    ASSERT_EQ(records.size(), 1u);
+    const WriteRecord& sent = records.front();
+    EXPECT_EQ(sent.kind, TransferKind::Send);
+    EXPECT_EQ(sent.model, kModel);
+    EXPECT_EQ(sent.addr, kAddr);
+    EXPECT_EQ(sent.port, "simulator");
+    EXPECT_EQ(sent.before, analyser);
+    EXPECT_EQ(sent.written, sector());
+    EXPECT_EQ(sent.verify, VerifyOutcome::Kept);
+    EXPECT_EQ(sent.backupPath, transfer.backupPath());
+    EXPECT_TRUE(sent.time.isValid());
+    const QByteArray after = test::ReadBytes(WrittenSectorPath(transfer.backupPath()));
+    EXPECT_EQ(ByteBuffer(after.begin(), after.end()), sector());
+    EXPECT_TRUE(WrittenSectorPath(transfer.backupPath()).endsWith(".after"));
+    EXPECT_EQ(transfer.reportPath(), "/records/report.pdf");
+    EXPECT_EQ(sink.statuses.end()[-2], "Service report kept in /records/report.pdf");
+    EXPECT_EQ(sink.statuses.back(), "Sending...Done, verified");
+    EXPECT_TRUE(transfer.warnings().isEmpty());
+}
+
+TEST_F(SessionRun, ARecordThatCannotBeKeptIsAWarningAndTheSendStaysDone) {
+    TransferSession transfer = session(link);
+    transfer.setAfterWrite(
+        [](const WriteRecord&) -> QString { throw std::runtime_error("the disk is full"); });
+    ASSERT_EQ(transfer.sendconfiguration(s.form()), TransferOutcome::Done);
+    EXPECT_FALSE(transfer.failure().has_value());
+    ASSERT_EQ(transfer.warnings().size(), 1);
+    EXPECT_EQ(transfer.warnings()[0],
+              "The analyser was written, but its service report could not be kept: the disk is "
+              "full");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].startsWith(transfer.warnings()[0]));
+    EXPECT_EQ(sink.statuses.back(), "Sending...Done, verified");
+    EXPECT_TRUE(transfer.reportPath().isEmpty());
+}
+
+TEST_F(SessionRun, TheRecordSaysWhatTheReadBackFoundAndAFailureBeforeTheWriteKeepsNone) {
+    std::vector<WriteRecord> records;
+    TransferSession transfer = session(link);
+    transfer.setAfterWrite([&records](const WriteRecord& record) {
+        records.push_back(record);
+        return QStringLiteral("report.pdf");
+    });
+    // The analyser acknowledges block 2 of the write but drops it.
+    simulator.addFault(sim::ParseFaultSpec(QStringLiteral("dropwrite=2")));
+    ASSERT_EQ(transfer.sendconfiguration(s.form()), TransferOutcome::Failed);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].verify, VerifyOutcome::Differs);
+    EXPECT_EQ(records[0].verifyDetail, transfer.failure()->message);
+    EXPECT_NE(records[0].written, sector());
+
+    // Refused in the write transaction: nothing was written whole, so no record.
+    faultAhead(QStringLiteral("fail=21"), 70);
+    ASSERT_EQ(transfer.sendconfiguration(s.form()), TransferOutcome::Failed);
+    EXPECT_EQ(records.size(), 1u);
+
+    settings.verifyAfterSend = false;
+    TransferSession unchecked = session(link);
+    unchecked.setAfterWrite([&records](const WriteRecord& record) {
+        records.push_back(record);
+        return QStringLiteral("report.pdf");
+    });
+    ASSERT_EQ(unchecked.sendconfiguration(s.form()), TransferOutcome::Done);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].verify, VerifyOutcome::NotChecked);
+}
+
+// What the analyser did not keep is named as the user finds it: tabs and caption, no keys.
+TEST_F(SessionRun, AReadBackThatDiffersNamesTheFieldsByTheirTabsAndCaptions) {
+    TransferSession transfer = session(link);
+    // Block 2 (bytes 29 to 55) is acknowledged and dropped: the printer settings and the
+    // first header line.
+    simulator.addFault(sim::ParseFaultSpec(QStringLiteral("dropwrite=2")));
+    ASSERT_EQ(transfer.sendconfiguration(s.form()), TransferOutcome::Failed);
+    const QString message = transfer.failure()->message;
+    EXPECT_TRUE(message.contains("Printer / Header / Header line 1")) << message.toStdString();
+    EXPECT_TRUE(message.contains(" / Copies number")) << message.toStdString();
+    EXPECT_FALSE(message.contains("frmMain!")) << message.toStdString();
 }
 
 }  // namespace

@@ -149,11 +149,13 @@ TEST_F(Safeguard, TheReadBackNamesTheFieldsOfAWriteTheAnalyserDropped) {
     EXPECT_TRUE(dropped.out.endsWith("Reading back...In progress\nSending...Failed\n"))
         << dropped.out.toStdString();
     // Bytes 29 to 55: the end of the timers' gap, the printer settings, header line 1.
-    EXPECT_TRUE(
-        dropped.err.contains("did not keep: reserved bytes 29-35; Copies number "
-                             "(frmMain!TDBNumprtcopies); "))
+    // Named as the window shows them: tabs and caption.
+    EXPECT_TRUE(dropped.err.contains(
+        "did not keep: reserved bytes 29-35; Printer / Settings / Copies number; "))
         << dropped.err.toStdString();
-    EXPECT_TRUE(dropped.err.contains("frmMain!txtheaderline#1\n")) << dropped.err.toStdString();
+    EXPECT_TRUE(dropped.err.contains("Printer / Header / Header line 1\n"))
+        << dropped.err.toStdString();
+    EXPECT_FALSE(dropped.err.contains("frmMain!")) << dropped.err.toStdString();
     EXPECT_FALSE(dropped.err.contains("TDBNumtimers")) << dropped.err.toStdString();
     EXPECT_TRUE(dropped.err.contains("kept in the backup " + backups()))
         << dropped.err.toStdString();

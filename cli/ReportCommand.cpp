@@ -1,0 +1,101 @@
+// kilnward-cli report: the service report between two backups of one analyser model, as
+// PDF: the fields whose value differs from the first backup to the second.
+
+#include <QTextStream>
+
+#include <stdexcept>
+
+#include "app/Catalogue.h"
+#include "app/ProgramFolder.h"
+#include "app/ScriptedPrompts.h"
+#include "cli/CliCommand.h"
+#include "cli/CliOutput.h"
+#include "cli/LanguageOption.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
+#include "records/ServiceReport.h"
+#include "transfer/SectorBackup.h"
+
+namespace kilnward::cli {
+
+namespace {
+
+void Describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        "kilnward-cli report --before FILE --after FILE --pdf OUT [--program-dir DIR]\n"
+        "                    [--language N]\n\n"
+        "Writes to OUT, as PDF, the report of what changed between two backups of one\n"
+        "analyser model (as a send keeps them, in ~/.local/share/kilnward/backups): every\n"
+        "field whose value differs, with its place, caption, both values and document.\n"
+        "Backups of two models are refused. N is the language's column in Language.mdb (0\n"
+        "English, the default).");
+    parser.addHelpOption();
+    parser.addOption({"before", "The earlier backup.", "FILE"});
+    parser.addOption({"after", "The later backup.", "FILE"});
+    parser.addOption({"pdf", "The PDF file to write.", "OUT"});
+    parser.addOption({"program-dir", "Folder of Param.ini and the default documents.", "DIR"});
+    LanguageOption::addTo(parser);
+}
+
+int Fail(const QString& message) {
+    QTextStream(stderr) << "kilnward-cli: " << message << '\n';
+    return kExitFailure;
+}
+
+int Report(const QCommandLineParser& parser, const LanguageOption& language) {
+    app::ScriptedPrompts prompts;
+    if (parser.isSet("program-dir")) {
+        app::ProgramFolder::set(parser.value("program-dir"));
+    }
+    std::optional<int> exitCode;
+    if (!language.select(parser, prompts, exitCode)) {
+        return *exitCode;
+    }
+    app::Translator& translator = language::LangMan();
+    QString error;
+    const auto before = transfer::ReadSectorBackup(parser.value("before"), translator, error);
+    if (!before) {
+        return Fail(error);
+    }
+    const auto after = transfer::ReadSectorBackup(parser.value("after"), translator, error);
+    if (!after) {
+        return Fail(error);
+    }
+    app::LoadParameterCatalogue(translator);
+    app::LoadInstrumentList();
+    try {
+        const records::ServiceReport report = records::BackupsReport(
+            *before, parser.value("before"), *after, parser.value("after"), prompts, translator);
+        records::ServiceReportDocument(report, translator)
+            .writePdf(parser.value("pdf"), translator);
+    } catch (const std::runtime_error& failure) {
+        return Fail(QString::fromStdString(failure.what()));
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunReport(const QStringList& arguments) {
+    QCommandLineParser parser;
+    Describe(parser);
+    if (auto exitCode = CliOutput::parse(parser, arguments)) {
+        return *exitCode;
+    }
+    for (const char* required : {"before", "after", "pdf"}) {
+        if (parser.value(QLatin1String(required)).isEmpty()) {
+            return CliOutput::usageError(
+                parser, QStringLiteral("--%1 is required").arg(QLatin1String(required)));
+        }
+    }
+    LanguageOption language;
+    QString error;
+    if (!language.read(parser, error)) {
+        return CliOutput::usageError(parser, error);
+    }
+    const int exitCode = Report(parser, language);
+    language::ReleaseLangMan();
+    return exitCode;
+}
+
+}  // namespace kilnward::cli

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+#include "editor/export/ExportSelection.h"
+#include "records/RecordDocument.h"
+#include "records/ReportFacts.h"
+
+class QAction;
+class QMenu;
+class QPrinter;
+class QWidget;
+
+namespace kilnward::documents {
+class MainWindowSession;
+}
+
+namespace kilnward::editor {
+
+class ExtraMenus;
+
+// Profile > "Print..." and "Export as PDF...": the sections chosen in the section dialog
+// (the text export's), laid out as the configuration sheet in the window's language, then
+// printed through the platform's print dialog with a preview, or written as a PDF file.
+class PrintCommands : public QObject {
+  public:
+    // `facts` gives the head of the sheet (model, address, technician...) when it is made;
+    // `answer` is the section dialog's answer the text export shares.
+    PrintCommands(documents::MainWindowSession& session, PrintConfigAnswer& answer,
+                  std::function<records::ReportFacts()> facts, QWidget& parent);
+
+    // Puts the two entries into `profile` in front of `before` (the end when null).
+    void addTo(ExtraMenus& menus, QMenu& profile, QAction* before);
+    // The "Print..." entry, for a toolbar button.
+    QAction* printAction() const { return print_; }
+
+    void print();
+    void exportPdf();
+    // Writes the sheet of `selection` to `path`; false after telling the user why.
+    bool writePdf(const PrintConfigAnswer& selection, const QString& path);
+    // The sheet of the sections `selection` ticks.
+    records::RecordDocument sheet(const PrintConfigAnswer& selection) const;
+
+  private:
+    // The section dialog; false when the user aborted it.
+    bool chooseSections();
+
+    documents::MainWindowSession& session_;
+    PrintConfigAnswer& answer_;
+    std::function<records::ReportFacts()> facts_;
+    QWidget& parent_;
+    QAction* print_ = nullptr;
+    QAction* exportPdf_ = nullptr;
+};
+
+}  // namespace kilnward::editor
