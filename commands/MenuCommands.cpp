@@ -42,7 +42,7 @@ bool MenuCommands::trigger(const form::FormItem& menuItem) {
     const auto& entry = static_cast<const form::MenuItem&>(menuItem);
     if (entry.name().compare(QLatin1String("mnuinstrumentname"), Qt::CaseInsensitive) == 0) {
         // By index: two entries may name one model, and the one clicked is the one checked.
-        session_.window().modelMenu().choose(entry.index());
+        session_.window().chooseModelEntry(entry.index());
         return true;
     }
     const auto command = commands_.constFind(entry.name().toLower());

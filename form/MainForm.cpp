@@ -144,6 +144,11 @@ bool MainForm::selectModel(std::uint8_t model) {
     return modelMenu_.selectModel(model);
 }
 
+bool MainForm::chooseModelEntry(int entry) {
+    const CommandStep step(form_, "stepmodel", "Model change");
+    return modelMenu_.choose(entry);
+}
+
 void MainForm::adaptToInstrument(std::uint8_t model, bool modelChanged) {
     adaptation_.adapt(model);
     if (services_) {

@@ -60,6 +60,9 @@ class MainForm : public FormEvents {
     // A model whose default configuration would replace an edited one asks the save
     // question first; false when the user cancelled, and then nothing changed.
     bool selectModel(std::uint8_t model);
+    // The same for a click on the model menu's entry `entry` (ModelMenu::choose): one step
+    // that Undo takes back whole.
+    bool chooseModelEntry(int entry);
     // Lays the window out for `model`, then tells the services whether the model changed.
     void adaptToInstrument(std::uint8_t model, bool modelChanged = true);
     EditRules& editRules() { return editRules_; }

@@ -17,7 +17,7 @@
 namespace kilnward::transfer {
 namespace {
 
-// Knows one text in another language: the link's "no modem lines" error.
+// Knows two texts in another language: the link's "no modem lines" error and its remedy.
 class OneGermanText : public app::EnglishTranslator {
   public:
     QString TranslateString(const QString& key, const QString& defaultText,
@@ -25,6 +25,9 @@ class OneGermanText : public app::EnglishTranslator {
         if (key == QStringLiteral("Error%1").arg(
                        wirelink::StatusOf(wirelink::WLink_errors::WLerr_nomodemlines))) {
             return QStringLiteral("Der Infrarotadapter braucht die Modemleitungen");
+        }
+        if (key == QStringLiteral("hint_nomodemlines")) {
+            return QStringLiteral("Diese Schnittstelle versorgt keinen Infrarotadapter.");
         }
         return app::EnglishTranslator::TranslateString(key, defaultText, arguments);
     }
@@ -58,8 +61,9 @@ TEST(PortFailureText, TheReasonAPortCannotBeUsedIsTranslated) {
     EXPECT_EQ(session.failure()->message,
               QStringLiteral("Der Infrarotadapter braucht die Modemleitungen"));
     ASSERT_EQ(prompts.messages().size(), 1u);
+    // The window's message names the port and what mends it, in the user's language.
     EXPECT_TRUE(prompts.messages()[0].contains(
-        QStringLiteral("\n\nDer Infrarotadapter braucht die Modemleitungen")))
+        QStringLiteral("\n\n/dev/pts/9: Diese Schnittstelle versorgt keinen Infrarotadapter")))
         << prompts.messages()[0].toStdString();
 }
 
