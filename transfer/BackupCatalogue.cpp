@@ -8,15 +8,11 @@
 #include <utility>
 
 #include "transfer/SectorBackup.h"
+#include "transfer/WriteRecord.h"
 
 namespace kilnward::transfer {
 
 namespace {
-
-QString Companion(const QString& backupPath, const char* extension) {
-    const QFileInfo info(backupPath);
-    return info.dir().filePath(info.completeBaseName() + QLatin1String(extension));
-}
 
 bool Newer(const BackupEntry& a, const BackupEntry& b) {
     if (a.time != b.time) {
@@ -39,11 +35,11 @@ bool BackupFilter::accepts(const BackupEntry& entry) const {
 }
 
 QString BackupReportPath(const QString& backupPath) {
-    return Companion(backupPath, ".pdf");
+    return BesideBackup(backupPath, QStringLiteral(".pdf"));
 }
 
 QString BackupAfterPath(const QString& backupPath) {
-    return Companion(backupPath, ".after");
+    return WrittenSectorPath(backupPath);
 }
 
 BackupCatalogue::BackupCatalogue(QString folder, app::Translator& translator)
