@@ -101,7 +101,11 @@ class GarbageLine : public ::testing::TestWithParam<Noise> {
     static void ExpectFlat(const SampledRun& run) {
         // Noise is read and dropped: memory after the start does not grow with it.
         ASSERT_GT(run.firstKb, 0);
+#ifndef __SANITIZE_ADDRESS__
         EXPECT_LT(run.peakKb, run.firstKb + 4096) << "first " << run.firstKb << " kB";
+#endif
+        // Under AddressSanitizer freed blocks wait in its quarantine, so the resident size
+        // grows with every allocation by design; the plain build measures flatness.
     }
 
     QTemporaryDir home;
