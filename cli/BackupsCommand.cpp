@@ -3,11 +3,10 @@
 
 #include <QTextStream>
 
-#include <cstdlib>
-
 #include "app/EnglishTranslator.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
+#include "records/ReportFacts.h"
 #include "transfer/BackupCatalogue.h"
 #include "transfer/SectorBackup.h"
 
@@ -47,13 +46,7 @@ bool ReadFilterByte(const QCommandLineParser& parser, const QString& name,
 // ISO 8601 with the UTC offset the backup was kept at, "+00:00" included, so every line
 // reads alike and sorts as text within one offset.
 QString TimeText(const QDateTime& time) {
-    const int offset = time.offsetFromUtc();
-    const int minutes = std::abs(offset) / 60;
-    return time.toOffsetFromUtc(offset).toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) +
-           QChar(offset < 0 ? u'-' : u'+') +
-           QStringLiteral("%1:%2")
-               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) + records::UtcOffsetText(time);
 }
 
 QString Line(const transfer::BackupEntry& entry) {

@@ -16,6 +16,9 @@ struct CliCommand {
     const char* name;
     const char* summary;
     int (*run)(const QStringList& arguments);
+    // It paints PDF records (the sheet, the service reports), which needs fonts and so a GUI
+    // application; the other commands start without one.
+    bool paintsRecords = false;
 };
 
 // Every command, in the order the help lists them.

@@ -3,6 +3,7 @@
 
 #include <QTextStream>
 
+#include <optional>
 #include <stdexcept>
 
 #include "app/Catalogue.h"
@@ -11,6 +12,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
 #include "cli/LanguageOption.h"
+#include "cli/ProgramDirOption.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 #include "records/ServiceReport.h"
@@ -33,7 +35,7 @@ void Describe(QCommandLineParser& parser) {
     parser.addOption({"before", "The earlier backup.", "FILE"});
     parser.addOption({"after", "The later backup.", "FILE"});
     parser.addOption({"pdf", "The PDF file to write.", "OUT"});
-    parser.addOption({"program-dir", "Folder of Param.ini and the default documents.", "DIR"});
+    ProgramDirOption::addTo(parser);
     LanguageOption::addTo(parser);
 }
 
@@ -42,10 +44,11 @@ int Fail(const QString& message) {
     return kExitFailure;
 }
 
-int Report(const QCommandLineParser& parser, const LanguageOption& language) {
+int Report(const QCommandLineParser& parser, const std::optional<QString>& programDir,
+           const LanguageOption& language) {
     app::ScriptedPrompts prompts;
-    if (parser.isSet("program-dir")) {
-        app::ProgramFolder::set(parser.value("program-dir"));
+    if (programDir) {
+        app::ProgramFolder::set(*programDir);
     }
     std::optional<int> exitCode;
     if (!language.select(parser, prompts, exitCode)) {
@@ -89,11 +92,12 @@ int RunReport(const QStringList& arguments) {
         }
     }
     LanguageOption language;
+    std::optional<QString> programDir;
     QString error;
-    if (!language.read(parser, error)) {
+    if (!language.read(parser, error) || !ProgramDirOption::read(parser, programDir, error)) {
         return CliOutput::usageError(parser, error);
     }
-    const int exitCode = Report(parser, language);
+    const int exitCode = Report(parser, programDir, language);
     language::ReleaseLangMan();
     return exitCode;
 }

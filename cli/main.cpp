@@ -1,6 +1,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -9,6 +10,7 @@
 #include "cli/CliCommand.h"
 
 using kilnward::cli::AllCommands;
+using kilnward::cli::CliCommand;
 
 namespace {
 
@@ -23,19 +25,16 @@ void PrintHelp(FILE* to) {
            "prints the version.\n";
 }
 
-// The commands that paint PDF records (the sheet, the service reports) need fonts, hence a GUI
-// application; the others start without one.
+// Whether the command named in `argv` paints records (CliCommand::paintsRecords).
 bool PaintsRecords(int argc, char** argv) {
     if (argc < 2) {
         return false;
     }
-    const QString command = QString::fromLocal8Bit(argv[1]);
-    for (const char* name : {"print", "report", "send", "restore"}) {
-        if (command == QLatin1String(name)) {
-            return true;
-        }
-    }
-    return false;
+    const QString name = QString::fromLocal8Bit(argv[1]);
+    const auto& commands = AllCommands();
+    return std::any_of(commands.begin(), commands.end(), [&name](const CliCommand& command) {
+        return command.paintsRecords && name == QLatin1String(command.name);
+    });
 }
 
 }  // namespace

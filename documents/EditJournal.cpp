@@ -282,17 +282,19 @@ EditJournal::Merge EditJournal::mergeNewest() {
     for (size_t d = 0; d < older.touches.size(); ++d) {
         older.touches[d] = older.touches[d] || newer.touches[d];
     }
-    for (int& clean : cleanAt_) {
-        if (clean == count()) {
-            --clean;
-        }
-    }
-    steps_.pop_back();
-    position_ = count();
+    dropNewestStep();
     if (!SameValues(older.changes.front().before, older.changes.front().after)) {
         return Merge::Merged;
     }
     // Typed and erased again: the field is as it was before the first key.
+    dropNewestStep();
+    mergeFloor_ = std::min(mergeFloor_, position_);
+    followDirtyMarks();
+    return Merge::Cancelled;
+}
+
+void EditJournal::dropNewestStep() {
+    // A document clean at the dropped step is clean at the one before it.
     for (int& clean : cleanAt_) {
         if (clean == count()) {
             --clean;
@@ -300,9 +302,6 @@ EditJournal::Merge EditJournal::mergeNewest() {
     }
     steps_.pop_back();
     position_ = count();
-    mergeFloor_ = std::min(mergeFloor_, position_);
-    followDirtyMarks();
-    return Merge::Cancelled;
 }
 
 void EditJournal::undo() {

@@ -131,6 +131,8 @@ class EditJournal : public form::FormListener, public DocumentsListener {
     void putValues(const Values& values);
     void selectModel(std::uint8_t model);
     void followDirtyMarks();
+    // Takes the newest step off the end (merged into the one before, or cancelled).
+    void dropNewestStep();
     bool dirtyAt(int document, int position) const;
     // Whether a step between the two positions changes the document.
     bool touchedBetween(int document, int from, int to) const;

@@ -50,9 +50,11 @@ FieldSnapshot FieldSnapshot::Take(const form::Form& form, const Documents& docum
             continue;  // labels, frames, tab strips and menus store nothing
         }
         QString text = FieldText(form, *item, stored, translator, locale);
-        snapshot.append({ControlKey(*item), d, std::move(stored), std::move(text),
-                         form::FieldTitle(form, *item), form::FieldPlace(*item),
-                         form::FieldCaption(form, *item), item->kind() == ItemKind::Tree});
+        QString place = form::FieldPlace(*item);
+        QString caption = form::FieldCaption(form, *item);
+        QString title = form::FieldTitle(place, caption);
+        snapshot.append({ControlKey(*item), d, std::move(stored), std::move(text), std::move(title),
+                         std::move(place), std::move(caption), item->kind() == ItemKind::Tree});
     }
     snapshot.numberSameTitles();
     return snapshot;

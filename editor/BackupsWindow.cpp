@@ -181,7 +181,8 @@ void BackupsWindow::fillFilters() {
 }
 
 void BackupsWindow::fillList() {
-    const QString current = selected() ? selected()->path : QString();
+    const std::optional<transfer::BackupEntry> chosen = selected();
+    const QString current = chosen ? chosen->path : QString();
     list_->clear();
     const std::vector<transfer::BackupEntry> shown =
         catalogue_.filtered({Choice(*model_), Choice(*address_)});

@@ -98,8 +98,13 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     setStatusBar(status_);
     binder_->refreshAll();
     undo_ = new UndoHistory(session, *extraMenus_, *this);
-    // An undone or redone change of model is followed like one chosen in the menu.
-    connect(&undo_->stack(), &QUndoStack::indexChanged, this, [this] { followSettings(); });
+    // An undone or redone change of model is followed like one chosen in the menu; other
+    // steps (every typed key among them) leave the link and the model as they were.
+    connect(&undo_->stack(), &QUndoStack::indexChanged, this, [this] {
+        if (session_.window().selectedInstrumentId() != followedModel_) {
+            followSettings();
+        }
+    });
     extraMenus_->edit().addSeparator();
     findBox_ = new FindFieldBox(session.window(), *binder_, *extraMenus_, this);
     addDifferenceCommands();
@@ -240,7 +245,7 @@ void MainWindow::restoreFromBackup() {
 void MainWindow::restoreBackup(const transfer::SectorBackup& backup) {
     followSettings();
     if (ensureTransferDialog().runRestore(backup)) {
-        status_->showOutcome(transferDialog_->status());
+        status_->showOutcome(transferDialog_->status(), transfer::TransferKind::Restore);
     }
 }
 

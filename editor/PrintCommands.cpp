@@ -43,8 +43,6 @@ void PrintCommands::addTo(ExtraMenus& menus, QMenu& profile, QAction* before) {
         profile.removeAction(action);
         profile.insertAction(before, action);
     }
-    print_->setToolTip(print_->text().remove(u'&') + QStringLiteral(" (") +
-                       print_->shortcut().toString(QKeySequence::NativeText) + u')');
     connect(print_, &QAction::triggered, this, [this] { print(); });
     connect(exportPdf_, &QAction::triggered, this, [this] { exportPdf(); });
 }

@@ -186,7 +186,7 @@ int ShootBackups(kilnward::editor::EditorApp& editor, const QString& language, c
              QDateTime(QDate(2026, 11, k.day), QTime(10, 15 + k.day, 3)), before},
             folder.path(), translator);
         if (k.afterKept) {
-            kilnward::app::WriteFileAtomically(transfer::BackupAfterPath(path), written);
+            kilnward::app::WriteFileAtomically(transfer::WrittenSectorPath(path), written);
         }
         if (k.report) {
             kilnward::app::WriteFileAtomically(transfer::BackupReportPath(path), "%PDF-1.4");

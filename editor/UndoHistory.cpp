@@ -101,7 +101,6 @@ UndoHistory::UndoHistory(documents::MainWindowSession& session, ExtraMenus& menu
     connect(stack_, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
     connect(stack_, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
     connect(stack_, &QUndoStack::indexChanged, this, &UndoHistory::retranslate);
-    connect(stack_, &QUndoStack::cleanChanged, this, &UndoHistory::retranslate);
     qApp->installEventFilter(this);
 }
 

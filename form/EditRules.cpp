@@ -138,13 +138,16 @@ void EditRules::formulaRule(int fuel) {
 }
 
 void EditRules::fuelCountRule() {
+    // Worked out once: reading the count parses its display format.
+    const int fuels = FuelsInUse(form_);
     for (FormItem* item : form_.items()) {
         const FormItem* frame = item->container();
         if (item->kind() == ItemKind::Label || !frame || !Named(*frame, "frafuels")) {
             continue;
         }
         const int fuel = frame->index();
-        item->setEnabled(insideFuelCount(fuel) && !(IsFormulaField(*item) && usesUniFormula(fuel)));
+        const bool inUse = fuel >= 0 && fuel < fuels;
+        item->setEnabled(inUse && !(IsFormulaField(*item) && usesUniFormula(fuel)));
     }
 }
 

@@ -43,8 +43,10 @@ QString FieldPlace(const FormItem& item) {
 }
 
 QString FieldTitle(const Form& form, const FormItem& item) {
-    const QString place = FieldPlace(item);
-    const QString caption = FieldCaption(form, item);
+    return FieldTitle(FieldPlace(item), FieldCaption(form, item));
+}
+
+QString FieldTitle(const QString& place, const QString& caption) {
     if (place.isEmpty() || caption.isEmpty()) {
         return place + caption;
     }

@@ -30,5 +30,7 @@ QString FieldPlace(const FormItem& item);
 // The place and the caption together, as a list shows a field to tell it from the fields of
 // the same caption on other tabs.
 QString FieldTitle(const Form& form, const FormItem& item);
+// The same from a place and a caption already worked out.
+QString FieldTitle(const QString& place, const QString& caption);
 
 }  // namespace kilnward::form

@@ -61,14 +61,18 @@ bool ModelMenu::choose(int entry) {
     return select(EntryModel(chosen), &chosen);
 }
 
-bool ModelMenu::selectModel(std::uint8_t model) {
+MenuItem* ModelMenu::lastEntryOf(std::uint8_t model) const {
     MenuItem* offering = nullptr;
     for (FormItem* member : window_.form().members(kEntryName)) {
         if (EntryModel(*static_cast<MenuItem*>(member)) == model) {
             offering = static_cast<MenuItem*>(member);
         }
     }
-    return select(model, offering);
+    return offering;
+}
+
+bool ModelMenu::selectModel(std::uint8_t model) {
+    return select(model, lastEntryOf(model));
 }
 
 bool ModelMenu::select(std::uint8_t model, MenuItem* entry) {
@@ -94,27 +98,19 @@ bool ModelMenu::select(std::uint8_t model, MenuItem* entry) {
     return true;
 }
 
-bool ModelMenu::chooseEntriesOf(std::uint8_t model) {
-    bool matched = false;
-    for (FormItem* member : window_.form().members(kEntryName)) {
-        if (EntryModel(*static_cast<MenuItem*>(member)) == model) {
-            choose(member->index());
-            matched = true;
-        }
-    }
-    return matched;
-}
-
 void ModelMenu::start(std::optional<std::uint8_t> model) {
-    if (!model) {
+    if (model) {
+        selectModel(*model);
+    } else {
         chooseStoredModel();
-    } else if (!chooseEntriesOf(*model)) {
-        select(*model, nullptr);
     }
 }
 
 void ModelMenu::chooseStoredModel() {
-    if (!chooseEntriesOf(app::ReadSelectedInstrumentIdSetting())) {
+    const std::uint8_t stored = app::ReadSelectedInstrumentIdSetting();
+    if (MenuItem* entry = lastEntryOf(stored)) {
+        select(stored, entry);
+    } else {
         choose(0);
     }
 }

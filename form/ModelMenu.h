@@ -31,11 +31,11 @@ class ModelMenu {
     bool choose(int entry);
     // MainForm::selectModel: the last entry offering `model`, or no entry.
     bool selectModel(std::uint8_t model);
-    // The model a window starts with: every entry naming `model` is clicked (the last wins).
+    // The model a window starts with: the last entry naming `model` is chosen.
     // A model no entry offers is still adapted to when it is given; the stored model
     // (`model` empty) falls back to entry 0 instead.
     void start(std::optional<std::uint8_t> model);
-    // Clicks every entry naming the stored model (the last wins), entry 0 when none does.
+    // Chooses the last entry naming the stored model, entry 0 when none does.
     void chooseStoredModel();
     // Runs the first checked entry's click again, or re-adapts to a model no entry offers;
     // false when no model is selected.
@@ -49,8 +49,8 @@ class ModelMenu {
 
   private:
     bool select(std::uint8_t model, MenuItem* entry);
-    // Clicks every entry naming `model`; false when none does.
-    bool chooseEntriesOf(std::uint8_t model);
+    // The last entry offering `model` (it wins where two name one model), or none.
+    MenuItem* lastEntryOf(std::uint8_t model) const;
 
     MainForm& window_;
     bool storesChoice_ = true;

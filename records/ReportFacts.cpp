@@ -26,14 +26,18 @@ ReportFacts ReportFacts::Now(std::uint8_t model) {
     return facts;
 }
 
-QString TimeWithOffset(const QDateTime& time) {
+QString UtcOffsetText(const QDateTime& time) {
     const int offset = time.offsetFromUtc();
     const int minutes = std::abs(offset) / 60;
-    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
-           QStringLiteral(" UTC%1%2:%3")
-               .arg(QChar(offset < 0 ? u'-' : u'+'))
-               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1%2:%3")
+        .arg(QChar(offset < 0 ? u'-' : u'+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString TimeWithOffset(const QDateTime& time) {
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" UTC") +
+           UtcOffsetText(time);
 }
 
 std::vector<std::pair<QString, QString>> FactRows(const ReportFacts& facts,

@@ -30,6 +30,8 @@ struct ReportFacts {
 // A moment with its offset from UTC, so the record says when wherever it is read:
 // "2026-12-08 14:05:09 UTC+01:00".
 QString TimeWithOffset(const QDateTime& time);
+// The offset of `time` from UTC as ISO 8601 writes it: "+01:00", "+00:00", "-05:00".
+QString UtcOffsetText(const QDateTime& time);
 
 // The rows of the head, each a translated name and its value, in the order they show.
 std::vector<std::pair<QString, QString>> FactRows(const ReportFacts& facts,

@@ -74,7 +74,7 @@ ServiceReport WriteReport(const transfer::WriteRecord& record, app::UserPrompts&
 
 QString KeepServiceReport(const transfer::WriteRecord& record, app::UserPrompts& prompts,
                           app::Translator& translator) {
-    const QString path = transfer::BesideBackup(record.backupPath, QStringLiteral(".pdf"));
+    const QString path = transfer::BackupReportPath(record.backupPath);
     ServiceReportDocument(WriteReport(record, prompts, translator), translator)
         .writePdf(path, translator);
     return path;

@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "transfer/SectorBackup.h"
-#include "transfer/WriteRecord.h"
 
 namespace kilnward::transfer {
 
@@ -32,14 +31,6 @@ bool Newer(const BackupEntry& a, const BackupEntry& b) {
 
 bool BackupFilter::accepts(const BackupEntry& entry) const {
     return (!model || *model == entry.model) && (!addr || *addr == entry.addr);
-}
-
-QString BackupReportPath(const QString& backupPath) {
-    return BesideBackup(backupPath, QStringLiteral(".pdf"));
-}
-
-QString BackupAfterPath(const QString& backupPath) {
-    return WrittenSectorPath(backupPath);
 }
 
 BackupCatalogue::BackupCatalogue(QString folder, app::Translator& translator)
@@ -87,7 +78,7 @@ bool BackupCatalogue::remove(const BackupEntry& entry, QString& error) {
     }
     // Without their backup the report and the written sector describe nothing one can restore.
     QFile::remove(BackupReportPath(entry.path));
-    QFile::remove(BackupAfterPath(entry.path));
+    QFile::remove(WrittenSectorPath(entry.path));
     reload();
     return true;
 }

@@ -8,6 +8,9 @@
 #include <optional>
 #include <vector>
 
+// The paths of the files kept beside a backup (BackupReportPath, WrittenSectorPath).
+#include "transfer/WriteRecord.h"
+
 namespace kilnward::app {
 class Translator;
 }
@@ -29,10 +32,6 @@ struct BackupFilter {
 
     bool accepts(const BackupEntry& entry) const;
 };
-
-// The files kept beside a backup: the service report of the write and the sector as written.
-QString BackupReportPath(const QString& backupPath);
-QString BackupAfterPath(const QString& backupPath);
 
 // The backups of a folder, newest first (equal times by file name, the later name first).
 // Every ".kwb" file is read as a backup; one that is no backup is left out of the list and

@@ -13,7 +13,7 @@ namespace kilnward::transfer {
 std::optional<int> BackupChangeCount(const QString& backupPath, app::UserPrompts& prompts,
                                      app::Translator& translator) {
     const std::optional<QByteArray> written =
-        app::ReadFileBounded(BackupAfterPath(backupPath), layout::kSectorSize);
+        app::ReadFileBounded(WrittenSectorPath(backupPath), layout::kSectorSize);
     if (!written || written->size() != layout::kSectorSize) {
         return std::nullopt;
     }

@@ -102,7 +102,6 @@ void ConfigTransfer::writeSector(const wirelink::ByteBuffer& asRead) {
     WriteDeviceBlock(offset, last - offset + 1);
     require(driver_.EndWriteTransaction(addr_), drivers::kCmdTransaction, drivers::kEndTransaction);
     written_ = image_;
-    writeEnded_ = true;
 }
 
 void ConfigTransfer::verifyWritten(const form::Form& form) {
@@ -112,15 +111,14 @@ void ConfigTransfer::verifyWritten(const form::Form& form) {
     }
     sink_.setStatus(kVerifyRunningText.translated(translator_));
     readingBack_ = true;
-    const wirelink::ByteBuffer written = image_;
     readSector();
     const wirelink::ByteBuffer readBack = image_;
     // The image stays what was written; the read-back only judges it.
-    image_ = written;
+    image_ = written_;
     require(driver_.SetRemLoc(addr_, kRemoteOff), drivers::kCmdTransaction, drivers::kRemLoc);
     progress_.setprogress(100);
     const QStringList differences =
-        ReadBackDifferences(written, readBack, form, driver_.Instrument_ID(), translator_);
+        ReadBackDifferences(written_, readBack, form, driver_.Instrument_ID(), translator_);
     if (!differences.isEmpty()) {
         throw ReadBackMismatch(
             kVerifyFailedText.translated(translator_, {differences.join(QStringLiteral("; "))})

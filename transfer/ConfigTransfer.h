@@ -77,7 +77,7 @@ class ConfigTransfer {
     // analyser partly written.
     bool writeStarted() const { return writeStarted_; }
     // Whether the send's write transaction ended: the analyser holds written() from then on.
-    bool writeEnded() const { return writeEnded_; }
+    bool writeEnded() const { return !written_.empty(); }
     // The sector as the write transaction wrote it (empty before).
     const wirelink::ByteBuffer& written() const { return written_; }
     // The receive's list bytes that named no entry of their list.
@@ -114,7 +114,6 @@ class ConfigTransfer {
     wirelink::Wirelink* link_ = nullptr;
     wirelink::ByteBuffer image_;
     bool writeStarted_ = false;
-    bool writeEnded_ = false;
     wirelink::ByteBuffer written_;
     BeforeWrite beforeWrite_;
     bool verify_ = false;

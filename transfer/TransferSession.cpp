@@ -218,7 +218,7 @@ QString TransferSession::remedyFor(ConnectionProblem problem) const {
     if (remedy_) {
         return remedy_(problem);
     }
-    const TransferText hint = ConnectionHint(problem);
+    const TransferText hint = ConnectionHint(problem, settings_.useInfrared);
     return *hint.key == '\0' ? QString() : hint.translated(boxes_.translator());
 }
 

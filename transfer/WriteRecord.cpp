@@ -14,4 +14,8 @@ QString WrittenSectorPath(const QString& backupPath) {
     return BesideBackup(backupPath, QStringLiteral(".after"));
 }
 
+QString BackupReportPath(const QString& backupPath) {
+    return BesideBackup(backupPath, QStringLiteral(".pdf"));
+}
+
 }  // namespace kilnward::transfer

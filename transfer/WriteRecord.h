@@ -38,5 +38,7 @@ struct WriteRecord {
 QString BesideBackup(const QString& backupPath, const QString& extension);
 // Where the written sector is kept beside its backup: the backup's name with ".after".
 QString WrittenSectorPath(const QString& backupPath);
+// Where the service report of the write is kept beside its backup: the name with ".pdf".
+QString BackupReportPath(const QString& backupPath);
 
 }  // namespace kilnward::transfer

@@ -80,7 +80,7 @@ TEST_F(BackupsWindowTest, ListsNewestFirstWithTheirAnalyserAndFiltersByModelAndA
     keep(10, 1, 3);
     keep(12, 4, 5);
     const QString middle = keep(10, 2, 4);
-    ASSERT_TRUE(test::WriteBytes(transfer::BackupAfterPath(middle), QByteArray(2048, '\0')));
+    ASSERT_TRUE(test::WriteBytes(transfer::WrittenSectorPath(middle), QByteArray(2048, '\0')));
     auto shown = open();
     EXPECT_EQ(column(*shown, 0),
               QStringList({"2026-05-05 09:00:00", "2026-05-04 09:00:00", "2026-05-03 09:00:00"}));
@@ -143,7 +143,7 @@ TEST_F(BackupsWindowTest, DeleteAsksFirstAndTwiceForTheNewestOfAnAnalyser) {
     const QString older = keep(10, 1, 3);
     const QString newest = keep(10, 1, 4);
     for (const QString& path :
-         {transfer::BackupReportPath(older), transfer::BackupAfterPath(older)}) {
+         {transfer::BackupReportPath(older), transfer::WrittenSectorPath(older)}) {
         ASSERT_TRUE(test::WriteBytes(path, "x"));
     }
     auto shown = open();
@@ -175,7 +175,7 @@ TEST_F(BackupsWindowTest, DeleteAsksFirstAndTwiceForTheNewestOfAnAnalyser) {
         EXPECT_EQ(QFile::exists(c.path), !c.deleted) << c.path.toStdString();
         if (c.deleted) {
             EXPECT_FALSE(QFile::exists(transfer::BackupReportPath(c.path)));
-            EXPECT_FALSE(QFile::exists(transfer::BackupAfterPath(c.path)));
+            EXPECT_FALSE(QFile::exists(transfer::WrittenSectorPath(c.path)));
         }
     }
     EXPECT_TRUE(prompts.records().front().text.contains("Harrier 530 (address 1)"));

@@ -109,11 +109,11 @@ TEST_F(BackupCatalogueTest, TheNewestOfEachAnalyserIsKnownAndDeletingTakesItsCom
     const QString older = keep(10, 1, At(3, 9));
     const QString newest = keep(10, 1, At(4, 9));
     const QString other = keep(10, 2, At(2, 9));
-    for (const QString& path : {BackupReportPath(newest), BackupAfterPath(newest)}) {
+    for (const QString& path : {BackupReportPath(newest), WrittenSectorPath(newest)}) {
         ASSERT_TRUE(test::WriteBytes(path, "x"));
     }
     EXPECT_TRUE(BackupReportPath(newest).endsWith("/Harrier-530_addr1_2026-05-04_090000.pdf"));
-    EXPECT_TRUE(BackupAfterPath(newest).endsWith("/Harrier-530_addr1_2026-05-04_090000.after"));
+    EXPECT_TRUE(WrittenSectorPath(newest).endsWith("/Harrier-530_addr1_2026-05-04_090000.after"));
 
     BackupCatalogue catalogue(folder.path(), translator);
     const auto entry = [&catalogue](const QString& path) {
@@ -134,7 +134,7 @@ TEST_F(BackupCatalogueTest, TheNewestOfEachAnalyserIsKnownAndDeletingTakesItsCom
     ASSERT_TRUE(catalogue.remove(entry(newest), error)) << error.toStdString();
     EXPECT_FALSE(QFile::exists(newest));
     EXPECT_FALSE(QFile::exists(BackupReportPath(newest)));
-    EXPECT_FALSE(QFile::exists(BackupAfterPath(newest)));
+    EXPECT_FALSE(QFile::exists(WrittenSectorPath(newest)));
     ASSERT_EQ(catalogue.entries().size(), 2u);
     EXPECT_TRUE(catalogue.isNewestOfAnalyser(entry(older)));
 
@@ -164,12 +164,12 @@ TEST_F(BackupChangeCountTest, CountsTheFieldsTheWrittenSectorChangedAndNoneWitho
         return QByteArray(reinterpret_cast<const char*>(sector.data()),
                           static_cast<qsizetype>(sector.size()));
     };
-    ASSERT_TRUE(test::WriteBytes(BackupAfterPath(path), bytes(after)));
+    ASSERT_TRUE(test::WriteBytes(WrittenSectorPath(path), bytes(after)));
     EXPECT_EQ(BackupChangeCount(path, prompts, translator), 2);
-    ASSERT_TRUE(test::WriteBytes(BackupAfterPath(path), bytes(before)));
+    ASSERT_TRUE(test::WriteBytes(WrittenSectorPath(path), bytes(before)));
     EXPECT_EQ(BackupChangeCount(path, prompts, translator), 0);
     // A file of the wrong size is no written sector.
-    ASSERT_TRUE(test::WriteBytes(BackupAfterPath(path), bytes(after).chopped(1)));
+    ASSERT_TRUE(test::WriteBytes(WrittenSectorPath(path), bytes(after).chopped(1)));
     EXPECT_EQ(BackupChangeCount(path, prompts, translator), std::nullopt);
 }
 
