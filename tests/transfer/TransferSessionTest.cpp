@@ -20,6 +20,7 @@
 #include "simulator/FaultSpec.h"
 #include "simulator/SimulatedCommPort.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/MissingPort.h"
 #include "tests/support/QtApplicationEnvironment.h"
 #include "tests/transfer/TransferFixture.h"
 #include "transfer/ProgressSink.h"
@@ -244,12 +245,12 @@ TEST_F(TransferRun, ReceiveCancelledAtTheSaveQuestionOfDocument2) {
 TEST_F(TransferRun, APortThatNeverOpensIsTriedTenTimes) {
     wirelink::QtSerialCommPort missing;
     wirelink::Wirelink unopenable(missing, nullptr, &clock);
-    settings.portName = QStringLiteral("/dev/kilnward-no-such-port");
+    settings.portName = test::MissingPortName();
     yes();
     ASSERT_EQ(commands(unopenable).mnufileget(), TransferOutcome::PortNotOpened);
     EXPECT_EQ(waits, std::vector<int>(10, 1000));
     // Each failed attempt is told with its reason; the message ends with the reason.
-    const QString reason = "/dev/kilnward-no-such-port: This port does not exist.";
+    const QString reason = test::MissingPortName() + ": This port does not exist.";
     ASSERT_EQ(sink.statuses.size(), 11u);
     EXPECT_EQ(sink.statuses[0], "Receiving...In progress");
     for (int attempt = 1; attempt <= 10; ++attempt) {
@@ -310,7 +311,7 @@ TEST_F(TransferRun, AFailedReceiveLeavesTheEditorAsItWas) {
         const char* fault;
         TransferOutcome outcome;
     };
-    for (const Case& c : {Case{"port never opens", &unopenable, "/dev/kilnward-no-such-port", "",
+    for (const Case& c : {Case{"port never opens", &unopenable, test::MissingPortName(), "",
                                TransferOutcome::PortNotOpened},
                           Case{"refused half way", &link, "simulator", "fail=34,from=10,count=0",
                                TransferOutcome::Failed}}) {
@@ -367,8 +368,8 @@ TEST_F(TransferRun, APortThatDoesNotOpenSaysWhyInTheWindowsTerms) {
         const char* remedy;
     };
     for (const Case& c :
-         {Case{"missing", &serial, "/dev/kilnward-no-such-port", false, 10,
-               "/dev/kilnward-no-such-port: This port does not exist.", "from the list"},
+         {Case{"missing", &serial, test::MissingPortName(), false, 10,
+               test::MissingPortName() + ": This port does not exist.", "from the list"},
           Case{"a file", &serial, notAPort, false, 1, ": This is not a serial port.",
                "Choose the analyser's port"},
           Case{"no modem lines", &modemless, "/dev/kilnward-modemless", true, 1,
@@ -403,7 +404,7 @@ TEST_F(TransferRun, APortThatDoesNotOpenSaysWhyInTheWindowsTerms) {
 TEST_F(TransferRun, SetClockOnAPortThatDoesNotOpenFailsAtOnce) {
     wirelink::QtSerialCommPort missing;
     wirelink::Wirelink unopenable(missing, nullptr, &clock);
-    settings.portName = QStringLiteral("/dev/kilnward-no-such-port");
+    settings.portName = test::MissingPortName();
     yes();
     ASSERT_EQ(commands(unopenable).mnuconfiguresetclock(), TransferOutcome::Failed);
     EXPECT_TRUE(waits.empty());
@@ -581,13 +582,13 @@ TEST_F(SessionRun, UnknownListBytesAreReportedAfterTheReceive) {
 }
 
 TEST_F(TransferRun, SettingsAreReadAtEveryCommand) {
-    settings.portName = QStringLiteral("/dev/kilnward-no-such-port");
+    settings.portName = test::MissingPortName();
     TransferCommands run(
         *s.session, link, [this] { return settings; }, sink);
     run.setWait([](int) {});
     yes();
     EXPECT_EQ(run.mnuconfiguresetclock(), TransferOutcome::Done);
-    EXPECT_EQ(port.portName(), "/dev/kilnward-no-such-port");
+    EXPECT_EQ(port.portName(), test::MissingPortName());
     settings.portName = QStringLiteral("simulator");
     settings.baudRate = QStringLiteral("19200");
     yes();
@@ -599,7 +600,7 @@ TEST_F(TransferRun, SettingsAreReadAtEveryCommand) {
 TEST_F(TransferRun, AbortDuringTheOpeningAttemptsEndsTheTransferAsCancelled) {
     wirelink::QtSerialCommPort missing;
     wirelink::Wirelink unopenable(missing, nullptr, &clock);
-    settings.portName = QStringLiteral("/dev/kilnward-no-such-port");
+    settings.portName = test::MissingPortName();
     TransferSession transfer(unopenable, settings, s.driver(), s.session->messageBoxes(), sink);
     int pauses = 0;
     transfer.setWait([&](int) {
@@ -619,7 +620,7 @@ TEST_F(TransferRun, AbortDuringTheOpeningAttemptsEndsTheTransferAsCancelled) {
 TEST_F(TransferRun, AbortDuringTheDefaultPauseEndsTheTransferAtOnce) {
     wirelink::QtSerialCommPort missing;
     wirelink::Wirelink unopenable(missing);
-    settings.portName = QStringLiteral("/dev/kilnward-no-such-port");
+    settings.portName = test::MissingPortName();
     TransferSession transfer(unopenable, settings, s.driver(), s.session->messageBoxes(), sink);
     // The Abort button, clicked while the first pause runs the window's events.
     QTimer::singleShot(200, [&transfer] { transfer.cancel(); });

@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/MissingPort.h"
 #include "tests/support/QtApplicationEnvironment.h"
 #include "wirelink/Frame.h"
 #include "wirelink/PortErrors.h"
@@ -127,7 +128,7 @@ TEST(QtSerialCommPortNames, MissingPortsAreInvalidNumbers) {
     QtSerialCommPort port;
     port.setPortNumber(0);
     EXPECT_EQ(ThrownCode([&] { port.open(); }), CodeOf(PortError::InvalidPortNumber));
-    port.setPortName("/dev/kilnward-no-such-port");
+    port.setPortName(kilnward::test::MissingPortName());
     EXPECT_EQ(ThrownCode([&] { port.open(); }), CodeOf(PortError::InvalidPortNumber));
     EXPECT_FALSE(port.isOpen());
 }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "tests/support/CliRun.h"
+#include "tests/support/MissingPort.h"
 #include "tests/support/QtApplicationEnvironment.h"
 #include "tests/support/SimProcess.h"
 
@@ -218,7 +219,7 @@ TEST_F(DriverCli, StoredModelWithoutDriverIsAUsageError) {
 }
 
 TEST_F(DriverCli, MissingPortIsALinkFailure) {
-    const CliRun run = Run({"clock", "--port", "/dev/kilnward-no-such-port", "--cable"});
+    const CliRun run = Run({"clock", "--port", test::MissingPortName(), "--cable"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(run.err.startsWith("error 0x")) << run.err.toStdString();
