@@ -3,11 +3,12 @@
 #include "app/DecimalText.h"
 #include "app/ProfileFunctions.h"
 #include "app/TextSplitting.h"
+#include "drivers/ModelIds.h"
 
 namespace kilnward::app {
 
 namespace {
-constexpr quint8 kFallbackModel = 10;
+constexpr quint8 kFallbackModel = drivers::model_id::kHarrier530;
 }
 
 int InstrumentCatalogue::load(const QString& paramIniPath, const InstrumentNamer& nameOf) {

@@ -5,7 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/ListingCommand.h"
-#include "editor/export/ConfigTextExport.h"
+#include "textexport/ConfigTextExport.h"
 
 namespace kilnward::cli {
 
@@ -34,7 +34,7 @@ int RunExport(const QStringList& arguments) {
     return command.run(
         parser, arguments,
         [](documents::MainWindowSession&, const QStringList& lines, const QString& out) {
-            if (!editor::WriteListing(out, lines)) {
+            if (!textexport::WriteListing(out, lines)) {
                 QTextStream(stderr) << "kilnward-cli: cannot write " << out << '\n';
                 return false;
             }

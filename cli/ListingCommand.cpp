@@ -5,9 +5,9 @@
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
 #include "documents/MainWindowSession.h"
-#include "editor/export/ConfigTextExport.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "textexport/ConfigTextExport.h"
 
 namespace kilnward::cli {
 
@@ -35,7 +35,7 @@ int ListingCommand::run(QCommandLineParser& parser, const QStringList& arguments
 }
 
 bool ListingCommand::read(const QCommandLineParser& parser, QString& error) {
-    const auto selection = editor::ParseExportSections(parser.value("sections"), error);
+    const auto selection = textexport::ParseExportSections(parser.value("sections"), error);
     if (!selection) {
         error = QStringLiteral("--sections: ") + error;
         return false;
@@ -66,10 +66,10 @@ int ListingCommand::write(const QCommandLineParser& parser, const Write& write) 
     if (!documents_.loadGivenFilesReporting(*session, prompts)) {
         return kExitFailure;
     }
-    const editor::ConfigTextExport exporter(
+    const textexport::ConfigTextExport exporter(
         session->window().form(),
         session->commands().DocumentDisplayName(documents::kFuelsDocument));
-    QStringList lines = editor::ConfigTextExport::NewListing();
+    QStringList lines = textexport::ConfigTextExport::NewListing();
     exporter.writeSelected(selection_, lines);
     return write(*session, lines, out_) ? kExitOk : kExitFailure;
 }

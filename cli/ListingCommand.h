@@ -8,7 +8,7 @@
 
 #include "cli/DocumentOptions.h"
 #include "cli/LanguageOption.h"
-#include "editor/export/ExportSelection.h"
+#include "textexport/ExportSelection.h"
 
 namespace kilnward::documents {
 class MainWindowSession;
@@ -42,7 +42,7 @@ class ListingCommand {
     QString outOption_;
     QString outHelp_;
     DocumentOptions documents_;
-    editor::ExportSelection selection_{};
+    textexport::ExportSelection selection_{};
     LanguageOption language_;
     QString out_;
 };

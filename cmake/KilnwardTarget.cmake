@@ -11,6 +11,13 @@ endfunction()
 # executable's private.
 function(kilnward_expose_folder target folder)
   set(root ${CMAKE_BINARY_DIR}/include/${target})
+  # The root is laid anew once per configure, so a folder that moved away since the last one
+  # does not stay reachable in an existing build tree (removing a link leaves its folder).
+  get_property(laid GLOBAL PROPERTY KILNWARD_LAID_ROOTS)
+  if(NOT target IN_LIST laid)
+    file(REMOVE_RECURSE ${root})
+    set_property(GLOBAL APPEND PROPERTY KILNWARD_LAID_ROOTS ${target})
+  endif()
   get_filename_component(parent ${root}/${folder} DIRECTORY)
   file(MAKE_DIRECTORY ${parent})
   if(NOT IS_SYMLINK ${root}/${folder})

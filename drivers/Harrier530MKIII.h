@@ -3,12 +3,13 @@
 #include <cstdint>
 
 #include "drivers/ModelDriver.h"
+#include "drivers/ModelIds.h"
 
 namespace kilnward::drivers {
 
 class Harrier530MKIII final : public ModelDriver {
   public:
-    static constexpr std::uint8_t kTypeCode = 16;
+    static constexpr std::uint8_t kTypeCode = model_id::kHarrier530MkIII;
 
     Harrier530MKIII() : ModelDriver(ModelRowOf(kTypeCode)) {}
 };

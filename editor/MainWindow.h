@@ -10,7 +10,7 @@
 #include "documents/DocumentsListener.h"
 #include "editor/Binder.h"
 #include "editor/ParamIcons.h"
-#include "editor/export/SaveConfigAsText.h"
+#include "textexport/SaveConfigAsText.h"
 
 class QTabWidget;
 
@@ -144,7 +144,7 @@ class MainWindow : public QMainWindow,
     // Whether the window still takes its first place (nothing restored, not shown yet).
     bool firstPlacement_ = true;
     // The text export starts from the sections chosen last time.
-    PrintConfigAnswer exportSelection_;
+    textexport::PrintConfigAnswer exportSelection_;
 };
 
 }  // namespace kilnward::editor

@@ -12,11 +12,11 @@
 #include "documents/MainWindowSession.h"
 #include "documents/MessageBoxes.h"
 #include "editor/ExtraMenus.h"
-#include "editor/export/ConfigTextExport.h"
 #include "editor/export/frmPrintConfig.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 #include "records/ConfigSheet.h"
+#include "textexport/ConfigTextExport.h"
 
 namespace kilnward::editor {
 
@@ -28,7 +28,8 @@ QString Translated(const char* key, const char* english) {
 
 }  // namespace
 
-PrintCommands::PrintCommands(documents::MainWindowSession& session, PrintConfigAnswer& answer,
+PrintCommands::PrintCommands(documents::MainWindowSession& session,
+                             textexport::PrintConfigAnswer& answer,
                              std::function<records::ReportFacts()> facts, QWidget& parent)
     : QObject(&parent),
       session_(session),
@@ -53,12 +54,12 @@ bool PrintCommands::chooseSections() {
     return !answer_.cancelled;
 }
 
-records::RecordDocument PrintCommands::sheet(const PrintConfigAnswer& selection) const {
+records::RecordDocument PrintCommands::sheet(const textexport::PrintConfigAnswer& selection) const {
     session_.files().RefreshMainWindow();
-    const ConfigTextExport exporter(
+    const textexport::ConfigTextExport exporter(
         session_.window().form(),
         session_.commands().DocumentDisplayName(documents::kFuelsDocument));
-    QStringList lines = ConfigTextExport::NewListing();
+    QStringList lines = textexport::ConfigTextExport::NewListing();
     exporter.writeSelected(selection.selection, lines);
     return records::ConfigSheetDocument(lines, facts_(), language::LangMan());
 }
@@ -91,7 +92,7 @@ void PrintCommands::exportPdf() {
     }
 }
 
-bool PrintCommands::writePdf(const PrintConfigAnswer& selection, const QString& path) {
+bool PrintCommands::writePdf(const textexport::PrintConfigAnswer& selection, const QString& path) {
     try {
         sheet(selection).writePdf(path, language::LangMan());
     } catch (const std::runtime_error& error) {

@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "editor/export/ExportSelection.h"
 #include "records/RecordDocument.h"
 #include "records/ReportFacts.h"
+#include "textexport/ExportSelection.h"
 
 class QAction;
 class QMenu;
@@ -28,7 +28,7 @@ class PrintCommands : public QObject {
   public:
     // `facts` gives the head of the sheet (model, address, technician...) when it is made;
     // `answer` is the section dialog's answer the text export shares.
-    PrintCommands(documents::MainWindowSession& session, PrintConfigAnswer& answer,
+    PrintCommands(documents::MainWindowSession& session, textexport::PrintConfigAnswer& answer,
                   std::function<records::ReportFacts()> facts, QWidget& parent);
 
     // Puts the two entries into `profile` in front of `before` (the end when null).
@@ -39,16 +39,16 @@ class PrintCommands : public QObject {
     void print();
     void exportPdf();
     // Writes the sheet of `selection` to `path`; false after telling the user why.
-    bool writePdf(const PrintConfigAnswer& selection, const QString& path);
+    bool writePdf(const textexport::PrintConfigAnswer& selection, const QString& path);
     // The sheet of the sections `selection` ticks.
-    records::RecordDocument sheet(const PrintConfigAnswer& selection) const;
+    records::RecordDocument sheet(const textexport::PrintConfigAnswer& selection) const;
 
   private:
     // The section dialog; false when the user aborted it.
     bool chooseSections();
 
     documents::MainWindowSession& session_;
-    PrintConfigAnswer& answer_;
+    textexport::PrintConfigAnswer& answer_;
     std::function<records::ReportFacts()> facts_;
     QWidget& parent_;
     QAction* print_ = nullptr;

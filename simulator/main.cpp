@@ -2,13 +2,13 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QSet>
 
 #include <chrono>
 #include <cstdio>
 #include <stdexcept>
 
 #include "app/VersionString.h"
+#include "drivers/ModelRow.h"
 #include "simulator/AnalyserSimulator.h"
 #include "simulator/FaultSpec.h"
 #include "simulator/PtyServer.h"
@@ -17,6 +17,7 @@
 namespace {
 
 using kilnward::sim::AnalyserSimulator;
+namespace drivers = kilnward::drivers;
 
 constexpr int kExitUsage = 2;
 
@@ -50,9 +51,8 @@ Options ReadOptions(QCommandLineParser& parser) {
     if (!parser.isSet("model")) {
         throw std::invalid_argument("--model is required");
     }
-    static const QSet<unsigned> kModels = {9, 10, 11, 12, 13, 14, 15, 16, 19, 20};
     const unsigned model = NumberOption(parser, "model", 255);
-    if (!kModels.contains(model)) {
+    if (drivers::FindModelRow(static_cast<std::uint8_t>(model)) == nullptr) {
         throw std::invalid_argument("--model must be 9 to 16, 19 or 20");
     }
     options.model = static_cast<std::uint8_t>(model);

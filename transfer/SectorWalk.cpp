@@ -4,9 +4,9 @@
 #include <string>
 
 #include "form/Form.h"
-#include "form/ModelIds.h"
 #include "form/TabStripItem.h"
 #include "transfer/SectorLayout.h"
+#include "transfer/SectorTraits.h"
 #include "transfer/SectorVisitor.h"
 
 namespace kilnward::transfer {
@@ -16,7 +16,6 @@ namespace {
 using namespace layout;
 using enum FieldKind;
 
-using namespace form::model_id;
 constexpr std::uint8_t kFill = kFillByte;
 
 constexpr const char* kFuelNumbers[kFuelCoefficientCount] = {
@@ -30,7 +29,7 @@ constexpr const char* kMeasureUnits[] = {"cbomeasunitco", "cbomeasunitoth", "cbo
 class Walk {
   public:
     Walk(const form::Form& form, std::uint8_t model, SectorVisitor& visitor)
-        : form_(form), model_(model), v_(visitor) {}
+        : form_(form), traits_(SectorTraitsOf(model)), v_(visitor) {}
 
     void run() {
         general();
@@ -88,10 +87,7 @@ class Walk {
         expect(kPrinterCopies, "printer settings");
         number(Byte, "TDBNumprtcopies");
         list("cboprtmodel");
-        v_.field(
-            {.kind = PrinterFlags,
-             .control = "chkprtconf",
-             .rule = model_ == kHarrier520 ? FieldRule::SendWithoutBits18to23 : FieldRule::Plain});
+        v_.field({.kind = PrinterFlags, .control = "chkprtconf", .rule = traits_.printerFlags});
     }
 
     void printerTexts() {
@@ -143,7 +139,7 @@ class Walk {
             text("txtserviceline", line, kLineWidth, kLineChars);
         }
         expect(kCoExclusion, "CO exclusion");
-        list("cbocoexcl", -1, model_ == kHarrier520 ? FieldRule::SendZero : FieldRule::Plain);
+        list("cbocoexcl", -1, traits_.coExclusion);
         list("cbotctype");
         list("cbodateformat");
         list("cboptprobe");
@@ -152,12 +148,12 @@ class Walk {
 
     void modelBytes() {
         expect(kModelBytes, "model bytes");
-        if (model_ == kKestrel580) {
+        if (traits_.modelBytes == ModelBytes::TrhAux) {
             // The analyser keeps its own byte here: a send gives back what it read.
             v_.field({.kind = StepOver, .width = 1});
             list("cboTrhAux");
             gap(16, kFill);
-        } else if (model_ == kMerlin7) {
+        } else if (traits_.modelBytes == ModelBytes::Country) {
             gap(2, kFill);
             list("cboNations");
             gap(15, kFill);
@@ -197,8 +193,7 @@ class Walk {
         }
         const int tail = kAlarmTable + kAlarmRecord * AlarmsPresent(form_);
         expect(tail, "alarm tail");
-        number(Float, "TDBNumalmvaloth", 0,
-               model_ == kHarrier520 ? FieldRule::SendZero : FieldRule::Plain);
+        number(Float, "TDBNumalmvaloth", 0, traits_.otherAlarmValue);
         v_.field({.kind = FloatGap, .width = kTailFloatGapCount});
         return tail;
     }
@@ -218,14 +213,13 @@ class Walk {
 
     void analogOutputs(int tail) {
         expect(tail + kTailToAnalogOutputs, "analog outputs");
-        const FieldRule osprey =
-            model_ == kOsprey560 ? FieldRule::ReceiveIgnored : FieldRule::Plain;
+        const FieldRule lists = traits_.analogOutputLists;
         for (int output = 0; output < kAnalogOutputCount; ++output) {
-            list("cboanaoutstype", output, osprey);
+            list("cboanaoutstype", output, lists);
             singleCodes("trvanaoutsparam", output);
             number(Float, "TDBNumanaoutlow", output);
             number(Float, "TDBNumanaouthigh", output);
-            list("cboanaoutserrmode", output, osprey);
+            list("cboanaoutserrmode", output, lists);
             gap(kAnalogOutputGapWidth, kFill);
         }
     }
@@ -235,7 +229,7 @@ class Walk {
     }
 
     const form::Form& form_;
-    std::uint8_t model_;
+    const SectorTraits& traits_;
     SectorVisitor& v_;
 };
 

@@ -7,11 +7,11 @@
 #include "app/ProgramFolder.h"
 #include "documents/DocumentCommands.h"
 #include "documents/Documents.h"
-#include "editor/export/ConfigTextExport.h"
-#include "editor/export/SystemTextEditor.h"
 #include "editor/export/frmPrintConfig.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "textexport/ConfigTextExport.h"
+#include "textexport/SystemTextEditor.h"
 
 namespace kilnward::editor {
 
@@ -19,24 +19,26 @@ QString ConfigTextPath() {
     return app::ProgramFolder::configFile(QStringLiteral("Config.txt"));
 }
 
-ExportOutcome runTextExport(QWidget* parent, const form::Form& form,
-                            const documents::DocumentCommands& commands, PrintConfigAnswer& answer,
-                            TextEditorLauncher* editor) {
+textexport::ExportOutcome runTextExport(QWidget* parent, const form::Form& form,
+                                        const documents::DocumentCommands& commands,
+                                        textexport::PrintConfigAnswer& answer,
+                                        textexport::TextEditorLauncher* editor) {
     frmPrintConfig dialog(answer, parent);
     dialog.exec();
     const QString path = ConfigTextPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const ConfigTextExport exporter(form, commands.DocumentDisplayName(documents::kFuelsDocument));
-    SystemTextEditor systemEditor;
-    const ExportOutcome outcome =
-        SaveConfigAsText(answer, exporter, path, editor ? *editor : systemEditor);
+    const textexport::ConfigTextExport exporter(
+        form, commands.DocumentDisplayName(documents::kFuelsDocument));
+    textexport::SystemTextEditor systemEditor;
+    const textexport::ExportOutcome outcome =
+        textexport::SaveConfigAsText(answer, exporter, path, editor ? *editor : systemEditor);
     auto& langMan = language::LangMan();
     const QString native = QDir::toNativeSeparators(path);
-    if (outcome == ExportOutcome::WriteFailed) {
+    if (outcome == textexport::ExportOutcome::WriteFailed) {
         QMessageBox::warning(
             parent, langMan.TranslateString("Error message", "Error message"),
             langMan.TranslateString("exportwritefailed", "Cannot write %1%.", {native}));
-    } else if (outcome == ExportOutcome::EditorFailed) {
+    } else if (outcome == textexport::ExportOutcome::EditorFailed) {
         QMessageBox::warning(
             parent, langMan.TranslateString("Error message", "Error message"),
             langMan.TranslateString("exporteditorfailed",

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "editor/export/SaveConfigAsText.h"
+#include "textexport/SaveConfigAsText.h"
 
 class QWidget;
 
@@ -15,16 +15,15 @@ class DocumentCommands;
 
 namespace kilnward::editor {
 
-class TextEditorLauncher;
-
 // The main window's "Save config as Text file" (mnuSaveConfigasText): the section dialog,
 // then the listing of `form` written to "Config.txt" in the program's writable folder and
 // opened in the text editor (`editor`, or the system's when null). `answer` outlives the
 // call, so a later export starts from this one's selection. A failure is shown in a message
 // box.
-ExportOutcome runTextExport(QWidget* parent, const form::Form& form,
-                            const documents::DocumentCommands& commands, PrintConfigAnswer& answer,
-                            TextEditorLauncher* editor = nullptr);
+textexport::ExportOutcome runTextExport(QWidget* parent, const form::Form& form,
+                                        const documents::DocumentCommands& commands,
+                                        textexport::PrintConfigAnswer& answer,
+                                        textexport::TextEditorLauncher* editor = nullptr);
 
 // Where the export writes: "Config.txt" in the program's writable folder.
 QString ConfigTextPath();

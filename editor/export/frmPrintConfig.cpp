@@ -15,7 +15,7 @@ namespace {
 
 const QString kWindowName = QStringLiteral("frmPrintConfig");
 
-const std::array<const char*, kExportSectionCount + 1> kOptionCaptions = {
+const std::array<const char*, textexport::kExportSectionCount + 1> kOptionCaptions = {
     "Print general",          "Print graph bar",       "Print services",   "Print pages",
     "Print printer settings", "Print alarms settings", "Print aux inputs", "Print analog outputs",
     "Print timers",           "Print fuels",           "Print All"};
@@ -34,7 +34,7 @@ void Translate(Widget& widget, const QString& control, const char* english) {
 
 }  // namespace
 
-frmPrintConfig::frmPrintConfig(PrintConfigAnswer& answer, QWidget* parent)
+frmPrintConfig::frmPrintConfig(textexport::PrintConfigAnswer& answer, QWidget* parent)
     : QDialog(parent), answer_(answer) {
     setObjectName(kWindowName);
     setWindowTitle(language::LangMan().TranslateString(kWindowName, "Select config to print"));
@@ -56,7 +56,7 @@ frmPrintConfig::frmPrintConfig(PrintConfigAnswer& answer, QWidget* parent)
     connect(cmdAbort_, &QPushButton::clicked, this, &frmPrintConfig::cmdAbort_Click);
 
     answer_.cancelled = false;
-    ckPrintOption_[kExportAll]->setChecked(true);
+    ckPrintOption_[textexport::kExportAll]->setChecked(true);
     ckPrintOption_[0]->setFocus();
 }
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "editor/export/ExportSelection.h"
+#include "textexport/ExportSelection.h"
 
 class QCheckBox;
 class QPushButton;
@@ -19,7 +19,7 @@ class frmPrintConfig : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmPrintConfig(PrintConfigAnswer& answer, QWidget* parent = nullptr);
+    explicit frmPrintConfig(textexport::PrintConfigAnswer& answer, QWidget* parent = nullptr);
 
     QCheckBox* printOption(int index) const {
         return ckPrintOption_.at(static_cast<size_t>(index));
@@ -34,8 +34,8 @@ class frmPrintConfig : public QDialog {
     void cmdOK_Click();
     void cmdAbort_Click();
 
-    PrintConfigAnswer& answer_;
-    std::array<QCheckBox*, kExportSectionCount + 1> ckPrintOption_{};
+    textexport::PrintConfigAnswer& answer_;
+    std::array<QCheckBox*, textexport::kExportSectionCount + 1> ckPrintOption_{};
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdAbort_ = nullptr;
 };

@@ -41,13 +41,14 @@ TEST_F(RecordsWindowTest, ProfileOffersPrintAndExportAsPdfWhichWritesTheChosenSe
     prompts.queueFile(pdf);
     whenModal([](QDialog& dialog) {
         auto& sections = static_cast<frmPrintConfig&>(dialog);
-        sections.printOption(kExportAll)->setChecked(false);
-        sections.printOption(static_cast<int>(ExportSection::Timers))->setChecked(true);
+        sections.printOption(textexport::kExportAll)->setChecked(false);
+        sections.printOption(static_cast<int>(textexport::ExportSection::Timers))->setChecked(true);
         sections.okButton()->click();
     });
     exportPdf->trigger();
     EXPECT_TRUE(test::ReadBytes(pdf).startsWith("%PDF-"));
-    const QString text = window().printCommands().sheet(PrintConfigAnswer{}).plainText();
+    const QString text =
+        window().printCommands().sheet(textexport::PrintConfigAnswer{}).plainText();
     EXPECT_TRUE(text.contains("Configuration sheet")) << text.toStdString();
 
     // Aborted in the section dialog: no file is asked for.

@@ -8,11 +8,11 @@
 
 #include <stdexcept>
 
-#include "editor/export/ConfigTextExport.h"
 #include "form/TextItem.h"
 #include "records/ConfigSheet.h"
 #include "tests/support/FileBytes.h"
 #include "tests/transfer/TransferFixture.h"
+#include "textexport/ConfigTextExport.h"
 
 namespace kilnward::records {
 namespace {
@@ -23,8 +23,9 @@ TEST(ConfigSheet, SectionsBecomeHeadingsAndRowsUnderTheHead) {
     SessionFixture s;
     s.chooseModel(10);
     s.form().text("txtserviceline", 1).setText(QStringLiteral("Jürgen & Co"));
-    const editor::ConfigTextExport exporter(s.form(), QStringLiteral("Default.fu1"), QLocale::c());
-    QStringList lines = editor::ConfigTextExport::NewListing();
+    const textexport::ConfigTextExport exporter(s.form(), QStringLiteral("Default.fu1"),
+                                                QLocale::c());
+    QStringList lines = textexport::ConfigTextExport::NewListing();
     exporter.writeService(lines);
     exporter.writeTimers(lines);
     exporter.writeFuels(lines);

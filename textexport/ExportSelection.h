@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-namespace kilnward::editor {
+namespace kilnward::textexport {
 
 // The sections of the configuration listing, in the order they are written.
 enum class ExportSection {
@@ -39,4 +39,4 @@ QString ExportSectionName(ExportSection section);
 // "all" or a comma list of section names; nullopt with `error` set for an unknown name.
 std::optional<ExportSelection> ParseExportSections(const QString& list, QString& error);
 
-}  // namespace kilnward::editor
+}  // namespace kilnward::textexport

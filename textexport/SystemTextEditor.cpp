@@ -1,9 +1,9 @@
-#include "editor/export/SystemTextEditor.h"
+#include "textexport/SystemTextEditor.h"
 
 #include <QProcess>
 #include <QtGlobal>
 
-namespace kilnward::editor {
+namespace kilnward::textexport {
 
 QStringList SystemTextEditor::Command(const QString& path) {
     QStringList command = QProcess::splitCommand(qEnvironmentVariable("KILNWARD_EDITOR"));
@@ -23,4 +23,4 @@ bool SystemTextEditor::open(const QString& path) {
     return QProcess::startDetached(program, command);
 }
 
-}  // namespace kilnward::editor
+}  // namespace kilnward::textexport

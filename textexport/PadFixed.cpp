@@ -1,9 +1,9 @@
-#include "editor/export/PadFixed.h"
+#include "textexport/PadFixed.h"
 
-namespace kilnward::editor {
+namespace kilnward::textexport {
 
 QString padfixed(const QString& text, int width) {
     return text.left(width).leftJustified(width, u' ');
 }
 
-}  // namespace kilnward::editor
+}  // namespace kilnward::textexport

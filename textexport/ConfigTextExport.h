@@ -4,14 +4,14 @@
 #include <QString>
 #include <QStringList>
 
-#include "editor/export/ExportSelection.h"
+#include "textexport/ExportSelection.h"
 
 namespace kilnward::form {
 class Form;
 class TreeItem;
 }  // namespace kilnward::form
 
-namespace kilnward::editor {
+namespace kilnward::textexport {
 
 // The readable listing of the configuration as the main window shows it: current captions
 // (so it follows the interface language) and displayed values, numbers through their display
@@ -65,4 +65,4 @@ class ConfigTextExport {
 // Writes the listing to `path`, replacing an existing file without a question.
 bool WriteListing(const QString& path, const QStringList& lines);
 
-}  // namespace kilnward::editor
+}  // namespace kilnward::textexport

@@ -5,14 +5,14 @@
 #include <QLocale>
 
 #include "ExportFixture.h"
-#include "editor/export/ConfigTextExport.h"
-#include "editor/export/SaveConfigAsText.h"
 #include "form/CheckItem.h"
 #include "form/NumericItem.h"
 #include "form/TextItem.h"
 #include "tests/support/FileBytes.h"
+#include "textexport/ConfigTextExport.h"
+#include "textexport/SaveConfigAsText.h"
 
-namespace kilnward::editor::testing {
+namespace kilnward::textexport::testing {
 namespace {
 
 class ConfigTextExportTest : public ExportFixture {
@@ -139,4 +139,4 @@ TEST_F(ConfigTextExportTest, NumbersAreWrittenAsTheFieldShowsThem) {
 }
 
 }  // namespace
-}  // namespace kilnward::editor::testing
+}  // namespace kilnward::textexport::testing

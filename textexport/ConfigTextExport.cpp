@@ -1,11 +1,10 @@
-#include "editor/export/ConfigTextExport.h"
+#include "textexport/ConfigTextExport.h"
 
 #include <span>
 #include <utility>
 
 #include "app/ScriptedPrompts.h"
 #include "app/TextFile.h"
-#include "editor/export/PadFixed.h"
 #include "form/CheckItem.h"
 #include "form/Form.h"
 #include "form/ListItem.h"
@@ -14,8 +13,9 @@
 #include "form/TabStripItem.h"
 #include "form/TextItem.h"
 #include "form/TreeItem.h"
+#include "textexport/PadFixed.h"
 
-namespace kilnward::editor {
+namespace kilnward::textexport {
 
 namespace {
 
@@ -287,4 +287,4 @@ bool WriteListing(const QString& path, const QStringList& lines) {
     return app::WriteTextLines(path, lines, true, unused);
 }
 
-}  // namespace kilnward::editor
+}  // namespace kilnward::textexport

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace kilnward::editor {
+namespace kilnward::textexport {
 
 // Opens a written text file for the user to read or print.
 class TextEditorLauncher {
@@ -12,4 +12,4 @@ class TextEditorLauncher {
     virtual bool open(const QString& path) = 0;
 };
 
-}  // namespace kilnward::editor
+}  // namespace kilnward::textexport

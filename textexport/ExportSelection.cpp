@@ -1,10 +1,10 @@
-#include "editor/export/ExportSelection.h"
+#include "textexport/ExportSelection.h"
 
 #include <QStringList>
 
 #include <algorithm>
 
-namespace kilnward::editor {
+namespace kilnward::textexport {
 
 namespace {
 
@@ -40,4 +40,4 @@ std::optional<ExportSelection> ParseExportSections(const QString& list, QString&
     return selection;
 }
 
-}  // namespace kilnward::editor
+}  // namespace kilnward::textexport

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "editor/export/ExportSelection.h"
+#include "textexport/ExportSelection.h"
 
-namespace kilnward::editor {
+namespace kilnward::textexport {
 
 class ConfigTextExport;
 class TextEditorLauncher;
@@ -22,4 +22,4 @@ enum class ExportOutcome {
 ExportOutcome SaveConfigAsText(const PrintConfigAnswer& answer, const ConfigTextExport& exporter,
                                const QString& path, TextEditorLauncher& editor);
 
-}  // namespace kilnward::editor
+}  // namespace kilnward::textexport

@@ -1,9 +1,9 @@
-#include "editor/export/SaveConfigAsText.h"
+#include "textexport/SaveConfigAsText.h"
 
-#include "editor/export/ConfigTextExport.h"
-#include "editor/export/TextEditorLauncher.h"
+#include "textexport/ConfigTextExport.h"
+#include "textexport/TextEditorLauncher.h"
 
-namespace kilnward::editor {
+namespace kilnward::textexport {
 
 ExportOutcome SaveConfigAsText(const PrintConfigAnswer& answer, const ConfigTextExport& exporter,
                                const QString& path, TextEditorLauncher& editor) {
@@ -24,4 +24,4 @@ ExportOutcome SaveConfigAsText(const PrintConfigAnswer& answer, const ConfigText
     return editor.open(path) ? ExportOutcome::Opened : ExportOutcome::EditorFailed;
 }
 
-}  // namespace kilnward::editor
+}  // namespace kilnward::textexport

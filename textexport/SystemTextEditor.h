@@ -2,9 +2,9 @@
 
 #include <QStringList>
 
-#include "editor/export/TextEditorLauncher.h"
+#include "textexport/TextEditorLauncher.h"
 
-namespace kilnward::editor {
+namespace kilnward::textexport {
 
 // The system's text editor: the command in KILNWARD_EDITOR when set (a program and its
 // arguments, split like a command line but never run through a shell), else "notepad.exe" on
@@ -18,4 +18,4 @@ class SystemTextEditor : public TextEditorLauncher {
     static QStringList Command(const QString& path);
 };
 
-}  // namespace kilnward::editor
+}  // namespace kilnward::textexport

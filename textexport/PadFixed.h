@@ -2,9 +2,9 @@
 
 #include <QString>
 
-namespace kilnward::editor {
+namespace kilnward::textexport {
 
 // `text` cut to `width` characters, or filled with blanks up to `width`.
 QString padfixed(const QString& text, int width);
 
-}  // namespace kilnward::editor
+}  // namespace kilnward::textexport

@@ -13,10 +13,10 @@
 #include "app/ScriptedPrompts.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/ModelRow.h"
-#include "editor/export/TextEditorLauncher.h"
 #include "form/Form.h"
+#include "textexport/TextEditorLauncher.h"
 
-namespace kilnward::editor::testing {
+namespace kilnward::textexport::testing {
 
 // Records the files it is asked to open instead of starting an editor.
 class RecordingEditor : public TextEditorLauncher {
@@ -59,4 +59,4 @@ class ExportFixture : public ::testing::Test {
     RecordingEditor editor;
 };
 
-}  // namespace kilnward::editor::testing
+}  // namespace kilnward::textexport::testing
