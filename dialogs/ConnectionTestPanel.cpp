@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/ConnectionTester.h"
+#include "dialogs/ControlNames.h"
 #include "dialogs/WidgetWindow.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
@@ -62,12 +63,12 @@ ConnectionTestPanel::ConnectionTestPanel(WidgetWindow& window, ShownSettings set
     : QWidget(parent), settings_(std::move(settings)) {
     cmdtest_ = new QPushButton(QStringLiteral("&Test"), this);
     cmdtest_->setAutoDefault(false);
-    window.name(*cmdtest_, QStringLiteral("cmdtest"));
+    window.name(*cmdtest_, control::cmdtest);
     lbltestresult_ = new QLabel(this);
     lbltestresult_->setTextFormat(Qt::PlainText);
     lbltestresult_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Its text is the outcome of a check, translated when made.
-    window.name(*lbltestresult_, QStringLiteral("lbltestresult"), {}, QStringLiteral("x"));
+    window.name(*lbltestresult_, control::lbltestresult, {}, QStringLiteral("x"));
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(cmdtest_);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/UserPrompts.h"
+#include "dialogs/ControlNames.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -43,17 +44,17 @@ LinkTraceWindow::LinkTraceWindow(app::UserPrompts& prompts, QWidget* parent)
     // Room for a request frame on one line without scrolling, and a few attempts.
     txttrace_->setMinimumSize(metrics.averageCharWidth() * kMinimumColumns,
                               metrics.height() * kMinimumRows);
-    window_.name(*txttrace_, QStringLiteral("txttrace"));
+    window_.name(*txttrace_, control::txttrace);
     txttrace_->setPlainText(trace_.lines().join(QLatin1Char('\n')));
     trace_.setListener([this](const QString& line) { txttrace_->appendPlainText(line); });
 
     auto* buttons = new QDialogButtonBox(this);
     auto* cmdsave = buttons->addButton(QStringLiteral("&Save..."), QDialogButtonBox::ActionRole);
-    window_.name(*cmdsave, QStringLiteral("cmdsave"));
+    window_.name(*cmdsave, control::cmdsave);
     auto* cmdclear = buttons->addButton(QStringLiteral("C&lear"), QDialogButtonBox::ActionRole);
-    window_.name(*cmdclear, QStringLiteral("cmdclear"));
+    window_.name(*cmdclear, control::cmdclear);
     auto* cmdclose = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole);
-    window_.name(*cmdclose, QStringLiteral("cmdclose"));
+    window_.name(*cmdclose, control::cmdclose);
     for (QPushButton* button : {cmdsave, cmdclear, cmdclose}) {
         button->setAutoDefault(false);
     }

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 
+#include "dialogs/ControlNames.h"
 #include "dialogs/WidgetWindow.h"
 
 namespace kilnward::dialogs {
@@ -12,7 +13,7 @@ QDialogButtonBox* OkButtonBox(QDialog& dialog, WidgetWindow& window) {
     auto* buttons = new QDialogButtonBox(&dialog);
     QPushButton* cmdOK = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     cmdOK->setDefault(true);
-    window.name(*cmdOK, QStringLiteral("cmdOK"));
+    window.name(*cmdOK, control::cmdOK);
     QObject::connect(cmdOK, &QPushButton::clicked, &dialog, &QDialog::accept);
     return buttons;
 }

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/VersionString.h"
+#include "dialogs/ControlNames.h"
 #include "dialogs/OkButtonBox.h"
 #include "dialogs/ProgramInfo.h"
 #include "language/LangMan.h"
@@ -31,14 +32,14 @@ frmAbout::frmAbout(QWidget* parent)
         layout->addWidget(label);
         return label;
     };
-    QLabel* title = addLabel(QStringLiteral("lblTitle"), app::ApplicationTitle());
+    QLabel* title = addLabel(control::lblTitle, app::ApplicationTitle());
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    addLabel(QStringLiteral("lblVersioncode"), app::VersionString());
-    addLabel(QStringLiteral("lblcompany"), CompanyLine());
-    addLabel(QStringLiteral("lblswcode"), CommentsText());
+    addLabel(control::lblVersioncode, app::VersionString());
+    addLabel(control::lblcompany, CompanyLine());
+    addLabel(control::lblswcode, CommentsText());
 
     QDialogButtonBox* buttons = OkButtonBox(*this, window_);
     layout->addWidget(buttons);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/VersionString.h"
+#include "dialogs/ControlNames.h"
 #include "dialogs/ProgramInfo.h"
 
 namespace kilnward::dialogs {
@@ -43,16 +44,16 @@ frmSplash::frmSplash(QWidget* parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    window_.name(*title, QStringLiteral("lblProductName"), {}, QStringLiteral("x"));
-    window_.name(*AddLabel(*layout, *frame, app::VersionString()), QStringLiteral("lblVersioncode"),
-                 {}, QStringLiteral("x"));
-    window_.name(*AddLabel(*layout, *frame, CompanyLine()), QStringLiteral("lblcompany"), {},
+    window_.name(*title, control::lblProductName, {}, QStringLiteral("x"));
+    window_.name(*AddLabel(*layout, *frame, app::VersionString()), control::lblVersioncode, {},
                  QStringLiteral("x"));
-    window_.name(*AddLabel(*layout, *frame, CommentsText()), QStringLiteral("lblswcode"), {},
+    window_.name(*AddLabel(*layout, *frame, CompanyLine()), control::lblcompany, {},
+                 QStringLiteral("x"));
+    window_.name(*AddLabel(*layout, *frame, CommentsText()), control::lblswcode, {},
                  QStringLiteral("x"));
     layout->addSpacing(2 * spacing);
     lblstatus_ = AddLabel(*layout, *frame, QString());
-    window_.name(*lblstatus_, QStringLiteral("lblstatus"), {}, QStringLiteral("x"));
+    window_.name(*lblstatus_, control::lblstatus, {}, QStringLiteral("x"));
     // Room for the longest status line without the window jumping as it changes.
     setMinimumWidth(fontMetrics().averageCharWidth() * 60);
 

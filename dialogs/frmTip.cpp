@@ -11,6 +11,7 @@
 #include "app/ConfigSettings.h"
 #include "app/ProgramFolder.h"
 #include "app/Windows1252.h"
+#include "dialogs/ControlNames.h"
 #include "dialogs/OkButtonBox.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
@@ -31,7 +32,7 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent), window_(*this, QStringLiteral
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     heading->setFont(headingFont);
-    window_.name(*heading, QStringLiteral("lblDidYouKnow"));
+    window_.name(*heading, control::lblDidYouKnow);
     layout->addWidget(heading);
 
     lblTipText_ = new QLabel(this);
@@ -43,18 +44,18 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent), window_(*this, QStringLiteral
     const QFontMetrics metrics = fontMetrics();
     lblTipText_->setMinimumSize(metrics.averageCharWidth() * kTipTextLength,
                                 metrics.lineSpacing() * kTipTextLines);
-    window_.name(*lblTipText_, QStringLiteral("lblTipText"), {}, QStringLiteral("x"));
+    window_.name(*lblTipText_, control::lblTipText, {}, QStringLiteral("x"));
     layout->addWidget(lblTipText_, 1);
 
     chkLoadTipsAtStartup_ = new QCheckBox(QStringLiteral("&Show tips at startup"), this);
-    window_.name(*chkLoadTipsAtStartup_, QStringLiteral("chkLoadTipsAtStartup"));
+    window_.name(*chkLoadTipsAtStartup_, control::chkLoadTipsAtStartup);
     connect(chkLoadTipsAtStartup_, &QCheckBox::clicked, this,
             [this] { chkLoadTipsAtStartup_Click(); });
 
     QDialogButtonBox* buttons = OkButtonBox(*this, window_);
     auto* cmdNextTip =
         buttons->addButton(QStringLiteral("&Next Tip"), QDialogButtonBox::ActionRole);
-    window_.name(*cmdNextTip, QStringLiteral("cmdNextTip"));
+    window_.name(*cmdNextTip, control::cmdNextTip);
     connect(cmdNextTip, &QPushButton::clicked, this, [this] { cmdNextTip_Click(); });
 
     auto* bottom = new QHBoxLayout;

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "dialogs/ControlNames.h"
 #include "dialogs/PromptsWithPrelude.h"
 #include "dialogs/frmconfig.h"
 #include "documents/DocumentFiles.h"
@@ -66,15 +67,15 @@ frmadvance::frmadvance(documents::MainWindowSession& session, frmconfig& setting
     // A failed opening attempt says why, in a sentence or two.
     lblinfo_->setWordWrap(true);
     lblinfo_->setMinimumWidth(fontMetrics().averageCharWidth() * kStatusLength);
-    window_.name(*lblinfo_, QStringLiteral("lblinfo"), {}, QStringLiteral("x"));
+    window_.name(*lblinfo_, control::lblinfo, {}, QStringLiteral("x"));
     layout->addWidget(lblinfo_, 0, 0, 1, 2);
 
     auto* lblprogress = new QLabel(QStringLiteral("Progress"), this);
-    window_.name(*lblprogress, QStringLiteral("lblprogress"));
+    window_.name(*lblprogress, control::lblprogress);
     barprogress_ = new QProgressBar(this);
     barprogress_->setRange(0, 100);
     barprogress_->setValue(0);
-    window_.name(*barprogress_, QStringLiteral("barprogress"));
+    window_.name(*barprogress_, control::barprogress);
     layout->addWidget(lblprogress, 1, 0);
     layout->addWidget(barprogress_, 1, 1);
 
@@ -83,7 +84,7 @@ frmadvance::frmadvance(documents::MainWindowSession& session, frmconfig& setting
     cmdAbort_->setDefault(true);
     // The button stays a plain pointer while the rest of the dialog shows the busy one.
     cmdAbort_->setCursor(Qt::ArrowCursor);
-    window_.name(*cmdAbort_, QStringLiteral("cmdAbort"), {}, QStringLiteral("x"));
+    window_.name(*cmdAbort_, control::cmdAbort, {}, QStringLiteral("x"));
     connect(cmdAbort_, &QPushButton::clicked, this, [this] { cmdAbort_Click(); });
     layout->addWidget(buttons, 2, 0, 1, 2);
     layout->setColumnStretch(1, 1);

@@ -18,6 +18,7 @@
 #include "app/VersionString.h"
 #include "dialogs/AddressSpinBox.h"
 #include "dialogs/ConnectionTestPanel.h"
+#include "dialogs/ControlNames.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -55,16 +56,16 @@ void frmconfig::build() {
     setModal(true);
 
     serialFrame_ = new QGroupBox(QStringLiteral("Serial"), this);
-    window_.name(*serialFrame_, QStringLiteral("fraconf"), 0);
+    window_.name(*serialFrame_, control::fraconf, 0);
     auto* serialForm = new QFormLayout(serialFrame_);
     lstport_ = new QComboBox(serialFrame_);
     lstport_->setEditable(true);
     lstport_->setInsertPolicy(QComboBox::NoInsert);
     lstport_->setMinimumContentsLength(kPortTextLength);
     lstport_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    window_.name(*lstport_, QStringLiteral("lstport"));
+    window_.name(*lstport_, control::lstport);
     auto* lblserialport = new QLabel(QStringLiteral("Serial &port"), serialFrame_);
-    window_.name(*lblserialport, QStringLiteral("lblserialport"));
+    window_.name(*lblserialport, control::lblserialport);
     lblserialport->setBuddy(lstport_);
     serialForm->addRow(lblserialport, lstport_);
 
@@ -75,9 +76,9 @@ void frmconfig::build() {
     cbobaud_->setCurrentIndex(kDesignBaudIndex);
     // Numbers stay as wide as their longest value instead of stretching across the dialog.
     cbobaud_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    window_.name(*cbobaud_, QStringLiteral("cbobaud"));
+    window_.name(*cbobaud_, control::cbobaud);
     auto* lblbaudrate = new QLabel(QStringLiteral("&Baud rate"), serialFrame_);
-    window_.name(*lblbaudrate, QStringLiteral("lblbaudrate"));
+    window_.name(*lblbaudrate, control::lblbaudrate);
     lblbaudrate->setBuddy(cbobaud_);
     serialForm->addRow(lblbaudrate, cbobaud_);
 
@@ -85,15 +86,15 @@ void frmconfig::build() {
     TDBnumaddress_->setRange(0, 255);
     TDBnumaddress_->setAlignment(Qt::AlignRight);
     TDBnumaddress_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    window_.name(*TDBnumaddress_, QStringLiteral("TDBnumaddress"));
+    window_.name(*TDBnumaddress_, control::TDBnumaddress);
     auto* lbladdress = new QLabel(QStringLiteral("A&ddress"), serialFrame_);
-    window_.name(*lbladdress, QStringLiteral("lbladdress"));
+    window_.name(*lbladdress, control::lbladdress);
     lbladdress->setBuddy(TDBnumaddress_);
     serialForm->addRow(lbladdress, TDBnumaddress_);
 
     chkinfrared_ = new QCheckBox(QStringLiteral("&Infrared"), serialFrame_);
     chkinfrared_->setEnabled(false);
-    window_.name(*chkinfrared_, QStringLiteral("chkinfrared"));
+    window_.name(*chkinfrared_, control::chkinfrared);
     serialForm->addRow(chkinfrared_);
     buildVerifyOption(*serialForm);
 
@@ -106,12 +107,12 @@ void frmconfig::build() {
     buildReportOptions();
 
     languageFrame_ = new QGroupBox(QStringLiteral("Language"), this);
-    window_.name(*languageFrame_, QStringLiteral("fraconf"), 1);
+    window_.name(*languageFrame_, control::fraconf, 1);
     auto* languageLayout = new QVBoxLayout(languageFrame_);
     auto* lbllanguages = new QLabel(QStringLiteral("Available &languages"), languageFrame_);
-    window_.name(*lbllanguages, QStringLiteral("lbllanguages"));
+    window_.name(*lbllanguages, control::lbllanguages);
     lstlang_ = new QListWidget(languageFrame_);
-    window_.name(*lstlang_, QStringLiteral("lstlang"));
+    window_.name(*lstlang_, control::lstlang);
     lbllanguages->setBuddy(lstlang_);
     languageLayout->addWidget(lbllanguages);
     languageLayout->addWidget(lstlang_);
@@ -119,10 +120,10 @@ void frmconfig::build() {
 
     auto* buttons = new QDialogButtonBox(this);
     auto* cmdOK = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    window_.name(*cmdOK, QStringLiteral("cmdOK"));
+    window_.name(*cmdOK, control::cmdOK);
     cmdOK->setDefault(true);
     auto* cmdCancel = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-    window_.name(*cmdCancel, QStringLiteral("cmdCancel"));
+    window_.name(*cmdCancel, control::cmdCancel);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -248,7 +249,7 @@ void frmconfig::followModelInfrared(bool modelUsesInfrared) {
 
 void frmconfig::buildVerifyOption(QFormLayout& serialForm) {
     chkverify_ = new QCheckBox(QStringLiteral("&Verify after sending"), serialFrame_);
-    window_.name(*chkverify_, QStringLiteral("chkverify"));
+    window_.name(*chkverify_, control::chkverify);
     serialForm.addRow(chkverify_);
 }
 
@@ -260,7 +261,7 @@ void frmconfig::confirmVerifyOption() {
 
 void frmconfig::buildReportOptions() {
     reportFrame_ = new QGroupBox(QStringLiteral("Service report"), this);
-    window_.name(*reportFrame_, QStringLiteral("frareport"));
+    window_.name(*reportFrame_, control::frareport);
     auto* form = new QFormLayout(reportFrame_);
     const auto addLine = [this, form](QLineEdit*& edit, const char* name, const char* label,
                                       const char* caption) {
@@ -272,8 +273,8 @@ void frmconfig::buildReportOptions() {
         lbl->setBuddy(edit);
         form->addRow(lbl, edit);
     };
-    addLine(txttechnician_, "txttechnician", "lbltechnician", "Tec&hnician");
-    addLine(txtcompany_, "txtcompany", "lblcompany", "Co&mpany");
+    addLine(txttechnician_, control::txttechnician, control::lbltechnician, "Tec&hnician");
+    addLine(txtcompany_, control::txtcompany, control::lblcompany, "Co&mpany");
 }
 
 void frmconfig::confirmReportOptions() {

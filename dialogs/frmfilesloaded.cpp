@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/ControlNames.h"
 #include "dialogs/OkButtonBox.h"
 #include "documents/MainWindowSession.h"
 #include "language/LangMan.h"
@@ -25,7 +26,7 @@ frmfilesloaded::frmfilesloaded(documents::MainWindowSession& session, QWidget* p
     auto* lblfilesloaded = new QLabel(FilesLoadedText(session), this);
     lblfilesloaded->setTextFormat(Qt::PlainText);
     lblfilesloaded->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    window_.name(*lblfilesloaded, QStringLiteral("lblfilesloaded"), {}, QStringLiteral("x"));
+    window_.name(*lblfilesloaded, control::lblfilesloaded, {}, QStringLiteral("x"));
     lblfilesloaded->setMinimumWidth(fontMetrics().averageCharWidth() * kMinimumTextLength);
     layout->addWidget(lblfilesloaded);
 

@@ -13,7 +13,9 @@
 
 #include <set>
 
+#include "app/ControlKey.h"
 #include "app/Translator.h"
+#include "dialogs/ControlNames.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
 #include "transfer/BackupChangeCount.h"
@@ -28,9 +30,13 @@ enum Column { TimeColumn, ModelColumn, AddressColumn, ChangedColumn, ColumnCount
 // Shown for a count that cannot be made (no sector kept after the write).
 const QString kNoCount = QStringLiteral("\u2013");
 
+QString Key(const char* control) {
+    return app::ControlKey(QStringLiteral("frmbackups"), QLatin1String(control));
+}
+
 QPushButton* Button(QWidget* parent, const char* name) {
     auto* button = new QPushButton(parent);
-    button->setObjectName(QStringLiteral("frmbackups!") + QLatin1String(name));
+    button->setObjectName(Key(name));
     button->setAutoDefault(false);
     return button;
 }
@@ -63,16 +69,16 @@ BackupsWindow::BackupsWindow(documents::MainWindowSession& session, const QStrin
       address_(new QComboBox(this)),
       summary_(new QLabel(this)),
       list_(new QTreeWidget(this)),
-      compare_(Button(this, "cmdcompare")),
-      restore_(Button(this, "cmdrestore")),
-      report_(Button(this, "cmdreport")),
-      folder_(Button(this, "cmdfolder")),
-      delete_(Button(this, "cmddelete")),
-      close_(Button(this, "cmdclose")) {
+      compare_(Button(this, dialogs::control::cmdcompare)),
+      restore_(Button(this, dialogs::control::cmdrestore)),
+      report_(Button(this, dialogs::control::cmdreport)),
+      folder_(Button(this, dialogs::control::cmdfolder)),
+      delete_(Button(this, dialogs::control::cmddelete)),
+      close_(Button(this, dialogs::control::cmdclose)) {
     setObjectName(QStringLiteral("frmbackups"));
-    model_->setObjectName(QStringLiteral("frmbackups!cbomodel"));
-    address_->setObjectName(QStringLiteral("frmbackups!cboaddress"));
-    list_->setObjectName(QStringLiteral("frmbackups!lstbackups"));
+    model_->setObjectName(Key(dialogs::control::cbomodel));
+    address_->setObjectName(Key(dialogs::control::cboaddress));
+    list_->setObjectName(Key(dialogs::control::lstbackups));
     modelLabel_->setBuddy(model_);
     addressLabel_->setBuddy(address_);
     model_->setSizeAdjustPolicy(QComboBox::AdjustToContents);

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include "app/ControlKey.h"
+#include "dialogs/ControlNames.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
@@ -23,6 +25,10 @@ QString Translated(const char* key, const char* english, const QStringList& argu
                                                arguments);
 }
 
+QString Key(const char* control) {
+    return app::ControlKey(QStringLiteral("frmdifferences"), QLatin1String(control));
+}
+
 }  // namespace
 
 DifferencesDialog::DifferencesDialog(const Texts& texts,
@@ -31,13 +37,13 @@ DifferencesDialog::DifferencesDialog(const Texts& texts,
     : QDialog(parent), summary_(new QLabel(this)), list_(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("frmdifferences"));
     setWindowTitle(texts.title);
-    summary_->setObjectName(QStringLiteral("frmdifferences!lblsummary"));
+    summary_->setObjectName(Key(dialogs::control::lblsummary));
     summary_->setTextFormat(Qt::PlainText);
     summary_->setText(rows.empty() ? Translated("differencesnone", "No field differs.")
                                    : Translated("differencescount", "Fields that differ: %1%",
                                                 {QString::number(rows.size())}));
 
-    list_->setObjectName(QStringLiteral("frmdifferences!lstdifferences"));
+    list_->setObjectName(Key(dialogs::control::lstdifferences));
     list_->setAccessibleName(texts.title);
     list_->setColumnCount(ColumnCount);
     list_->setHeaderLabels({Translated("differencesfield", "Field"), texts.beforeHeader,
@@ -65,7 +71,7 @@ DifferencesDialog::DifferencesDialog(const Texts& texts,
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close =
         buttons->addButton(Translated("close", "&Close"), QDialogButtonBox::RejectRole);
-    close->setObjectName(QStringLiteral("frmdifferences!cmdclose"));
+    close->setObjectName(Key(dialogs::control::cmdclose));
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -39,6 +39,7 @@
 #include "editor/ToolbarWindow.h"
 #include "editor/UndoHistory.h"
 #include "editor/export/RunTextExport.h"
+#include "form/FieldNames.h"
 #include "form/FormTranslation.h"
 #include "form/MenuItem.h"
 #include "language/LangMan.h"
@@ -79,8 +80,8 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
         return menuBar()->findChild<QMenu*>(
             documents::ControlKey(session_.window().form().menu(QLatin1String(name))));
     };
-    extraMenus_ =
-        std::make_unique<ExtraMenus>(*menuBar(), barMenu("mnudata"), barMenu("mnuinstrument"));
+    extraMenus_ = std::make_unique<ExtraMenus>(*menuBar(), barMenu(form::field::mnudata),
+                                               barMenu(form::field::mnuinstrument));
     connect(extraMenus_->addCommand(extraMenus_->tools(), "mnurestorebackup",
                                     "&Restore analyser from backup..."),
             &QAction::triggered, this, [this] { restoreFromBackup(); });
@@ -121,7 +122,7 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     followSettings();
     session.documents().addListener(this);
     // Last, so that every command it shows exists.
-    mainToolbar_ = new MainToolbar(*this, *extraMenus_, *barMenu("mnuconfigure"));
+    mainToolbar_ = new MainToolbar(*this, *extraMenus_, *barMenu(form::field::mnuconfigure));
 }
 
 MainWindow::~MainWindow() {
@@ -178,8 +179,10 @@ void MainWindow::addPrintCommands() {
         },
         *this);
     const form::Form& form = session_.window().form();
-    auto* profile = menuBar()->findChild<QMenu*>(documents::ControlKey(form.menu("mnufile")));
-    auto* exitBar = menuBar()->findChild<QAction*>(documents::ControlKey(form.menu("mnuFileBar2")));
+    auto* profile =
+        menuBar()->findChild<QMenu*>(documents::ControlKey(form.menu(form::field::mnufile)));
+    auto* exitBar =
+        menuBar()->findChild<QAction*>(documents::ControlKey(form.menu(form::field::mnuFileBar2)));
     print_->addTo(*extraMenus_, *profile, exitBar);
 }
 

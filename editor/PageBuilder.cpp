@@ -14,6 +14,7 @@
 #include "editor/Binder.h"
 #include "editor/Binding.h"
 #include "editor/TabStripBinding.h"
+#include "form/FieldNames.h"
 #include "form/FormItem.h"
 
 namespace kilnward::editor {
@@ -31,7 +32,7 @@ QString Name(const char* name) {
 PageBuilder::PageBuilder(Binder& binder) : binder_(binder) {}
 
 QTabWidget* PageBuilder::build(QWidget* parent) {
-    TabStripBinding& outer = strip("SSTabconf", parent);
+    TabStripBinding& outer = strip(form::field::SSTabconf, parent);
     using Fill = void (PageBuilder::*)(QWidget*);
     const Fill fills[] = {&PageBuilder::pagesPage,         &PageBuilder::printerPage,
                           &PageBuilder::alarmsPage,        &PageBuilder::auxInputsPage,
@@ -40,7 +41,7 @@ QTabWidget* PageBuilder::build(QWidget* parent) {
                           &PageBuilder::barGraphsPage,     &PageBuilder::servicePage};
     int tab = 0;
     for (Fill fill : fills) {
-        (this->*fill)(page(outer, "fraconf", tab++));
+        (this->*fill)(page(outer, form::field::fraconf, tab++));
     }
     return &outer.tabs();
 }
@@ -93,7 +94,7 @@ void PageBuilder::lineRows(QGridLayout* grid, const char* labels, const char* li
         const int row = i - first;
         grid->addWidget(field(labels, i, parent), row, 0);
         grid->addWidget(field(lines, i, parent), row, 1);
-        grid->addWidget(field("chkprtconf", i, parent), row, 2);
+        grid->addWidget(field(form::field::chkprtconf, i, parent), row, 2);
     }
 }
 
@@ -104,23 +105,24 @@ void PageBuilder::singleTreePage(QWidget* frame, const char* tree, int index) {
 }
 
 void PageBuilder::pagesPage(QWidget* frame) {
-    tabbedForms(frame, "sstabpages", "frapages", 6, [this](QFormLayout* form, QWidget* tab, int i) {
-        form->addRow(field("trvpage", i, tab));
-    });
+    tabbedForms(frame, form::field::sstabpages, form::field::frapages, 6,
+                [this](QFormLayout* form, QWidget* tab, int i) {
+                    form->addRow(field(form::field::trvpage, i, tab));
+                });
 }
 
 void PageBuilder::printerPage(QWidget* frame) {
-    TabStripBinding& printer = strip("SSTabprinter", frame);
-    printerSettings(page(printer, "fraprinter", 0));
-    singleTreePage(page(printer, "fraprinter", 1), "trvprtcombparam", 0);
-    singleTreePage(page(printer, "fraprinter", 2), "trvprtrefparam", 0);
-    QWidget* header = page(printer, "fraprinter", 3);
+    TabStripBinding& printer = strip(form::field::SSTabprinter, frame);
+    printerSettings(page(printer, form::field::fraprinter, 0));
+    singleTreePage(page(printer, form::field::fraprinter, 1), form::field::trvprtcombparam, 0);
+    singleTreePage(page(printer, form::field::fraprinter, 2), form::field::trvprtrefparam, 0);
+    QWidget* header = page(printer, form::field::fraprinter, 3);
     auto* headerLines = new QGridLayout;
-    lineRows(headerLines, "lblheaderline", "txtheaderline", 1, 4, header);
+    lineRows(headerLines, form::field::lblheaderline, form::field::txtheaderline, 1, 4, header);
     placeTopLeft(header, headerLines);
-    QWidget* law = page(printer, "fraprinter", 4);
+    QWidget* law = page(printer, form::field::fraprinter, 4);
     auto* lawLines = new QGridLayout;
-    lineRows(lawLines, "lbllawline", "txtlawline", 6, 8, law);
+    lineRows(lawLines, form::field::lbllawline, form::field::txtlawline, 6, 8, law);
     placeTopLeft(law, lawLines);
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(&printer.tabs());
@@ -128,15 +130,15 @@ void PageBuilder::printerPage(QWidget* frame) {
 
 void PageBuilder::printerSettings(QWidget* frame) {
     auto* form = newForm();
-    labelledRow(form, "lblprtmodel", kOne, "cboprtmodel", kOne, frame);
-    numericRow(form, "TDBNumprtcopies", kOne, frame);
+    labelledRow(form, form::field::lblprtmodel, kOne, form::field::cboprtmodel, kOne, frame);
+    numericRow(form, form::field::TDBNumprtcopies, kOne, frame);
     // The printout's contents in two columns, in the order of the boxes.
     auto* boxes = new QGridLayout;
     const int order[] = {0, 5, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
     constexpr int kRows = 9;
     int n = 0;
     for (int box : order) {
-        boxes->addWidget(field("chkprtconf", box, frame), n % kRows, n / kRows);
+        boxes->addWidget(field(form::field::chkprtconf, box, frame), n % kRows, n / kRows);
         ++n;
     }
     auto* content = new QVBoxLayout;
@@ -161,38 +163,46 @@ TabStripBinding& PageBuilder::tabbedForms(QWidget* frame, const char* stripName,
 
 void PageBuilder::alarmsPage(QWidget* frame) {
     TabStripBinding& alarms = tabbedForms(
-        frame, "sstabalarms", "fraalarms", 6, [this](QFormLayout* form, QWidget* alarm, int i) {
-            form->addRow(field("chkalmenabled", i, alarm));
-            labelledRow(form, "lblalmtype", i, "cboalmtype", i, alarm);
-            numericRow(form, "TDBNumalmval", i, alarm);
-            labelledRow(form, "lblalmparam", i, "trvalmparam", i, alarm);
+        frame, form::field::sstabalarms, form::field::fraalarms, 6,
+        [this](QFormLayout* form, QWidget* alarm, int i) {
+            form->addRow(field(form::field::chkalmenabled, i, alarm));
+            labelledRow(form, form::field::lblalmtype, i, form::field::cboalmtype, i, alarm);
+            numericRow(form, form::field::TDBNumalmval, i, alarm);
+            labelledRow(form, form::field::lblalmparam, i, form::field::trvalmparam, i, alarm);
         });
-    QWidget* others = page(alarms, "fraalarms", 6);
+    QWidget* others = page(alarms, form::field::fraalarms, 6);
     auto* form = newForm();
-    numericRow(form, "TDBNumalmvaloth", 0, others);
+    numericRow(form, form::field::TDBNumalmvaloth, 0, others);
     placeTopLeft(others, form);
 }
 
 void PageBuilder::auxInputsPage(QWidget* frame) {
-    tabbedForms(frame, "SSTabauxinp", "Fraauxinp", 2,
+    tabbedForms(frame, form::field::SSTabauxinp, form::field::Fraauxinp, 2,
                 [this](QFormLayout* form, QWidget* input, int i) {
-                    labelledRow(form, "lblauxinptype", i, "cboauxinptype", i, input);
-                    labelledRow(form, "lblauxinpdecnum", i, "cboauxinpdecnum", i, input);
-                    numericRow(form, "TDBNumauxinplow", i, input);
-                    numericRow(form, "TDBNumauxinphigh", i, input);
-                    labelledRow(form, "lblauxinpengunit", i, "txtauxinpengunit", i, input);
-                    labelledRow(form, "lblauxinpparamname", i, "txtauxinpparamname", i, input);
+                    labelledRow(form, form::field::lblauxinptype, i, form::field::cboauxinptype, i,
+                                input);
+                    labelledRow(form, form::field::lblauxinpdecnum, i, form::field::cboauxinpdecnum,
+                                i, input);
+                    numericRow(form, form::field::TDBNumauxinplow, i, input);
+                    numericRow(form, form::field::TDBNumauxinphigh, i, input);
+                    labelledRow(form, form::field::lblauxinpengunit, i,
+                                form::field::txtauxinpengunit, i, input);
+                    labelledRow(form, form::field::lblauxinpparamname, i,
+                                form::field::txtauxinpparamname, i, input);
                 });
 }
 
 void PageBuilder::analogOutputsPage(QWidget* frame) {
-    tabbedForms(frame, "SSTabanaouts", "Fraanaouts", 4,
+    tabbedForms(frame, form::field::SSTabanaouts, form::field::Fraanaouts, 4,
                 [this](QFormLayout* form, QWidget* output, int i) {
-                    labelledRow(form, "lblanaoutstype", i, "cboanaoutstype", i, output);
-                    labelledRow(form, "lblanaoutserrmode", i, "cboanaoutserrmode", i, output);
-                    numericRow(form, "TDBNumanaoutlow", i, output);
-                    numericRow(form, "TDBNumanaouthigh", i, output);
-                    labelledRow(form, "lblanaoutsparam", i, "trvanaoutsparam", i, output);
+                    labelledRow(form, form::field::lblanaoutstype, i, form::field::cboanaoutstype,
+                                i, output);
+                    labelledRow(form, form::field::lblanaoutserrmode, i,
+                                form::field::cboanaoutserrmode, i, output);
+                    numericRow(form, form::field::TDBNumanaoutlow, i, output);
+                    numericRow(form, form::field::TDBNumanaouthigh, i, output);
+                    labelledRow(form, form::field::lblanaoutsparam, i, form::field::trvanaoutsparam,
+                                i, output);
                 });
 }
 
@@ -204,20 +214,20 @@ void PageBuilder::timersPage(QWidget* frame) {
         static_cast<Qt::Alignment>(frame->style()->styleHint(QStyle::SH_FormLayoutLabelAlignment)) &
         Qt::AlignHorizontal_Mask;
     for (int i = 0; i <= 10; ++i) {
-        Binding& timer = binder_.bind(QStringLiteral("TDBNumtimers"), i, frame);
+        Binding& timer = binder_.bind(form::field::TDBNumtimers, i, frame);
         grid->addWidget(timer.captionWidget(), i, 0, labelAlignment | Qt::AlignVCenter);
         grid->addWidget(timer.widget(), i, 1);
-        grid->addWidget(field("lblsec", i, frame), i, 2);
+        grid->addWidget(field(form::field::lblsec, i, frame), i, 2);
     }
     placeTopLeft(frame, grid);
 }
 
 void PageBuilder::fuelsPage(QWidget* frame) {
     auto* count = newForm();
-    numericRow(count, "TDBNummaxfuels", kOne, frame);
-    TabStripBinding& fuels = strip("SSTabfuels", frame);
+    numericRow(count, form::field::TDBNummaxfuels, kOne, frame);
+    TabStripBinding& fuels = strip(form::field::SSTabfuels, frame);
     for (int i = 0; i < 10; ++i) {
-        fuelFrame(page(fuels, "frafuels", i), i);
+        fuelFrame(page(fuels, form::field::frafuels, i), i);
     }
     auto* layout = new QVBoxLayout(frame);
     layout->addLayout(count);
@@ -226,15 +236,19 @@ void PageBuilder::fuelsPage(QWidget* frame) {
 
 void PageBuilder::fuelFrame(QWidget* frame, int fuel) {
     auto* left = newForm();
-    labelledRow(left, "lblfuelname", fuel, "txtfuelname", fuel, frame);
-    labelledRow(left, "lblformulatype", fuel, "cbofuelformulatype", fuel, frame);
+    labelledRow(left, form::field::lblfuelname, fuel, form::field::txtfuelname, fuel, frame);
+    labelledRow(left, form::field::lblformulatype, fuel, form::field::cbofuelformulatype, fuel,
+                frame);
     for (const char* name :
-         {"TDBNumpark1", "TDBNumpark2", "TDBNumparkl", "TDBNumparco2max", "TDBNumparfgj"}) {
+         {form::field::TDBNumpark1, form::field::TDBNumpark2, form::field::TDBNumparkl,
+          form::field::TDBNumparco2max, form::field::TDBNumparfgj}) {
         numericRow(left, name, fuel, frame);
     }
     auto* right = newForm();
-    for (const char* name : {"TDBNumparkgross", "TDBNumparknet", "TDBNumparh", "TDBNumparmh2o",
-                             "TDBNumparQgross", "TDBNumparQnet", "TDBNumparTuboRisc"}) {
+    for (const char* name :
+         {form::field::TDBNumparkgross, form::field::TDBNumparknet, form::field::TDBNumparh,
+          form::field::TDBNumparmh2o, form::field::TDBNumparQgross, form::field::TDBNumparQnet,
+          form::field::TDBNumparTuboRisc}) {
         numericRow(right, name, fuel, frame);
     }
     auto* columns = new QHBoxLayout;
@@ -248,22 +262,26 @@ void PageBuilder::fuelFrame(QWidget* frame, int fuel) {
 
 void PageBuilder::generalPage(QWidget* frame) {
     auto* left = newForm();
-    labelledRow(left, "Label1", kOne, "cboNations", kOne, frame);
-    labelledRow(left, "lblTrhAux", kOne, "cboTrhAux", kOne, frame);
-    labelledRow(left, "lbltctype", kOne, "cbotctype", kOne, frame);
-    labelledRow(left, "lbldateformat", kOne, "cbodateformat", kOne, frame);
-    labelledRow(left, "lblptprobe", kOne, "cboptprobe", kOne, frame);
-    labelledRow(left, "lblcoexclusion", kOne, "cbocoexcl", kOne, frame);
-    for (const char* name :
-         {"TDBNumpercno2_nox", "TDBNumrefo2forco", "TDBNumrefo2foroth", "TDBNumCOthrs"}) {
+    labelledRow(left, form::field::Label1, kOne, form::field::cboNations, kOne, frame);
+    labelledRow(left, form::field::lblTrhAux, kOne, form::field::cboTrhAux, kOne, frame);
+    labelledRow(left, form::field::lbltctype, kOne, form::field::cbotctype, kOne, frame);
+    labelledRow(left, form::field::lbldateformat, kOne, form::field::cbodateformat, kOne, frame);
+    labelledRow(left, form::field::lblptprobe, kOne, form::field::cboptprobe, kOne, frame);
+    labelledRow(left, form::field::lblcoexclusion, kOne, form::field::cbocoexcl, kOne, frame);
+    for (const char* name : {form::field::TDBNumpercno2_nox, form::field::TDBNumrefo2forco,
+                             form::field::TDBNumrefo2foroth, form::field::TDBNumCOthrs}) {
         numericRow(left, name, kOne, frame);
     }
-    QWidget* units = field("Frameasunits", kOne, frame);
+    QWidget* units = field(form::field::Frameasunits, kOne, frame);
     auto* unitsForm = newForm();
-    labelledRow(unitsForm, "lblmeasunitco", kOne, "cbomeasunitco", kOne, units);
-    labelledRow(unitsForm, "lblmeasunitoth", kOne, "cbomeasunitoth", kOne, units);
-    labelledRow(unitsForm, "lblmeasunittemp", kOne, "cbomeasunittemp", kOne, units);
-    labelledRow(unitsForm, "lblmeasunitpress", kOne, "cbomeasunitpress", kOne, units);
+    labelledRow(unitsForm, form::field::lblmeasunitco, kOne, form::field::cbomeasunitco, kOne,
+                units);
+    labelledRow(unitsForm, form::field::lblmeasunitoth, kOne, form::field::cbomeasunitoth, kOne,
+                units);
+    labelledRow(unitsForm, form::field::lblmeasunittemp, kOne, form::field::cbomeasunittemp, kOne,
+                units);
+    labelledRow(unitsForm, form::field::lblmeasunitpress, kOne, form::field::cbomeasunitpress, kOne,
+                units);
     units->setLayout(unitsForm);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
@@ -274,23 +292,24 @@ void PageBuilder::generalPage(QWidget* frame) {
 }
 
 void PageBuilder::barGraphsPage(QWidget* frame) {
-    tabbedForms(frame, "SSTabbargraphs", "frabargraphs", 6,
+    tabbedForms(frame, form::field::SSTabbargraphs, form::field::frabargraphs, 6,
                 [this](QFormLayout* form, QWidget* graph, int i) {
-                    QWidget* label = field("lblbargraphdirection", i, graph);
+                    QWidget* label = field(form::field::lblbargraphdirection, i, graph);
                     auto* direction = new QVBoxLayout;
-                    direction->addWidget(field("Optbargraphl2r", i, graph));
-                    direction->addWidget(field("Optbargraphr2l", i, graph));
+                    direction->addWidget(field(form::field::Optbargraphl2r, i, graph));
+                    direction->addWidget(field(form::field::Optbargraphr2l, i, graph));
                     form->addRow(label, direction);
-                    numericRow(form, "TDBNumbargraphlow", i, graph);
-                    numericRow(form, "TDBNumbargraphhigh", i, graph);
-                    labelledRow(form, "lblbargraphparam", i, "trvbargraphparam", i, graph);
+                    numericRow(form, form::field::TDBNumbargraphlow, i, graph);
+                    numericRow(form, form::field::TDBNumbargraphhigh, i, graph);
+                    labelledRow(form, form::field::lblbargraphparam, i,
+                                form::field::trvbargraphparam, i, graph);
                 });
 }
 
 void PageBuilder::servicePage(QWidget* frame) {
     auto* form = newForm();
     for (int i = 0; i < 3; ++i) {
-        labelledRow(form, "lblserviceline", i, "txtserviceline", i, frame);
+        labelledRow(form, form::field::lblserviceline, i, form::field::txtserviceline, i, frame);
     }
     placeTopLeft(frame, form);
 }

@@ -28,6 +28,7 @@
 #include "editor/ToolbarWindow.h"
 #include "form/CheckItem.h"
 #include "form/FieldFinder.h"
+#include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/ListItem.h"
 #include "form/MainForm.h"
@@ -119,7 +120,7 @@ int Shoot(MainWindow& window, int model, const QString& language, const QDir& ou
 void ShootFindBox(MainWindow& window, kilnward::form::MainForm& form, const QString& language,
                   const QDir& out) {
     const QString caption = kilnward::form::FieldFinder(form).caption(
-        form.form().item(QStringLiteral("TDBNumalmval"), 0));
+        form.form().item(kilnward::form::field::TDBNumalmval, 0));
     kilnward::editor::FindFieldBox& box = window.findFieldBox();
     box.start();
     box.search(caption.section(u' ', 0, 0));
@@ -135,11 +136,11 @@ int ShootChanges(kilnward::editor::EditorApp& editor, const QString& language, c
                  kilnward::app::ScriptedPrompts& prompts) {
     MainWindow& window = editor.window();
     kilnward::form::Form& form = editor.session().window().form();
-    form.numeric(QStringLiteral("TDBNumCOthrs")).setValue(1500);
-    form.list(QStringLiteral("cbomeasunitco")).setListIndex(1);
-    form.text(QStringLiteral("txtheaderline"), 2).setText(QStringLiteral("Via Po 3"));
-    form.check(QStringLiteral("chkalmenabled"), 1).setValue(0);
-    form.option(QStringLiteral("Optbargraphr2l"), 0).setValue(true);
+    form.numeric(kilnward::form::field::TDBNumCOthrs).setValue(1500);
+    form.list(kilnward::form::field::cbomeasunitco).setListIndex(1);
+    form.text(kilnward::form::field::txtheaderline, 2).setText(QStringLiteral("Via Po 3"));
+    form.check(kilnward::form::field::chkalmenabled, 1).setValue(0);
+    form.option(kilnward::form::field::Optbargraphr2l, 0).setValue(true);
     Click(window.pages(), 7, prompts);
     window.grab().save(out.filePath(QStringLiteral("changes-marks-%1.png").arg(language)));
     const auto list = window.compareCommands().changesDialog();

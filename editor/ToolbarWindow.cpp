@@ -2,6 +2,7 @@
 
 #include "app/Catalogue.h"
 #include "app/ControlKey.h"
+#include "dialogs/ControlNames.h"
 #include "editor/ParamListView.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
@@ -19,8 +20,8 @@ ToolbarWindow::ToolbarWindow(ParamIcons& icons, QWidget* parent)
     setObjectName(QString::fromLatin1(kWindowName));
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    const QString key =
-        app::ControlKey(QString::fromLatin1(kWindowName), QStringLiteral("trvtotparam"));
+    const QString key = app::ControlKey(QString::fromLatin1(kWindowName),
+                                        QLatin1String(dialogs::control::trvtotparam));
     list_->setObjectName(key);
     list_->setAccessibleDescription(key);
     setWidget(list_);

@@ -2,6 +2,7 @@
 
 #include "app/NumericField.h"
 #include "form/CheckItem.h"
+#include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/FormServices.h"
 #include "form/FuelCount.h"
@@ -17,8 +18,8 @@ namespace {
 constexpr auto kUniFormula = "UNI 10389";
 constexpr int kAlarmCount = 6;
 // The fuel fields that both the fuel count and the formula switch.
-constexpr const char* kFormulaFields[] = {"TDBNumparkgross", "TDBNumparknet", "TDBNumparh",
-                                          "TDBNumparQgross"};
+constexpr const char* kFormulaFields[] = {field::TDBNumparkgross, field::TDBNumparknet,
+                                          field::TDBNumparh, field::TDBNumparQgross};
 
 bool IsHeaderBox(int box) {
     return box >= 1 && box <= 4;
@@ -30,9 +31,9 @@ bool IsLawBox(int box) {
 // The header or law line that print box `box` switches, if it switches one.
 void EnablePrintLine(Form& form, int box, bool on) {
     if (IsHeaderBox(box)) {
-        form.text("txtheaderline", box).setEnabled(on);
+        form.text(field::txtheaderline, box).setEnabled(on);
     } else if (IsLawBox(box)) {
-        form.text("txtlawline", box).setEnabled(on);
+        form.text(field::txtlawline, box).setEnabled(on);
     }
 }
 
@@ -54,19 +55,19 @@ bool IsFormulaField(const FormItem& item) {
 EditRules::EditRules(Form& form, FormServices*& services) : form_(form), services_(services) {}
 
 void EditRules::edited(FormItem& item) {
-    if (Named(item, "TDBNummaxfuels")) {
+    if (Named(item, field::TDBNummaxfuels)) {
         // A fraction is replaced by the whole count, whose own edit runs the rule.
         if (MakeFuelCountWhole(static_cast<NumericItem&>(item))) {
             return;
         }
         fuelCountRule();
-    } else if (Named(item, "chkalmenabled")) {
+    } else if (Named(item, field::chkalmenabled)) {
         alarmEnabling(item.index());
-    } else if (Named(item, "chkprtconf")) {
+    } else if (Named(item, field::chkprtconf)) {
         printLineEnabling(item.index());
-    } else if (Named(item, "cboprtmodel")) {
+    } else if (Named(item, field::cboprtmodel)) {
         printingModel();
-    } else if (Named(item, "cbofuelformulatype")) {
+    } else if (Named(item, field::cbofuelformulatype)) {
         formulaRule(item.index());
     }
     markDirty(item);
@@ -77,10 +78,10 @@ void EditRules::completed(NumericItem& item) {
 }
 
 void EditRules::alarmEnabling(int alarm) {
-    const bool on = !form_.check("chkalmenabled", alarm).isUnchecked();
-    form_.list("cboalmtype", alarm).setEnabled(on);
-    form_.numeric("TDBNumalmval", alarm).setEnabled(on);
-    form_.tree("trvalmparam", alarm).setEnabled(on && alarmTreesAllowed_);
+    const bool on = !form_.check(field::chkalmenabled, alarm).isUnchecked();
+    form_.list(field::cboalmtype, alarm).setEnabled(on);
+    form_.numeric(field::TDBNumalmval, alarm).setEnabled(on);
+    form_.tree(field::trvalmparam, alarm).setEnabled(on && alarmTreesAllowed_);
 }
 
 void EditRules::allowAlarmTrees(bool allowed) {
@@ -92,16 +93,16 @@ void EditRules::allowAlarmTrees(bool allowed) {
 
 void EditRules::printLineEnabling(int box) {
     EnablePrintLine(form_, box,
-                    userDefinedPrinting() && !form_.check("chkprtconf", box).isUnchecked());
+                    userDefinedPrinting() && !form_.check(field::chkprtconf, box).isUnchecked());
 }
 
 bool EditRules::userDefinedPrinting() const {
-    return form_.list("cboprtmodel").listIndex() == 0;
+    return form_.list(field::cboprtmodel).listIndex() == 0;
 }
 
 void EditRules::printingModel() {
     const bool userDefined = userDefinedPrinting();
-    for (FormItem* member : form_.members("chkprtconf")) {
+    for (FormItem* member : form_.members(field::chkprtconf)) {
         auto& box = static_cast<CheckItem&>(*member);
         const int i = box.index();
         // Reverse printing and date/time stay usable with the reduced model.
@@ -111,11 +112,11 @@ void EditRules::printingModel() {
         box.setEnabled(userDefined);
         printLineEnabling(i);
     }
-    form_.tree("trvprtrefparam", 0).setEnabled(userDefined);
+    form_.tree(field::trvprtrefparam, 0).setEnabled(userDefined);
 }
 
 bool EditRules::usesUniFormula(int fuel) const {
-    return form_.list("cbofuelformulatype", fuel).text() == QLatin1String(kUniFormula);
+    return form_.list(field::cbofuelformulatype, fuel).text() == QLatin1String(kUniFormula);
 }
 
 bool EditRules::insideFuelCount(int fuel) const {
@@ -131,7 +132,7 @@ void EditRules::formulaRule(int fuel) {
         field.setEnabled(on);
         field.setCaptionGreyed(uni);
     }
-    NumericItem& qnet = form_.numeric("TDBNumparQnet", fuel);
+    NumericItem& qnet = form_.numeric(field::TDBNumparQnet, fuel);
     // Under the UNI formula the Q net field holds the fuel identifier.
     qnet.setCaption(uni ? QStringLiteral("Fu&el ID [1-5]") : QStringLiteral("Qn&ett"));
     qnet.setFormat(uni ? QStringLiteral("0") : QStringLiteral("####0.00"));
@@ -142,7 +143,7 @@ void EditRules::fuelCountRule() {
     const int fuels = FuelsInUse(form_);
     for (FormItem* item : form_.items()) {
         const FormItem* frame = item->container();
-        if (item->kind() == ItemKind::Label || !frame || !Named(*frame, "frafuels")) {
+        if (item->kind() == ItemKind::Label || !frame || !Named(*frame, field::frafuels)) {
             continue;
         }
         const int fuel = frame->index();

@@ -4,6 +4,7 @@
 
 #include "app/DisplayFormat.h"
 #include "app/NumericField.h"
+#include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/NumericItem.h"
 
@@ -11,7 +12,7 @@ namespace kilnward::form {
 
 namespace {
 
-const QString kFuelCount = QStringLiteral("TDBNummaxfuels");
+const QString kFuelCount = field::TDBNummaxfuels;
 
 double Shown(const NumericItem& count, double value) {
     return app::DisplayFormat(count.format()).rounded(value);

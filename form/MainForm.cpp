@@ -5,6 +5,7 @@
 #include "drivers/InstrumentDriver.h"
 #include "form/CheckItem.h"
 #include "form/CommandStep.h"
+#include "form/FieldNames.h"
 #include "form/FormDefinition.h"
 #include "form/FormListener.h"
 #include "form/FormServices.h"
@@ -30,18 +31,18 @@ struct DefaultSelection {
 };
 
 constexpr DefaultSelection kDefaultSelections[] = {
-    {"cboalmtype", 1},       {"cboauxinptype", 0},     {"cboauxinpdecnum", 3},
-    {"cboanaoutstype", 0},   {"cboanaoutserrmode", 0}, {"cbofuelformulatype", 1},
-    {"cboprtmodel", 0},      {"cbocoexcl", 0},         {"cbotctype", 0},
-    {"cbodateformat", 0},    {"cboptprobe", 0},        {"cboTrhAux", 0},
-    {"cbomeasunitco", 0},    {"cbomeasunitoth", 0},    {"cbomeasunittemp", 0},
-    {"cbomeasunitpress", 0}, {"cboNations", 0},
+    {field::cboalmtype, 1},       {field::cboauxinptype, 0},     {field::cboauxinpdecnum, 3},
+    {field::cboanaoutstype, 0},   {field::cboanaoutserrmode, 0}, {field::cbofuelformulatype, 1},
+    {field::cboprtmodel, 0},      {field::cbocoexcl, 0},         {field::cbotctype, 0},
+    {field::cbodateformat, 0},    {field::cboptprobe, 0},        {field::cboTrhAux, 0},
+    {field::cbomeasunitco, 0},    {field::cbomeasunitoth, 0},    {field::cbomeasunittemp, 0},
+    {field::cbomeasunitpress, 0}, {field::cboNations, 0},
 };
 
 // Inner strips in the order Form_Load selects their first tab; the outer strip comes last.
-constexpr const char* kInnerStrips[] = {"sstabpages",   "sstabalarms", "SSTabauxinp",
-                                        "SSTabanaouts", "SSTabfuels",  "SSTabbargraphs",
-                                        "SSTabprinter"};
+constexpr const char* kInnerStrips[] = {
+    field::sstabpages, field::sstabalarms,    field::SSTabauxinp, field::SSTabanaouts,
+    field::SSTabfuels, field::SSTabbargraphs, field::SSTabprinter};
 
 // Items of a list name: the single control or every member of the array.
 std::vector<FormItem*> AllNamed(const Form& form, const QString& name) {
@@ -78,7 +79,7 @@ void MainForm::loadWindow(const std::vector<app::InstrumentEntry>& models,
     selectFirstTabs();
     setDefaultSelections();
     // The analysers measure with type K thermocouples only.
-    ListItem& thermocouple = form_.list("cbotctype");
+    ListItem& thermocouple = form_.list(field::cbotctype);
     while (thermocouple.count() > 1) {
         thermocouple.removeEntry(thermocouple.count() - 1);
     }
@@ -104,7 +105,7 @@ void MainForm::selectFirstTabs() {
     for (const char* strip : kInnerStrips) {
         form_.tabStrip(strip).selectTab(0);
     }
-    form_.tabStrip("SSTabconf").selectTab(0);
+    form_.tabStrip(field::SSTabconf).selectTab(0);
 }
 
 void MainForm::setDefaultSelections() {
@@ -118,13 +119,13 @@ void MainForm::setDefaultSelections() {
 // The design state already obeys the edit rules: dependent fields start as their check
 // boxes, lists and fuel count say.
 void MainForm::applyDesignRules() {
-    for (FormItem* box : form_.members("chkalmenabled")) {
+    for (FormItem* box : form_.members(field::chkalmenabled)) {
         editRules_.alarmEnabling(box->index());
     }
-    for (FormItem* box : form_.members("chkprtconf")) {
+    for (FormItem* box : form_.members(field::chkprtconf)) {
         editRules_.printLineEnabling(box->index());
     }
-    for (FormItem* list : form_.members("cbofuelformulatype")) {
+    for (FormItem* list : form_.members(field::cbofuelformulatype)) {
         editRules_.formulaRule(list->index());
     }
     editRules_.fuelCountRule();
@@ -134,7 +135,7 @@ void MainForm::finished() {
     modelMenu_.rechooseChecked();
     if (const ModelGroup* group = FindModelGroup(selectedInstrumentId_)) {
         for (int page : group->readyPages) {
-            form_.tabStrip("SSTabconf").selectTab(page);
+            form_.tabStrip(field::SSTabconf).selectTab(page);
         }
     }
 }
@@ -169,7 +170,7 @@ void MainForm::translate() {
                 slot, slot.parameterId(), [] {}, true);
         }
     }
-    form_.menu("mnuAboutAbout")
+    form_.menu(field::mnuAboutAbout)
         .setCaption(language::LangMan().TranslateString(
             "smnuaboutabout", "&About %1% Configuration...", {app::ApplicationTitle()}));
 }

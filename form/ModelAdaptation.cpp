@@ -6,6 +6,7 @@
 #include "app/ProgramFolder.h"
 #include "app/VersionString.h"
 #include "drivers/InstrumentDriver.h"
+#include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/ListItem.h"
 #include "form/MainForm.h"
@@ -38,20 +39,21 @@ void ModelAdaptation::adapt(std::uint8_t model) {
 
 void ModelAdaptation::commonFirst(const ModelGroup* group) {
     Form& form = window_.form();
-    TabStripItem& pages = form.tabStrip("SSTabconf");
+    TabStripItem& pages = form.tabStrip(field::SSTabconf);
     for (int page = 0; page < kPageCount; ++page) {
         pages.setTabAvailable(page, true);
     }
     // Set before the model's default configuration loads, so its alarm boxes obey it too.
     window_.editRules().allowAlarmTrees(!group || group->alarmTreesEnabled);
     cutPressureUnits();
-    for (const char* name : {"cboTrhAux", "lblTrhAux", "cboNations", "Label1"}) {
+    for (const char* name :
+         {field::cboTrhAux, field::lblTrhAux, field::cboNations, field::Label1}) {
         form.item(name).setVisible(false);
     }
 }
 
 void ModelAdaptation::cutPressureUnits() {
-    ListItem& pressure = window_.form().list("cbomeasunitpress");
+    ListItem& pressure = window_.form().list(field::cbomeasunitpress);
     // The unit chosen stays chosen when its entry goes: the second "Pascal" becomes the first.
     const QString unit = pressure.text();
     while (pressure.count() > kBasicPressureUnits) {
@@ -64,14 +66,14 @@ void ModelAdaptation::cutPressureUnits() {
 
 void ModelAdaptation::applyGroup(const ModelGroup& group, std::uint8_t model) {
     Form& form = window_.form();
-    TabStripItem& pages = form.tabStrip("SSTabconf");
+    TabStripItem& pages = form.tabStrip(field::SSTabconf);
     if (group.leavesPage(pages.currentTab())) {
         pages.selectTab(0);
     }
     for (int page : group.unavailablePages) {
         pages.setTabAvailable(page, false);
     }
-    TabStripItem& alarms = form.tabStrip("sstabalarms");
+    TabStripItem& alarms = form.tabStrip(field::sstabalarms);
     if (group.lastAlarmsAvailable) {
         alarms.setTabAvailable(4, *group.lastAlarmsAvailable);
         alarms.setTabAvailable(5, *group.lastAlarmsAvailable);
@@ -81,9 +83,9 @@ void ModelAdaptation::applyGroup(const ModelGroup& group, std::uint8_t model) {
     }
     applyFieldVisibility(group, model);
     pages.selectTab(group.finalPage);
-    form.item("cbocoexcl").setEnabled(group.coExclusionEnabled);
+    form.item(field::cbocoexcl).setEnabled(group.coExclusionEnabled);
     if (group.secondPascal) {
-        form.list("cbomeasunitpress").addEntry(QStringLiteral("Pascal"));
+        form.list(field::cbomeasunitpress).addEntry(QStringLiteral("Pascal"));
     }
     if (group.loadsModelDefault) {
         window_.loadModelConfiguration(app::ProgramFolder::dataFile(kModelDefaultFile));
@@ -94,27 +96,27 @@ void ModelAdaptation::applyFieldVisibility(const ModelGroup& group, std::uint8_t
     Form& form = window_.form();
     for (int timer = 1; timer < kTimerCount; ++timer) {
         const bool shown = (group.timersShown >> timer) & 1u;
-        form.item("TDBNumtimers", timer).setVisible(shown);
-        form.item("lblsec", timer).setVisible(shown);
+        form.item(field::TDBNumtimers, timer).setVisible(shown);
+        form.item(field::lblsec, timer).setVisible(shown);
     }
     for (int box = 18; box <= 23; ++box) {
-        form.item("chkprtconf", box).setVisible(group.printerBoxes18to23Shown);
+        form.item(field::chkprtconf, box).setVisible(group.printerBoxes18to23Shown);
     }
-    for (const char* name : {"cbocoexcl", "lblcoexclusion", "TDBNumCOthrs", "TDBNumrefo2foroth",
-                             "TDBNumpercno2_nox"}) {
+    for (const char* name : {field::cbocoexcl, field::lblcoexclusion, field::TDBNumCOthrs,
+                             field::TDBNumrefo2foroth, field::TDBNumpercno2_nox}) {
         form.item(name).setVisible(group.coGroupShown);
     }
     if (group.tubeTemperatureShown) {
         for (int fuel = 0; fuel < kFuelCount; ++fuel) {
-            form.item("TDBNumparTuboRisc", fuel).setVisible(*group.tubeTemperatureShown);
+            form.item(field::TDBNumparTuboRisc, fuel).setVisible(*group.tubeTemperatureShown);
         }
     }
-    form.item("cboTrhAux").setVisible(group.trhAuxShown);
-    form.item("lblTrhAux").setVisible(group.trhAuxShown);
+    form.item(field::cboTrhAux).setVisible(group.trhAuxShown);
+    form.item(field::lblTrhAux).setVisible(group.trhAuxShown);
     if (StoresCountry(model)) {
-        form.item("cboNations").setVisible(true);
-        form.item("Label1").setVisible(true);
-        form.list("cboNations").setListIndex(0);
+        form.item(field::cboNations).setVisible(true);
+        form.item(field::Label1).setVisible(true);
+        form.list(field::cboNations).setListIndex(0);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "app/Translator.h"
 #include "drivers/CreateDriver.h"
 #include "drivers/InstrumentDriver.h"
+#include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/MainForm.h"
 #include "form/MenuItem.h"
@@ -19,7 +20,7 @@ namespace kilnward::form {
 
 namespace {
 
-constexpr auto kEntryName = "mnuinstrumentname";
+constexpr auto kEntryName = field::mnuinstrumentname;
 constexpr auto kEntryTagPrefix = "xI";
 
 }  // namespace

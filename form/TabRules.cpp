@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/MainForm.h"
 #include "form/ModelGroup.h"
@@ -22,10 +23,10 @@ struct StripFrames {
 
 // Tab i of each strip shows frame i of its frame array.
 constexpr StripFrames kStripFrames[] = {
-    {"SSTabconf", "fraconf"},       {"sstabpages", "frapages"},
-    {"SSTabprinter", "fraprinter"}, {"sstabalarms", "fraalarms"},
-    {"SSTabauxinp", "Fraauxinp"},   {"SSTabanaouts", "Fraanaouts"},
-    {"SSTabfuels", "frafuels"},     {"SSTabbargraphs", "frabargraphs"},
+    {field::SSTabconf, field::fraconf},       {field::sstabpages, field::frapages},
+    {field::SSTabprinter, field::fraprinter}, {field::sstabalarms, field::fraalarms},
+    {field::SSTabauxinp, field::Fraauxinp},   {field::SSTabanaouts, field::Fraanaouts},
+    {field::SSTabfuels, field::frafuels},     {field::SSTabbargraphs, field::frabargraphs},
 };
 
 bool OneOf(int value, std::initializer_list<int> values) {
@@ -51,7 +52,7 @@ const char* FramesOf(const TabStripItem& strip) {
 TabRules::TabRules(MainForm& window) : window_(window) {}
 
 void TabRules::tabChanged(TabStripItem& strip, int previousTab) {
-    if (strip.name() == QLatin1String("SSTabconf")) {
+    if (strip.name() == QLatin1String(field::SSTabconf)) {
         outerTabChanged(strip, previousTab);
     } else {
         innerTabChanged(strip, previousTab);
@@ -63,27 +64,27 @@ bool TabRules::refuses(const TabStripItem& strip, int tab) const {
     if (!group) {
         return false;
     }
-    if (strip.name() == QLatin1String("SSTabconf")) {
+    if (strip.name() == QLatin1String(field::SSTabconf)) {
         return group->refusesPage(tab);
     }
-    return strip.name() == QLatin1String("sstabalarms") && group->refusesAlarmTab(tab);
+    return strip.name() == QLatin1String(field::sstabalarms) && group->refusesAlarmTab(tab);
 }
 
 void TabRules::outerTabChanged(TabStripItem& strip, int previousTab) {
     const int tab = strip.currentTab();
     if (refuses(strip, tab)) {
-        refuse(strip, "fraconf", previousTab);
+        refuse(strip, field::fraconf, previousTab);
         return;
     }
     // The pages that take parameters by drag and drop show the parameter toolbar.
     window_.setParameterToolbarVisible(OneOf(tab, {0, 1, 2, 3, 4, 8}));
-    showFrame("fraconf", previousTab, tab);
+    showFrame(field::fraconf, previousTab, tab);
 }
 
 void TabRules::innerTabChanged(TabStripItem& strip, int previousTab) {
     const int tab = strip.currentTab();
     if (refuses(strip, tab)) {
-        refuse(strip, "fraalarms", previousTab);
+        refuse(strip, field::fraalarms, previousTab);
         return;
     }
     if (const char* frames = FramesOf(strip)) {

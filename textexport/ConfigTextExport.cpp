@@ -6,6 +6,7 @@
 #include "app/ScriptedPrompts.h"
 #include "app/TextFile.h"
 #include "form/CheckItem.h"
+#include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/ListItem.h"
 #include "form/NumericItem.h"
@@ -38,20 +39,20 @@ struct FuelColumn {
 constexpr int kFuelCount = 10;
 const FuelColumn kFuelColumns[] = {
     {"N\u00b0", 4, ""},
-    {"[Fuel Name]", 20, "txtfuelname"},
-    {"K1/K/A/C", 8, "TDBNumpark1"},
-    {"K2/B/D", 8, "TDBNumpark2"},
-    {"Kl", 8, "TDBNumparkl"},
-    {"Co2max", 8, "TDBNumparco2max"},
-    {"FGJ", 8, "TDBNumparfgj"},
-    {"KGross", 8, "TDBNumparkgross"},
-    {"TuboRisc", 8, "TDBNumparTuboRisc"},
-    {"KNet", 8, "TDBNumparknet"},
-    {"H/K3", 8, "TDBNumparh"},
-    {"mH2O", 7, "TDBNumparmh2o"},
-    {"QGross", 7, "TDBNumparQgross"},
-    {"QNet", 7, "TDBNumparQnet"},
-    {"Formula type", 20, "cbofuelformulatype"},
+    {"[Fuel Name]", 20, form::field::txtfuelname},
+    {"K1/K/A/C", 8, form::field::TDBNumpark1},
+    {"K2/B/D", 8, form::field::TDBNumpark2},
+    {"Kl", 8, form::field::TDBNumparkl},
+    {"Co2max", 8, form::field::TDBNumparco2max},
+    {"FGJ", 8, form::field::TDBNumparfgj},
+    {"KGross", 8, form::field::TDBNumparkgross},
+    {"TuboRisc", 8, form::field::TDBNumparTuboRisc},
+    {"KNet", 8, form::field::TDBNumparknet},
+    {"H/K3", 8, form::field::TDBNumparh},
+    {"mH2O", 7, form::field::TDBNumparmh2o},
+    {"QGross", 7, form::field::TDBNumparQgross},
+    {"QNet", 7, form::field::TDBNumparQnet},
+    {"Formula type", 20, form::field::cbofuelformulatype},
 };
 
 // "|" + each cell cut or filled to its column + "|".
@@ -90,7 +91,7 @@ QString ConfigTextExport::checkState(const QString& name, int index) const {
 }
 
 QString ConfigTextExport::heading(int outerTab) const {
-    return u'[' + tabCaption(QStringLiteral("SSTabconf"), outerTab) + u']';
+    return u'[' + tabCaption(form::field::SSTabconf, outerTab) + u']';
 }
 
 QString ConfigTextExport::subHeading(const QString& strip, int tab) const {
@@ -114,123 +115,131 @@ void ConfigTextExport::writeGeneral(QStringList& lines) const {
     const auto list = [&](const char* label, const char* field) {
         lines << kTab + caption(label, kNone) + kEquals + listText(field, kNone);
     };
-    list("lblcoexclusion", "cbocoexcl");
-    lines << numberLine(kTab, "TDBNumCOthrs", kNone);
-    list("lbltctype", "cbotctype");
-    list("lbldateformat", "cbodateformat");
-    list("lblptprobe", "cboptprobe");
-    lines << numberLine(kTab, "TDBNumrefo2forco", kNone);
-    lines << numberLine(kTab, "TDBNumrefo2foroth", kNone);
-    lines << numberLine(kTab, "TDBNumpercno2_nox", kNone);
-    list("lblmeasunitco", "cbomeasunitco");
-    list("lblmeasunitoth", "cbomeasunitoth");
-    list("lblmeasunittemp", "cbomeasunittemp");
-    list("lblmeasunitpress", "cbomeasunitpress");
-    list("lblTrhAux", "cboTrhAux");
+    list(form::field::lblcoexclusion, form::field::cbocoexcl);
+    lines << numberLine(kTab, form::field::TDBNumCOthrs, kNone);
+    list(form::field::lbltctype, form::field::cbotctype);
+    list(form::field::lbldateformat, form::field::cbodateformat);
+    list(form::field::lblptprobe, form::field::cboptprobe);
+    lines << numberLine(kTab, form::field::TDBNumrefo2forco, kNone);
+    lines << numberLine(kTab, form::field::TDBNumrefo2foroth, kNone);
+    lines << numberLine(kTab, form::field::TDBNumpercno2_nox, kNone);
+    list(form::field::lblmeasunitco, form::field::cbomeasunitco);
+    list(form::field::lblmeasunitoth, form::field::cbomeasunitoth);
+    list(form::field::lblmeasunittemp, form::field::cbomeasunittemp);
+    list(form::field::lblmeasunitpress, form::field::cbomeasunitpress);
+    list(form::field::lblTrhAux, form::field::cboTrhAux);
 }
 
 void ConfigTextExport::writeBarGraphs(QStringList& lines) const {
     lines << heading(kSectionTabs[1]);
     for (int i = 0; i < 6; ++i) {
-        lines << subHeading("SSTabbargraphs", i);
-        lines << numberLine(kTab2, "TDBNumbargraphlow", i);
-        lines << numberLine(kTab2, "TDBNumbargraphhigh", i);
-        const QString direction =
-            form_.option("Optbargraphl2r", i).value()   ? caption("Optbargraphl2r", i)
-            : form_.option("Optbargraphr2l", i).value() ? caption("Optbargraphr2l", i)
-                                                        : QString();
-        lines << kTab2 + caption("lblbargraphdirection", i) + kEquals + direction;
-        lines << kTab2 + u'-' + caption("lblbargraphparam", i);
-        appendSlots(lines, "trvbargraphparam", i, kTab3);
+        lines << subHeading(form::field::SSTabbargraphs, i);
+        lines << numberLine(kTab2, form::field::TDBNumbargraphlow, i);
+        lines << numberLine(kTab2, form::field::TDBNumbargraphhigh, i);
+        const QString direction = form_.option(form::field::Optbargraphl2r, i).value()
+                                      ? caption(form::field::Optbargraphl2r, i)
+                                  : form_.option(form::field::Optbargraphr2l, i).value()
+                                      ? caption(form::field::Optbargraphr2l, i)
+                                      : QString();
+        lines << kTab2 + caption(form::field::lblbargraphdirection, i) + kEquals + direction;
+        lines << kTab2 + u'-' + caption(form::field::lblbargraphparam, i);
+        appendSlots(lines, form::field::trvbargraphparam, i, kTab3);
     }
 }
 
 void ConfigTextExport::writeService(QStringList& lines) const {
     lines << heading(kSectionTabs[2]);
     for (int i = 0; i < 3; ++i) {
-        lines << kTab + caption("lblserviceline", i) + kEquals +
-                     form_.text("txtserviceline", i).text();
+        lines << kTab + caption(form::field::lblserviceline, i) + kEquals +
+                     form_.text(form::field::txtserviceline, i).text();
     }
 }
 
 void ConfigTextExport::writePages(QStringList& lines) const {
     lines << heading(kSectionTabs[3]);
     for (int i = 0; i < 6; ++i) {
-        lines << subHeading("sstabpages", i);
-        appendSlots(lines, "trvpage", i, kTab2);
+        lines << subHeading(form::field::sstabpages, i);
+        appendSlots(lines, form::field::trvpage, i, kTab2);
     }
 }
 
 void ConfigTextExport::writePrinter(QStringList& lines) const {
     lines << heading(kSectionTabs[4]);
-    lines << subHeading("SSTabprinter", 0);
-    lines << numberLine(kTab2, "TDBNumprtcopies", kNone);
-    lines << kTab2 + caption("lblprtmodel", kNone) + kTightEquals + listText("cboprtmodel", kNone);
+    lines << subHeading(form::field::SSTabprinter, 0);
+    lines << numberLine(kTab2, form::field::TDBNumprtcopies, kNone);
+    lines << kTab2 + caption(form::field::lblprtmodel, kNone) + kTightEquals +
+                 listText(form::field::cboprtmodel, kNone);
     for (int i : {0, 5, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}) {
-        lines << kTab2 + caption("chkprtconf", i) + kTightEquals + checkState("chkprtconf", i);
+        lines << kTab2 + caption(form::field::chkprtconf, i) + kTightEquals +
+                     checkState(form::field::chkprtconf, i);
     }
-    lines << subHeading("SSTabprinter", 1);
-    appendSlots(lines, "trvprtcombparam", 0, kTab2);
-    lines << subHeading("SSTabprinter", 2);
-    appendSlots(lines, "trvprtrefparam", 0, kTab2);
+    lines << subHeading(form::field::SSTabprinter, 1);
+    appendSlots(lines, form::field::trvprtcombparam, 0, kTab2);
+    lines << subHeading(form::field::SSTabprinter, 2);
+    appendSlots(lines, form::field::trvprtrefparam, 0, kTab2);
     const auto printedLines = [&](int tab, const char* label, const char* text, int first,
                                   int last) {
-        lines << subHeading("SSTabprinter", tab);
+        lines << subHeading(form::field::SSTabprinter, tab);
         for (int i = first; i <= last; ++i) {
             lines << kTab2 + caption(label, i) + u'-' + form_.text(text, i).text() + kTightEquals +
-                         checkState("chkprtconf", i);
+                         checkState(form::field::chkprtconf, i);
         }
     };
-    printedLines(3, "lblheaderline", "txtheaderline", 1, 4);
-    printedLines(4, "lbllawline", "txtlawline", 6, 8);
+    printedLines(3, form::field::lblheaderline, form::field::txtheaderline, 1, 4);
+    printedLines(4, form::field::lbllawline, form::field::txtlawline, 6, 8);
 }
 
 void ConfigTextExport::writeAlarms(QStringList& lines) const {
     lines << heading(kSectionTabs[5]);
     for (int i = 0; i < 6; ++i) {
-        lines << subHeading("sstabalarms", i);
-        lines << kTab2 + caption("chkalmenabled", i) + kEquals + checkState("chkalmenabled", i);
-        lines << kTab2 + caption("lblalmtype", i) + kEquals + listText("cboalmtype", i);
-        lines << numberLine(kTab2, "TDBNumalmval", i);
-        lines << kTab2 + u'-' + caption("lblalmparam", i);
-        appendSlots(lines, "trvalmparam", i, kTab3);
+        lines << subHeading(form::field::sstabalarms, i);
+        lines << kTab2 + caption(form::field::chkalmenabled, i) + kEquals +
+                     checkState(form::field::chkalmenabled, i);
+        lines << kTab2 + caption(form::field::lblalmtype, i) + kEquals +
+                     listText(form::field::cboalmtype, i);
+        lines << numberLine(kTab2, form::field::TDBNumalmval, i);
+        lines << kTab2 + u'-' + caption(form::field::lblalmparam, i);
+        appendSlots(lines, form::field::trvalmparam, i, kTab3);
     }
-    lines << subHeading("sstabalarms", 6);
-    lines << numberLine(kTab2, "TDBNumalmvaloth", 0);
+    lines << subHeading(form::field::sstabalarms, 6);
+    lines << numberLine(kTab2, form::field::TDBNumalmvaloth, 0);
 }
 
 void ConfigTextExport::writeAuxInputs(QStringList& lines) const {
     lines << heading(kSectionTabs[6]);
     for (int i = 0; i < 2; ++i) {
-        lines << subHeading("SSTabauxinp", i);
-        lines << kTab2 + caption("lblauxinptype", i) + kEquals + listText("cboauxinptype", i);
-        lines << numberLine(kTab2, "TDBNumauxinplow", i);
-        lines << numberLine(kTab2, "TDBNumauxinphigh", i);
-        lines << kTab2 + caption("lblauxinpdecnum", i) + kEquals + listText("cboauxinpdecnum", i);
-        lines << kTab2 + caption("lblauxinpparamname", i) + kEquals +
-                     form_.text("txtauxinpparamname", i).text();
-        lines << kTab2 + caption("lblauxinpengunit", i) + kEquals +
-                     form_.text("txtauxinpengunit", i).text();
+        lines << subHeading(form::field::SSTabauxinp, i);
+        lines << kTab2 + caption(form::field::lblauxinptype, i) + kEquals +
+                     listText(form::field::cboauxinptype, i);
+        lines << numberLine(kTab2, form::field::TDBNumauxinplow, i);
+        lines << numberLine(kTab2, form::field::TDBNumauxinphigh, i);
+        lines << kTab2 + caption(form::field::lblauxinpdecnum, i) + kEquals +
+                     listText(form::field::cboauxinpdecnum, i);
+        lines << kTab2 + caption(form::field::lblauxinpparamname, i) + kEquals +
+                     form_.text(form::field::txtauxinpparamname, i).text();
+        lines << kTab2 + caption(form::field::lblauxinpengunit, i) + kEquals +
+                     form_.text(form::field::txtauxinpengunit, i).text();
     }
 }
 
 void ConfigTextExport::writeAnalogOutputs(QStringList& lines) const {
     lines << heading(kSectionTabs[7]);
     for (int i = 0; i < 4; ++i) {
-        lines << subHeading("SSTabanaouts", i);
-        lines << kTab2 + caption("lblanaoutstype", i) + kEquals + listText("cboanaoutstype", i);
-        lines << numberLine(kTab2, "TDBNumanaoutlow", i);
-        lines << numberLine(kTab2, "TDBNumanaouthigh", i);
-        lines << kTab2 + caption("lblanaoutserrmode", i) + kEquals +
-                     listText("cboanaoutserrmode", i);
-        appendSlots(lines, "trvanaoutsparam", i, kTab3);
+        lines << subHeading(form::field::SSTabanaouts, i);
+        lines << kTab2 + caption(form::field::lblanaoutstype, i) + kEquals +
+                     listText(form::field::cboanaoutstype, i);
+        lines << numberLine(kTab2, form::field::TDBNumanaoutlow, i);
+        lines << numberLine(kTab2, form::field::TDBNumanaouthigh, i);
+        lines << kTab2 + caption(form::field::lblanaoutserrmode, i) + kEquals +
+                     listText(form::field::cboanaoutserrmode, i);
+        appendSlots(lines, form::field::trvanaoutsparam, i, kTab3);
     }
 }
 
 void ConfigTextExport::writeTimers(QStringList& lines) const {
     lines << heading(kSectionTabs[8]);
     for (int i = 0; i <= 10; ++i) {
-        lines << numberLine(kTab2, "TDBNumtimers", i);
+        lines << numberLine(kTab2, form::field::TDBNumtimers, i);
     }
 }
 
@@ -244,7 +253,7 @@ void ConfigTextExport::writeFuels(QStringList& lines) const {
     const QString headerRow = FuelRow(headers);
     lines << headerRow << QString(headerRow.size(), u'-');
     for (int i = 0; i < kFuelCount; ++i) {
-        QStringList cells{tabCaption("SSTabfuels", i)};
+        QStringList cells{tabCaption(form::field::SSTabfuels, i)};
         for (const FuelColumn& column : std::span(kFuelColumns).subspan(1)) {
             const QString field = QString::fromLatin1(column.field);
             cells << (field.startsWith(QLatin1String("txt"))   ? form_.text(field, i).text()

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/TreeItem.h"
 #include "transfer/FieldDescription.h"
@@ -35,7 +36,7 @@ class SpanVisitor : public SectorVisitor {
     void field(const SectorField& field) override {
         const std::int64_t width = widthOf(field);
         const QString name =
-            field.kind == Direction ? QStringLiteral("Optbargraphl2r") : ControlName(field);
+            field.kind == Direction ? form::field::Optbargraphl2r : ControlName(field);
         const form::FormItem* item = name.isEmpty() ? nullptr : form_.find(name, field.index);
         spans_.push_back({cursor_, cursor_ + width, field, item});
         cursor_ += width;

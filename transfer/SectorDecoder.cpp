@@ -13,6 +13,7 @@
 #include "drivers/DataType.h"
 #include "drivers/InstrumentDriver.h"
 #include "form/CheckItem.h"
+#include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/ItemTranslation.h"
 #include "form/ListItem.h"
@@ -134,7 +135,7 @@ void SectorDecoder::beginFuel(int fuel) {
     const std::int64_t formulaByte = cursor_ + driver_.getoffsFORMULATYPEFROMCOMB();
     if (fuelsValid_ && WholeValue(driver_.Getfrombuffer(image_, DataType::UInt8, formulaByte)) ==
                            layout::kFillByte) {
-        form_.numeric(QStringLiteral("TDBNummaxfuels")).setValue(fuel);
+        form_.numeric(form::field::TDBNummaxfuels).setValue(fuel);
         fuelsValid_ = false;
     }
 }
@@ -142,7 +143,7 @@ void SectorDecoder::beginFuel(int fuel) {
 void SectorDecoder::endFuels() {
     fuel_ = -1;
     if (fuelsValid_) {
-        form_.numeric(QStringLiteral("TDBNummaxfuels")).setValue(layout::kFuelCount);
+        form_.numeric(form::field::TDBNummaxfuels).setValue(layout::kFuelCount);
     }
 }
 
@@ -201,7 +202,7 @@ void SectorDecoder::printerFlags(const SectorField& field) {
 void SectorDecoder::direction(const SectorField& field) {
     const bool leftToRight = readWhole(DataType::UInt8) == 0;
     form_
-        .option(leftToRight ? QStringLiteral("Optbargraphl2r") : QStringLiteral("Optbargraphr2l"),
+        .option(leftToRight ? form::field::Optbargraphl2r : form::field::Optbargraphr2l,
                 field.index)
         .setValue(true);
 }
@@ -209,7 +210,7 @@ void SectorDecoder::direction(const SectorField& field) {
 void SectorDecoder::formulaType(const SectorField& field) {
     const auto value = static_cast<int>(readWhole(DataType::UInt8));
     // The formula's change handler may rework the Q net field; the stored value wins.
-    form::NumericItem& qnet = form_.numeric(QStringLiteral("TDBNumparQnet"), field.index);
+    form::NumericItem& qnet = form_.numeric(form::field::TDBNumparQnet, field.index);
     const std::optional<double> savedQnet = qnet.value();
     if (blankFuel()) {
         form_.list(ControlName(field), field.index).setListIndex(kBlankFormulaType);

@@ -11,6 +11,7 @@
 #include "drivers/InstrumentDriver.h"
 #include "drivers/OverflowError.h"
 #include "form/CheckItem.h"
+#include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/FuelCount.h"
 #include "form/ListItem.h"
@@ -117,7 +118,7 @@ void SectorEncoder::putField(const SectorField& field) {
             printerFlags(field);
             break;
         case FieldKind::Direction:
-            putWhole(form_.option(QStringLiteral("Optbargraphl2r"), field.index).value() ? 0 : 1,
+            putWhole(form_.option(form::field::Optbargraphl2r, field.index).value() ? 0 : 1,
                      DataType::UInt8);
             break;
         case FieldKind::Codes:

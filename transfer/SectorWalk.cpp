@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/TabStripItem.h"
 #include "transfer/SectorLayout.h"
@@ -19,12 +20,14 @@ using enum FieldKind;
 constexpr std::uint8_t kFill = kFillByte;
 
 constexpr const char* kFuelNumbers[kFuelCoefficientCount] = {
-    "TDBNumpark1",   "TDBNumpark2",     "TDBNumparkl",   "TDBNumparco2max",
-    "TDBNumparfgj",  "TDBNumparkgross", "TDBNumparknet", "TDBNumparh",
-    "TDBNumparmh2o", "TDBNumparQgross", "TDBNumparQnet"};
+    form::field::TDBNumpark1,     form::field::TDBNumpark2,  form::field::TDBNumparkl,
+    form::field::TDBNumparco2max, form::field::TDBNumparfgj, form::field::TDBNumparkgross,
+    form::field::TDBNumparknet,   form::field::TDBNumparh,   form::field::TDBNumparmh2o,
+    form::field::TDBNumparQgross, form::field::TDBNumparQnet};
 
-constexpr const char* kMeasureUnits[] = {"cbomeasunitco", "cbomeasunitoth", "cbomeasunittemp",
-                                         "cbomeasunitpress"};
+constexpr const char* kMeasureUnits[] = {form::field::cbomeasunitco, form::field::cbomeasunitoth,
+                                         form::field::cbomeasunittemp,
+                                         form::field::cbomeasunitpress};
 
 class Walk {
   public:
@@ -43,7 +46,7 @@ class Walk {
         auxiliaryInputs(tail);
         analogOutputs(tail);
         expect(tail + kTailToCoThreshold, "CO threshold");
-        v_.field({.kind = Float, .control = "TDBNumCOthrs"});
+        v_.field({.kind = Float, .control = form::field::TDBNumCOthrs});
         expect(tail + kTailSize, "end of the fields");
     }
 
@@ -81,54 +84,56 @@ class Walk {
         gap(kReservedStartWidth, kFill);
         for (int timer = 0; timer < kTimerCount; ++timer) {
             const bool mayBeNegative = timer >= kFirstSignedTimer && timer <= kLastSignedTimer;
-            number(mayBeNegative ? SignedWord : Word, "TDBNumtimers", timer);
+            number(mayBeNegative ? SignedWord : Word, form::field::TDBNumtimers, timer);
         }
         gap(kTimersGapWidth, kFill);
         expect(kPrinterCopies, "printer settings");
-        number(Byte, "TDBNumprtcopies");
-        list("cboprtmodel");
-        v_.field({.kind = PrinterFlags, .control = "chkprtconf", .rule = traits_.printerFlags});
+        number(Byte, form::field::TDBNumprtcopies);
+        list(form::field::cboprtmodel);
+        v_.field({.kind = PrinterFlags,
+                  .control = form::field::chkprtconf,
+                  .rule = traits_.printerFlags});
     }
 
     void printerTexts() {
         expect(kHeaderLines, "header lines");
         for (int line = kFirstHeaderLine; line <= kLastHeaderLine; ++line) {
-            text("txtheaderline", line, kLineWidth, kLineChars);
+            text(form::field::txtheaderline, line, kLineWidth, kLineChars);
         }
         expect(kLawLines, "law lines");
         for (int line = kFirstLawLine; line <= kLastLawLine; ++line) {
-            text("txtlawline", line, kLineWidth, kLineChars);
+            text(form::field::txtlawline, line, kLineWidth, kLineChars);
         }
     }
 
     void parameterLists() {
         expect(kCombustionCodes, "printer parameter lists");
-        codes("trvprtcombparam", 0, true, true);
+        codes(form::field::trvprtcombparam, 0, true, true);
         gap(1, kCombustionGapValue);
         expect(kReferenceCodes, "printer reference parameters");
-        codes("trvprtrefparam", 0, true, true);
+        codes(form::field::trvprtrefparam, 0, true, true);
         gap(kReferenceGapWidth, kFill);
         expect(kPageCodes, "pages");
         // The end mark of the pages carries from one page into the next.
         for (int page = 0; page < kPageCount; ++page) {
-            codes("trvpage", page, page == 0, page == kPageCount - 1);
+            codes(form::field::trvpage, page, page == 0, page == kPageCount - 1);
         }
     }
 
     void bargraphs() {
         expect(kBargraphs, "bar graphs");
         for (int bar = 0; bar < kBargraphCount; ++bar) {
-            singleCodes("trvbargraphparam", bar);
+            singleCodes(form::field::trvbargraphparam, bar);
             v_.field({.kind = Direction, .index = bar});
-            number(Float, "TDBNumbargraphlow", bar);
-            number(Float, "TDBNumbargraphhigh", bar);
+            number(Float, form::field::TDBNumbargraphlow, bar);
+            number(Float, form::field::TDBNumbargraphhigh, bar);
         }
     }
 
     void measurement() {
         expect(kMeasurement, "measurement settings");
-        number(Tenths, "TDBNumrefo2forco");
-        number(Tenths, "TDBNumrefo2foroth");
+        number(Tenths, form::field::TDBNumrefo2forco);
+        number(Tenths, form::field::TDBNumrefo2foroth);
         for (const char* unit : kMeasureUnits) {
             list(unit);
         }
@@ -136,14 +141,14 @@ class Walk {
         gap(kMeasurementGapWidth, kFill);
         expect(kServiceLines, "service lines");
         for (int line = 0; line < kServiceLineCount; ++line) {
-            text("txtserviceline", line, kLineWidth, kLineChars);
+            text(form::field::txtserviceline, line, kLineWidth, kLineChars);
         }
         expect(kCoExclusion, "CO exclusion");
-        list("cbocoexcl", -1, traits_.coExclusion);
-        list("cbotctype");
-        list("cbodateformat");
-        list("cboptprobe");
-        number(Tenths, "TDBNumpercno2_nox");
+        list(form::field::cbocoexcl, -1, traits_.coExclusion);
+        list(form::field::cbotctype);
+        list(form::field::cbodateformat);
+        list(form::field::cboptprobe);
+        number(Tenths, form::field::TDBNumpercno2_nox);
     }
 
     void modelBytes() {
@@ -151,11 +156,11 @@ class Walk {
         if (traits_.modelBytes == ModelBytes::TrhAux) {
             // The analyser keeps its own byte here: a send gives back what it read.
             v_.field({.kind = StepOver, .width = 1});
-            list("cboTrhAux");
+            list(form::field::cboTrhAux);
             gap(16, kFill);
         } else if (traits_.modelBytes == ModelBytes::Country) {
             gap(2, kFill);
-            list("cboNations");
+            list(form::field::cboNations);
             gap(15, kFill);
         } else {
             gap(kModelBytesWidth, kFill);
@@ -167,13 +172,14 @@ class Walk {
         for (int fuel = 0; fuel < kFuelCount; ++fuel) {
             expect(kFuelTable + kFuelRecord * fuel, "fuel record");
             v_.beginFuel(fuel);
-            text("txtfuelname", fuel, kLineWidth, kLineChars);
+            text(form::field::txtfuelname, fuel, kLineWidth, kLineChars);
             for (const char* name : kFuelNumbers) {
                 number(Float, name, fuel);
             }
-            v_.field({.kind = FormulaType, .control = "cbofuelformulatype", .index = fuel});
+            v_.field(
+                {.kind = FormulaType, .control = form::field::cbofuelformulatype, .index = fuel});
             gap(1, kFill);
-            number(Float, "TDBNumparTuboRisc", fuel);
+            number(Float, form::field::TDBNumparTuboRisc, fuel);
         }
         v_.endFuels();
     }
@@ -185,15 +191,15 @@ class Walk {
             if (!AlarmTabAvailable(form_, alarm)) {
                 continue;
             }
-            list("cboalmtype", alarm);
-            v_.field({.kind = CheckByte, .control = "chkalmenabled", .index = alarm});
-            number(Float, "TDBNumalmval", alarm);
-            singleCodes("trvalmparam", alarm);
+            list(form::field::cboalmtype, alarm);
+            v_.field({.kind = CheckByte, .control = form::field::chkalmenabled, .index = alarm});
+            number(Float, form::field::TDBNumalmval, alarm);
+            singleCodes(form::field::trvalmparam, alarm);
             gap(kAlarmGapWidth, kFill);
         }
         const int tail = kAlarmTable + kAlarmRecord * AlarmsPresent(form_);
         expect(tail, "alarm tail");
-        number(Float, "TDBNumalmvaloth", 0, traits_.otherAlarmValue);
+        number(Float, form::field::TDBNumalmvaloth, 0, traits_.otherAlarmValue);
         v_.field({.kind = FloatGap, .width = kTailFloatGapCount});
         return tail;
     }
@@ -201,12 +207,12 @@ class Walk {
     void auxiliaryInputs(int tail) {
         expect(tail + kTailToAuxInputs, "auxiliary inputs");
         for (int input = 0; input < kAuxInputCount; ++input) {
-            list("cboauxinptype", input);
-            list("cboauxinpdecnum", input, FieldRule::Decimals);
-            number(Float, "TDBNumauxinplow", input);
-            number(Float, "TDBNumauxinphigh", input);
-            text("txtauxinpengunit", input, kUnitWidth, kUnitChars);
-            text("txtauxinpparamname", input, kParamNameWidth, kParamNameChars);
+            list(form::field::cboauxinptype, input);
+            list(form::field::cboauxinpdecnum, input, FieldRule::Decimals);
+            number(Float, form::field::TDBNumauxinplow, input);
+            number(Float, form::field::TDBNumauxinphigh, input);
+            text(form::field::txtauxinpengunit, input, kUnitWidth, kUnitChars);
+            text(form::field::txtauxinpparamname, input, kParamNameWidth, kParamNameChars);
             gap(kAuxInputGapWidth, kFill);
         }
     }
@@ -215,17 +221,17 @@ class Walk {
         expect(tail + kTailToAnalogOutputs, "analog outputs");
         const FieldRule lists = traits_.analogOutputLists;
         for (int output = 0; output < kAnalogOutputCount; ++output) {
-            list("cboanaoutstype", output, lists);
-            singleCodes("trvanaoutsparam", output);
-            number(Float, "TDBNumanaoutlow", output);
-            number(Float, "TDBNumanaouthigh", output);
-            list("cboanaoutserrmode", output, lists);
+            list(form::field::cboanaoutstype, output, lists);
+            singleCodes(form::field::trvanaoutsparam, output);
+            number(Float, form::field::TDBNumanaoutlow, output);
+            number(Float, form::field::TDBNumanaouthigh, output);
+            list(form::field::cboanaoutserrmode, output, lists);
             gap(kAnalogOutputGapWidth, kFill);
         }
     }
 
     static bool AlarmTabAvailable(const form::Form& form, int alarm) {
-        return form.tabStrip(QStringLiteral("sstabalarms")).tabAvailable(alarm);
+        return form.tabStrip(form::field::sstabalarms).tabAvailable(alarm);
     }
 
     const form::Form& form_;
@@ -240,7 +246,7 @@ void WalkSector(const form::Form& form, std::uint8_t model, SectorVisitor& visit
 }
 
 int AlarmsPresent(const form::Form& form) {
-    const form::TabStripItem& tabs = form.tabStrip(QStringLiteral("sstabalarms"));
+    const form::TabStripItem& tabs = form.tabStrip(form::field::sstabalarms);
     int present = 0;
     for (int alarm = 0; alarm < kAlarmCount; ++alarm) {
         present += tabs.tabAvailable(alarm) ? 1 : 0;

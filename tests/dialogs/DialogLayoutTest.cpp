@@ -7,10 +7,12 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSet>
 
 #include <map>
 
 #include "dialogs/ConnectionTester.h"
+#include "dialogs/ControlNames.h"
 #include "dialogs/LinkTraceWindow.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmSplash.h"
@@ -165,6 +167,28 @@ TEST_F(TransferDialogTest, EveryDialogCaptionIsTranslatedInEveryLanguage) {
           "simulatedport", "LegalCopyright", "Comments", "sfrmAbout", "tipfile", "tipnotfound",
           "Error-2147220980", "Error-2147220992"}) {
         expectTranslated(QLatin1String(key));
+    }
+}
+
+// The dialogs name their controls by the constants, so each constant must name one.
+TEST_F(TransferDialogTest, EveryControlNameNamesAControlOfADialog) {
+    frmAbout about;
+    frmTip tip;
+    frmfilesloaded files(*session);
+    frmSplash splash;
+    LinkTraceWindow trace(prompts);
+    QSet<QString> named;
+    for (QWidget* window : std::initializer_list<QWidget*>{settings.get(), dialog.get(), &tip,
+                                                           &files, &about, &splash, &trace}) {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (IsNamedControl(*widget)) {
+                const QString key = WidgetControl(*widget).controlKey();
+                named.insert(key.section(u'!', 1).section(u'#', 0, 0));
+            }
+        }
+    }
+    for (const char* name : control::kDialogs) {
+        EXPECT_TRUE(named.contains(QLatin1String(name))) << name;
     }
 }
 

@@ -7,12 +7,16 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QSet>
 #include <QTreeWidget>
 #include <QUrl>
 
+#include "dialogs/ControlNames.h"
 #include "documents/MainWindowSession.h"
 #include "editor/BackupsWindow.h"
+#include "editor/DifferencesDialog.h"
 #include "editor/MainWindow.h"
+#include "editor/ToolbarWindow.h"
 #include "form/MainForm.h"
 #include "tests/editor/EditorFixture.h"
 #include "tests/support/FileBytes.h"
@@ -202,6 +206,22 @@ TEST_F(BackupsWindowTest, TheToolsMenuOpensTheWindowOnTheBackupsFolder) {
     entry->trigger();
     EXPECT_EQ(window().backupsWindow()->list().topLevelItemCount(), 1);
     qputenv("XDG_DATA_HOME", dataHome);
+}
+
+// The editor's windows name their controls by the constants, so each constant must name one.
+TEST_F(BackupsWindowTest, EveryEditorWindowControlNameNamesAControl) {
+    auto backups = open();
+    DifferencesDialog differences({}, {}, &window());
+    QSet<QString> named;
+    for (QWidget* shown :
+         std::initializer_list<QWidget*>{backups.get(), &differences, &window().toolbar()}) {
+        for (QWidget* widget : shown->findChildren<QWidget*>()) {
+            named.insert(widget->objectName().section(u'!', 1));
+        }
+    }
+    for (const char* name : dialogs::control::kEditorWindows) {
+        EXPECT_TRUE(named.contains(QLatin1String(name))) << name;
+    }
 }
 
 }  // namespace
