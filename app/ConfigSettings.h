@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "app/SerialDefaults.h"
+
 namespace kilnward::app {
 
 // One key of Config.ini with the default its readers pass when it is missing.
@@ -18,9 +20,9 @@ inline constexpr ConfigKey FileVersion{"General", "FileVersion", ""};  // writte
 inline constexpr ConfigKey AskForSave{"General", "AskForSave", "10"};
 inline constexpr ConfigKey InstrumentIDselected{"General", "InstrumentIDselected", "10"};
 inline constexpr ConfigKey ShowTips{"General", "ShowTips", "1"};
-inline constexpr ConfigKey Serialport{"Serial", "Serialport", "1"};
-inline constexpr ConfigKey Baudrate{"Serial", "Baudrate", "9600"};
-inline constexpr ConfigKey Addr{"Serial", "Addr", "0"};
+inline constexpr ConfigKey Serialport{"Serial", "Serialport", serial::kDefaultPort};
+inline constexpr ConfigKey Baudrate{"Serial", "Baudrate", serial::kDefaultBaudRate};
+inline constexpr ConfigKey Addr{"Serial", "Addr", serial::kDefaultAddress};
 inline constexpr ConfigKey VerifyAfterSend{"Serial", "VerifyAfterSend", "1"};
 }  // namespace config
 

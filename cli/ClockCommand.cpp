@@ -111,10 +111,10 @@ int RunClock(const QStringList& arguments) {
     return model.runOnLink(link, [&](drivers::InstrumentDriver& driver) {
         drivers::DateTime when{};
         if (toSet) {
-            driver.WriteRTCClock(link.addr, *toSet);
+            driver.WriteRTCClock(link.serial.address, *toSet);
             when = *toSet;
         } else {
-            driver.ReadRTCClock(link.addr, when);
+            driver.ReadRTCClock(link.serial.address, when);
         }
         CliOutput::printLine(transfer::AnalyserClockText(when));
         return kExitOk;

@@ -2,14 +2,13 @@
 
 #include <QTextStream>
 
-#include <chrono>
-
+#include "app/SerialDefaults.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
-#include "simulator/AnalyserSimulator.h"
-#include "simulator/SimulatedCommPort.h"
+#include "transfer/AnalyserLink.h"
+#include "transfer/LinkSetup.h"
 #include "transfer/LinkTrace.h"
-#include "wirelink/QtSerialCommPort.h"
+#include "transfer/SimulatedAnalysers.h"
 
 namespace kilnward::cli {
 
@@ -30,12 +29,29 @@ bool ReadByte(const QCommandLineParser& parser, const QString& name, std::uint8_
     return true;
 }
 
+// The address by the rule the settings follow.
+bool ReadAddress(const QCommandLineParser& parser, std::uint8_t& address, QString& error) {
+    if (!parser.isSet("addr")) {
+        return true;
+    }
+    const std::optional<std::uint8_t> read = app::SerialSettings::AddressOf(parser.value("addr"));
+    if (!read) {
+        error = QStringLiteral("--addr wants a number from 0 to 255");
+        return false;
+    }
+    address = *read;
+    return true;
+}
+
 }  // namespace
 
 void LinkOptions::addTo(QCommandLineParser& parser, Address address) {
     parser.addOptions({
         {"port", "Serial device, or 'simulator' for the simulated analyser.", "DEV"},
-        {"baud", "Line speed in bit/s (default 9600).", "RATE"},
+        {"baud",
+         QStringLiteral("Line speed in bit/s (default %1).")
+             .arg(QLatin1String(app::serial::kDefaultBaudRate)),
+         "RATE"},
         {"infrared", "The port has an infrared adapter."},
         {"cable", "The port is a cable, without an infrared adapter."},
         {"addr",
@@ -48,15 +64,15 @@ void LinkOptions::addTo(QCommandLineParser& parser, Address address) {
 }
 
 bool LinkOptions::read(const QCommandLineParser& parser, QString& error) {
-    port = parser.value("port");
+    const QString port = parser.value("port");
     if (port.isEmpty()) {
         error = QStringLiteral("--port is required");
         return false;
     }
+    serial.port = app::PortChoice::device(port);
     if (parser.isSet("baud")) {
-        bool ok = false;
-        baud = parser.value("baud");
-        if (baud.toUInt(&ok) == 0 || !ok) {
+        serial.baudRate = parser.value("baud");
+        if (!app::SerialSettings::IsBaudRate(serial.baudRate)) {
             error = QStringLiteral("--baud wants a positive number");
             return false;
         }
@@ -65,59 +81,53 @@ bool LinkOptions::read(const QCommandLineParser& parser, QString& error) {
         error = QStringLiteral("--infrared and --cable exclude each other");
         return false;
     }
-    infrared = parser.isSet("infrared");
+    serial.useInfrared = parser.isSet("infrared");
     traceFile = parser.value("trace");
-    return ReadByte(parser, "addr", addr, error) &&
+    return ReadAddress(parser, serial.address, error) &&
            ReadByte(parser, "busy-timeout", busyTimeout, error);
 }
 
 void LinkOptions::followModel(const QCommandLineParser& parser, bool modelUsesInfrared) {
     if (!parser.isSet("infrared") && !parser.isSet("cable")) {
-        infrared = modelUsesInfrared;
+        serial.useInfrared = modelUsesInfrared;
     }
+}
+
+transfer::LinkSettings LinkOptions::linkSettings() const {
+    return transfer::LinkSettingsOf(serial);
 }
 
 int LinkOptions::runOnLink(std::uint8_t type,
                            const std::function<void(wirelink::Wirelink&)>& body) const {
-    std::unique_ptr<sim::AnalyserSimulator> simulator;
-    const std::unique_ptr<wirelink::CommPort> commPort = makePort(type, simulator);
-    return run(*commPort, type, body);
-}
-
-std::unique_ptr<wirelink::CommPort> LinkOptions::makePort(
-    std::uint8_t type, std::unique_ptr<sim::AnalyserSimulator>& simulator) const {
-    if (port != QLatin1String(kSimulatorPort)) {
-        return std::make_unique<wirelink::QtSerialCommPort>();
-    }
-    simulator =
-        std::make_unique<sim::AnalyserSimulator>(type, addr, std::chrono::steady_clock::now());
-    auto simulated = std::make_unique<sim::SimulatedCommPort>(*simulator);
-    simulated->setInfraredAdapter(infrared);
-    return simulated;
-}
-
-int LinkOptions::run(wirelink::CommPort& commPort, std::uint8_t type,
-                     const std::function<void(wirelink::Wirelink&)>& body) const {
+    // The simulated analyser starts with its own memory at every run.
+    transfer::SimulatedAnalysers simulated(nullptr);
     std::unique_ptr<transfer::LinkTrace> trace;
-    wirelink::Wirelink link(commPort);
-    if (!traceInto(link, trace)) {
+    if (!openTrace(trace)) {
         return kExitFailure;
     }
+    transfer::LinkContext context;
+    context.simulated = &simulated;
+    context.busyTimeout = busyTimeout;
+    context.trace = trace.get();
+    transfer::AnalyserLink link(linkSettings(), type, context);
+    return run(link.link(), type, body);
+}
+
+int LinkOptions::run(wirelink::Wirelink& link, std::uint8_t type,
+                     const std::function<void(wirelink::Wirelink&)>& body) const {
+    const transfer::LinkSettings settings = linkSettings();
     int exitCode = kExitOk;
     try {
         link.setRaiseErrors(true);
-        link.setPortName(port.toStdString());
-        link.setBusyTimeout(busyTimeout);
-        link.setInfrared(infrared);
-        link.setBaudRate(baud.toStdString());
+        transfer::ApplyLinkSettings(link, settings);
         link.OpenCom();
-        link.Defineflow(addr, type);
+        link.Defineflow(settings.addr, type);
         body(link);
     } catch (const wirelink::Error& error) {
         exitCode = CliOutput::linkFailure(error);
     }
     try {
-        link.Releaseflow(addr);
+        link.Releaseflow(settings.addr);
         link.CloseCom();
     } catch (const wirelink::Error& error) {
         const int closeCode = CliOutput::linkFailure(error);
@@ -126,8 +136,7 @@ int LinkOptions::run(wirelink::CommPort& commPort, std::uint8_t type,
     return exitCode;
 }
 
-bool LinkOptions::traceInto(wirelink::Wirelink& link,
-                            std::unique_ptr<transfer::LinkTrace>& trace) const {
+bool LinkOptions::openTrace(std::unique_ptr<transfer::LinkTrace>& trace) const {
     if (traceFile.isEmpty()) {
         return true;
     }
@@ -138,7 +147,6 @@ bool LinkOptions::traceInto(wirelink::Wirelink& link,
         trace.reset();
         return false;
     }
-    trace->attach(link);
     return true;
 }
 

@@ -170,7 +170,7 @@ int RunReadMemory(const QStringList& arguments) {
         return CliOutput::usageError(parser, error);
     }
     return model.runOnLink(link, [&](drivers::InstrumentDriver& driver) {
-        const auto bytes = ReadMemory(driver, link.addr, range);
+        const auto bytes = ReadMemory(driver, link.serial.address, range);
         return bytes ? Deliver(*bytes, range.out) : kExitFailure;
     });
 }

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "app/SerialDefaults.h"
 #include "cli/ByteList.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
@@ -21,11 +22,14 @@ struct Request {
 
 void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        "kilnward-cli request --port DEV [--baud 9600] [--infrared] --addr N --type N --cmd HHLL\n"
-        "                     [--data \"HH HH ...\"] [--write] [--busy-timeout S]\n\n"
-        "Sends one request frame and prints the response data as hex bytes on one line.\n"
-        "With --write the request is a write followed by the status request, whose data is\n"
-        "printed.");
+        QStringLiteral(
+            "kilnward-cli request --port DEV [--baud %1] [--infrared] --addr N --type N "
+            "--cmd HHLL\n"
+            "                     [--data \"HH HH ...\"] [--write] [--busy-timeout S]\n\n"
+            "Sends one request frame and prints the response data as hex bytes on one line.\n"
+            "With --write the request is a write followed by the status request, whose data is\n"
+            "printed.")
+            .arg(QLatin1String(app::serial::kDefaultBaudRate)));
     parser.addHelpOption();
     LinkOptions::addTo(parser, LinkOptions::Address::Required);
     parser.addOptions({
@@ -83,9 +87,10 @@ int RunRequest(const QStringList& arguments) {
     }
     return link.runOnLink(request.type, [&](wirelink::Wirelink& wlink) {
         if (request.write) {
-            wlink.SendTXFrame_wresponse(link.addr, request.cmdh, request.cmdl, request.data);
+            wlink.SendTXFrame_wresponse(link.serial.address, request.cmdh, request.cmdl,
+                                        request.data);
         } else {
-            wlink.SendFrame(link.addr, request.cmdh, request.cmdl, request.data);
+            wlink.SendFrame(link.serial.address, request.cmdh, request.cmdl, request.data);
         }
         CliOutput::printLine(CliOutput::hexBytes(wlink.LastRcvFrame()));
     });

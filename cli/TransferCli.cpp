@@ -12,9 +12,10 @@
 #include "drivers/InstrumentDriver.h"
 #include "form/ModelMenu.h"
 #include "records/ServiceReport.h"
-#include "simulator/AnalyserSimulator.h"
+#include "transfer/AnalyserLink.h"
 #include "transfer/ConnectionHint.h"
 #include "transfer/LinkTrace.h"
+#include "transfer/SimulatedAnalysers.h"
 #include "wirelink/Wirelink.h"
 
 namespace kilnward::cli {
@@ -67,8 +68,7 @@ TransferCli::~TransferCli() {
     commands_.reset();
     wlink_.reset();
     trace_.reset();
-    port_.reset();
-    simulator_.reset();
+    simulated_.reset();
 }
 
 void TransferCli::addOptions(QCommandLineParser& parser, bool withOutDir) {
@@ -113,18 +113,14 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
         return kExitFailure;
     }
     link_.followModel(parser, driver->Use_Infrared());
-    if (!openPort(driver->Instrument_ID())) {
+    // Only the commands that write define --no-verify; a set option is a defined one.
+    link_.serial.verifyAfterSend = !parser.optionNames().contains(QStringLiteral("no-verify"));
+    const transfer::LinkSettings settings = link_.linkSettings();
+    if (!openPort(settings, driver->Instrument_ID())) {
         return kExitFailure;
     }
-    transfer::LinkSettings settings;
-    settings.useInfrared = link_.infrared;
-    settings.baudRate = link_.baud;
-    settings.portName = link_.port;
-    settings.addr = link_.addr;
-    // Only the commands that write define --no-verify; a set option is a defined one.
-    settings.verifyAfterSend = !parser.optionNames().contains(QStringLiteral("no-verify"));
-    commands_ =
-        std::make_unique<transfer::TransferCommands>(*session_, *wlink_, settings, progress_);
+    commands_ = std::make_unique<transfer::TransferCommands>(*session_, wlink_->link(), settings,
+                                                             progress_);
     commands_->setRemedy(CommandLineRemedy);
     commands_->setAfterWrite([this](const transfer::WriteRecord& record) {
         // The scratch windows the report reads the sectors into ask nothing.
@@ -134,11 +130,18 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     return std::nullopt;
 }
 
-bool TransferCli::openPort(std::uint8_t type) {
-    port_ = link_.makePort(type, simulator_);
-    wlink_ = std::make_unique<wirelink::Wirelink>(*port_);
-    wlink_->setBusyTimeout(link_.busyTimeout);
-    return link_.traceInto(*wlink_, trace_);
+bool TransferCli::openPort(const transfer::LinkSettings& settings, std::uint8_t type) {
+    if (!link_.openTrace(trace_)) {
+        return false;
+    }
+    // The simulated analyser starts with its own memory at every run.
+    simulated_ = std::make_unique<transfer::SimulatedAnalysers>(nullptr);
+    transfer::LinkContext context;
+    context.simulated = simulated_.get();
+    context.busyTimeout = link_.busyTimeout;
+    context.trace = trace_.get();
+    wlink_ = std::make_unique<transfer::AnalyserLink>(settings, type, context);
+    return true;
 }
 
 int TransferCli::finish(std::optional<transfer::TransferOutcome> outcome) const {

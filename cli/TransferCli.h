@@ -17,16 +17,11 @@
 #include "transfer/TransferCommands.h"
 #include "wirelink/ByteBuffer.h"
 
-namespace wirelink {
-class CommPort;
-class Wirelink;
-}  // namespace wirelink
-namespace kilnward::sim {
-class AnalyserSimulator;
-}
 namespace kilnward::transfer {
+class AnalyserLink;
 class LinkTrace;
-}
+class SimulatedAnalysers;
+}  // namespace kilnward::transfer
 
 namespace kilnward::cli {
 
@@ -53,7 +48,7 @@ class TransferCli {
     const DocumentOptions& documentOptions() const { return documents_; }
     app::ScriptedPrompts& prompts() { return prompts_; }
     // The analyser's address on the link (--addr).
-    std::uint8_t address() const { return link_.addr; }
+    std::uint8_t address() const { return link_.serial.address; }
 
     // Confirms the command's question, as the user would.
     void confirm() { prompts_.queueAnswer(app::PromptAnswer::Yes); }
@@ -62,17 +57,16 @@ class TransferCli {
 
   private:
     // False when the trace file cannot be written.
-    bool openPort(std::uint8_t type);
+    bool openPort(const transfer::LinkSettings& settings, std::uint8_t type);
 
     LinkOptions link_;
     DocumentOptions documents_;
     app::ScriptedPrompts prompts_;
     app::EnglishTranslator translator_;
     std::unique_ptr<documents::MainWindowSession> session_;
-    std::unique_ptr<sim::AnalyserSimulator> simulator_;
-    std::unique_ptr<wirelink::CommPort> port_;
+    std::unique_ptr<transfer::SimulatedAnalysers> simulated_;
     std::unique_ptr<transfer::LinkTrace> trace_;
-    std::unique_ptr<wirelink::Wirelink> wlink_;
+    std::unique_ptr<transfer::AnalyserLink> wlink_;
     TerminalProgress progress_;
     std::unique_ptr<transfer::TransferCommands> commands_;
 };

@@ -7,7 +7,6 @@
 #include "app/ConfigSettings.h"
 #include "app/ProgramFolder.h"
 #include "dialogs/QtTranslations.h"
-#include "dialogs/SimulatedAnalysers.h"
 #include "dialogs/SingleInstance.h"
 #include "dialogs/frmSplash.h"
 #include "dialogs/frmTip.h"
@@ -17,6 +16,7 @@
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 #include "language/StartupLanguage.h"
+#include "transfer/SimulatedAnalysers.h"
 
 namespace kilnward::dialogs {
 
@@ -40,7 +40,7 @@ ApplicationStartup::ApplicationStartup(const QStringList& arguments, app::UserPr
       splashDelay_(frmSplash::kExpirationMs),
       showLanguageDialog_([](frmconfig& dialog) { dialog.showLoaded(); }),
       showTip_(ShowTipOfTheDay),
-      simulated_(std::make_unique<SimulatedAnalysers>()) {}
+      simulated_(std::make_unique<transfer::SimulatedAnalysers>()) {}
 
 ApplicationStartup::~ApplicationStartup() = default;
 

@@ -12,12 +12,14 @@
 namespace kilnward::app {
 class UserPrompts;
 }
+namespace kilnward::transfer {
+class SimulatedAnalysers;
+}
 
 namespace kilnward::dialogs {
 
 class frmconfig;
 class frmSplash;
-class SimulatedAnalysers;
 class SingleInstance;
 
 // What start-up hands to the main window: the settings dialog that keeps the serial
@@ -26,7 +28,7 @@ struct StartupServices {
     frmconfig& settings;
     app::UserPrompts& prompts;
     const app::StartupFlags& flags;
-    SimulatedAnalysers& simulated;
+    transfer::SimulatedAnalysers& simulated;
 };
 
 // The main window as start-up needs it: the windows to enable when the splash closes and
@@ -58,7 +60,7 @@ class ApplicationStartup {
     const app::StartupFlags& flags() const { return flags_; }
     // The settings dialog of the run, made on first use.
     frmconfig& settings();
-    SimulatedAnalysers& simulated() { return *simulated_; }
+    transfer::SimulatedAnalysers& simulated() { return *simulated_; }
     frmSplash* splash() const { return splash_.get(); }
 
     // For tests: the lock and socket name, the splash time, how the language dialog (in
@@ -90,7 +92,7 @@ class ApplicationStartup {
     std::function<void(QWidget*)> showTip_;
     std::function<void(const QString&)> refused_;
     std::unique_ptr<SingleInstance> instance_;
-    std::unique_ptr<SimulatedAnalysers> simulated_;
+    std::unique_ptr<transfer::SimulatedAnalysers> simulated_;
     std::unique_ptr<frmconfig> settings_;
     std::unique_ptr<frmSplash> splash_;
     MainWindows windows_;

@@ -5,15 +5,16 @@
 #include "drivers/InstrumentDriver.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "transfer/AnalyserLink.h"
 #include "transfer/LinkSettings.h"
 #include "transfer/LinkTrace.h"
 #include "wirelink/Wirelink.h"
 
 namespace kilnward::dialogs {
 
-ConnectionTester::ConnectionTester(SimulatedAnalysers& simulated, CurrentDriver driver,
+ConnectionTester::ConnectionTester(transfer::SimulatedAnalysers& simulated, CurrentDriver driver,
                                    CurrentTrace trace)
-    : port_(simulated), driver_(std::move(driver)), trace_(std::move(trace)) {}
+    : simulated_(simulated), driver_(std::move(driver)), trace_(std::move(trace)) {}
 
 transfer::ConnectionCheckResult ConnectionTester::check(const transfer::LinkSettings& settings) {
     drivers::InstrumentDriver* driver = driver_ ? driver_() : nullptr;
@@ -23,13 +24,13 @@ transfer::ConnectionCheckResult ConnectionTester::check(const transfer::LinkSett
             QStringLiteral("test_nomodel"), QStringLiteral("No analyser model is selected."));
         return refused;
     }
-    port_.target(driver->Instrument_ID(), settings.addr, settings.useInfrared);
-    wirelink::Wirelink link(port_, this);
-    link.setPermitsEvents(true);
-    if (transfer::LinkTrace* trace = trace_ ? trace_() : nullptr) {
-        trace->attach(link);
-        trace->note(QStringLiteral("connection test"));
-    }
+    transfer::LinkContext context;
+    context.simulated = &simulated_;
+    context.host = this;
+    context.trace = trace_ ? trace_() : nullptr;
+    context.traceNote = QStringLiteral("connection test");
+    transfer::AnalyserLink opened(settings, driver->Instrument_ID(), context);
+    wirelink::Wirelink& link = opened.link();
     link_ = &link;
     const struct Forget {
         wirelink::Wirelink*& link;

@@ -2,7 +2,6 @@
 
 #include <functional>
 
-#include "dialogs/AnalyserPort.h"
 #include "transfer/ConnectionCheck.h"
 #include "wirelink/Host.h"
 
@@ -14,12 +13,11 @@ class InstrumentDriver;
 }
 namespace kilnward::transfer {
 class LinkTrace;
+class SimulatedAnalysers;
 struct LinkSettings;
 }  // namespace kilnward::transfer
 
 namespace kilnward::dialogs {
-
-class SimulatedAnalysers;
 
 // The settings dialog's connection check: a link of its own on the serial port or the
 // simulated analyser, talking to the model the main window has selected. Window events run
@@ -30,7 +28,8 @@ class ConnectionTester : public wirelink::Host {
     // The trace the check's link reports to, if any, asked for at every check.
     using CurrentTrace = std::function<transfer::LinkTrace*()>;
 
-    ConnectionTester(SimulatedAnalysers& simulated, CurrentDriver driver, CurrentTrace trace = {});
+    ConnectionTester(transfer::SimulatedAnalysers& simulated, CurrentDriver driver,
+                     CurrentTrace trace = {});
 
     transfer::ConnectionCheckResult check(const transfer::LinkSettings& settings);
     bool running() const { return link_ != nullptr; }
@@ -40,7 +39,7 @@ class ConnectionTester : public wirelink::Host {
     void processEvents() override;
 
   private:
-    AnalyserPort port_;
+    transfer::SimulatedAnalysers& simulated_;
     CurrentDriver driver_;
     CurrentTrace trace_;
     wirelink::Wirelink* link_ = nullptr;

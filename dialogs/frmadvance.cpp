@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/SerialSettings.h"
 #include "dialogs/ControlNames.h"
 #include "dialogs/PromptsWithPrelude.h"
-#include "dialogs/frmconfig.h"
 #include "documents/DocumentFiles.h"
 #include "documents/MainWindowSession.h"
 #include "documents/MessageBoxes.h"
@@ -23,6 +23,8 @@
 #include "form/ModelMenu.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "transfer/AnalyserLink.h"
+#include "transfer/LinkSetup.h"
 #include "transfer/LinkTrace.h"
 #include "transfer/TransferCommandSteps.h"
 #include "wirelink/Wirelink.h"
@@ -46,14 +48,14 @@ QString Translated(const transfer::TransferText& text) {
 
 }  // namespace
 
-frmadvance::frmadvance(documents::MainWindowSession& session, frmconfig& settings,
-                       SimulatedAnalysers& simulated, std::vector<QWidget*> windows,
+frmadvance::frmadvance(documents::MainWindowSession& session, const app::SerialSettings& settings,
+                       transfer::SimulatedAnalysers& simulated, std::vector<QWidget*> windows,
                        QWidget* parent)
     : QDialog(parent),
       window_(*this, QStringLiteral("frmadvance")),
       session_(session),
       settings_(settings),
-      port_(simulated),
+      simulated_(simulated),
       wait_(WaitWithEvents) {
     for (QWidget* window : windows) {
         windows_.emplace_back(window);
@@ -147,8 +149,7 @@ std::optional<transfer::TransferOutcome> frmadvance::runRestore(
     return transfer::RunTransferCommand(
         session_, transfer::TransferKind::Restore,
         [this, &restore] { return runSession(transfer::TransferKind::Restore, restore); },
-        transfer::RestoreQuestion(backup, settings_.linkSettings().addr,
-                                  session_.messageBoxes().translator()));
+        transfer::RestoreQuestion(backup, settings_.address, session_.messageBoxes().translator()));
 }
 
 bool frmadvance::refusedWithoutModel() {
@@ -188,22 +189,21 @@ transfer::TransferOutcome frmadvance::transfer(transfer::TransferKind kind, cons
         throw std::logic_error("no analyser model is selected");
     }
     setCursor(Qt::WaitCursor);
-    // A fresh link control for every transfer, as the dialog's own: what the last one
-    // remembered (a closing window) does not reach the next.
-    WLink_ = std::make_unique<wirelink::Wirelink>(port_, this);
-    WLink_->setPermitsEvents(true);
-    if (trace_) {
-        trace_->attach(*WLink_);
-        trace_->note(QLatin1String(transfer::TransferTexts::of(kind).confirmation.english));
-    }
     // The settings as they are now: a change in the settings dialog counts from the next
     // transfer on.
-    const transfer::LinkSettings settings = settings_.linkSettings();
-    port_.target(driver->Instrument_ID(), settings.addr, settings.useInfrared);
+    const transfer::LinkSettings settings = transfer::LinkSettingsOf(settings_);
+    // A fresh link control for every transfer, as the dialog's own: what the last one
+    // remembered (a closing window) does not reach the next.
+    transfer::LinkContext context;
+    context.simulated = &simulated_;
+    context.host = this;
+    context.trace = trace_;
+    context.traceNote = QLatin1String(transfer::TransferTexts::of(kind).confirmation.english);
+    WLink_ = std::make_unique<transfer::AnalyserLink>(settings, driver->Instrument_ID(), context);
 
     PromptsWithPrelude prompts(session_.messageBoxes().prompts(), [this] { showIdle(); });
     documents::MessageBoxes boxes(prompts, session_.messageBoxes().translator());
-    transfer::TransferSession session(*WLink_, settings, *driver, boxes, *this);
+    transfer::TransferSession session(WLink_->link(), settings, *driver, boxes, *this);
     session.setWait(wait_);
     session.setAfterWrite(afterWrite_);
     active_ = &session;

@@ -8,7 +8,6 @@
 #include <optional>
 #include <vector>
 
-#include "dialogs/AnalyserPort.h"
 #include "dialogs/WidgetWindow.h"
 #include "transfer/ProgressSink.h"
 #include "transfer/TransferCommandSteps.h"
@@ -23,6 +22,9 @@ class QPushButton;
 namespace wirelink {
 class Wirelink;
 }
+namespace kilnward::app {
+struct SerialSettings;
+}
 namespace kilnward::documents {
 class MainWindowSession;
 }
@@ -30,13 +32,12 @@ namespace kilnward::form {
 class Form;
 }
 namespace kilnward::transfer {
+class AnalyserLink;
 class LinkTrace;
-}
+class SimulatedAnalysers;
+}  // namespace kilnward::transfer
 
 namespace kilnward::dialogs {
-
-class frmconfig;
-class SimulatedAnalysers;
 
 // The transfer dialog: the status line, the progress bar and Abort / Close over one transfer
 // of the headless TransferSession. It hosts the link control, lets window events run during
@@ -46,8 +47,8 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
   public:
     // `settings` gives the serial settings at every transfer; `windows` are disabled while
     // the dialog is open.
-    frmadvance(documents::MainWindowSession& session, frmconfig& settings,
-               SimulatedAnalysers& simulated, std::vector<QWidget*> windows,
+    frmadvance(documents::MainWindowSession& session, const app::SerialSettings& settings,
+               transfer::SimulatedAnalysers& simulated, std::vector<QWidget*> windows,
                QWidget* parent = nullptr);
     ~frmadvance() override;
 
@@ -104,9 +105,9 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
 
     WidgetWindow window_;
     documents::MainWindowSession& session_;
-    frmconfig& settings_;
-    AnalyserPort port_;
-    std::unique_ptr<wirelink::Wirelink> WLink_;
+    const app::SerialSettings& settings_;
+    transfer::SimulatedAnalysers& simulated_;
+    std::unique_ptr<transfer::AnalyserLink> WLink_;
     std::vector<QPointer<QWidget>> windows_;
     transfer::TransferSession::Wait wait_;
     transfer::TransferSession::AfterWrite afterWrite_;

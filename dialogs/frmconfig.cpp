@@ -15,20 +15,19 @@
 
 #include "app/ConfigSettings.h"
 #include "app/ReportSettings.h"
+#include "app/SerialDefaults.h"
 #include "app/VersionString.h"
 #include "dialogs/AddressSpinBox.h"
 #include "dialogs/ConnectionTestPanel.h"
 #include "dialogs/ControlNames.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "transfer/LinkSetup.h"
 
 namespace kilnward::dialogs {
 
 namespace {
 
-const char* const kBaudRates[] = {"1200",  "2400",  "4800",  "9600",
-                                  "19200", "38400", "57600", "115200"};
-constexpr int kDesignBaudIndex = 3;  // 9600
 // Wide enough for a device path such as /dev/serial/by-id/usb-...
 constexpr int kPortTextLength = 28;
 
@@ -38,11 +37,7 @@ frmconfig::frmconfig(bool debugMode, bool useInfrared, QWidget* parent)
     : QDialog(parent),
       window_(*this, QStringLiteral("frmconfig")),
       debugMode_(debugMode),
-      port_(PortChoice::fromStored(app::ReadConfigValue(app::config::Serialport))),
-      baudrate_(app::ReadBaudrateSetting()),
-      addr_(app::ReadAddressSetting()),
-      useInfrared_(useInfrared),
-      verifyAfterSend_(app::ReadVerifyAfterSendSetting()) {
+      serial_(app::SerialSettings::Load(useInfrared)) {
     build();
 }
 
@@ -70,10 +65,8 @@ void frmconfig::build() {
     serialForm->addRow(lblserialport, lstport_);
 
     cbobaud_ = new QComboBox(serialFrame_);
-    for (const char* rate : kBaudRates) {
-        cbobaud_->addItem(QLatin1String(rate));
-    }
-    cbobaud_->setCurrentIndex(kDesignBaudIndex);
+    cbobaud_->addItems(app::SerialSettings::BaudRates());
+    cbobaud_->setCurrentText(QLatin1String(app::serial::kDefaultBaudRate));
     // Numbers stay as wide as their longest value instead of stretching across the dialog.
     cbobaud_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     window_.name(*cbobaud_, control::cbobaud);
@@ -159,13 +152,13 @@ bool frmconfig::showLoaded() {
 void frmconfig::load() {
     chkinfrared_->setEnabled(debugMode_);
     fillPorts();
-    const int baud = cbobaud_->findText(baudrate_);
+    const int baud = cbobaud_->findText(serial_.baudRate);
     if (baud >= 0) {
         cbobaud_->setCurrentIndex(baud);
     }
-    TDBnumaddress_->setValue(addr_);
-    chkinfrared_->setChecked(useInfrared_);
-    chkverify_->setChecked(verifyAfterSend_);
+    TDBnumaddress_->setValue(serial_.address);
+    chkinfrared_->setChecked(serial_.useInfrared);
+    chkverify_->setChecked(serial_.verifyAfterSend);
     txttechnician_->setText(app::ReadConfigValue(app::config::ReportTechnician));
     txtcompany_->setText(app::ReadConfigValue(app::config::ReportCompany));
     testPanel_->reset();
@@ -188,12 +181,13 @@ void frmconfig::fillPorts() {
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         lstport_->addItem(info.systemLocation(), info.systemLocation());
     }
-    lstport_->addItem(SimulatedPortCaption(), QLatin1String(PortChoice::kSimulator));
-    int current = lstport_->findData(port_.deviceName());
+    lstport_->addItem(SimulatedPortCaption(), QLatin1String(app::serial::kSimulatorPort));
+    const QString port = serial_.port.deviceName();
+    int current = lstport_->findData(port);
     if (current < 0) {
         // A port the system does not report now (unplugged, or typed by the user) stays
         // the choice.
-        lstport_->insertItem(0, port_.deviceName(), port_.deviceName());
+        lstport_->insertItem(0, port, port);
         current = 0;
     }
     lstport_->setCurrentIndex(current);
@@ -217,33 +211,26 @@ void frmconfig::cmdOK_Click() {
     accept();
 }
 
-PortChoice frmconfig::shownPort() const {
+app::PortChoice frmconfig::shownPort() const {
     const QString chosen = chosenPort();
     if (chosen.isEmpty()) {
-        return port_;
+        return serial_.port;
     }
     // A numbered port keeps its number, so the stored value means the same port on every
     // platform.
-    return chosen == port_.deviceName() ? port_ : PortChoice::fromStored(chosen);
+    return chosen == serial_.port.deviceName() ? serial_.port : app::PortChoice::fromStored(chosen);
 }
 
 void frmconfig::confirmSerial() {
-    port_ = shownPort();
-    baudrate_ = cbobaud_->currentText();
-    addr_ = static_cast<std::uint8_t>(TDBnumaddress_->value());
-    useInfrared_ = chkinfrared_->checkState() != Qt::Unchecked;
+    serial_ = shownSerial();
     infraredChosen_ = debugMode_;
-    app::WriteConfigValue(app::config::FileVersion, app::VersionString());
-    app::WriteConfigValue(app::config::Serialport, port_.stored());
-    app::WriteConfigValue(app::config::Baudrate, baudrate_);
-    app::WriteConfigValue(app::config::Addr, QString::number(addr_));
-    confirmVerifyOption();
+    serial_.store();
     confirmReportOptions();
 }
 
 void frmconfig::followModelInfrared(bool modelUsesInfrared) {
     if (!infraredChosen_) {
-        useInfrared_ = modelUsesInfrared;
+        serial_.useInfrared = modelUsesInfrared;
     }
 }
 
@@ -251,12 +238,6 @@ void frmconfig::buildVerifyOption(QFormLayout& serialForm) {
     chkverify_ = new QCheckBox(QStringLiteral("&Verify after sending"), serialFrame_);
     window_.name(*chkverify_, control::chkverify);
     serialForm.addRow(chkverify_);
-}
-
-void frmconfig::confirmVerifyOption() {
-    verifyAfterSend_ = chkverify_->isChecked();
-    app::WriteConfigValue(app::config::VerifyAfterSend,
-                          verifyAfterSend_ ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void frmconfig::buildReportOptions() {
@@ -295,13 +276,18 @@ void frmconfig::confirmLanguage() {
     app::WriteConfigValue(app::config::LanguageIndex, QString::number(langMan.LanguageIndex()));
 }
 
+app::SerialSettings frmconfig::shownSerial() const {
+    app::SerialSettings shown;
+    shown.port = shownPort();
+    shown.baudRate = cbobaud_->currentText();
+    shown.address = static_cast<std::uint8_t>(TDBnumaddress_->value());
+    shown.useInfrared = chkinfrared_->checkState() != Qt::Unchecked;
+    shown.verifyAfterSend = chkverify_->isChecked();
+    return shown;
+}
+
 transfer::LinkSettings frmconfig::shownSettings() const {
-    transfer::LinkSettings settings;
-    settings.useInfrared = chkinfrared_->checkState() != Qt::Unchecked;
-    settings.baudRate = cbobaud_->currentText();
-    shownPort().applyTo(settings);
-    settings.addr = static_cast<std::uint8_t>(TDBnumaddress_->value());
-    return settings;
+    return transfer::LinkSettingsOf(shownSerial());
 }
 
 void frmconfig::setConnectionTester(ConnectionTester* tester) {
@@ -309,13 +295,7 @@ void frmconfig::setConnectionTester(ConnectionTester* tester) {
 }
 
 transfer::LinkSettings frmconfig::linkSettings() const {
-    transfer::LinkSettings settings;
-    settings.useInfrared = useInfrared_;
-    settings.baudRate = baudrate_;
-    port_.applyTo(settings);
-    settings.addr = addr_;
-    settings.verifyAfterSend = verifyAfterSend_;
-    return settings;
+    return transfer::LinkSettingsOf(serial_);
 }
 
 }  // namespace kilnward::dialogs

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "dialogs/PortChoice.h"
+#include "app/SerialSettings.h"
 #include "dialogs/WidgetWindow.h"
 #include "transfer/LinkSettings.h"
 
@@ -22,7 +22,7 @@ namespace kilnward::dialogs {
 class ConnectionTester;
 class ConnectionTestPanel;
 
-// The serial and language settings dialog. One object lives for the program run and keeps
+// The serial and language settings dialog. One object lives for the program run and shows
 // the serial settings the transfers use: read from Config.ini when it is created, changed
 // only by confirming the serial mode (and the infrared choice by the main window's model).
 class frmconfig : public QDialog {
@@ -50,19 +50,22 @@ class frmconfig : public QDialog {
     // OK: keeps and stores the mode's values, then closes.
     void cmdOK_Click();
 
-    std::int16_t Serialport() const { return port_.number(); }
+    // The serial settings as kept: the object transfers and tools read at every use.
+    const app::SerialSettings& serial() const { return serial_; }
+    std::int16_t Serialport() const { return serial_.port.number(); }
     // The chosen port as stored: a number, a device path or "simulator".
-    const PortChoice& Port() const { return port_; }
-    const QString& Baudrate() const { return baudrate_; }
-    std::uint8_t addr() const { return addr_; }
-    bool UseInfrared() const { return useInfrared_; }
-    void setUseInfrared(bool value) { useInfrared_ = value; }
+    const app::PortChoice& Port() const { return serial_.port; }
+    const QString& Baudrate() const { return serial_.baudRate; }
+    std::uint8_t addr() const { return serial_.address; }
+    bool UseInfrared() const { return serial_.useInfrared; }
+    void setUseInfrared(bool value) { serial_.useInfrared = value; }
     // The infrared choice of a newly chosen model. In debug mode the choice the user
     // confirmed in the dialog stands: a model change does not undo it behind their back.
     void followModelInfrared(bool modelUsesInfrared);
     // What a transfer copies into the link, as the values are now.
     transfer::LinkSettings linkSettings() const;
     // The serial settings as the controls show them, not yet kept.
+    app::SerialSettings shownSerial() const;
     transfer::LinkSettings shownSettings() const;
     // Shows the "Test" button of the serial mode, which checks the shown settings with
     // `tester`; null hides it.
@@ -76,12 +79,11 @@ class frmconfig : public QDialog {
     void fillPorts();
     QString chosenPort() const;
     // The port the list shows, as it would be kept.
-    PortChoice shownPort() const;
+    app::PortChoice shownPort() const;
     void confirmSerial();
     void confirmLanguage();
-    // The check of the sector read back after a send: its box, shown and kept.
+    // The check of the sector read back after a send.
     void buildVerifyOption(QFormLayout& serialForm);
-    void confirmVerifyOption();
     // Who signs the printed sheets and the service reports (Config.ini [Report]).
     void buildReportOptions();
     void confirmReportOptions();
@@ -89,12 +91,8 @@ class frmconfig : public QDialog {
     WidgetWindow window_;
     bool debugMode_;
     int mode_ = kSerialMode;
-    PortChoice port_;
-    QString baudrate_;
-    std::uint8_t addr_;
-    bool useInfrared_;
+    app::SerialSettings serial_;
     bool infraredChosen_ = false;
-    bool verifyAfterSend_;
 
     QGroupBox* serialFrame_ = nullptr;
     QGroupBox* languageFrame_ = nullptr;

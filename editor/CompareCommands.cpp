@@ -5,6 +5,7 @@
 
 #include "app/Translator.h"
 #include "dialogs/frmadvance.h"
+#include "dialogs/frmconfig.h"
 #include "documents/DocumentFiles.h"
 #include "documents/MainWindowSession.h"
 #include "documents/MessageBoxes.h"
@@ -56,7 +57,7 @@ void CompareCommands::compareWithAnalyser() {
     session_.files().RefreshMainWindow();
     receiver_.reset();
     scratch_ = openScratch();
-    receiver_ = std::make_unique<dialogs::frmadvance>(*scratch_, services_.settings,
+    receiver_ = std::make_unique<dialogs::frmadvance>(*scratch_, services_.settings.serial(),
                                                       services_.simulated, windows_, &parent_);
     // Its link is traced like every other while the trace window is open.
     receiver_->setTrace(trace_ ? trace_() : nullptr);

@@ -10,7 +10,6 @@
 #include "app/ProgramFolder.h"
 #include "app/VersionString.h"
 #include "dialogs/QtTranslations.h"
-#include "dialogs/SimulatedAnalysers.h"
 #include "dialogs/frmconfig.h"
 #include "documents/MainWindowSession.h"
 #include "documents/SessionStart.h"
@@ -18,6 +17,7 @@
 #include "editor/ToolbarWindow.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "transfer/SimulatedAnalysers.h"
 
 namespace kilnward::editor {
 
@@ -35,7 +35,7 @@ EditorApp::EditorApp(const Options& options) {
     app::LoadParameterCatalogue(langMan);
     // The window sets the infrared choice from the model it loads.
     ownSettings_ = std::make_unique<dialogs::frmconfig>(false, false);
-    ownSimulated_ = std::make_unique<dialogs::SimulatedAnalysers>();
+    ownSimulated_ = std::make_unique<transfer::SimulatedAnalysers>();
     services_ = std::make_unique<dialogs::StartupServices>(
         dialogs::StartupServices{*ownSettings_, prompts, flags_, *ownSimulated_});
     createWindow(options);

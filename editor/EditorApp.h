@@ -60,7 +60,7 @@ class EditorApp {
     app::StartupFlags flags_;
     // Only when made on its own.
     std::unique_ptr<dialogs::frmconfig> ownSettings_;
-    std::unique_ptr<dialogs::SimulatedAnalysers> ownSimulated_;
+    std::unique_ptr<transfer::SimulatedAnalysers> ownSimulated_;
     std::unique_ptr<dialogs::StartupServices> services_;
     std::unique_ptr<documents::MainWindowSession> session_;
     std::unique_ptr<MainWindow> window_;

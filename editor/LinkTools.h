@@ -10,15 +10,14 @@ class UserPrompts;
 namespace kilnward::dialogs {
 class ConnectionTester;
 class LinkTraceWindow;
-class frmconfig;
-class SimulatedAnalysers;
 }  // namespace kilnward::dialogs
 namespace kilnward::form {
 class MainForm;
 }
 namespace kilnward::transfer {
 class LinkTrace;
-}
+class SimulatedAnalysers;
+}  // namespace kilnward::transfer
 
 namespace kilnward::editor {
 
@@ -26,12 +25,12 @@ class ExtraMenus;
 
 // The main window's tools for the serial link: "Link trace..." in the Tools menu with its
 // tool window, and the connection check behind the settings dialog's "Test" button, both
-// talking to the model the window has selected.
+// talking to the model the window has selected. The check takes the settings the dialog
+// shows; the window hands it to the dialog.
 class LinkTools {
   public:
     LinkTools(QWidget& window, ExtraMenus& menus, form::MainForm& form,
-              dialogs::frmconfig& settings, dialogs::SimulatedAnalysers& simulated,
-              app::UserPrompts& prompts);
+              transfer::SimulatedAnalysers& simulated, app::UserPrompts& prompts);
     ~LinkTools();
     LinkTools(const LinkTools&) = delete;
     LinkTools& operator=(const LinkTools&) = delete;
@@ -41,11 +40,11 @@ class LinkTools {
     // The trace the links report to: the window's while it is shown, else none.
     transfer::LinkTrace* activeTrace();
     dialogs::LinkTraceWindow* traceWindow() const { return traceWindow_.get(); }
+    dialogs::ConnectionTester& tester() { return *tester_; }
 
   private:
     QWidget& window_;
     app::UserPrompts& prompts_;
-    dialogs::frmconfig& settings_;
     std::unique_ptr<dialogs::LinkTraceWindow> traceWindow_;
     std::unique_ptr<dialogs::ConnectionTester> tester_;
 };

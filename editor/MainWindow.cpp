@@ -87,9 +87,9 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
             &QAction::triggered, this, [this] { restoreFromBackup(); });
     connect(extraMenus_->addCommand(extraMenus_->tools(), "mnubackups", "&Backups..."),
             &QAction::triggered, this, [this] { showBackups(); });
-    linkTools_ =
-        std::make_unique<LinkTools>(*this, *extraMenus_, session.window(), services_.settings,
-                                    services_.simulated, services_.prompts);
+    linkTools_ = std::make_unique<LinkTools>(*this, *extraMenus_, session.window(),
+                                             services_.simulated, services_.prompts);
+    services_.settings.setConnectionTester(&linkTools_->tester());
     auto* central = new QWidget(this);
     pages_ = PageBuilder(*binder_).build(central);
     auto* layout = new QVBoxLayout(central);
@@ -126,6 +126,7 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
 }
 
 MainWindow::~MainWindow() {
+    services_.settings.setConnectionTester(nullptr);
     backups_.reset();
     compare_.reset();
     changeMarks_.reset();
@@ -216,9 +217,9 @@ void MainWindow::exportConfigText() {
 
 dialogs::frmadvance& MainWindow::ensureTransferDialog() {
     if (!transferDialog_) {
-        transferDialog_ =
-            std::make_unique<dialogs::frmadvance>(session_, services_.settings, services_.simulated,
-                                                  std::vector<QWidget*>{this, toolbar_}, this);
+        transferDialog_ = std::make_unique<dialogs::frmadvance>(
+            session_, services_.settings.serial(), services_.simulated,
+            std::vector<QWidget*>{this, toolbar_}, this);
     }
     // Every transfer is traced while the trace window is open.
     transferDialog_->setTrace(linkTools_->activeTrace());
@@ -289,7 +290,8 @@ void MainWindow::followSettings() {
         followedModel_ = window.selectedInstrumentId();
         services_.settings.followModelInfrared(driver->Use_Infrared());
     }
-    status_->showLink(services_.settings, driver ? app::InstrumentName(*driver) : QString());
+    status_->showLink(services_.settings.serial(),
+                      driver ? app::InstrumentName(*driver) : QString());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

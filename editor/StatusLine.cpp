@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "app/SerialSettings.h"
 #include "dialogs/frmconfig.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
@@ -17,8 +18,8 @@ StatusLine::StatusLine(QWidget* parent)
     addPermanentWidget(link_);
 }
 
-void StatusLine::showLink(const dialogs::frmconfig& settings, const QString& model) {
-    const dialogs::PortChoice& port = settings.Port();
+void StatusLine::showLink(const app::SerialSettings& settings, const QString& model) {
+    const app::PortChoice& port = settings.port;
     const QString portName =
         port.isSimulator() ? dialogs::frmconfig::SimulatedPortCaption() : port.deviceName();
     language::LanguageManager& langMan = language::LangMan();
@@ -27,7 +28,7 @@ void StatusLine::showLink(const dialogs::frmconfig& settings, const QString& mod
                    QStringLiteral("   ") +
                    langMan.TranslateString(QStringLiteral("statusaddress"),
                                            QStringLiteral("Address: %1%"),
-                                           {QString::number(settings.addr())}) +
+                                           {QString::number(settings.address)}) +
                    QStringLiteral("   ") +
                    langMan.TranslateString(QStringLiteral("statusmodel"),
                                            QStringLiteral("Model: %1%"), {model}));

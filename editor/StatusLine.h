@@ -9,8 +9,8 @@
 
 class QLabel;
 
-namespace kilnward::dialogs {
-class frmconfig;
+namespace kilnward::app {
+struct SerialSettings;
 }
 
 namespace kilnward::editor {
@@ -22,7 +22,7 @@ class StatusLine : public QStatusBar {
     explicit StatusLine(QWidget* parent = nullptr);
 
     // The link as `settings` keeps it, with the model's name.
-    void showLink(const dialogs::frmconfig& settings, const QString& model);
+    void showLink(const app::SerialSettings& settings, const QString& model);
     void showOutcome(const QString& text);
     // The outcome of a transfer of `kind` as its dialog's status line ended (`text`).
     void showOutcome(const QString& text, transfer::TransferKind kind);

@@ -22,7 +22,7 @@ void SimulatedCommPort::setPortNumber(std::int16_t number) {
 void SimulatedCommPort::setSettings(const std::string& settings) {
     const auto parsed = wirelink::ParseLineSettings(settings);
     if (!parsed) {
-        throw PortFailure(PortError::InvalidSettings, "Invalid property value");
+        throw PortFailure(PortError::InvalidSettings, "Invalid property value: " + settings);
     }
     settings_ = settings;
     simulator_.setPaceBaud(static_cast<unsigned>(parsed->baudRate));

@@ -4,13 +4,15 @@
 
 #include <cstdint>
 
+#include "app/SerialDefaults.h"
+
 namespace kilnward::transfer {
 
 // The serial settings a transfer copies into the link control (the settings dialog's
 // UseInfrared, Baudrate, Serialport and addr).
 struct LinkSettings {
     bool useInfrared = false;
-    QString baudRate = QStringLiteral("9600");
+    QString baudRate = QLatin1String(app::serial::kDefaultBaudRate);
     std::int16_t serialPort = 1;
     // A device path ("/dev/ttyUSB0", a pseudo-terminal); when set it names the port instead
     // of the number.
@@ -19,6 +21,8 @@ struct LinkSettings {
     // A send or restore reads the sector back and checks it was kept (Config.ini's
     // VerifyAfterSend, kilnward-cli's --no-verify).
     bool verifyAfterSend = true;
+
+    bool operator==(const LinkSettings&) const = default;
 };
 
 }  // namespace kilnward::transfer

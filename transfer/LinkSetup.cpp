@@ -1,10 +1,22 @@
 #include "transfer/LinkSetup.h"
 
+#include "app/SerialSettings.h"
 #include "transfer/LinkSettings.h"
 #include "wirelink/QtSerialCommPort.h"
 #include "wirelink/Wirelink.h"
 
 namespace kilnward::transfer {
+
+LinkSettings LinkSettingsOf(const app::SerialSettings& settings) {
+    LinkSettings link;
+    link.useInfrared = settings.useInfrared;
+    link.baudRate = settings.baudRate;
+    link.serialPort = settings.port.number();
+    link.portName = settings.port.path();
+    link.addr = settings.address;
+    link.verifyAfterSend = settings.verifyAfterSend;
+    return link;
+}
 
 void ApplyLinkSettings(wirelink::Wirelink& link, const LinkSettings& settings) {
     link.setInfrared(settings.useInfrared);

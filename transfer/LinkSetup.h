@@ -11,9 +11,16 @@ namespace wirelink {
 class Wirelink;
 }
 
+namespace kilnward::app {
+struct SerialSettings;
+}
+
 namespace kilnward::transfer {
 
 struct LinkSettings;
+
+// What a link takes from the serial settings: the window's and the command line's alike.
+LinkSettings LinkSettingsOf(const app::SerialSettings& settings);
 
 // Copies the serial settings into the link control: infrared, rate and port (the device
 // path when set, else the number). The link must be closed.

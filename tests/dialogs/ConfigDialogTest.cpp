@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "app/SerialSettings.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmconfig.h"
 #include "language/LangMan.h"
@@ -18,6 +19,7 @@
 #include "language/TranslationTable.h"
 #include "tests/dialogs/DialogsFixture.h"
 #include "transfer/LinkSettings.h"
+#include "transfer/LinkSetup.h"
 
 namespace kilnward::dialogs {
 namespace {
@@ -66,6 +68,44 @@ TEST_F(ConfigDialogTest, SerialModeKeepsAndStoresWhatIsConfirmed) {
     next.load();
     EXPECT_EQ(control<QComboBox>(next, "lstport")->currentText(), "/dev/ttyUSB7");
     EXPECT_EQ(next.linkSettings().portName, "/dev/ttyUSB7");
+}
+
+// The dialog is a view over the serial settings: it keeps what the settings object loads,
+// shows it unchanged, and offers only values the settings' rules accept.
+TEST_F(ConfigDialogTest, ShowsTheSerialSettingsAndOffersOnlyValuesTheirRulesAccept) {
+    struct Case {
+        const char* port;
+        const char* baud;
+        const char* addr;
+    };
+    for (const Case& c : {Case{"", "", ""}, Case{"4", "57600", "200"},
+                          Case{"simulator", "1200", "0"}, Case{"/dev/ttyACM0", "115200", "9"}}) {
+        SCOPED_TRACE(c.port);
+        // The first case has no "Serial" section at all.
+        if (*c.port != '\0') {
+            writeConfig("Serial", "Serialport", c.port);
+            writeConfig("Serial", "Baudrate", c.baud);
+            writeConfig("Serial", "Addr", c.addr);
+        }
+        frmconfig dialog(false, true);
+        const app::SerialSettings loaded = app::SerialSettings::Load(true);
+        EXPECT_EQ(dialog.linkSettings(), transfer::LinkSettingsOf(loaded));
+        dialog.definemode(frmconfig::kSerialMode);
+        dialog.load();
+        // Nothing changed in the controls: they show what is kept.
+        EXPECT_EQ(dialog.shownSettings(), dialog.linkSettings());
+    }
+
+    frmconfig dialog(false, false);
+    auto* rates = control<QComboBox>(dialog, "cbobaud");
+    ASSERT_EQ(rates->count(), app::SerialSettings::BaudRates().size());
+    for (int i = 0; i < rates->count(); ++i) {
+        EXPECT_TRUE(app::SerialSettings::IsBaudRate(rates->itemText(i)));
+    }
+    auto* address = control<QSpinBox>(dialog, "TDBnumaddress");
+    EXPECT_TRUE(app::SerialSettings::AddressOf(QString::number(address->minimum())));
+    EXPECT_TRUE(app::SerialSettings::AddressOf(QString::number(address->maximum())));
+    EXPECT_FALSE(app::SerialSettings::AddressOf(QString::number(address->maximum() + 1)));
 }
 
 // A model change sets the infrared choice, except one the user confirmed in debug mode.

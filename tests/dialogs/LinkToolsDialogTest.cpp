@@ -108,7 +108,7 @@ TEST_F(LinkToolsDialogTest, WindowsOwnedByTheMainWindowStayUsableDuringATransfer
     // which the transfer disables.
     auto* trace = new LinkTraceWindow(prompts, mainWindow.get());
     trace->show();
-    dialog = std::make_unique<frmadvance>(*session, *settings, *simulated,
+    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get(), toolbar.get()},
                                           mainWindow.get());
     bool checked = false;

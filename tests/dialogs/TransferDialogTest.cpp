@@ -66,7 +66,7 @@ TEST_F(TransferDialogTest, AFailingRequestShowsTheFailureAfterThePointerAndButto
 TEST_F(TransferDialogTest, APortThatNeverOpensIsTriedTenTimes) {
     writeConfig("Serial", "Serialport", file("no-such-port"));
     settings = std::make_unique<frmconfig>(false, false);
-    dialog = std::make_unique<frmadvance>(*session, *settings, *simulated,
+    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get()});
     dialog->setWait([this](int ms) { waits.push_back(ms); });
     EXPECT_EQ(dialog->run(TransferKind::Receive), TransferOutcome::PortNotOpened);
@@ -82,10 +82,28 @@ TEST_F(TransferDialogTest, APortThatNeverOpensIsTriedTenTimes) {
         << windowPrompts.messages().front().toStdString();
 }
 
+// A line speed from Config.ini that no port takes fails the transfer with the same reason on
+// the simulated analyser as on a serial device.
+TEST_F(TransferDialogTest, ALineSpeedThePortRefusesFailsAlikeOnEveryPort) {
+    writeConfig("Serial", "Baudrate", "fast");
+    for (const QString& port : {QStringLiteral("simulator"), file("no-such-port")}) {
+        SCOPED_TRACE(port.toStdString());
+        writeConfig("Serial", "Serialport", port);
+        settings = std::make_unique<frmconfig>(false, false);
+        dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
+                                              std::vector<QWidget*>{mainWindow.get()});
+        windowPrompts.clear();
+        EXPECT_NE(dialog->run(TransferKind::Receive), TransferOutcome::Done);
+        ASSERT_EQ(windowPrompts.messages().size(), 1u);
+        EXPECT_TRUE(windowPrompts.messages().front().contains("Invalid property value: fast,n,8,1"))
+            << windowPrompts.messages().front().toStdString();
+    }
+}
+
 TEST_F(TransferDialogTest, ClosingTheDialogWhileThePortOpensEndsTheAttemptsAtOnce) {
     writeConfig("Serial", "Serialport", file("no-such-port"));
     settings = std::make_unique<frmconfig>(false, false);
-    dialog = std::make_unique<frmadvance>(*session, *settings, *simulated,
+    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get()});
     // Closed during the second pause between opening attempts.
     dialog->setWait([this](int ms) {
@@ -139,7 +157,7 @@ TEST_F(TransferDialogTest, TheCommandAsksFirstAndANoStopsIt) {
 
 TEST_F(TransferDialogTest, WaitingForAnAnalyserThatDoesNotAnswerTakesNextToNoProcessorTime) {
     // The dialog's own waits, not the test's.
-    dialog = std::make_unique<frmadvance>(*session, *settings, *simulated,
+    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get()});
     simulated->analyser(kModel, kAddr).addFault(sim::ParseFaultSpec("silent,count=0"));
     QElapsedTimer wall;

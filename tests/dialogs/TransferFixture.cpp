@@ -18,12 +18,12 @@ void TransferDialogTest::SetUp() {
     session->load(app::InstrumentList());
     ASSERT_EQ(session->window().selectedInstrumentId(), kModel);
     settings = std::make_unique<frmconfig>(false, false);
-    simulated = std::make_unique<SimulatedAnalysers>();
+    simulated = std::make_unique<transfer::SimulatedAnalysers>();
     mainWindow = std::make_unique<QMainWindow>();
     toolbar = std::make_unique<QWidget>();
     mainWindow->show();
     toolbar->show();
-    dialog = std::make_unique<frmadvance>(*session, *settings, *simulated,
+    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get(), toolbar.get()});
     dialog->setWait([this](int ms) { waits.push_back(ms); });
     windowPrompts.clear();

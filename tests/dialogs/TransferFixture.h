@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "app/ScriptedPrompts.h"
-#include "dialogs/SimulatedAnalysers.h"
 #include "dialogs/frmadvance.h"
 #include "dialogs/frmconfig.h"
 #include "documents/MainWindowSession.h"
 #include "tests/dialogs/DialogsFixture.h"
+#include "transfer/SimulatedAnalysers.h"
 
 namespace kilnward::dialogs::testing {
 
@@ -42,7 +42,7 @@ class TransferDialogTest : public DialogsTest {
     ObservingPrompts windowPrompts;
     std::unique_ptr<documents::MainWindowSession> session;
     std::unique_ptr<frmconfig> settings;
-    std::unique_ptr<SimulatedAnalysers> simulated;
+    std::unique_ptr<transfer::SimulatedAnalysers> simulated;
     std::unique_ptr<QMainWindow> mainWindow;
     std::unique_ptr<QWidget> toolbar;
     std::unique_ptr<frmadvance> dialog;

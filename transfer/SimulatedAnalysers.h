@@ -13,14 +13,15 @@ class AnalyserSimulator;
 class SimulatedCommPort;
 }  // namespace kilnward::sim
 
-namespace kilnward::dialogs {
+namespace kilnward::transfer {
 
 // The in-process analysers behind the "Simulated analyser" port. Each model and address
 // gets one analyser the first time a transfer talks to it; its memory then lives for the
 // program run, so what a send wrote is what the next receive reads.
 class SimulatedAnalysers {
   public:
-    // The configuration sector a new analyser of `type` starts with.
+    // The configuration sector a new analyser of `type` starts with; without one it starts
+    // with the simulator's own memory.
     using InitialImage = std::function<wirelink::ByteBuffer(std::uint8_t type)>;
 
     // By default an analyser starts with the model's default configuration.
@@ -42,4 +43,4 @@ class SimulatedAnalysers {
     std::map<std::pair<std::uint8_t, std::uint8_t>, std::unique_ptr<Analyser>> analysers_;
 };
 
-}  // namespace kilnward::dialogs
+}  // namespace kilnward::transfer

@@ -1,4 +1,4 @@
-#include "dialogs/SimulatedAnalysers.h"
+#include "transfer/SimulatedAnalysers.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,7 +14,7 @@
 #include "simulator/SimulatedCommPort.h"
 #include "transfer/SectorMap.h"
 
-namespace kilnward::dialogs {
+namespace kilnward::transfer {
 
 struct SimulatedAnalysers::Analyser {
     Analyser(std::uint8_t type, std::uint8_t addr)
@@ -63,4 +63,4 @@ wirelink::ByteBuffer SimulatedAnalysers::DefaultConfigurationImage(std::uint8_t 
     return image;
 }
 
-}  // namespace kilnward::dialogs
+}  // namespace kilnward::transfer

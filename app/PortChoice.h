@@ -4,36 +4,34 @@
 
 #include <cstdint>
 
-namespace kilnward::transfer {
-struct LinkSettings;
-}
-
-namespace kilnward::dialogs {
+namespace kilnward::app {
 
 // The serial port as Config.ini's "Serial"/"Serialport" keeps it: a port number (1 = COM1,
 // the first serial device elsewhere), a device path ("/dev/ttyUSB0") or "simulator" for
 // the in-process simulated analyser.
 class PortChoice {
   public:
-    static constexpr const char* kSimulator = "simulator";
-
-    // The stored text; an empty one is port 1.
+    // The stored text; an empty one is the default port.
     static PortChoice fromStored(const QString& text);
+    // A device named as it is, even when the name reads as a number (the command line's
+    // --port).
+    static PortChoice device(const QString& name);
 
     const QString& stored() const { return stored_; }
     bool isSimulator() const;
     // The port number, 0 when the port is named.
     std::int16_t number() const;
+    // The device path a link opens, empty for a numbered port.
+    QString path() const { return number() ? QString() : stored_; }
     // The name the port list shows: the platform's name of a numbered port, the path or
     // "simulator".
     QString deviceName() const;
-    // Names the port in the settings a transfer copies into the link.
-    void applyTo(transfer::LinkSettings& settings) const;
 
   private:
-    explicit PortChoice(QString stored) : stored_(std::move(stored)) {}
+    PortChoice(QString stored, bool named) : stored_(std::move(stored)), named_(named) {}
 
     QString stored_;
+    bool named_ = false;
 };
 
-}  // namespace kilnward::dialogs
+}  // namespace kilnward::app

@@ -1,20 +1,27 @@
-#include "dialogs/PortChoice.h"
+#include "app/PortChoice.h"
 
-#include "transfer/LinkSettings.h"
+#include "app/SerialDefaults.h"
 #include "wirelink/QtSerialCommPort.h"
 
-namespace kilnward::dialogs {
+namespace kilnward::app {
 
 PortChoice PortChoice::fromStored(const QString& text) {
     const QString trimmed = text.trimmed();
-    return PortChoice(trimmed.isEmpty() ? QStringLiteral("1") : trimmed);
+    return PortChoice(trimmed.isEmpty() ? QLatin1String(serial::kDefaultPort) : trimmed, false);
+}
+
+PortChoice PortChoice::device(const QString& name) {
+    return PortChoice(name, true);
 }
 
 bool PortChoice::isSimulator() const {
-    return stored_ == QLatin1String(kSimulator);
+    return stored_ == QLatin1String(serial::kSimulatorPort);
 }
 
 std::int16_t PortChoice::number() const {
+    if (named_) {
+        return 0;
+    }
     bool ok = false;
     const int value = stored_.toInt(&ok);
     return ok && value > 0 && value <= INT16_MAX ? static_cast<std::int16_t>(value) : 0;
@@ -27,9 +34,4 @@ QString PortChoice::deviceName() const {
     return stored_;
 }
 
-void PortChoice::applyTo(transfer::LinkSettings& settings) const {
-    settings.serialPort = number();
-    settings.portName = number() ? QString() : stored_;
-}
-
-}  // namespace kilnward::dialogs
+}  // namespace kilnward::app
