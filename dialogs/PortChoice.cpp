@@ -1,13 +1,19 @@
 #include "dialogs/PortChoice.h"
 
 #include "transfer/LinkSettings.h"
-#include "wirelink/QtSerialCommPort.h"
+#include "wirelink/PortNames.h"
 
 namespace kilnward::dialogs {
 
-PortChoice PortChoice::fromStored(const QString& text) {
+PortChoice PortChoice::fromStored(const QString& text, wirelink::Platform platform) {
     const QString trimmed = text.trimmed();
-    return PortChoice(trimmed.isEmpty() ? QStringLiteral("1") : trimmed);
+    if (trimmed.isEmpty()) {
+        return PortChoice(QStringLiteral("1"));
+    }
+    if (const std::int16_t n = wirelink::PortNumberFromName(trimmed.toStdString(), platform)) {
+        return PortChoice(QString::number(n));
+    }
+    return PortChoice(trimmed);
 }
 
 bool PortChoice::isSimulator() const {
@@ -20,9 +26,9 @@ std::int16_t PortChoice::number() const {
     return ok && value > 0 && value <= INT16_MAX ? static_cast<std::int16_t>(value) : 0;
 }
 
-QString PortChoice::deviceName() const {
+QString PortChoice::deviceName(wirelink::Platform platform) const {
     if (const std::int16_t n = number()) {
-        return QString::fromStdString(wirelink::QtSerialCommPort::PlatformPortName(n));
+        return QString::fromStdString(wirelink::PortNameForNumber(n, platform));
     }
     return stored_;
 }

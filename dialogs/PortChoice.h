@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "wirelink/Platform.h"
+
 namespace kilnward::transfer {
 struct LinkSettings;
 }
@@ -17,8 +19,11 @@ class PortChoice {
   public:
     static constexpr const char* kSimulator = "simulator";
 
-    // The stored text; an empty one is port 1.
-    static PortChoice fromStored(const QString& text);
+    // The stored text; an empty one is port 1. A Windows port name ("COM3", as typed or
+    // picked from the list) is kept as its number, so Config.ini means the same port however
+    // it was chosen.
+    static PortChoice fromStored(const QString& text,
+                                 wirelink::Platform platform = wirelink::kThisPlatform);
 
     const QString& stored() const { return stored_; }
     bool isSimulator() const;
@@ -26,7 +31,7 @@ class PortChoice {
     std::int16_t number() const;
     // The name the port list shows: the platform's name of a numbered port, the path or
     // "simulator".
-    QString deviceName() const;
+    QString deviceName(wirelink::Platform platform = wirelink::kThisPlatform) const;
     // Names the port in the settings a transfer copies into the link.
     void applyTo(transfer::LinkSettings& settings) const;
 

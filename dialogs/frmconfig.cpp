@@ -20,6 +20,7 @@
 #include "dialogs/ConnectionTestPanel.h"
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
+#include "wirelink/PortNames.h"
 
 namespace kilnward::dialogs {
 
@@ -185,7 +186,10 @@ void frmconfig::load() {
 void frmconfig::fillPorts() {
     lstport_->clear();
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        lstport_->addItem(info.systemLocation(), info.systemLocation());
+        const QString name = QString::fromStdString(
+            wirelink::ListedPortName(info.portName().toStdString(),
+                                     info.systemLocation().toStdString(), wirelink::kThisPlatform));
+        lstport_->addItem(name, name);
     }
     lstport_->addItem(SimulatedPortCaption(), QLatin1String(PortChoice::kSimulator));
     int current = lstport_->findData(port_.deviceName());
