@@ -5,12 +5,12 @@
 
 namespace kilnward::app {
 
-QString AddBackslash(const QString& path) {
-    const QChar separator = QDir::separator();
-    if (path.isEmpty() || path.endsWith(separator)) {
+QString AddBackslash(const QString& path, wirelink::Platform platform) {
+    if (path.isEmpty() || path.endsWith(QLatin1Char('/')) ||
+        (platform == wirelink::Platform::Windows && path.endsWith(QLatin1Char('\\')))) {
         return path;
     }
-    return path + separator;
+    return path + QLatin1Char('/');
 }
 
 bool FileExists(const QString& path) {

@@ -2,11 +2,14 @@
 
 #include <QString>
 
+#include "wirelink/Platform.h"
+
 namespace kilnward::app {
 
-// The path with the platform's separator ('/' here) appended when its last character is
-// not already one. An empty path stays empty.
-QString AddBackslash(const QString& path);
+// The path with a separator appended when its last character is not already one. The
+// separator added is '/', which Qt takes on every platform; on Windows a path that ends with
+// '\\' already has one. An empty path stays empty.
+QString AddBackslash(const QString& path, wirelink::Platform platform = wirelink::kThisPlatform);
 // True when `path` names an existing file (not a folder).
 bool FileExists(const QString& path);
 

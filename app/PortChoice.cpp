@@ -1,13 +1,19 @@
 #include "app/PortChoice.h"
 
 #include "app/SerialDefaults.h"
-#include "wirelink/QtSerialCommPort.h"
+#include "wirelink/PortNames.h"
 
 namespace kilnward::app {
 
-PortChoice PortChoice::fromStored(const QString& text) {
+PortChoice PortChoice::fromStored(const QString& text, wirelink::Platform platform) {
     const QString trimmed = text.trimmed();
-    return PortChoice(trimmed.isEmpty() ? QLatin1String(serial::kDefaultPort) : trimmed, false);
+    if (trimmed.isEmpty()) {
+        return PortChoice(QLatin1String(serial::kDefaultPort), false);
+    }
+    if (const std::int16_t n = wirelink::PortNumberFromName(trimmed.toStdString(), platform)) {
+        return PortChoice(QString::number(n), false);
+    }
+    return PortChoice(trimmed, false);
 }
 
 PortChoice PortChoice::device(const QString& name) {
@@ -27,9 +33,9 @@ std::int16_t PortChoice::number() const {
     return ok && value > 0 && value <= INT16_MAX ? static_cast<std::int16_t>(value) : 0;
 }
 
-QString PortChoice::deviceName() const {
+QString PortChoice::deviceName(wirelink::Platform platform) const {
     if (const std::int16_t n = number()) {
-        return QString::fromStdString(wirelink::QtSerialCommPort::PlatformPortName(n));
+        return QString::fromStdString(wirelink::PortNameForNumber(n, platform));
     }
     return stored_;
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "wirelink/Platform.h"
+
 namespace kilnward::app {
 
 // The serial port as Config.ini's "Serial"/"Serialport" keeps it: a port number (1 = COM1,
@@ -11,8 +13,11 @@ namespace kilnward::app {
 // the in-process simulated analyser.
 class PortChoice {
   public:
-    // The stored text; an empty one is the default port.
-    static PortChoice fromStored(const QString& text);
+    // The stored text; an empty one is the default port. A Windows port name ("COM3", as typed
+    // or picked from the list) is kept as its number, so Config.ini means the same port however
+    // it was chosen.
+    static PortChoice fromStored(const QString& text,
+                                 wirelink::Platform platform = wirelink::kThisPlatform);
     // A device named as it is, even when the name reads as a number (the command line's
     // --port).
     static PortChoice device(const QString& name);
@@ -25,7 +30,7 @@ class PortChoice {
     QString path() const { return number() ? QString() : stored_; }
     // The name the port list shows: the platform's name of a numbered port, the path or
     // "simulator".
-    QString deviceName() const;
+    QString deviceName(wirelink::Platform platform = wirelink::kThisPlatform) const;
 
   private:
     PortChoice(QString stored, bool named) : stored_(std::move(stored)), named_(named) {}

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <iterator>
@@ -28,9 +29,25 @@ QString ExecutableFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
+// The executable's folder is tried once a run: it does not move, and the layout is asked for
+// at every file access.
+bool ExecutableFolderWritable(const QString& folder) {
+    static const QString tried = folder;
+    static const bool writable = ProgramFolder::acceptsWrites(folder);
+    return folder == tried ? writable : ProgramFolder::acceptsWrites(folder);
+}
+
 ProgramLayout CurrentLayout() {
-    return ProgramLayout::Resolve(ExplicitFolder(), qEnvironmentVariable("KILNWARD_HOME"),
-                                  ExecutableFolder(), ProgramFolder::userConfigFolder());
+    const QString explicitFolder = ExplicitFolder();
+    const QString homeVariable = qEnvironmentVariable("KILNWARD_HOME");
+    const QString executableFolder = ExecutableFolder();
+    // Only a portable copy's folder needs trying; the option and the variable name folders
+    // the user chose.
+    const bool writable = !explicitFolder.isEmpty() || !homeVariable.isEmpty() ||
+                          !ProgramFolder::holdsProgramData(executableFolder) ||
+                          ExecutableFolderWritable(executableFolder);
+    return ProgramLayout::Resolve(explicitFolder, homeVariable, executableFolder,
+                                  ProgramFolder::userConfigFolder(), writable);
 }
 
 }  // namespace
@@ -59,8 +76,17 @@ QString ProgramFolder::configFolder() {
 QString ProgramFolder::userConfigFolder() {
     // Not AppConfigLocation: that follows the application name, so Kilnward and
     // kilnward-cli would each keep their own Config.ini.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/kilnward");
+    return ProgramLayout::UserConfigFolder(
+        wirelink::kThisPlatform, qEnvironmentVariable("APPDATA"),
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+bool ProgramFolder::acceptsWrites(const QString& folder) {
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        return false;
+    }
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".kilnward-write-XXXXXX")));
+    return probe.open();
 }
 
 QString ProgramFolder::dataFile(const QString& name) {

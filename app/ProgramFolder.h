@@ -15,12 +15,16 @@ class ProgramFolder {
     static QString dataFolder();
     // Folder of Config.ini and Config.txt, with a trailing separator.
     static QString configFolder();
-    // The user's configuration folder of the installed layout: "kilnward" in the system's
-    // configuration location, one folder for the window and the command-line tools alike.
+    // The user's configuration folder of the installed layout, one folder for the window and
+    // the command-line tools alike (ProgramLayout::UserConfigFolder).
     static QString userConfigFolder();
     // dataFolder() + name / configFolder() + name.
     static QString dataFile(const QString& name);
     static QString configFile(const QString& name);
+
+    // Whether a file can be created in `folder` now (tried, since on Windows the folder's
+    // attributes do not tell: Program Files looks writable and is not).
+    static bool acceptsWrites(const QString& folder);
 
     // Whether `folder` holds any of the files shipped next to the program (Param.ini,
     // Language.mdb, the Default.* documents).

@@ -19,7 +19,8 @@ ProgramLayout Portable(const QString& folder) {
 
 ProgramLayout ProgramLayout::Resolve(const QString& explicitFolder, const QString& homeVariable,
                                      const QString& executableFolder,
-                                     const QString& userConfigFolder) {
+                                     const QString& userConfigFolder,
+                                     bool executableFolderWritable) {
     if (!explicitFolder.isEmpty()) {
         return Portable(explicitFolder);
     }
@@ -27,10 +28,26 @@ ProgramLayout ProgramLayout::Resolve(const QString& explicitFolder, const QStrin
         return Portable(homeVariable);
     }
     if (!executableFolder.isEmpty() && ProgramFolder::holdsProgramData(executableFolder)) {
-        return Portable(executableFolder);
+        if (executableFolderWritable) {
+            return Portable(executableFolder);
+        }
+        return {AddBackslash(executableFolder), AddBackslash(userConfigFolder), false};
     }
     return {AddBackslash(QDir::cleanPath(executableFolder + QStringLiteral("/../share/kilnward"))),
             AddBackslash(userConfigFolder), false};
+}
+
+QString ProgramLayout::UserConfigFolder(wirelink::Platform platform, const QString& appDataVariable,
+                                        const QString& genericConfigLocation) {
+    if (platform == wirelink::Platform::Windows && !appDataVariable.isEmpty()) {
+        QString folder = appDataVariable;
+        folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        while (folder.endsWith(QLatin1Char('/'))) {
+            folder.chop(1);
+        }
+        return folder + QStringLiteral("/Kilnward");
+    }
+    return genericConfigLocation + QStringLiteral("/kilnward");
 }
 
 }  // namespace kilnward::app

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "wirelink/Platform.h"
+
 namespace kilnward::app {
 
 // The two folders the program uses, decided from what the process sees. Both end with a
@@ -17,9 +19,19 @@ struct ProgramLayout {
     // In order: `explicitFolder` (--program-dir), `homeVariable` (KILNWARD_HOME), the
     // executable's folder when it holds Param.ini (portable and build-tree layout); else
     // the installed layout: `../share/kilnward` beside the executable's folder for the data
-    // and `userConfigFolder` for the user's files.
+    // and `userConfigFolder` for the user's files. An executable's folder that holds the data
+    // but cannot be written (a copy installed under Program Files, a read-only medium) keeps
+    // the data and sends the user's files to `userConfigFolder`.
     static ProgramLayout Resolve(const QString& explicitFolder, const QString& homeVariable,
-                                 const QString& executableFolder, const QString& userConfigFolder);
+                                 const QString& executableFolder, const QString& userConfigFolder,
+                                 bool executableFolderWritable = true);
+
+    // The user's configuration folder of the installed layout: "Kilnward" in the user's
+    // application-data folder (`appDataVariable`, %APPDATA%) on Windows; "kilnward" in the
+    // system's configuration location (`genericConfigLocation`) elsewhere, and on Windows
+    // when %APPDATA% is not set.
+    static QString UserConfigFolder(wirelink::Platform platform, const QString& appDataVariable,
+                                    const QString& genericConfigLocation);
 };
 
 }  // namespace kilnward::app

@@ -61,7 +61,14 @@ function(kilnward_add_test name)
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)
   endif()
+  # A cross-built test lists its cases when ctest runs (under the emulator), not while
+  # building.
+  set(discovery_mode POST_BUILD)
+  if(CMAKE_CROSSCOMPILING)
+    set(discovery_mode PRE_TEST)
+  endif()
   gtest_discover_tests(${name}
+    DISCOVERY_MODE ${discovery_mode}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "KILNWARD_BIN=${CMAKE_BINARY_DIR}/bin"

@@ -17,7 +17,13 @@ namespace {
 constexpr int kNotifyTimeoutMs = 1000;
 
 QString LockFolder() {
+#if defined(_WIN32)
+    // The runtime location is the user's home folder there; the temporary folder is the
+    // user's own as well and is meant for such files.
+    QString folder = QDir::tempPath();
+#else
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
     if (folder.isEmpty()) {
         folder = QDir::tempPath();
     }
@@ -32,19 +38,26 @@ unsigned CurrentUserId() {
 #endif
 }
 
-// The same folder however it was written (relative, with "..", through a link).
-QString CanonicalFolder(const QString& folder) {
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(QDir(folder).absolutePath()) : canonical;
+// The same folder however it was written (relative, with "..", through a link; on Windows
+// also in any case and with either separator).
+QString CanonicalFolder(const QString& folder, wirelink::Platform platform) {
+    QString path = folder;
+    if (platform == wirelink::Platform::Windows) {
+        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    }
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    path = canonical.isEmpty() ? QDir::cleanPath(QDir(path).absolutePath()) : canonical;
+    return platform == wirelink::Platform::Windows ? path.toLower() : path;
 }
 
 }  // namespace
 
 QString SingleInstance::InstanceName(const QString& key, unsigned userId,
-                                     const QString& configFolder) {
+                                     const QString& configFolder, wirelink::Platform platform) {
     constexpr int kDigestHexDigits = 16;
     const QByteArray digest =
-        QCryptographicHash::hash(CanonicalFolder(configFolder).toUtf8(), QCryptographicHash::Sha1)
+        QCryptographicHash::hash(CanonicalFolder(configFolder, platform).toUtf8(),
+                                 QCryptographicHash::Sha1)
             .toHex()
             .left(kDigestHexDigits);
     return QStringLiteral("%1-%2-%3").arg(key).arg(userId).arg(QString::fromLatin1(digest));

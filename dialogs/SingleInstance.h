@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "wirelink/Platform.h"
+
 namespace kilnward::dialogs {
 
 // Keeps a second copy of the program from running on the same configuration: the first
@@ -23,8 +25,11 @@ class SingleInstance {
 
     // The name of the lock and the socket: the key, the user's numeric id (which, unlike a
     // user name from the environment, is always there) and a digest of the configuration
-    // folder's canonical path (a socket name has little room for a path).
-    static QString InstanceName(const QString& key, unsigned userId, const QString& configFolder);
+    // folder's canonical path (a socket name has little room for a path). On Windows, where
+    // names of files are not case-sensitive and either separator may be used, every spelling
+    // of one folder gives one name.
+    static QString InstanceName(const QString& key, unsigned userId, const QString& configFolder,
+                                wirelink::Platform platform = wirelink::kThisPlatform);
 
     // True when no other copy runs; this copy then holds the lock until it ends. False
     // after asking the running copy to show itself.

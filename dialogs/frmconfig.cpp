@@ -23,6 +23,7 @@
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 #include "transfer/LinkSetup.h"
+#include "wirelink/PortNames.h"
 
 namespace kilnward::dialogs {
 
@@ -179,7 +180,10 @@ void frmconfig::load() {
 void frmconfig::fillPorts() {
     lstport_->clear();
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        lstport_->addItem(info.systemLocation(), info.systemLocation());
+        const QString name = QString::fromStdString(
+            wirelink::ListedPortName(info.portName().toStdString(),
+                                     info.systemLocation().toStdString(), wirelink::kThisPlatform));
+        lstport_->addItem(name, name);
     }
     lstport_->addItem(SimulatedPortCaption(), QLatin1String(app::serial::kSimulatorPort));
     const QString port = serial_.port.deviceName();

@@ -6,15 +6,23 @@
 namespace kilnward::textexport {
 
 QStringList SystemTextEditor::Command(const QString& path) {
-    QStringList command = QProcess::splitCommand(qEnvironmentVariable("KILNWARD_EDITOR"));
+    return Command(path, qEnvironmentVariable("KILNWARD_EDITOR"), wirelink::kThisPlatform);
+}
+
+QStringList SystemTextEditor::Command(const QString& path, const QString& editorVariable,
+                                      wirelink::Platform platform) {
+    QStringList command = QProcess::splitCommand(editorVariable);
+    const bool windows = platform == wirelink::Platform::Windows;
     if (command.isEmpty()) {
-#ifdef Q_OS_WIN
-        command << QStringLiteral("notepad.exe");
-#else
-        command << QStringLiteral("xdg-open");
-#endif
+        command << (windows ? QStringLiteral("notepad.exe") : QStringLiteral("xdg-open"));
     }
-    return command << path;
+    if (!windows) {
+        return command << path;
+    }
+    // Windows programs read "C:/x/Config.txt" as a switch or a relative name at times.
+    QString native = path;
+    native.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return command << native;
 }
 
 bool SystemTextEditor::open(const QString& path) {

@@ -50,6 +50,53 @@ TEST_F(ProgramLayoutTest, InstalledDataComesFromShareAndUserFilesFromTheConfigFo
     EXPECT_FALSE(layout.portable);
 }
 
+// An installed Windows copy keeps the shipped files in its program folder, which the user
+// cannot write: Config.ini goes to the user's application-data folder instead.
+TEST_F(ProgramLayoutTest, AProgramFolderThatCannotBeWrittenSendsTheUserFilesToTheConfigFolder) {
+    const QString appData = "C:/Users/Ann/AppData/Roaming/Kilnward";
+    const ProgramLayout installed = ProgramLayout::Resolve({}, {}, portable(), appData, false);
+    EXPECT_EQ(installed.dataFolder, portable() + "/");
+    EXPECT_EQ(installed.configFolder, appData + "/");
+    EXPECT_FALSE(installed.portable);
+    // A folder chosen explicitly is the user's own choice and stays whole.
+    EXPECT_TRUE(ProgramLayout::Resolve(portable(), {}, portable(), appData, false).portable);
+}
+
+TEST(UserConfigFolderTest, IsKilnwardInTheApplicationDataFolderOnWindows) {
+    using wirelink::Platform;
+    struct Case {
+        Platform platform;
+        const char* appData;
+        const char* genericConfig;
+        const char* folder;
+    };
+    for (const Case& c : {
+             Case{Platform::Windows, "C:\\Users\\Ann\\AppData\\Roaming",
+                  "C:/Users/Ann/AppData/Local", "C:/Users/Ann/AppData/Roaming/Kilnward"},
+             Case{Platform::Windows, "C:\\Users\\Ann\\AppData\\Roaming\\",
+                  "C:/Users/Ann/AppData/Local", "C:/Users/Ann/AppData/Roaming/Kilnward"},
+             Case{Platform::Windows, "", "C:/Users/Ann/AppData/Local",
+                  "C:/Users/Ann/AppData/Local/kilnward"},
+             Case{Platform::Posix, "C:\\Users\\Ann", "/home/ann/.config",
+                  "/home/ann/.config/kilnward"},
+         }) {
+        EXPECT_EQ(ProgramLayout::UserConfigFolder(c.platform, QString::fromUtf8(c.appData),
+                                                  QString::fromUtf8(c.genericConfig)),
+                  c.folder)
+            << c.appData;
+    }
+}
+
+TEST_F(ProgramLayoutTest, AFolderAcceptsWritesOnlyWhenAFileCanBeCreatedInIt) {
+    EXPECT_TRUE(ProgramFolder::acceptsWrites(portable()));
+    EXPECT_FALSE(ProgramFolder::acceptsWrites(dir.path("missing")));
+    EXPECT_FALSE(ProgramFolder::acceptsWrites(dir.path("portable/Param.ini")));
+    EXPECT_FALSE(ProgramFolder::acceptsWrites({}));
+    // Trying leaves nothing behind.
+    EXPECT_EQ(QDir(portable()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"Param.ini"});
+}
+
 // The window and the command-line tools run under different application names but must
 // share one Config.ini.
 TEST_F(ProgramLayoutTest, TheUserConfigFolderDoesNotFollowTheApplicationName) {

@@ -46,6 +46,28 @@ TEST(AddBackslash, AppendsTheSeparatorOnce) {
     EXPECT_EQ(AddBackslash("/opt/kilnward/"), "/opt/kilnward/");
 }
 
+// Windows paths come with either separator (Qt's C:/... or the system's C:\...): one that
+// already ends with either gets none added, so no path ends in a doubled separator.
+TEST(AddBackslash, TakesEitherSeparatorAsTheEndOfAWindowsPath) {
+    using wirelink::Platform;
+    struct Case {
+        const char* path;
+        Platform platform;
+        const char* result;
+    };
+    for (const Case& c :
+         {Case{"C:/Program Files/Kilnward", Platform::Windows, "C:/Program Files/Kilnward/"},
+          Case{"C:/Program Files/Kilnward/", Platform::Windows, "C:/Program Files/Kilnward/"},
+          Case{"C:\\Kilnward\\", Platform::Windows, "C:\\Kilnward\\"},
+          Case{"D:\\", Platform::Windows, "D:\\"},
+          Case{"\\\\server\\share", Platform::Windows, "\\\\server\\share/"},
+          Case{"", Platform::Windows, ""},
+          // A backslash is an ordinary character of a name elsewhere.
+          Case{"/tmp/odd\\", Platform::Posix, "/tmp/odd\\/"}}) {
+        EXPECT_EQ(AddBackslash(QString::fromUtf8(c.path), c.platform), c.result) << c.path;
+    }
+}
+
 TEST(FileExists, FilesOnly) {
     TempFolder dir;
     const QString file = dir.write("a.txt", "x");

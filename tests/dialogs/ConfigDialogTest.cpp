@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "app/PortChoice.h"
 #include "app/SerialSettings.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmconfig.h"
@@ -262,6 +263,36 @@ TEST_F(ConfigDialogTest, LanguageModeIsRefusedWithoutALanguageManager) {
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages().front(), "Language Manager not available.");
     EXPECT_TRUE(dialog.definemode(frmconfig::kSerialMode));
+}
+
+// What Config.ini keeps for a chosen port, and the name the list shows for it, per platform:
+// a Windows port name is kept as its number whichever way it was written.
+TEST(PortChoiceTest, StoresWindowsPortNamesAsNumbersAndShowsThePlatformsName) {
+    using app::PortChoice;
+    using wirelink::Platform;
+    struct Case {
+        const char* chosen;
+        Platform platform;
+        const char* stored;
+        int number;
+        const char* shown;
+    };
+    for (const Case& c : {
+             Case{"COM3", Platform::Windows, "3", 3, "COM3"},
+             Case{" com12 ", Platform::Windows, "12", 12, "COM12"},
+             Case{"\\\\.\\COM4", Platform::Windows, "4", 4, "COM4"},
+             Case{"2", Platform::Windows, "2", 2, "COM2"},
+             Case{"", Platform::Windows, "1", 1, "COM1"},
+             Case{"simulator", Platform::Windows, "simulator", 0, "simulator"},
+             Case{"COM3", Platform::Posix, "COM3", 0, "COM3"},
+             Case{"2", Platform::Posix, "2", 2, "/dev/ttyS1"},
+             Case{"/dev/ttyUSB0", Platform::Posix, "/dev/ttyUSB0", 0, "/dev/ttyUSB0"},
+         }) {
+        const PortChoice choice = PortChoice::fromStored(QString::fromUtf8(c.chosen), c.platform);
+        EXPECT_EQ(choice.stored(), c.stored) << c.chosen;
+        EXPECT_EQ(choice.number(), c.number) << c.chosen;
+        EXPECT_EQ(choice.deviceName(c.platform), c.shown) << c.chosen;
+    }
 }
 
 }  // namespace

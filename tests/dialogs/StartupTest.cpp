@@ -167,6 +167,27 @@ TEST_F(StartupTest, ASecondCopyIsRefusedAndBringsTheFirstToTheFront) {
         << refusals.first().toStdString();
 }
 
+// On Windows one folder has many spellings (case, separators, a trailing one); each is
+// the same configuration, so a second copy started through any of them finds the first.
+TEST(SingleInstanceTest, EverySpellingOfAWindowsFolderNamesOneLock) {
+    using wirelink::Platform;
+    const QString name = SingleInstance::InstanceName(
+        "kilnward", 0, "C:/Users/Ann/AppData/Roaming/Kilnward", Platform::Windows);
+    for (const char* folder :
+         {"C:\\Users\\Ann\\AppData\\Roaming\\Kilnward", "c:/users/ann/appdata/roaming/kilnward/",
+          "C:\\USERS\\Ann\\AppData\\Roaming\\Kilnward\\",
+          "C:/Users/Ann/AppData/Roaming/Kilnward/../Kilnward"}) {
+        EXPECT_EQ(SingleInstance::InstanceName("kilnward", 0, folder, Platform::Windows), name)
+            << folder;
+    }
+    EXPECT_NE(SingleInstance::InstanceName("kilnward", 0, "C:/Users/Bob/AppData/Roaming/Kilnward",
+                                           Platform::Windows),
+              name);
+    // Elsewhere case tells folders apart.
+    EXPECT_NE(SingleInstance::InstanceName("kilnward", 0, "/tmp/Kilnward", Platform::Posix),
+              SingleInstance::InstanceName("kilnward", 0, "/tmp/kilnward", Platform::Posix));
+}
+
 // One running copy per user and configuration folder: the lock's name follows both and
 // nothing else (a user name missing from the environment changes nothing).
 TEST(SingleInstanceTest, TheLockIsKeyedOnTheUserIdAndTheConfigurationFolder) {

@@ -17,6 +17,7 @@ class NamedPipe {
     NamedPipe(const NamedPipe&) = delete;
     NamedPipe& operator=(const NamedPipe&) = delete;
 
+    // False where the FIFO could not be made (always on Windows).
     bool created() const { return created_; }
     const QString& path() const { return path_; }
 

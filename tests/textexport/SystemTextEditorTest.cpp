@@ -41,5 +41,30 @@ TEST(SystemTextEditor, StartsTheConfiguredEditorWithoutAShell) {
 #endif
 }
 
+// The listing opens in Notepad on Windows with the system's separators, in the desktop's text
+// application elsewhere; a configured editor wins everywhere.
+TEST(SystemTextEditor, StartsThePlatformsEditorWithThePlatformsPath) {
+    using wirelink::Platform;
+    struct Case {
+        const char* editor;
+        Platform platform;
+        QStringList command;
+    };
+    const QString listing = "C:/Program Files/Kilnward/Config.txt";
+    for (const Case& c : {
+             Case{
+                 "", Platform::Windows, {"notepad.exe", "C:\\Program Files\\Kilnward\\Config.txt"}},
+             Case{"\"C:/Tools/Edit Pad.exe\" /n",
+                  Platform::Windows,
+                  {"C:/Tools/Edit Pad.exe", "/n", "C:\\Program Files\\Kilnward\\Config.txt"}},
+             Case{"", Platform::Posix, {"xdg-open", listing}},
+             Case{"gedit --new-window", Platform::Posix, {"gedit", "--new-window", listing}},
+         }) {
+        EXPECT_EQ(SystemTextEditor::Command(listing, QString::fromUtf8(c.editor), c.platform),
+                  c.command)
+            << c.editor;
+    }
+}
+
 }  // namespace
 }  // namespace kilnward::textexport::testing

@@ -11,6 +11,7 @@
 
 #include "wirelink/LineSettings.h"
 #include "wirelink/PortErrors.h"
+#include "wirelink/PortNames.h"
 
 namespace wirelink {
 
@@ -160,14 +161,7 @@ QtSerialCommPort::QtSerialCommPort() : d_(std::make_unique<Impl>()) {}
 QtSerialCommPort::~QtSerialCommPort() = default;
 
 std::string QtSerialCommPort::PlatformPortName(std::int16_t number) {
-    if (number < 1) {
-        return {};
-    }
-#if defined(_WIN32)
-    return "COM" + std::to_string(number);
-#else
-    return "/dev/ttyS" + std::to_string(number - 1);
-#endif
+    return PortNameForNumber(number, kThisPlatform);
 }
 
 void QtSerialCommPort::setPortNumber(std::int16_t number) {
