@@ -171,8 +171,8 @@ TEST_F(ServiceReportTest, TheReportNamesTheWriteAndListsTheChangesOrSaysNothingC
 }
 
 TEST_F(ServiceReportTest, BackupsOfTwoModelsAreRefused) {
-    const transfer::SectorBackup first{kModel, 0, "2.0.22", QDateTime::currentDateTime(),
-                                       encoded()};
+    const transfer::SectorBackup first{kModel,    0, "2.0.22", QDateTime::currentDateTime(),
+                                       encoded(), {}};
     transfer::SectorBackup second = first;
     second.model = 9;
     EXPECT_THROW(BackupsReport(first, "a.kwb", second, "b.kwb", s.prompts, s.translator),

@@ -28,7 +28,7 @@ QDateTime At(int day, int hour, int offsetHours = 0) {
 class BackupCatalogueTest : public ::testing::Test {
   protected:
     QString keep(std::uint8_t model, std::uint8_t addr, const QDateTime& time) {
-        const SectorBackup backup{model, addr, "2.0", time, wirelink::ByteBuffer(2048, 0)};
+        const SectorBackup backup{model, addr, "2.0", time, wirelink::ByteBuffer(2048, 0), {}};
         return WriteSectorBackup(backup, folder.path(), translator);
     }
     QStringList listed(const BackupFilter& filter) const {
@@ -158,7 +158,7 @@ TEST_F(BackupChangeCountTest, CountsTheFieldsTheWrittenSectorChangedAndNoneWitho
 
     QTemporaryDir backups;
     const QString path =
-        WriteSectorBackup({10, 1, "2.0", At(3, 9), before}, backups.path(), translator);
+        WriteSectorBackup({10, 1, "2.0", At(3, 9), before, {}}, backups.path(), translator);
     EXPECT_EQ(BackupChangeCount(path, prompts, translator), std::nullopt);
     const auto bytes = [](const wirelink::ByteBuffer& sector) {
         return QByteArray(reinterpret_cast<const char*>(sector.data()),
@@ -206,7 +206,7 @@ TEST_F(BackupChangeCountTest, CountsTheFieldsWhoseBytesChanged) {
         const wirelink::ByteBuffer before = sector(c.fuelsBefore, c.tenthBefore);
         const wirelink::ByteBuffer after = sector(c.fuelsAfter, c.tenthAfter);
         const QString path =
-            WriteSectorBackup({10, 1, "2.0", At(3, 9), before}, backups.path(), translator);
+            WriteSectorBackup({10, 1, "2.0", At(3, 9), before, {}}, backups.path(), translator);
         ASSERT_TRUE(test::WriteBytes(WrittenSectorPath(path), bytes(after)));
         EXPECT_EQ(BackupChangeCount(path, prompts, translator), c.count) << c.name;
     }
