@@ -153,9 +153,10 @@ TransferOutcome TransferSession::run(TransferKind kind,
         }
         mismatch_ = dynamic_cast<const ReadBackMismatch*>(&error) != nullptr;
         leaveAnalyser(transfer, error);
+        // Before the outcome, so the status line ends saying the transfer failed.
+        keepRecords(kind, transfer);
         sink_.setStatus(texts.failed.translated(translator));
         ReportTransferError(error, boxes_, failure_->advice);
-        keepRecords(kind, transfer);
     }
     if (outcome == TransferOutcome::PortNotOpened) {
         const QString text = kPortNotOpenedText.translated(translator);
