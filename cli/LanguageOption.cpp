@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "app/ConfigSettings.h"
 #include "app/ProgramFolder.h"
 #include "app/ScriptedPrompts.h"
 #include "cli/CliOutput.h"
@@ -25,13 +26,26 @@ bool LanguageOption::read(const QCommandLineParser& parser, QString& error) {
     return true;
 }
 
+namespace {
+
+QString Database() {
+    return app::ProgramFolder::dataFile(QStringLiteral("Language.mdb"));
+}
+
+// The language manager on the program's database; false when there is none, and the captions
+// stay English, which is language 0.
+bool OpenLanguages(app::ScriptedPrompts& prompts) {
+    language::LanguageManager& manager = language::InitLangMan(prompts);
+    return QFileInfo::exists(Database()) && manager.OpenLanguageDataBase(Database(), false);
+}
+
+}  // namespace
+
 bool LanguageOption::select(const QCommandLineParser& parser, app::ScriptedPrompts& prompts,
                             std::optional<int>& exitCode) const {
-    language::LanguageManager& manager = language::InitLangMan(prompts);
-    const QString database = app::ProgramFolder::dataFile(QStringLiteral("Language.mdb"));
-    // Without a database the captions stay English, which is language 0.
-    const bool opened =
-        QFileInfo::exists(database) && manager.OpenLanguageDataBase(database, false);
+    const bool opened = OpenLanguages(prompts);
+    language::LanguageManager& manager = language::LangMan();
+    const QString database = Database();
     if (index == 0) {
         return true;
     }
@@ -42,6 +56,17 @@ bool LanguageOption::select(const QCommandLineParser& parser, app::ScriptedPromp
     }
     manager.SetLanguageIndex(index);
     return true;
+}
+
+StoredLanguage::StoredLanguage(app::ScriptedPrompts& prompts) {
+    const int stored = app::ReadLanguageIndexSetting();
+    if (OpenLanguages(prompts) && stored > 0 && stored < language::LangMan().LanguageCount()) {
+        language::LangMan().SetLanguageIndex(stored);
+    }
+}
+
+StoredLanguage::~StoredLanguage() {
+    language::ReleaseLangMan();
 }
 
 }  // namespace kilnward::cli

@@ -27,4 +27,16 @@ class LanguageOption {
     int index = 0;
 };
 
+// The language the settings keep (Config.ini, as the window starts in it) for as long as it
+// lives: the records the window writes are in that language, and so are the command line's.
+// English when the settings name none or the program has no language database.
+class StoredLanguage {
+  public:
+    // `prompts` must outlive it: the language manager reports through them.
+    explicit StoredLanguage(app::ScriptedPrompts& prompts);
+    ~StoredLanguage();
+    StoredLanguage(const StoredLanguage&) = delete;
+    StoredLanguage& operator=(const StoredLanguage&) = delete;
+};
+
 }  // namespace kilnward::cli

@@ -64,6 +64,10 @@ int Report(const QCommandLineParser& parser, const std::optional<QString>& progr
     if (!after) {
         return Fail(error);
     }
+    if (before->addr != after->addr) {
+        QTextStream(stderr) << "kilnward-cli: warning: the backups are of two addresses ("
+                            << before->addr << " and " << after->addr << ")\n";
+    }
     app::LoadParameterCatalogue(translator);
     app::LoadInstrumentList();
     try {

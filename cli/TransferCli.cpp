@@ -8,9 +8,12 @@
 #include "app/AtomicFile.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
+#include "cli/LanguageOption.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
 #include "form/ModelMenu.h"
+#include "language/LangMan.h"
+#include "language/LanguageManager.h"
 #include "records/ServiceReport.h"
 #include "transfer/AnalyserLink.h"
 #include "transfer/ConnectionHint.h"
@@ -122,10 +125,13 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     commands_ = std::make_unique<transfer::TransferCommands>(*session_, wlink_->link(), settings,
                                                              progress_);
     commands_->setRemedy(CommandLineRemedy);
-    commands_->setAfterWrite([this](const transfer::WriteRecord& record) {
+    commands_->setAfterWrite([](const transfer::WriteRecord& record) {
         // The scratch windows the report reads the sectors into ask nothing.
         app::ScriptedPrompts quiet;
-        return records::KeepServiceReport(record, quiet, translator_);
+        // In the language the window's reports are written in; the command's own output
+        // stays English.
+        const StoredLanguage language(quiet);
+        return records::KeepServiceReport(record, quiet, language::LangMan());
     });
     return std::nullopt;
 }

@@ -12,6 +12,7 @@ namespace kilnward::documents {
 
 class Documents;
 class FieldSnapshot;
+struct SnapshotField;
 
 // One field whose stored values differ between two snapshots.
 struct FieldDifference {
@@ -29,6 +30,10 @@ struct FieldDifference {
     QString place;
     QString caption;
 };
+
+// The difference between two moments of one field, whether or not their stored values differ.
+FieldDifference DiffField(const SnapshotField& before, const SnapshotField& after,
+                          const Documents& documents, app::Translator& translator);
 
 // The fields held by both snapshots whose stored values differ, in the order of `after`
 // (form order). Fields only one of them holds are not compared.

@@ -183,8 +183,12 @@ int ShootBackups(kilnward::editor::EditorApp& editor, const QString& language, c
         {1, 2, false, false}, {1, 9, true, false}, {3, 12, true, true}, {1, 20, false, false}};
     for (const auto& k : kept) {
         const QString path = transfer::WriteSectorBackup(
-            {model, static_cast<quint8>(k.addr), QStringLiteral("2.0"),
-             QDateTime(QDate(2026, 11, k.day), QTime(10, 15 + k.day, 3)), before},
+            {model,
+             static_cast<quint8>(k.addr),
+             QStringLiteral("2.0"),
+             QDateTime(QDate(2026, 11, k.day), QTime(10, 15 + k.day, 3)),
+             before,
+             {}},
             folder.path(), translator);
         if (k.afterKept) {
             kilnward::app::WriteFileAtomically(transfer::WrittenSectorPath(path), written);

@@ -57,7 +57,7 @@ class SheetBuilder {
     }
     void flushRows() {
         if (!rows_.empty()) {
-            document_.table({}, rows_, {55, 45});
+            document_.table({}, rows_);
             rows_.clear();
         }
     }

@@ -1,6 +1,7 @@
 #include "records/RecordDocument.h"
 
 #include <QBuffer>
+#include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -10,15 +11,31 @@
 
 #include "app/AtomicFile.h"
 #include "app/VersionString.h"
+#include "records/ColumnWidths.h"
 #include "records/RecordTexts.h"
 
 namespace kilnward::records {
 
 namespace {
 
-constexpr double kMarginMm = 15.0;
+// No margins of the writer's own: QTextDocument::print then keeps its own 2 cm (and 2 mm)
+// around the text, and numbers the pages below it.
+constexpr double kMarginMm = 0.0;
 constexpr int kPdfResolution = 300;
 constexpr double kFontPoints = 9.0;
+// The width a table is laid out in: an A4 page within its margins, less the 2 cm that
+// QTextDocument::print keeps on either side of a document it lays out on pages itself.
+constexpr double kPrintMarginMm = 22.0;
+constexpr double kPointsPerMm = 72.0 / 25.4;
+constexpr double kTextWidthPoints = (210.0 - 2 * kMarginMm - 2 * kPrintMarginMm) * kPointsPerMm;
+// A table with many long words is set smaller rather than breaking them, but no smaller.
+constexpr double kLeastTablePoints = 6.5;
+
+QFont RecordFont() {
+    QFont font;
+    font.setPointSizeF(kFontPoints);
+    return font;
+}
 
 const QString kStyle = QStringLiteral(
     "<style>"
@@ -31,15 +48,19 @@ QString Escaped(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-QString Cells(const QStringList& texts, const char* cell, const std::vector<int>& widths = {}) {
+QString Cells(const QStringList& texts, const char* cell, const ColumnLayout& layout,
+              bool withWidths) {
+    const std::vector<double>& widths = withWidths ? layout.shares : std::vector<double>{};
+    const QString size =
+        QStringLiteral("<span style=\"font-size: %1pt\">").arg(layout.fontPoints, 0, 'f', 2);
     QString row;
     for (qsizetype i = 0; i < texts.size(); ++i) {
         const auto column = static_cast<std::size_t>(i);
         const QString width = column < widths.size()
-                                  ? QStringLiteral(" width=\"%1%\"").arg(widths[column])
+                                  ? QStringLiteral(" width=\"%1%\"").arg(widths[column], 0, 'f', 2)
                                   : QString();
-        row +=
-            QStringLiteral("<%1%2>%3</%1>").arg(QLatin1String(cell), width, Escaped(texts.at(i)));
+        row += QStringLiteral("<%1%2>%3%4</span></%1>")
+                   .arg(QLatin1String(cell), width, size, Escaped(texts.at(i)));
     }
     return QStringLiteral("<tr>") + row + QStringLiteral("</tr>");
 }
@@ -67,17 +88,19 @@ void RecordDocument::facts(const std::vector<std::pair<QString, QString>>& rows)
     body_ += QStringLiteral("</table>");
 }
 
-void RecordDocument::table(const QStringList& headers, const std::vector<QStringList>& rows,
-                           const std::vector<int>& widths) {
+void RecordDocument::table(const QStringList& headers, const std::vector<QStringList>& rows) {
+    const ColumnLayout layout =
+        SizeColumns(headers, rows, RecordFont(), kTextWidthPoints, kLeastTablePoints);
     body_ += QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
         "style=\"border-collapse: collapse; border-color: #999999;\">");
     if (!headers.isEmpty()) {
-        body_ +=
-            QStringLiteral("<thead>") + Cells(headers, "th", widths) + QStringLiteral("</thead>");
+        body_ += QStringLiteral("<thead>") + Cells(headers, "th", layout, true) +
+                 QStringLiteral("</thead>");
     }
     for (const QStringList& row : rows) {
-        body_ += Cells(row, "td");
+        // The widths go with the first row.
+        body_ += Cells(row, "td", layout, headers.isEmpty() && &row == &rows.front());
     }
     body_ += QStringLiteral("</table>");
 }
@@ -100,9 +123,7 @@ QString RecordDocument::plainText() const {
 
 void RecordDocument::print(QPagedPaintDevice& device) const {
     QTextDocument document;
-    QFont font = document.defaultFont();
-    font.setPointSizeF(kFontPoints);
-    document.setDefaultFont(font);
+    document.setDefaultFont(RecordFont());
     document.setHtml(html());
     document.print(&device);
 }

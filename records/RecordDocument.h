@@ -24,10 +24,9 @@ class RecordDocument {
     void paragraph(const QString& text);
     // Name and value pairs, the names in bold.
     void facts(const std::vector<std::pair<QString, QString>>& rows);
-    // A ruled table with a header row (none when `headers` is empty); `widths` gives the
-    // columns' shares of the page in percent (the layout's own choice when empty).
-    void table(const QStringList& headers, const std::vector<QStringList>& rows,
-               const std::vector<int>& widths = {});
+    // A ruled table with a header row (none when `headers` is empty), its columns sized from
+    // their content (ColumnShares) so that no header and no word is broken.
+    void table(const QStringList& headers, const std::vector<QStringList>& rows);
     // Lines kept as they are, in a fixed-width font (a table that aligns by spaces).
     void preformatted(const QStringList& lines);
 

@@ -20,8 +20,20 @@ inline constexpr Text kPortText{"rec_port", "Port"};
 inline constexpr Text kTechnicianText{"rec_technician", "Technician"};
 inline constexpr Text kCompanyText{"rec_company", "Company"};
 inline constexpr Text kBackupText{"rec_backup", "Backup of the analyser before"};
+inline constexpr Text kRestoredText{"rec_restored", "Backup restored"};
+// A backup named with its time and address: "name.kwb (2026-... UTC+01:00, address 3)".
+inline constexpr Text kBackupAtText{"rec_backupat", "%1% (%2%, address %3%)"};
+inline constexpr Text kOtherAddressesText{
+    "rec_otheraddresses",
+    "The backups are of two addresses (%1% and %2%): they may be of two analysers."};
 inline constexpr Text kBeforeFileText{"rec_beforefile", "Backup before"};
 inline constexpr Text kAfterFileText{"rec_afterfile", "Backup after"};
+inline constexpr Text kWriteText{"rec_write", "Write"};
+inline constexpr Text kWriteDoneText{"rec_writedone", "completed"};
+inline constexpr Text kWriteCutText{
+    "rec_writecut", "not completed: %1% of %2% blocks acknowledged (bytes 2 to %3%)"};
+inline constexpr Text kWriteNoneText{"rec_writenone",
+                                     "not completed: no block of %1% acknowledged"};
 inline constexpr Text kVerifyText{"rec_verify", "Read-back check"};
 inline constexpr Text kVerifyKeptText{"rec_verifykept",
                                       "read back: the analyser kept what was written"};
@@ -39,6 +51,20 @@ inline constexpr Text kFieldText{"rec_field", "Field"};
 inline constexpr Text kBeforeText{"rec_before", "Before"};
 inline constexpr Text kAfterText{"rec_after", "After"};
 inline constexpr Text kDocumentText{"rec_document", "Document"};
+// The After column when its values were not read from the analyser, and why.
+inline constexpr Text kAfterUnverifiedText{"rec_afterunverified", "After (not verified)"};
+inline constexpr Text kUnverifiedFailedText{
+    "rec_unverifiedfailed",
+    "Reading back failed: the After column shows the values written, not values read from the "
+    "analyser."};
+inline constexpr Text kUnverifiedOffText{
+    "rec_unverifiedoff",
+    "Not read back: the After column shows the values written, not values read from the "
+    "analyser."};
+inline constexpr Text kUnverifiedCutText{
+    "rec_unverifiedcut",
+    "The write did not complete: the After column shows the values of the blocks the analyser "
+    "acknowledged, not values read from it; it may hold more or less of them."};
 inline constexpr Text kNotGivenText{"rec_notgiven", "(not given)"};
 inline constexpr Text kOtherModelsText{
     "rec_othermodels",

@@ -31,6 +31,37 @@ QString FileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
+QString BackupAt(const QString& path, const QDateTime& time, std::uint8_t addr,
+                 app::Translator& translator) {
+    return kBackupAtText.translated(translator,
+                                    {FileName(path), TimeWithOffset(time), QString::number(addr)});
+}
+
+QString WriteText(const transfer::WriteRecord& record, app::Translator& translator) {
+    if (record.complete) {
+        return kWriteDoneText.translated(translator);
+    }
+    if (record.blocksWritten == 0) {
+        return kWriteNoneText.translated(translator, {QString::number(record.blocks)});
+    }
+    return kWriteCutText.translated(
+        translator, {QString::number(record.blocksWritten), QString::number(record.blocks),
+                     QString::number(record.writtenEnd - 1)});
+}
+
+// Why the values after were not read from the analyser; empty when they were.
+QString UnverifiedNote(const transfer::WriteRecord& record, app::Translator& translator) {
+    if (!record.complete) {
+        return kUnverifiedCutText.translated(translator);
+    }
+    if (record.afterReadBack()) {
+        return QString();
+    }
+    return (record.verify == transfer::VerifyOutcome::CheckFailed ? kUnverifiedFailedText
+                                                                  : kUnverifiedOffText)
+        .translated(translator);
+}
+
 }  // namespace
 
 RecordDocument ServiceReportDocument(const ServiceReport& report, app::Translator& translator) {
@@ -38,20 +69,28 @@ RecordDocument ServiceReportDocument(const ServiceReport& report, app::Translato
     auto rows = FactRows(report.facts, translator);
     rows.insert(rows.end(), report.details.begin(), report.details.end());
     document.facts(rows);
+    for (const QString& warning : report.warnings) {
+        document.paragraph(warning);
+    }
     if (report.changes.empty()) {
         document.heading(kNoChangesText.translated(translator));
         return document;
     }
     document.heading(kChangesText.translated(translator, {QString::number(report.changes.size())}));
+    if (!report.afterNote.isEmpty()) {
+        document.paragraph(report.afterNote);
+    }
     std::vector<QStringList> lines;
     for (const documents::FieldDifference& change : report.changes) {
         lines.push_back(
             {change.place, change.caption, change.before, change.after, change.documentName});
     }
-    document.table({kPlaceText.translated(translator), kFieldText.translated(translator),
-                    kBeforeText.translated(translator), kAfterText.translated(translator),
-                    kDocumentText.translated(translator)},
-                   lines, {20, 20, 23, 23, 14});
+    document.table(
+        {kPlaceText.translated(translator), kFieldText.translated(translator),
+         kBeforeText.translated(translator),
+         report.afterHeading.isEmpty() ? kAfterText.translated(translator) : report.afterHeading,
+         kDocumentText.translated(translator)},
+        lines);
     return document;
 }
 
@@ -65,10 +104,20 @@ ServiceReport WriteReport(const transfer::WriteRecord& record, app::UserPrompts&
     report.facts.time = record.time;
     report.facts.addr = record.addr;
     report.facts.port = record.port;
-    report.details = {{kBackupText.translated(translator), FileName(record.backupPath)},
-                      {kVerifyText.translated(translator), VerifyText(record, translator)}};
+    if (record.restored) {
+        report.details.emplace_back(kRestoredText.translated(translator),
+                                    BackupAt(record.restored->path, record.restored->time,
+                                             record.restored->addr, translator));
+    }
+    report.details.emplace_back(kBackupText.translated(translator), FileName(record.backupPath));
+    report.details.emplace_back(kWriteText.translated(translator), WriteText(record, translator));
+    report.details.emplace_back(kVerifyText.translated(translator), VerifyText(record, translator));
+    report.afterNote = UnverifiedNote(record, translator);
+    if (!report.afterNote.isEmpty()) {
+        report.afterHeading = kAfterUnverifiedText.translated(translator);
+    }
     report.changes =
-        transfer::SectorChanges(record.before, record.written, record.model, prompts, translator);
+        transfer::SectorChanges(record.before, record.after(), record.model, prompts, translator);
     return report;
 }
 
@@ -93,12 +142,17 @@ ServiceReport BackupsReport(const transfer::SectorBackup& before, const QString&
     ServiceReport report;
     report.title = kReportBetweenTitle.translated(translator);
     report.facts = ReportFacts::Now(after.model);
-    report.facts.addr = after.addr;
-    report.details = {
-        {kBeforeFileText.translated(translator),
-         FileName(beforePath) + QStringLiteral(" (") + TimeWithOffset(before.time) + u')'},
-        {kAfterFileText.translated(translator),
-         FileName(afterPath) + QStringLiteral(" (") + TimeWithOffset(after.time) + u')'}};
+    report.details = {{kBeforeFileText.translated(translator),
+                       BackupAt(beforePath, before.time, before.addr, translator)},
+                      {kAfterFileText.translated(translator),
+                       BackupAt(afterPath, after.time, after.addr, translator)}};
+    if (before.addr == after.addr) {
+        report.facts.addr = after.addr;
+    } else {
+        // Not one analyser's address: each backup's is named, and the reader warned.
+        report.warnings << kOtherAddressesText.translated(
+            translator, {QString::number(before.addr), QString::number(after.addr)});
+    }
     report.changes =
         transfer::SectorChanges(before.sector, after.sector, after.model, prompts, translator);
     return report;

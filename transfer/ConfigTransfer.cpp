@@ -90,6 +90,11 @@ void ConfigTransfer::writeSector(const wirelink::ByteBuffer& asRead) {
     }
     progress_.StartProgress(static_cast<float>(image_.size()));
     writeStarted_ = true;
+    written_ = asRead;
+    const auto toWrite = static_cast<std::int64_t>(image_.size()) - layout::kFirstWritten;
+    writeBlocks_ = static_cast<int>((toWrite + layout::kWriteBlock - 1) / layout::kWriteBlock);
+    blocksWritten_ = 0;
+    writtenEnd_ = layout::kFirstWritten;
     require(driver_.StartWriteTransaction(addr_, kWriteMode), drivers::kCmdTransaction,
             drivers::kStartTransaction);
     // Bytes 0 and 1 are never sent.
@@ -102,6 +107,7 @@ void ConfigTransfer::writeSector(const wirelink::ByteBuffer& asRead) {
     WriteDeviceBlock(offset, last - offset + 1);
     require(driver_.EndWriteTransaction(addr_), drivers::kCmdTransaction, drivers::kEndTransaction);
     written_ = image_;
+    writeEnded_ = true;
 }
 
 void ConfigTransfer::verifyWritten(const form::Form& form) {
@@ -112,13 +118,13 @@ void ConfigTransfer::verifyWritten(const form::Form& form) {
     sink_.setStatus(kVerifyRunningText.translated(translator_));
     readingBack_ = true;
     readSector();
-    const wirelink::ByteBuffer readBack = image_;
+    readBack_ = image_;
     // The image stays what was written; the read-back only judges it.
     image_ = written_;
     require(driver_.SetRemLoc(addr_, kRemoteOff), drivers::kCmdTransaction, drivers::kRemLoc);
     progress_.setprogress(100);
     const QStringList differences =
-        ReadBackDifferences(written_, readBack, form, driver_.Instrument_ID(), translator_);
+        ReadBackDifferences(written_, readBack_, form, driver_.Instrument_ID(), translator_);
     if (!differences.isEmpty()) {
         throw ReadBackMismatch(
             kVerifyFailedText.translated(translator_, {differences.join(QStringLiteral("; "))})
@@ -230,6 +236,9 @@ void ConfigTransfer::WriteDeviceBlock(std::int64_t offset, std::int64_t count) {
     const wirelink::ByteBuffer block(image_.begin() + offset, image_.begin() + offset + count);
     require(driver_.WritetoRelativeDevice(addr_, layout::kConfigDevice, offset, block),
             drivers::kCmdWriteDevice, drivers::kCmdLow);
+    std::copy(block.begin(), block.end(), written_.begin() + offset);
+    ++blocksWritten_;
+    writtenEnd_ = offset + count;
     progress_.AdvanceProgress(static_cast<float>(count));
 }
 

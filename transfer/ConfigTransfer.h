@@ -77,9 +77,18 @@ class ConfigTransfer {
     // analyser partly written.
     bool writeStarted() const { return writeStarted_; }
     // Whether the send's write transaction ended: the analyser holds written() from then on.
-    bool writeEnded() const { return !written_.empty(); }
-    // The sector as the write transaction wrote it (empty before).
+    bool writeEnded() const { return writeEnded_; }
+    // The sector as far as the analyser acknowledged the write: the sector as read with each
+    // acknowledged block written over it; the whole sector written once the write ended
+    // (empty before the write began).
     const wirelink::ByteBuffer& written() const { return written_; }
+    // The write's blocks, and how many of them the analyser acknowledged.
+    int writeBlocks() const { return writeBlocks_; }
+    int blocksWritten() const { return blocksWritten_; }
+    // One past the last byte the analyser acknowledged.
+    std::int64_t writtenEnd() const { return writtenEnd_; }
+    // The sector as read back after the write; empty when it was not read back whole.
+    const wirelink::ByteBuffer& readBack() const { return readBack_; }
     // The receive's list bytes that named no entry of their list.
     const std::vector<UnknownListValue>& unknownValues() const { return unknown_; }
 
@@ -114,7 +123,12 @@ class ConfigTransfer {
     wirelink::Wirelink* link_ = nullptr;
     wirelink::ByteBuffer image_;
     bool writeStarted_ = false;
+    bool writeEnded_ = false;
     wirelink::ByteBuffer written_;
+    int writeBlocks_ = 0;
+    int blocksWritten_ = 0;
+    std::int64_t writtenEnd_ = 0;
+    wirelink::ByteBuffer readBack_;
     BeforeWrite beforeWrite_;
     bool verify_ = false;
     bool verified_ = false;

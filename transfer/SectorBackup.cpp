@@ -164,6 +164,7 @@ std::optional<SectorBackup> ReadSectorBackup(const QString& path, app::Translato
         return std::nullopt;
     }
     backup.sector.assign(sector.begin(), sector.end());
+    backup.path = path;
     return backup;
 }
 

@@ -23,6 +23,8 @@ struct SectorBackup {
     QString version;
     QDateTime time;
     wirelink::ByteBuffer sector;
+    // The file it was read from (ReadSectorBackup); empty for one not read from a file.
+    QString path;
 };
 
 // Where backups go: "kilnward/backups" in the user's data folder ($XDG_DATA_HOME, by default

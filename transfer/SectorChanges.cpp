@@ -2,9 +2,14 @@
 
 #include <stdexcept>
 
+#include <QSet>
+
+#include "documents/FieldSnapshot.h"
 #include "documents/MainWindowSession.h"
 #include "documents/SessionComparison.h"
 #include "drivers/InstrumentDriver.h"
+#include "form/Form.h"
+#include "transfer/FieldBytes.h"
 #include "transfer/SectorMap.h"
 
 namespace kilnward::transfer {
@@ -26,9 +31,29 @@ std::unique_ptr<documents::MainWindowSession> Decoded(const wirelink::ByteBuffer
                                      .arg(sector.size())
                                      .toStdString());
     }
-    DecodeConfigSector(sector, session->window().form(), *driver);
+    // What the bytes hold, also of the fuels past the count: the record compares bytes.
+    DecodeConfigSector(sector, session->window().form(), *driver, UnusedFuels::AsStored);
     return session;
 }
+
+// The keys of the fields whose bytes differ, each once.
+class ChangedKeys : public ByteDifferenceSink {
+  public:
+    explicit ChangedKeys(const form::Form& form) : form_(form) {}
+
+    void field(const form::FormItem& item) override {
+        if (const auto stored = documents::FieldSnapshot::StoredField(form_, item)) {
+            keys_.insert(stored->first);
+        }
+    }
+    void reserved(std::int64_t) override {}
+
+    bool contains(const QString& key) const { return keys_.contains(key); }
+
+  private:
+    const form::Form& form_;
+    QSet<QString> keys_;
+};
 
 }  // namespace
 
@@ -38,7 +63,21 @@ std::vector<documents::FieldDifference> SectorChanges(const wirelink::ByteBuffer
                                                       app::Translator& translator) {
     const auto then = Decoded(before, model, prompts, translator);
     const auto now = Decoded(after, model, prompts, translator);
-    return documents::CompareSessions(*then, *now);
+    const form::Form& form = now->window().form();
+    ChangedKeys changed(form);
+    CompareSectorBytes(before, after, form, model, changed);
+    const documents::FieldSnapshot thenFields =
+        documents::FieldSnapshot::Take(then->window().form(), then->documents(), translator);
+    const documents::FieldSnapshot nowFields =
+        documents::FieldSnapshot::Take(form, now->documents(), translator);
+    std::vector<documents::FieldDifference> differences;
+    for (const documents::SnapshotField& field : nowFields.fields()) {
+        const documents::SnapshotField* was = thenFields.find(field.key);
+        if (was && changed.contains(field.key)) {
+            differences.push_back(documents::DiffField(*was, field, now->documents(), translator));
+        }
+    }
+    return differences;
 }
 
 }  // namespace kilnward::transfer

@@ -61,8 +61,8 @@ double FloatAsDecimal(float value) {
 }  // namespace
 
 SectorDecoder::SectorDecoder(const wirelink::ByteBuffer& image, form::Form& form,
-                             drivers::InstrumentDriver& driver)
-    : image_(image), form_(form), driver_(driver) {}
+                             drivers::InstrumentDriver& driver, bool blankUnusedFuels)
+    : image_(image), form_(form), driver_(driver), blankUnusedFuels_(blankUnusedFuels) {}
 
 std::int64_t SectorDecoder::readWhole(std::int32_t type) {
     return WholeValue(driver_.Getfrombufferinc(image_, type, cursor_));

@@ -20,12 +20,12 @@ namespace kilnward::transfer {
 
 // The receive side of the sector map: takes each field out of the image through the driver
 // and puts it into its control, so the controls' change handlers run as for an edit.
-// Fuels from the first one whose formula-type byte is 255 on are blank, and set the number
-// of fuels in use.
+// The first fuel whose formula-type byte is 255 sets the number of fuels in use; from it on
+// the fuels are blank (unless `blankUnusedFuels` is false: then they hold what is stored).
 class SectorDecoder : public SectorVisitor {
   public:
     SectorDecoder(const wirelink::ByteBuffer& image, form::Form& form,
-                  drivers::InstrumentDriver& driver);
+                  drivers::InstrumentDriver& driver, bool blankUnusedFuels = true);
 
     std::int64_t cursor() const override { return cursor_; }
     void field(const SectorField& field) override;
@@ -40,7 +40,7 @@ class SectorDecoder : public SectorVisitor {
     float readFloat();
     // The float at the cursor; a NaN or an infinity is told and reads as 0.
     double finiteFloat(const SectorField& field);
-    bool blankFuel() const { return fuel_ >= 0 && !fuelsValid_; }
+    bool blankFuel() const { return blankUnusedFuels_ && fuel_ >= 0 && !fuelsValid_; }
     void listByte(const SectorField& field, int value);
     void text(const SectorField& field);
     void printerFlags(const SectorField& field);
@@ -54,6 +54,7 @@ class SectorDecoder : public SectorVisitor {
     const wirelink::ByteBuffer& image_;
     form::Form& form_;
     drivers::InstrumentDriver& driver_;
+    bool blankUnusedFuels_;
     std::int64_t cursor_ = 0;
     bool codesEnded_ = false;
     int fuel_ = -1;

@@ -11,8 +11,9 @@ namespace kilnward::transfer {
 
 std::vector<UnknownListValue> DecodeConfigSector(const wirelink::ByteBuffer& image,
                                                  form::Form& form,
-                                                 drivers::InstrumentDriver& driver) {
-    SectorDecoder decoder(image, form, driver);
+                                                 drivers::InstrumentDriver& driver,
+                                                 UnusedFuels unusedFuels) {
+    SectorDecoder decoder(image, form, driver, unusedFuels == UnusedFuels::Blank);
     WalkSector(form, driver.Instrument_ID(), decoder);
     return decoder.unknownValues();
 }

@@ -72,6 +72,7 @@ TransferOutcome TransferSession::restoreconfiguration(const SectorBackup& backup
         if (!refusal.isEmpty()) {
             throw std::runtime_error(refusal.toStdString());
         }
+        restored_ = RestoredBackup{backup.path, backup.time, backup.addr};
         transfer.RestoreConfigSector(backup.sector, form);
     });
 }
@@ -116,6 +117,7 @@ TransferOutcome TransferSession::run(TransferKind kind,
     backupPath_.clear();
     asRead_.clear();
     reportPath_.clear();
+    restored_.reset();
     mismatch_ = false;
     sink_.setRunning(true);
     TransferOutcome outcome = TransferOutcome::Done;
@@ -151,9 +153,10 @@ TransferOutcome TransferSession::run(TransferKind kind,
         }
         mismatch_ = dynamic_cast<const ReadBackMismatch*>(&error) != nullptr;
         leaveAnalyser(transfer, error);
+        // Before the outcome, so the status line ends saying the transfer failed.
+        keepRecords(kind, transfer);
         sink_.setStatus(texts.failed.translated(translator));
         ReportTransferError(error, boxes_, failure_->advice);
-        keepRecords(kind, transfer);
     }
     if (outcome == TransferOutcome::PortNotOpened) {
         const QString text = kPortNotOpenedText.translated(translator);
@@ -318,24 +321,26 @@ void TransferSession::reportUnknownValues(const ConfigTransfer& transfer) {
 }
 
 void TransferSession::keepBackup(const wirelink::ByteBuffer& asRead) {
-    const SectorBackup backup{driver_.Instrument_ID(), settings_.addr, app::VersionString(),
-                              QDateTime::currentDateTime(), asRead};
+    const SectorBackup backup{driver_.Instrument_ID(),      settings_.addr, app::VersionString(),
+                              QDateTime::currentDateTime(), asRead,         QString()};
     backupPath_ = WriteSectorBackup(backup, BackupFolder(), boxes_.translator());
     asRead_ = asRead;
     sink_.setStatus(kBackupSavedText.translated(boxes_.translator(), {backupPath_}));
 }
 
 void TransferSession::keepRecords(TransferKind kind, const ConfigTransfer& transfer) {
-    if (!transfer.writeEnded() || backupPath_.isEmpty()) {
-        return;  // nothing was written, or not all of it: no record of a write
+    if (!transfer.writeStarted() || backupPath_.isEmpty()) {
+        return;  // nothing was written: no record of a write
     }
     app::Translator& translator = boxes_.translator();
-    const wirelink::ByteBuffer& written = transfer.written();
+    // Also of a write cut short: the analyser may hold part of it.
+    const WriteRecord kept = record(kind, transfer);
+    const wirelink::ByteBuffer& after = kept.after();
     const QString afterPath = WrittenSectorPath(backupPath_);
     QString why;
     if (!app::WriteFileAtomically(afterPath,
-                                  QByteArray(reinterpret_cast<const char*>(written.data()),
-                                             static_cast<qsizetype>(written.size())),
+                                  QByteArray(reinterpret_cast<const char*>(after.data()),
+                                             static_cast<qsizetype>(after.size())),
                                   &why)) {
         warnings_.push_back(kWrittenSectorFailedText.translated(
             translator, {afterPath + QStringLiteral(": ") + why}));
@@ -344,7 +349,7 @@ void TransferSession::keepRecords(TransferKind kind, const ConfigTransfer& trans
         return;
     }
     try {
-        reportPath_ = afterWrite_(record(kind, transfer));
+        reportPath_ = afterWrite_(kept);
         sink_.setStatus(kReportKeptText.translated(translator, {reportPath_}));
     } catch (const std::exception& error) {
         // The analyser holds what was written whatever happens to its record.
@@ -364,7 +369,13 @@ WriteRecord TransferSession::record(TransferKind kind, const ConfigTransfer& tra
     record.time = QDateTime::currentDateTime();
     record.before = asRead_;
     record.written = transfer.written();
+    record.complete = transfer.writeEnded();
+    record.blocks = transfer.writeBlocks();
+    record.blocksWritten = transfer.blocksWritten();
+    record.writtenEnd = transfer.writtenEnd();
+    record.readBack = transfer.readBack();
     record.backupPath = backupPath_;
+    record.restored = restored_;
     if (transfer.verified()) {
         record.verify = VerifyOutcome::Kept;
     } else if (failure_ && transfer.readingBack()) {

@@ -92,9 +92,10 @@ class TransferSession {
     // The remedies named (unless replaced: the window's, ConnectionHint in the user's
     // language).
     void setRemedy(Remedy remedy) { remedy_ = std::move(remedy); }
-    // Called after every send or restore whose write transaction ended, whatever the
-    // read-back found; the analyser was written, so a record that cannot be kept is only a
-    // warning. Beside the backup the written sector is kept too (WrittenSectorPath).
+    // Called after every send or restore whose write transaction began, whatever the
+    // read-back found and also when the write did not end; the analyser was written, so a
+    // record that cannot be kept is only a warning. Beside the backup the sector after the
+    // write is kept too (WrittenSectorPath).
     void setAfterWrite(AfterWrite afterWrite) { afterWrite_ = std::move(afterWrite); }
 
     TransferOutcome getconfiguration(form::Form& form);
@@ -146,7 +147,7 @@ class TransferSession {
     void reportUnknownValues(const ConfigTransfer& transfer);
     // Before a send or restore writes: the sector as read kept as a backup file.
     void keepBackup(const wirelink::ByteBuffer& asRead);
-    // After a write ended: the written sector beside the backup, and the record of the
+    // After a write began: the sector after it beside the backup, and the record of the
     // write; what fails becomes a warning.
     void keepRecords(TransferKind kind, const ConfigTransfer& transfer);
     WriteRecord record(TransferKind kind, const ConfigTransfer& transfer) const;
@@ -175,6 +176,8 @@ class TransferSession {
     wirelink::ByteBuffer asRead_;
     AfterWrite afterWrite_;
     QString reportPath_;
+    // The backup the running restore writes back.
+    std::optional<RestoredBackup> restored_;
     bool mismatch_ = false;
 };
 

@@ -17,8 +17,8 @@ namespace {
 class BackupsCliTest : public ::testing::Test {
   protected:
     QString keep(std::uint8_t model, std::uint8_t addr, const QDateTime& time) {
-        const transfer::SectorBackup backup{model, addr, "2.0", time,
-                                            wirelink::ByteBuffer(2048, 0)};
+        const transfer::SectorBackup backup{model, addr, "2.0", time, wirelink::ByteBuffer(2048, 0),
+                                            {}};
         return transfer::WriteSectorBackup(backup, data.filePath("kilnward/backups"), translator);
     }
     test::CliRun backups(const QStringList& arguments) {

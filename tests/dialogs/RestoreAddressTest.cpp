@@ -13,8 +13,12 @@ using testing::TransferDialogTest;
 class RestoreAddressTest : public TransferDialogTest {
   protected:
     transfer::SectorBackup backupOf(std::uint8_t addr) const {
-        return {kModel, addr, QStringLiteral("2.0.22"),
-                QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)), wirelink::ByteBuffer(2048, 0x5A)};
+        return {kModel,
+                addr,
+                QStringLiteral("2.0.22"),
+                QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)),
+                wirelink::ByteBuffer(2048, 0x5A),
+                {}};
     }
     QString question() const {
         for (auto it = windowPrompts.records().rbegin(); it != windowPrompts.records().rend();

@@ -36,9 +36,12 @@ class BackupsWindowTest : public EditorFixture {
     }
 
     QString keep(std::uint8_t model, std::uint8_t addr, int day) {
-        const transfer::SectorBackup backup{model, addr, "2.0",
+        const transfer::SectorBackup backup{model,
+                                            addr,
+                                            "2.0",
                                             QDateTime(QDate(2026, 5, day), QTime(9, 0)),
-                                            wirelink::ByteBuffer(2048, 0)};
+                                            wirelink::ByteBuffer(2048, 0),
+                                            {}};
         return transfer::WriteSectorBackup(backup, backups.path(),
                                            session().messageBoxes().translator());
     }
@@ -199,8 +202,8 @@ TEST_F(BackupsWindowTest, TheToolsMenuOpensTheWindowOnTheBackupsFolder) {
     EXPECT_TRUE(window().backupsWindow()->isVisible());
     EXPECT_EQ(window().backupsWindow()->list().topLevelItemCount(), 0);
 
-    const transfer::SectorBackup backup{10, 3, "2.0", QDateTime::currentDateTime(),
-                                        wirelink::ByteBuffer(2048, 0)};
+    const transfer::SectorBackup backup{
+        10, 3, "2.0", QDateTime::currentDateTime(), wirelink::ByteBuffer(2048, 0), {}};
     transfer::WriteSectorBackup(backup, transfer::BackupFolder(),
                                 session().messageBoxes().translator());
     entry->trigger();

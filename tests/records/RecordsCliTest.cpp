@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -35,6 +38,20 @@ QString PdfText(const QString& path) {
         .normalized(QString::NormalizationForm_KC);
 }
 
+// The text with every run of white space one space: a sentence the layout wrapped reads whole.
+QString Flat(const QString& text) {
+    return text.simplified();
+}
+
+// The backup's own time as the reports give it.
+QString BackupTime(const QString& backup) {
+    const QByteArray bytes = test::ReadBytes(backup);
+    const qsizetype at = bytes.indexOf("\ntime=") + 6;
+    const QDateTime time = QDateTime::fromString(
+        QString::fromLatin1(bytes.mid(at, bytes.indexOf('\n', at) - at)), Qt::ISODate);
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
 class RecordsCli : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -49,6 +66,20 @@ class RecordsCli : public ::testing::Test {
     }
 
     QString file(const QString& name) const { return QDir(home.path()).filePath(name); }
+    // The documents of a fuel table of `fuels` fuels, the tenth one named `tenth`, over the
+    // shipped ones.
+    QString fuels(int fuels, const char* tenth) const {
+        const QString path = file(QStringLiteral("fuels%1.fue").arg(fuels));
+        test::WriteBytes(path, QByteArray("[General]\r\nFileType=Kfue\r\n[Kfue]\r\n"
+                                          "frmMain!TDBNummaxfuels=") +
+                                   QByteArray::number(fuels) +
+                                   "\r\nfrmMain!txtfuelname#9=" + tenth + "\r\n");
+        return path;
+    }
+    QString backupAt(int index) const { return QDir(backups()).filePath(backupFiles().at(index)); }
+    static QString beside(const QString& backup, const char* extension) {
+        return QString(backup).replace(".kwb", QLatin1String(extension));
+    }
     QString backups() const { return file("data/kilnward/backups"); }
     QStringList backupFiles() const {
         return QDir(backups()).entryList({"*.kwb"}, QDir::Files, QDir::Name);
@@ -151,6 +182,166 @@ TEST_F(RecordsCli, ASendKeepsItsReportAndReportComparesTwoBackups) {
     EXPECT_TRUE(refused.err.contains("The backups are of two models (Harrier 530 and Harrier 520)"))
         << refused.err.toStdString();
     EXPECT_EQ(Run({"report", "--before", backup1, "--pdf", between}).exitCode, 2);
+}
+
+// What the reports list follows the sector's bytes: fuels past the fuel count are named when
+// their bytes change, and not when only the count moves over them.
+TEST_F(RecordsCli, TheReportListsTheFieldsWhoseBytesChanged) {
+    test::SimProcess sim({"--model", "10"});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    // Eight fuels, the tenth named, then the shipped nine with the tenth unnamed.
+    ASSERT_EQ(Run(QStringList{"send", "--fue", fuels(8, "Hydrogen")} + Link(sim)).exitCode, 0);
+    const CliRun shipped = Run(QStringList{"send"} + Link(sim));
+    ASSERT_EQ(shipped.exitCode, 0) << shipped.err.toStdString();
+    ASSERT_EQ(backupFiles().size(), 2);
+    const QString text = Flat(PdfText(beside(backupAt(1), ".pdf")));
+    EXPECT_TRUE(text.contains("Fields whose value in the analyser changed: 2"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("Max fuels")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Hydrogen")) << text.toStdString();
+    // The ninth fuel's bytes were sent alike both times: only the count reached it.
+    EXPECT_FALSE(text.contains("Wood pellets")) << text.toStdString();
+}
+
+// A write that did not end, or whose read-back failed or differed: the report is kept, and
+// says what the analyser is known to hold.
+TEST_F(RecordsCli, AFailedWriteKeepsAReportThatSaysWhatTheAnalyserHolds) {
+    const struct {
+        const char* name;
+        const char* fault;
+        std::vector<const char*> expected;
+        std::vector<const char*> absent;
+        bool cutShort = false;
+    } cases[] = {
+        // Block 2 (printer settings, header line 1) acknowledged and dropped.
+        {"read back differs",
+         "dropwrite=2",
+         {"read back: the analyser did not keep everything"},
+         {"Café Nord", "not verified"}},
+        // Every read of the read-back refused.
+        {"read-back failed",
+         "fail=21,cmd=5C00,from=150,count=0",
+         {"reading back failed", "Café Nord",
+          "Reading back failed: the After column shows the values written, not values read "
+          "from the analyser."},
+         {}},
+        // The write refused part way.
+        {"write cut short",
+         "fail=21,cmd=DC00,from=90,count=0",
+         {"The write did not complete: the After column shows the values of the blocks the "
+          "analyser acknowledged",
+          "Café Nord"},
+         {"read back:"},
+         true},
+    };
+    ASSERT_TRUE(test::WriteBytes(file("first.hdr"),
+                                 "[General]\r\nFileType=Khdr\r\n[Khdr]\r\n"
+                                 "frmMain!txtheaderline#1=Caf\xe9 Nord\r\n"));
+    for (const auto& c : cases) {
+        QDir(backups()).removeRecursively();
+        test::SimProcess sim({"--model", "10", "--fault", c.fault});
+        ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+        const CliRun run = Run(QStringList{"send", "--hdr", file("first.hdr")} + Link(sim));
+        EXPECT_EQ(run.exitCode, 1) << c.name;
+        ASSERT_EQ(backupFiles().size(), 1) << c.name;
+        const QString report = beside(backupAt(0), ".pdf");
+        EXPECT_TRUE(run.out.contains("Service report kept in " + report)) << c.name << "\n"
+                                                                          << run.out.toStdString();
+        EXPECT_EQ(test::ReadBytes(beside(backupAt(0), ".after")).size(), 2048) << c.name;
+        const QString text = Flat(PdfText(report));
+        for (const char* expected : c.expected) {
+            EXPECT_TRUE(text.contains(QString::fromUtf8(expected)))
+                << c.name << ": " << expected << "\n"
+                << text.toStdString();
+        }
+        if (c.cutShort) {
+            // As far as the analyser acknowledged: whole blocks of 27 bytes from byte 2.
+            static const QRegularExpression cut(QStringLiteral(
+                "not completed: (\\d+) of 76 blocks acknowledged \\(bytes 2 to (\\d+)\\)"));
+            const QRegularExpressionMatch match = cut.match(text);
+            ASSERT_TRUE(match.hasMatch()) << text.toStdString();
+            const int blocks = match.captured(1).toInt();
+            EXPECT_GT(blocks, 0);
+            EXPECT_LT(blocks, 76);
+            EXPECT_EQ(match.captured(2).toInt(), 1 + 27 * blocks);
+        }
+        for (const char* absent : c.absent) {
+            EXPECT_FALSE(text.contains(QString::fromUtf8(absent)))
+                << c.name << ": " << absent << "\n"
+                << text.toStdString();
+        }
+    }
+}
+
+// A restore names the backup it wrote back; a report between backups of two addresses shows
+// both and warns.
+TEST_F(RecordsCli, ARestoreNamesItsBackupAndAReportWarnsOfTwoAddresses) {
+    test::SimProcess sim({"--model", "10"});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    ASSERT_EQ(Run(QStringList{"send", "--fue", fuels(8, "Hydrogen")} + Link(sim)).exitCode, 0);
+    const QString source = backupAt(0);
+    const CliRun restore = Run(QStringList{"restore", "--image", source, "--yes"} + Link(sim));
+    ASSERT_EQ(restore.exitCode, 0) << restore.err.toStdString();
+    ASSERT_EQ(backupFiles().size(), 2);
+    const QString restored = Flat(PdfText(beside(backupAt(1), ".pdf")));
+    EXPECT_TRUE(restored.contains("Backup restored " + QFileInfo(source).fileName() + " (" +
+                                  BackupTime(source) + " UTC"))
+        << restored.toStdString();
+    EXPECT_TRUE(restored.contains(", address 0)")) << restored.toStdString();
+
+    QByteArray other = test::ReadBytes(backupAt(1));
+    other.replace("address=0\n", "address=3\n");
+    ASSERT_TRUE(test::WriteBytes(file("other.kwb"), other));
+    const QString between = file("between.pdf");
+    const CliRun report =
+        Run({"report", "--before", source, "--after", file("other.kwb"), "--pdf", between});
+    ASSERT_EQ(report.exitCode, 0) << report.err.toStdString();
+    EXPECT_TRUE(report.err.contains("warning: the backups are of two addresses (0 and 3)"))
+        << report.err.toStdString();
+    const QString text = Flat(PdfText(between));
+    for (const char* expected :
+         {", address 0)", ", address 3)",
+          "The backups are of two addresses (0 and 3): they may be of two analysers."}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
+                                                                << text.toStdString();
+    }
+}
+
+// The reports a send and a restore keep are in the language the settings keep, every header
+// and word whole in its column.
+TEST_F(RecordsCli, SendAndRestoreReportsFollowTheStoredLanguageWithNoWordBroken) {
+    ASSERT_TRUE(test::WriteBytes(file("Config.ini"),
+                                 "[Language]\r\nLanguageIndex=2\r\n[Report]\r\n"
+                                 "Technician=J\xc3\xbcrgen Wei\xc3\x9f\r\n"));
+    test::SimProcess sim({"--model", "10"});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    ASSERT_TRUE(test::WriteBytes(file("first.hdr"),
+                                 "[General]\r\nFileType=Khdr\r\n[Khdr]\r\n"
+                                 "frmMain!txtheaderline#1=Caf\xe9 Nord\r\n"));
+    ASSERT_EQ(
+        Run(QStringList{"send", "--hdr", file("first.hdr"), "--fue", fuels(8, "Wasserstoff")} +
+            Link(sim))
+            .exitCode,
+        0);
+    ASSERT_EQ(Run(QStringList{"restore", "--image", backupAt(0), "--yes"} + Link(sim)).exitCode, 0);
+    ASSERT_EQ(backupFiles().size(), 2);
+    const struct {
+        int backup;
+        const char* title;
+    } cases[] = {{0, "Servicebericht: Konfiguration gesendet"},
+                 {1, "Servicebericht: Konfiguration aus einer Sicherung wiederhergestellt"}};
+    for (const auto& c : cases) {
+        const QString text = PdfText(beside(backupAt(c.backup), ".pdf"));
+        EXPECT_TRUE(Flat(text).contains(c.title)) << text.toStdString();
+        // The header row on one line, each word whole; the document names whole.
+        static const QRegularExpression headers(
+            QStringLiteral("^\\s*Ort\\s+Feld\\s+Vorher\\s+Nachher\\s+Dokument\\s*$"),
+            QRegularExpression::MultilineOption);
+        EXPECT_TRUE(headers.match(text).hasMatch()) << text.toStdString();
+        for (const char* word : {"Kopfzeilendaten", "Brennstoffdaten", "Wasserstoff"}) {
+            EXPECT_TRUE(text.contains(QLatin1String(word))) << word << "\n" << text.toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -170,9 +170,100 @@ TEST_F(ServiceReportTest, TheReportNamesTheWriteAndListsTheChangesOrSaysNothingC
     EXPECT_FALSE(nothing.contains("Fields whose value")) << nothing.toStdString();
 }
 
+// What the report gives as the values after, and how it heads them, follows what the record
+// knows: the read-back when there is one, else the values written, said to be unverified.
+TEST_F(ServiceReportTest, TheValuesAfterAreTheReadBackOrSaidToBeUnverified) {
+    const ByteBuffer before = encoded();
+    s.form().text("txtheaderline", 1).setText(QStringLiteral("Written"));
+    const ByteBuffer written = encoded();
+    s.form().text("txtheaderline", 1).setText(QStringLiteral("Kept"));
+    const ByteBuffer readBack = encoded();
+    const struct {
+        const char* name;
+        transfer::VerifyOutcome verify;
+        bool complete;
+        bool withReadBack;
+        const char* after;
+        const char* heading;
+        const char* note;
+    } cases[] = {
+        {"read back, differs", transfer::VerifyOutcome::Differs, true, true, "Kept", "After", ""},
+        {"read back, kept", transfer::VerifyOutcome::Kept, true, true, "Kept", "After", ""},
+        {"read-back failed", transfer::VerifyOutcome::CheckFailed, true, false, "Written",
+         "After (not verified)", "Reading back failed: the After column shows the values written"},
+        {"not read back", transfer::VerifyOutcome::NotChecked, true, false, "Written",
+         "After (not verified)", "Not read back: the After column shows the values written"},
+        {"cut short", transfer::VerifyOutcome::NotChecked, false, false, "Written",
+         "After (not verified)", "The write did not complete"},
+    };
+    for (const auto& c : cases) {
+        transfer::WriteRecord record;
+        record.model = kModel;
+        record.time = QDateTime::currentDateTime();
+        record.before = before;
+        record.written = written;
+        record.complete = c.complete;
+        record.blocks = 76;
+        record.blocksWritten = 3;
+        record.writtenEnd = 2 + 3 * 27;
+        record.readBack = c.withReadBack ? readBack : ByteBuffer();
+        record.verify = c.verify;
+        const ServiceReport report = WriteReport(record, s.prompts, s.translator);
+        ASSERT_EQ(report.changes.size(), 1u) << c.name;
+        EXPECT_EQ(report.changes[0].after, c.after) << c.name;
+        const QString text = ServiceReportDocument(report, s.translator).plainText();
+        EXPECT_TRUE(text.contains(QStringLiteral("\n") + c.heading + "\n")) << c.name << "\n"
+                                                                            << text.toStdString();
+        if (*c.note != '\0') {
+            EXPECT_TRUE(text.contains(c.note)) << c.name << "\n" << text.toStdString();
+        } else {
+            EXPECT_FALSE(text.contains("not verified")) << c.name << "\n" << text.toStdString();
+        }
+        EXPECT_EQ(text.contains("not completed: 3 of 76 blocks acknowledged (bytes 2 to 82)"),
+                  !c.complete)
+            << c.name << "\n"
+            << text.toStdString();
+    }
+}
+
+// A restore names the backup it wrote back; a report between backups of two addresses names
+// both and warns.
+TEST_F(ServiceReportTest, TheBackupsAReportComparesOrRestoresAreNamedWithTimeAndAddress) {
+    const QDateTime taken(QDate(2026, 3, 4), QTime(5, 6, 7), QTimeZone(3600));
+    transfer::WriteRecord record;
+    record.kind = transfer::TransferKind::Restore;
+    record.model = kModel;
+    record.time = QDateTime::currentDateTime();
+    record.before = record.written = encoded();
+    record.restored =
+        transfer::RestoredBackup{"/b/Harrier-530_addr4_2026-03-04_050607.kwb", taken, 4};
+    const QString restore =
+        ServiceReportDocument(WriteReport(record, s.prompts, s.translator), s.translator)
+            .plainText();
+    EXPECT_TRUE(restore.contains(
+        "Backup restored\nHarrier-530_addr4_2026-03-04_050607.kwb (2026-03-04 05:06:07 "
+        "UTC+01:00, address 4)"))
+        << restore.toStdString();
+
+    const transfer::SectorBackup first{kModel, 0, "2.0.22", taken, encoded(), {}};
+    transfer::SectorBackup second = first;
+    second.addr = 3;
+    for (const auto& [later, warned] : {std::pair{first, false}, std::pair{second, true}}) {
+        const ServiceReport report =
+            BackupsReport(first, "a.kwb", later, "b.kwb", s.prompts, s.translator);
+        const QString text = ServiceReportDocument(report, s.translator).plainText();
+        EXPECT_EQ(text.contains("The backups are of two addresses (0 and 3)"), warned)
+            << text.toStdString();
+        EXPECT_EQ(report.facts.addr.has_value(), !warned);
+        EXPECT_TRUE(text.contains(
+            QStringLiteral("b.kwb (2026-03-04 05:06:07 UTC+01:00, address %1)").arg(later.addr)))
+            << text.toStdString();
+    }
+}
+
 TEST_F(ServiceReportTest, BackupsOfTwoModelsAreRefused) {
-    const transfer::SectorBackup first{kModel, 0, "2.0.22", QDateTime::currentDateTime(),
-                                       encoded()};
+    const transfer::SectorBackup first{kModel,    0, "2.0.22", QDateTime::currentDateTime(),
+                                       encoded(), {}};
     transfer::SectorBackup second = first;
     second.model = 9;
     EXPECT_THROW(BackupsReport(first, "a.kwb", second, "b.kwb", s.prompts, s.translator),

@@ -28,7 +28,7 @@ QDateTime At(int day, int hour, int offsetHours = 0) {
 class BackupCatalogueTest : public ::testing::Test {
   protected:
     QString keep(std::uint8_t model, std::uint8_t addr, const QDateTime& time) {
-        const SectorBackup backup{model, addr, "2.0", time, wirelink::ByteBuffer(2048, 0)};
+        const SectorBackup backup{model, addr, "2.0", time, wirelink::ByteBuffer(2048, 0), {}};
         return WriteSectorBackup(backup, folder.path(), translator);
     }
     QStringList listed(const BackupFilter& filter) const {
@@ -158,7 +158,7 @@ TEST_F(BackupChangeCountTest, CountsTheFieldsTheWrittenSectorChangedAndNoneWitho
 
     QTemporaryDir backups;
     const QString path =
-        WriteSectorBackup({10, 1, "2.0", At(3, 9), before}, backups.path(), translator);
+        WriteSectorBackup({10, 1, "2.0", At(3, 9), before, {}}, backups.path(), translator);
     EXPECT_EQ(BackupChangeCount(path, prompts, translator), std::nullopt);
     const auto bytes = [](const wirelink::ByteBuffer& sector) {
         return QByteArray(reinterpret_cast<const char*>(sector.data()),
@@ -171,6 +171,45 @@ TEST_F(BackupChangeCountTest, CountsTheFieldsTheWrittenSectorChangedAndNoneWitho
     // A file of the wrong size is no written sector.
     ASSERT_TRUE(test::WriteBytes(WrittenSectorPath(path), bytes(after).chopped(1)));
     EXPECT_EQ(BackupChangeCount(path, prompts, translator), std::nullopt);
+}
+
+// The count follows the sector's bytes: a fuel past the fuel count counts when its bytes
+// change; the fuels the count moves over, whose bytes stay, do not.
+TEST_F(BackupChangeCountTest, CountsTheFieldsWhoseBytesChanged) {
+    chooseModel(10);
+    const struct {
+        const char* name;
+        int fuelsBefore;
+        int fuelsAfter;
+        const char* tenthBefore;
+        const char* tenthAfter;
+        int count;
+    } cases[] = {
+        {"the count grows over a fuel", 8, 9, "", "", 1},
+        {"a fuel past the count renamed", 5, 5, "Biogas", "Methane", 1},
+        {"both", 8, 9, "Hydrogen", "", 2},
+    };
+    const auto bytes = [](const wirelink::ByteBuffer& sector) {
+        return QByteArray(reinterpret_cast<const char*>(sector.data()),
+                          static_cast<qsizetype>(sector.size()));
+    };
+    QTemporaryDir backups;
+    for (const auto& c : cases) {
+        const auto sector = [this](int fuels, const char* tenth) {
+            form().numeric(QStringLiteral("TDBNummaxfuels")).setValue(fuels);
+            form().text(QStringLiteral("txtfuelname"), 8).setText(QStringLiteral("Wood pellets"));
+            form().text(QStringLiteral("txtfuelname"), 9).setText(QString::fromUtf8(tenth));
+            wirelink::ByteBuffer encoded(2048, 0);
+            EncodeConfigSector(form(), driver(), encoded);
+            return encoded;
+        };
+        const wirelink::ByteBuffer before = sector(c.fuelsBefore, c.tenthBefore);
+        const wirelink::ByteBuffer after = sector(c.fuelsAfter, c.tenthAfter);
+        const QString path =
+            WriteSectorBackup({10, 1, "2.0", At(3, 9), before, {}}, backups.path(), translator);
+        ASSERT_TRUE(test::WriteBytes(WrittenSectorPath(path), bytes(after)));
+        EXPECT_EQ(BackupChangeCount(path, prompts, translator), c.count) << c.name;
+    }
 }
 
 }  // namespace

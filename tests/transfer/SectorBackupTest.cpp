@@ -15,7 +15,8 @@ namespace {
 
 TEST(SectorBackup, ARestoreIntoAnotherAddressIsNamedAsSuch) {
     app::EnglishTranslator translator;
-    const SectorBackup backup{10, 7, "2.0.22", QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)), {}};
+    const SectorBackup backup{10, 7, "2.0.22", QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)),
+                              {}, {}};
     const struct {
         std::uint8_t analyser;
         const char* question;
@@ -43,7 +44,7 @@ TEST(SectorBackup, ARestoreIntoAnotherAddressIsNamedAsSuch) {
 TEST(SectorBackup, WhatIsWrittenReadsBackAndNoBackupIsReplaced) {
     QTemporaryDir folder;
     app::EnglishTranslator translator;
-    SectorBackup backup{10, 2, "2.0.22", QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)), {}};
+    SectorBackup backup{10, 2, "2.0.22", QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)), {}, {}};
     for (int i = 0; i < 2048; ++i) {
         backup.sector.push_back(static_cast<std::uint8_t>(i * 13));
     }

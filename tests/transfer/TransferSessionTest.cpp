@@ -724,10 +724,26 @@ TEST_F(SessionRun, TheRecordSaysWhatTheReadBackFoundAndAFailureBeforeTheWriteKee
     EXPECT_EQ(records[0].verifyDetail, transfer.failure()->message);
     EXPECT_NE(records[0].written, sector());
 
-    // Refused in the write transaction: nothing was written whole, so no record.
-    faultAhead(QStringLiteral("fail=21"), 70);
+    // The read-back is what the analyser holds after the write.
+    EXPECT_EQ(records[0].readBack, sector());
+    EXPECT_EQ(records[0].after(), sector());
+
+    // Refused before the write: nothing was written, so no record.
+    faultAhead(QStringLiteral("fail=21"), 10);
     ASSERT_EQ(transfer.sendconfiguration(s.form()), TransferOutcome::Failed);
     EXPECT_EQ(records.size(), 1u);
+
+    // Refused in the write transaction: the record says how far the write got.
+    faultAhead(QStringLiteral("fail=21"), 70);
+    ASSERT_EQ(transfer.sendconfiguration(s.form()), TransferOutcome::Failed);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_FALSE(records[1].complete);
+    EXPECT_EQ(records[1].blocks, 76);
+    EXPECT_GT(records[1].blocksWritten, 0);
+    EXPECT_LT(records[1].blocksWritten, 76);
+    EXPECT_EQ(records[1].writtenEnd, 2 + 27 * records[1].blocksWritten);
+    EXPECT_TRUE(records[1].readBack.empty());
+    EXPECT_EQ(records[1].verify, VerifyOutcome::NotChecked);
 
     settings.verifyAfterSend = false;
     TransferSession unchecked = session(link);
@@ -736,8 +752,9 @@ TEST_F(SessionRun, TheRecordSaysWhatTheReadBackFoundAndAFailureBeforeTheWriteKee
         return QStringLiteral("report.pdf");
     });
     ASSERT_EQ(unchecked.sendconfiguration(s.form()), TransferOutcome::Done);
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[1].verify, VerifyOutcome::NotChecked);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[2].verify, VerifyOutcome::NotChecked);
+    EXPECT_TRUE(records[2].complete);
 }
 
 // What the analyser did not keep is named as the user finds it: tabs and caption, no keys.
