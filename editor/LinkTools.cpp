@@ -1,26 +1,19 @@
 #include "editor/LinkTools.h"
 
-#include <QAction>
-#include <QMenu>
-
 #include "dialogs/ConnectionTester.h"
 #include "dialogs/LinkTraceWindow.h"
 #include "dialogs/frmconfig.h"
-#include "editor/ExtraMenus.h"
 #include "form/MainForm.h"
 
 namespace kilnward::editor {
 
-LinkTools::LinkTools(QWidget& window, ExtraMenus& menus, form::MainForm& form,
-                     dialogs::frmconfig& settings, dialogs::SimulatedAnalysers& simulated,
-                     app::UserPrompts& prompts)
+LinkTools::LinkTools(QWidget& window, form::MainForm& form, dialogs::frmconfig& settings,
+                     dialogs::SimulatedAnalysers& simulated, app::UserPrompts& prompts)
     : window_(window),
       prompts_(prompts),
       settings_(settings),
       tester_(std::make_unique<dialogs::ConnectionTester>(
           simulated, [&form] { return form.currentDriver(); }, [this] { return activeTrace(); })) {
-    QAction* trace = menus.addCommand(menus.tools(), "mnulinktrace", "&Link trace...");
-    QObject::connect(trace, &QAction::triggered, &window, [this] { showTrace(); });
     settings_.setConnectionTester(tester_.get());
 }
 

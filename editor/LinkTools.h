@@ -22,16 +22,13 @@ class LinkTrace;
 
 namespace kilnward::editor {
 
-class ExtraMenus;
-
-// The main window's tools for the serial link: "Link trace..." in the Tools menu with its
-// tool window, and the connection check behind the settings dialog's "Test" button, both
-// talking to the model the window has selected.
+// The main window's tools for the serial link: the tool window of Tools > "Link trace...", and the
+// connection check behind the settings dialog's "Test" button, both talking to the model the window
+// has selected.
 class LinkTools {
   public:
-    LinkTools(QWidget& window, ExtraMenus& menus, form::MainForm& form,
-              dialogs::frmconfig& settings, dialogs::SimulatedAnalysers& simulated,
-              app::UserPrompts& prompts);
+    LinkTools(QWidget& window, form::MainForm& form, dialogs::frmconfig& settings,
+              dialogs::SimulatedAnalysers& simulated, app::UserPrompts& prompts);
     ~LinkTools();
     LinkTools(const LinkTools&) = delete;
     LinkTools& operator=(const LinkTools&) = delete;
