@@ -44,7 +44,7 @@ std::unique_ptr<DifferencesDialog> CompareCommands::changesDialog() {
             app::Translated(translator(), "changestitle", "Changes since the last load or receive"),
             app::Translated(translator(), "changesbefore", "Before"),
             app::Translated(translator(), "changesafter", "Now")},
-        session_.changes().changes(), &parent_);
+        session_.changes().changes(), translator(), &parent_);
 }
 
 void CompareCommands::compareWithAnalyser() {
@@ -124,7 +124,7 @@ void CompareCommands::compareWithBackup(const transfer::SectorBackup& backup) {
 
 void CompareCommands::show(const DifferencesDialog::Texts& texts,
                            const std::vector<documents::FieldDifference>& rows) {
-    DifferencesDialog dialog(texts, rows, &parent_);
+    DifferencesDialog dialog(texts, rows, translator(), &parent_);
     dialog.exec();
 }
 

@@ -43,7 +43,6 @@
 #include "editor/export/RunTextExport.h"
 #include "form/FormTranslation.h"
 #include "form/MenuItem.h"
-#include "language/LangMan.h"
 #include "language/LanguageManager.h"
 #include "records/ServiceReport.h"
 
@@ -62,7 +61,7 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     : QMainWindow(parent),
       session_(session),
       services_(services),
-      toolbar_(new ToolbarWindow(icons_, this)),
+      toolbar_(new ToolbarWindow(icons_, translator(), this)),
       commands_(session, *this) {
     setObjectName(session.window().form().name());
     Binder::Hooks hooks;
@@ -74,7 +73,8 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     };
     hooks.captionChanged = [this] { showCaption(); };
     hooks.toolbarVisibilityChanged = [this](bool visible) { toolbar_->setVisible(visible); };
-    binder_ = std::make_unique<Binder>(session.window().form(), icons_, std::move(hooks));
+    binder_ =
+        std::make_unique<Binder>(session.window().form(), icons_, translator(), std::move(hooks));
 
     binder_->bindMenus(*menuBar());
     extraMenus_ = std::make_unique<ExtraMenus>(*menuBar(), commands_, session.window().form());
@@ -85,7 +85,7 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(pages_);
     setCentralWidget(central);
-    status_ = new StatusLine(this);
+    status_ = new StatusLine(translator(), this);
     setStatusBar(status_);
     binder_->refreshAll();
     undo_ = new UndoHistory(session, commands_, *this);
@@ -124,8 +124,8 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::retranslate() {
-    dialogs::FollowLanguageInQt(language::LangMan());
-    language::LangMan().TranslateObject(session_.window().translation());
+    dialogs::FollowLanguageInQt(services_.language);
+    services_.language.TranslateObject(session_.window().translation());
     toolbar_->translate();
     mainToolbar_->retranslate();
     extraMenus_->retranslate();
@@ -136,8 +136,8 @@ void MainWindow::retranslate() {
 }
 
 void MainWindow::addDifferenceCommands() {
-    changeMarks_ =
-        std::make_unique<ChangeMarks>(*binder_, session_.window().form(), session_.changes());
+    changeMarks_ = std::make_unique<ChangeMarks>(*binder_, session_.window().form(),
+                                                 session_.changes(), translator());
     compare_ = std::make_unique<CompareCommands>(session_, services_, *this,
                                                  std::vector<QWidget*>{this, toolbar_},
                                                  [this] { return linkTools_->activeTrace(); });
@@ -208,11 +208,12 @@ dialogs::frmadvance& MainWindow::ensureTransferDialog() {
     }
     // Every transfer is traced while the trace window is open.
     transferDialog_->setTrace(linkTools_->activeTrace());
-    transferDialog_->setAfterWrite([](const transfer::WriteRecord& record) {
-        // The scratch windows the report reads the sectors into ask nothing.
-        app::ScriptedPrompts quiet;
-        return records::KeepServiceReport(record, quiet, language::LangMan());
-    });
+    transferDialog_->setAfterWrite(
+        [&translator = translator()](const transfer::WriteRecord& record) {
+            // The scratch windows the report reads the sectors into ask nothing.
+            app::ScriptedPrompts quiet;
+            return records::KeepServiceReport(record, quiet, translator);
+        });
     return *transferDialog_;
 }
 

@@ -9,6 +9,9 @@
 
 class QLabel;
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::dialogs {
 class frmconfig;
 }
@@ -19,7 +22,7 @@ namespace kilnward::editor {
 // the outcome line of the last transfer, which follows a change of language.
 class StatusLine : public QStatusBar {
   public:
-    explicit StatusLine(QWidget* parent = nullptr);
+    explicit StatusLine(app::Translator& translator, QWidget* parent = nullptr);
 
     // The link as `settings` keeps it, with the model's name.
     void showLink(const dialogs::frmconfig& settings, const QString& model);
@@ -33,6 +36,7 @@ class StatusLine : public QStatusBar {
     QString outcomeText() const;
 
   private:
+    app::Translator& translator_;
     QLabel* link_;
     QLabel* outcome_;
     // The transfer text the outcome line shows, when it is one.
