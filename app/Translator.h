@@ -16,4 +16,11 @@ class Translator {
                                     const QStringList& arguments = {}) = 0;
 };
 
+// The translation of `key`, `english` (UTF-8, as written in the source) when the table lacks
+// it: the one short way code asks its translator for a text.
+inline QString Translated(Translator& translator, const char* key, const char* english,
+                          const QStringList& arguments = {}) {
+    return translator.TranslateString(QLatin1String(key), QString::fromUtf8(english), arguments);
+}
+
 }  // namespace kilnward::app

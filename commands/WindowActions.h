@@ -4,7 +4,8 @@
 
 namespace kilnward::commands {
 
-// What a menu command needs and only a window can do: dialogs, other windows, closing.
+// What a menu command needs and only a window can do: dialogs, other windows, closing,
+// the edit history.
 // The GUI implements it with its windows; a headless caller with what it has instead.
 class WindowActions {
   public:
@@ -26,6 +27,29 @@ class WindowActions {
     virtual void runTransfer(transfer::TransferKind kind) = 0;
     // Closes the main window; its close check may still keep it open.
     virtual void closeMainWindow() = 0;
+
+    // The window's own entries (`WindowCommands`).
+    // Takes back or redoes the newest step of the edit history.
+    virtual void undo() = 0;
+    virtual void redo() = 0;
+    // The box that finds a field by its caption.
+    virtual void findField() = 0;
+    // The fields changed since the last load or receive.
+    virtual void showChanges() = 0;
+    // The configuration sheet of the chosen sections, printed or written as a PDF file.
+    virtual void print() = 0;
+    virtual void exportPdf() = 0;
+    // Shows the main toolbar when hidden, hides it when shown.
+    virtual void toggleMainToolbar() = 0;
+    // A backup chosen from a file written back to the analyser.
+    virtual void restoreFromBackup() = 0;
+    // The window listing the backups.
+    virtual void showBackups() = 0;
+    // The trace window of the serial link.
+    virtual void showLinkTrace() = 0;
+    // The configuration against the analyser's, or against two files.
+    virtual void compareWithAnalyser() = 0;
+    virtual void compareWithFiles() = 0;
 };
 
 }  // namespace kilnward::commands

@@ -74,7 +74,7 @@ ApplicationStartup::Result ApplicationStartup::Main(const MainWindowFactory& cre
     showSplash();
     app::LoadParameterCatalogue(langMan);
 
-    StartupServices services{settings(), prompts_, flags_, *simulated_};
+    StartupServices services{settings(), prompts_, flags_, *simulated_, langMan};
     windows_ = createMainWindow(services);
     main_ = windows_.main;
     toolbar_ = windows_.toolbar;

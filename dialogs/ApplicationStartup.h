@@ -14,6 +14,9 @@ class UserPrompts;
 }
 namespace kilnward::transfer {
 class SimulatedAnalysers;
+}  // namespace kilnward::transfer
+namespace kilnward::language {
+class LanguageManager;
 }
 
 namespace kilnward::dialogs {
@@ -23,12 +26,14 @@ class frmSplash;
 class SingleInstance;
 
 // What start-up hands to the main window: the settings dialog that keeps the serial
-// settings, the prompts, the command-line flags and the simulated analysers.
+// settings, the prompts, the command-line flags, the simulated analysers and the language
+// manager (the windows translate through it and never reach for it themselves).
 struct StartupServices {
     frmconfig& settings;
     app::UserPrompts& prompts;
     const app::StartupFlags& flags;
     transfer::SimulatedAnalysers& simulated;
+    language::LanguageManager& language;
 };
 
 // The main window as start-up needs it: the windows to enable when the splash closes and

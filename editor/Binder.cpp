@@ -29,8 +29,8 @@
 
 namespace kilnward::editor {
 
-Binder::Binder(form::Form& form, ParamIcons& icons, Hooks hooks)
-    : form_(form), icons_(icons), hooks_(std::move(hooks)) {}
+Binder::Binder(form::Form& form, ParamIcons& icons, app::Translator& translator, Hooks hooks)
+    : form_(form), icons_(icons), translator_(translator), hooks_(std::move(hooks)) {}
 
 Binder::~Binder() {
     if (listening_) {
@@ -56,7 +56,8 @@ std::unique_ptr<Binding> Binder::make(form::FormItem& item, QWidget* parent) {
     using form::ItemKind;
     switch (item.kind()) {
         case ItemKind::Numeric:
-            return std::make_unique<NumericBinding>(static_cast<form::NumericItem&>(item), parent);
+            return std::make_unique<NumericBinding>(static_cast<form::NumericItem&>(item),
+                                                    translator_, parent);
         case ItemKind::List:
             return std::make_unique<ListBinding>(static_cast<form::ListItem&>(item), parent);
         case ItemKind::Check:
@@ -67,7 +68,7 @@ std::unique_ptr<Binding> Binder::make(form::FormItem& item, QWidget* parent) {
             return std::make_unique<TextBinding>(static_cast<form::TextItem&>(item), parent);
         case ItemKind::Tree:
             return std::make_unique<TreeBinding>(static_cast<form::TreeItem&>(item), parent, icons_,
-                                                 hooks_.selectedParameter);
+                                                 translator_, hooks_.selectedParameter);
         case ItemKind::TabStrip:
             return std::make_unique<TabStripBinding>(static_cast<form::TabStripItem&>(item),
                                                      parent);

@@ -15,6 +15,9 @@
 class QMenuBar;
 class QWidget;
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::form {
 class Form;
 }
@@ -37,7 +40,8 @@ class Binder : public form::FormListener {
         std::function<void(bool)> toolbarVisibilityChanged;
     };
 
-    Binder(form::Form& form, ParamIcons& icons, Hooks hooks);
+    // The fields say in `translator`'s language why they refused what was typed.
+    Binder(form::Form& form, ParamIcons& icons, app::Translator& translator, Hooks hooks);
     ~Binder() override;
     Binder(const Binder&) = delete;
     Binder& operator=(const Binder&) = delete;
@@ -72,6 +76,7 @@ class Binder : public form::FormListener {
 
     form::Form& form_;
     ParamIcons& icons_;
+    app::Translator& translator_;
     Hooks hooks_;
     QMenuBar* menuBar_ = nullptr;
     std::vector<std::unique_ptr<Binding>> bindings_;

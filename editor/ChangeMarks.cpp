@@ -3,12 +3,11 @@
 #include <QEvent>
 #include <QWidget>
 
+#include "app/Translator.h"
 #include "documents/ChangeTracker.h"
 #include "editor/Binder.h"
 #include "editor/Binding.h"
 #include "form/Form.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 
 namespace kilnward::editor {
 
@@ -18,21 +17,19 @@ constexpr int kMarkWidth = 3;
 // Gap between the mark and the field: inside the layout's spacing before the field.
 constexpr int kMarkGap = 2;
 
-QString ChangedWord() {
-    return language::LangMan().TranslateString(QStringLiteral("fieldchanged"),
-                                               QStringLiteral("changed"));
+QString ChangedWord(app::Translator& translator) {
+    return app::Translated(translator, "fieldchanged", "changed");
 }
 
-QString MarkTip() {
-    return language::LangMan().TranslateString(QStringLiteral("fieldchangedtip"),
-                                               QStringLiteral("Changed since the last load or "
-                                                              "receive"));
+QString MarkTip(app::Translator& translator) {
+    return app::Translated(translator, "fieldchangedtip", "Changed since the last load or receive");
 }
 
 }  // namespace
 
-ChangeMarks::ChangeMarks(Binder& binder, form::Form& form, documents::ChangeTracker& changes)
-    : binder_(binder), form_(form), changes_(changes) {
+ChangeMarks::ChangeMarks(Binder& binder, form::Form& form, documents::ChangeTracker& changes,
+                         app::Translator& translator)
+    : binder_(binder), form_(form), changes_(changes), translator_(translator) {
     form_.addListener(this);
     changes_.addListener(this);
     refreshAll();
@@ -96,10 +93,10 @@ void ChangeMarks::show(QWidget& field, bool changed) {
         field.installEventFilter(this);
     }
     const QString key = field.objectName();
-    field.setAccessibleDescription(changed ? key + QStringLiteral(" (") + ChangedWord() + u')'
-                                           : key);
+    field.setAccessibleDescription(
+        changed ? key + QStringLiteral(" (") + ChangedWord(translator_) + u')' : key);
     if (mark) {
-        mark->setToolTip(MarkTip());
+        mark->setToolTip(MarkTip(translator_));
         place(field, *mark);
         mark->setVisible(changed && !field.isHidden());
     }

@@ -8,6 +8,9 @@
 
 class QWidget;
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::documents {
 class ChangeTracker;
 }
@@ -25,7 +28,8 @@ class Binder;
 // every new baseline; which field differs is the tracker's answer.
 class ChangeMarks : public QObject, public form::FormListener, public documents::BaselineListener {
   public:
-    ChangeMarks(Binder& binder, form::Form& form, documents::ChangeTracker& changes);
+    ChangeMarks(Binder& binder, form::Form& form, documents::ChangeTracker& changes,
+                app::Translator& translator);
     ~ChangeMarks() override;
 
     // Whether the field of `item` shows the mark.
@@ -51,6 +55,7 @@ class ChangeMarks : public QObject, public form::FormListener, public documents:
     Binder& binder_;
     form::Form& form_;
     documents::ChangeTracker& changes_;
+    app::Translator& translator_;
     // Field widget and its mark, made the first time the field changes.
     QHash<QWidget*, QWidget*> marks_;
     QHash<const QWidget*, bool> changed_;

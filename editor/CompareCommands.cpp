@@ -15,15 +15,6 @@
 
 namespace kilnward::editor {
 
-namespace {
-
-QString Translated(documents::MainWindowSession& session, const char* key, const char* english) {
-    return session.messageBoxes().translator().TranslateString(QLatin1String(key),
-                                                               QString::fromUtf8(english));
-}
-
-}  // namespace
-
 CompareCommands::CompareCommands(documents::MainWindowSession& session,
                                  const dialogs::StartupServices& services, QWidget& parent,
                                  std::vector<QWidget*> windows, CurrentTrace trace)
@@ -32,6 +23,10 @@ CompareCommands::CompareCommands(documents::MainWindowSession& session,
       parent_(parent),
       windows_(std::move(windows)),
       trace_(std::move(trace)) {}
+
+app::Translator& CompareCommands::translator() {
+    return session_.messageBoxes().translator();
+}
 
 CompareCommands::~CompareCommands() {
     // The dialog talks to the scratch window.
@@ -47,10 +42,10 @@ std::unique_ptr<DifferencesDialog> CompareCommands::changesDialog() {
     session_.files().RefreshMainWindow();
     return std::make_unique<DifferencesDialog>(
         DifferencesDialog::Texts{
-            Translated(session_, "changestitle", "Changes since the last load or receive"),
-            Translated(session_, "changesbefore", "Before"),
-            Translated(session_, "changesafter", "Now")},
-        session_.changes().changes(), &parent_);
+            app::Translated(translator(), "changestitle", "Changes since the last load or receive"),
+            app::Translated(translator(), "changesbefore", "Before"),
+            app::Translated(translator(), "changesafter", "Now")},
+        session_.changes().changes(), translator(), &parent_);
 }
 
 void CompareCommands::compareWithAnalyser() {
@@ -67,18 +62,18 @@ void CompareCommands::compareWithAnalyser() {
         return;  // the dialog stays open with the reason
     }
     receiver_->close();
-    show({Translated(session_, "compareanalysertitle", "Differences from the analyser"),
-          Translated(session_, "compareeditor", "In the editor"),
-          Translated(session_, "compareanalyser", "In the analyser")},
+    show({app::Translated(translator(), "compareanalysertitle", "Differences from the analyser"),
+          app::Translated(translator(), "compareeditor", "In the editor"),
+          app::Translated(translator(), "compareanalyser", "In the analyser")},
          documents::CompareSessions(session_, *scratch_));
 }
 
 void CompareCommands::compareWithFiles() {
     const QString patterns = QStringLiteral("*.cfg;*.fue;*.hdr;*.law;*.srv");
     const QStringList paths = session_.messageBoxes().prompts().chooseFiles(
-        Translated(session_, "comparefilesfilter", "Documents") + QStringLiteral(" (") +
+        app::Translated(translator(), "comparefilesfilter", "Documents") + QStringLiteral(" (") +
             QString(patterns).replace(u';', u' ') + QStringLiteral(")|") + patterns,
-        Translated(session_, "comparefilestitle", "Differences from the files"));
+        app::Translated(translator(), "comparefilestitle", "Differences from the files"));
     if (!paths.isEmpty()) {
         compareWithFiles(paths);
     }
@@ -95,7 +90,7 @@ void CompareCommands::compareWithFiles(const QStringList& paths) {
                     [](const documents::DocumentFile& file) { return file.document >= 0; });
     if (!allKnown) {
         session_.messageBoxes().ShowErrorMessage(
-            Translated(session_, "wrongfiletype", "Not found or damaged file"));
+            app::Translated(translator(), "wrongfiletype", "Not found or damaged file"));
         return;
     }
     std::unique_ptr<documents::MainWindowSession> scratch = openScratch();
@@ -105,9 +100,9 @@ void CompareCommands::compareWithFiles(const QStringList& paths) {
     if (!compared) {
         return;
     }
-    show({Translated(session_, "comparefilestitle", "Differences from the files"),
-          Translated(session_, "compareeditor", "In the editor"),
-          Translated(session_, "comparefiles", "In the files")},
+    show({app::Translated(translator(), "comparefilestitle", "Differences from the files"),
+          app::Translated(translator(), "compareeditor", "In the editor"),
+          app::Translated(translator(), "comparefiles", "In the files")},
          documents::CompareSessions(session_, *scratch, *compared));
 }
 
@@ -122,15 +117,15 @@ void CompareCommands::compareWithBackup(const transfer::SectorBackup& backup) {
         session_.messageBoxes().ShowErrorMessage(QString::fromUtf8(failure.what()));
         return;
     }
-    show({Translated(session_, "comparebackuptitle", "Differences from the backup"),
-          Translated(session_, "compareeditor", "In the editor"),
-          Translated(session_, "comparebackup", "In the backup")},
+    show({app::Translated(translator(), "comparebackuptitle", "Differences from the backup"),
+          app::Translated(translator(), "compareeditor", "In the editor"),
+          app::Translated(translator(), "comparebackup", "In the backup")},
          documents::CompareSessions(session_, *scratch));
 }
 
 void CompareCommands::show(const DifferencesDialog::Texts& texts,
                            const std::vector<documents::FieldDifference>& rows) {
-    DifferencesDialog dialog(texts, rows, &parent_);
+    DifferencesDialog dialog(texts, rows, translator(), &parent_);
     dialog.exec();
 }
 

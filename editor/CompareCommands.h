@@ -14,6 +14,9 @@
 
 class QWidget;
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::dialogs {
 class frmadvance;
 }
@@ -57,6 +60,7 @@ class CompareCommands {
     dialogs::frmadvance* receiveDialog() const { return receiver_.get(); }
 
   private:
+    app::Translator& translator();
     void show(const DifferencesDialog::Texts& texts,
               const std::vector<documents::FieldDifference>& rows);
     DifferencesDialog::Texts changesTexts();

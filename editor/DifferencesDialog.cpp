@@ -10,20 +10,14 @@
 #include <algorithm>
 
 #include "app/ControlKey.h"
+#include "app/Translator.h"
 #include "dialogs/ControlNames.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 
 namespace kilnward::editor {
 
 namespace {
 
 enum Column { FieldColumn, BeforeColumn, AfterColumn, DocumentColumn, ColumnCount };
-
-QString Translated(const char* key, const char* english, const QStringList& arguments = {}) {
-    return language::LangMan().TranslateString(QLatin1String(key), QString::fromUtf8(english),
-                                               arguments);
-}
 
 QString Key(const char* control) {
     return app::ControlKey(QStringLiteral("frmdifferences"), QLatin1String(control));
@@ -33,21 +27,23 @@ QString Key(const char* control) {
 
 DifferencesDialog::DifferencesDialog(const Texts& texts,
                                      const std::vector<documents::FieldDifference>& rows,
-                                     QWidget* parent)
+                                     app::Translator& translator, QWidget* parent)
     : QDialog(parent), summary_(new QLabel(this)), list_(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("frmdifferences"));
     setWindowTitle(texts.title);
     summary_->setObjectName(Key(dialogs::control::lblsummary));
     summary_->setTextFormat(Qt::PlainText);
-    summary_->setText(rows.empty() ? Translated("differencesnone", "No field differs.")
-                                   : Translated("differencescount", "Fields that differ: %1%",
-                                                {QString::number(rows.size())}));
+    summary_->setText(
+        rows.empty() ? app::Translated(translator, "differencesnone", "No field differs.")
+                     : app::Translated(translator, "differencescount", "Fields that differ: %1%",
+                                       {QString::number(rows.size())}));
 
     list_->setObjectName(Key(dialogs::control::lstdifferences));
     list_->setAccessibleName(texts.title);
     list_->setColumnCount(ColumnCount);
-    list_->setHeaderLabels({Translated("differencesfield", "Field"), texts.beforeHeader,
-                            texts.afterHeader, Translated("differencesdocument", "Document")});
+    list_->setHeaderLabels({app::Translated(translator, "differencesfield", "Field"),
+                            texts.beforeHeader, texts.afterHeader,
+                            app::Translated(translator, "differencesdocument", "Document")});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAlternatingRowColors(true);
@@ -69,8 +65,8 @@ DifferencesDialog::DifferencesDialog(const Texts& texts,
     }
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close =
-        buttons->addButton(Translated("close", "&Close"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(app::Translated(translator, "close", "&Close"),
+                                            QDialogButtonBox::RejectRole);
     close->setObjectName(Key(dialogs::control::cmdclose));
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

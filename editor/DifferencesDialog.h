@@ -10,6 +10,9 @@
 class QLabel;
 class QTreeWidget;
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::editor {
 
 // The list of fields that differ, one row each: the field (place and caption), the two
@@ -25,7 +28,7 @@ class DifferencesDialog : public QDialog {
     };
 
     DifferencesDialog(const Texts& texts, const std::vector<documents::FieldDifference>& rows,
-                      QWidget* parent = nullptr);
+                      app::Translator& translator, QWidget* parent = nullptr);
 
     QTreeWidget& list() { return *list_; }
     QString summary() const;

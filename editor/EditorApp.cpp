@@ -37,7 +37,7 @@ EditorApp::EditorApp(const Options& options) {
     ownSettings_ = std::make_unique<dialogs::frmconfig>(false, false);
     ownSimulated_ = std::make_unique<transfer::SimulatedAnalysers>();
     services_ = std::make_unique<dialogs::StartupServices>(
-        dialogs::StartupServices{*ownSettings_, prompts, flags_, *ownSimulated_});
+        dialogs::StartupServices{*ownSettings_, prompts, flags_, *ownSimulated_, langMan});
     createWindow(options);
     session_->window().finished();
 }
@@ -48,7 +48,7 @@ EditorApp::EditorApp(const dialogs::StartupServices& services, const Options& op
 }
 
 void EditorApp::createWindow(const Options& options) {
-    session_ = documents::OpenSession(services_->prompts, language::LangMan(),
+    session_ = documents::OpenSession(services_->prompts, services_->language,
                                       {std::nullopt, options.storesModelChoice});
     window_ = std::make_unique<MainWindow>(*session_, *services_);
     if (options.restoresGeometry) {

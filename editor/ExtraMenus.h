@@ -1,48 +1,46 @@
 #pragma once
 
-#include <QKeySequence>
+#include <QHash>
 #include <QString>
-
-#include <vector>
 
 class QAction;
 class QMenu;
 class QMenuBar;
 
+namespace kilnward::commands {
+class MenuCommands;
+}
+namespace kilnward::form {
+class Form;
+}
+
 namespace kilnward::editor {
 
-// The window's own menus beside the configuration's: "Edit" after the Profile menu and
-// "Tools" after the Settings menu. Their entries are window commands (undo, find, compare,
-// restore, trace), not fields of a configuration, so they are made here rather than declared
-// in the form; each carries a translation key and follows a change of language.
+// The window's own entries of the menu bar, as the registry (`commands::MenuCommands`)
+// declares them: the "Edit" and "Tools" menus in front of their configuration menus, the
+// other entries inside theirs. Each action carries its key as object name, runs its command
+// through the registry and shows the registry's caption and enabled state.
 class ExtraMenus {
   public:
-    // `editBefore` and `toolsBefore`: the configuration's menus the two go in front of (the
-    // end of the bar when null).
-    ExtraMenus(QMenuBar& bar, QMenu* editBefore, QMenu* toolsBefore);
+    // `bar` already holds the configuration's menus of `form`.
+    ExtraMenus(QMenuBar& bar, commands::MenuCommands& commands, const form::Form& form);
 
-    QMenu& edit() { return *edit_; }
-    QMenu& tools() { return *tools_; }
-
-    // A new entry at the end of `menu`; its object name is `key`, its text the translation of
-    // `key` (`english` when the table lacks it).
-    QAction* addCommand(QMenu& menu, const char* key, const char* english,
-                        const QKeySequence& shortcut = {});
-    // Takes over an entry made elsewhere (a QUndoStack's action, say) under a translation key.
-    void addTranslated(QAction& action, const char* key, const char* english);
+    QMenu& edit() { return *menus_.value(QStringLiteral("mnuedit")); }
+    QMenu& tools() { return *menus_.value(QStringLiteral("mnutools")); }
+    // The entry of window command `key`.
+    QAction* action(const QString& key) const { return actions_.value(key.toLower()); }
 
     // After a change of language.
     void retranslate();
 
   private:
-    struct Entry {
-        QAction* action;
-        const char* key;
-        const char* english;
-    };
-    QMenu* edit_;
-    QMenu* tools_;
-    std::vector<Entry> entries_;
+    // The caption and enabled state of the entry or own menu of `key`.
+    void show(const QString& key);
+
+    commands::MenuCommands& commands_;
+    // By lower-case key.
+    QHash<QString, QMenu*> menus_;
+    QHash<QString, QAction*> actions_;
 };
 
 }  // namespace kilnward::editor

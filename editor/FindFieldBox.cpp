@@ -1,23 +1,19 @@
 #include "editor/FindFieldBox.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/Translator.h"
 #include "editor/Binder.h"
 #include "editor/Binding.h"
-#include "editor/ExtraMenus.h"
 #include "editor/FieldPage.h"
 #include "form/FormItem.h"
 #include "form/MainForm.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 
 namespace kilnward::editor {
 
@@ -26,17 +22,14 @@ namespace {
 constexpr int kVisibleRows = 12;
 constexpr int kWidthInCharacters = 60;
 
-QString Translated(const char* key, const char* english) {
-    return language::LangMan().TranslateString(QLatin1String(key), QLatin1String(english));
-}
-
 }  // namespace
 
-FindFieldBox::FindFieldBox(form::MainForm& window, Binder& binder, ExtraMenus& menus,
+FindFieldBox::FindFieldBox(form::MainForm& window, Binder& binder, app::Translator& translator,
                            QWidget* parent)
     : QDialog(parent, Qt::Tool),
       window_(window),
       binder_(binder),
+      translator_(translator),
       finder_(window),
       prompt_(new QLabel(this)),
       query_(new QLineEdit(this)),
@@ -62,10 +55,6 @@ FindFieldBox::FindFieldBox(form::MainForm& window, Binder& binder, ExtraMenus& m
     connect(query_, &QLineEdit::returnPressed, this, [this] { choose(results_->currentRow()); });
     connect(results_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { choose(results_->row(item)); });
-    QAction* find =
-        menus.addCommand(menus.edit(), "mnufindfield", "&Find field...", QKeySequence::Find);
-    find->setShortcuts(QKeySequence::Find);
-    connect(find, &QAction::triggered, this, &FindFieldBox::start);
     translate();
     window_.form().addListener(this);
 }
@@ -110,10 +99,11 @@ void FindFieldBox::refreshSoon() {
 }
 
 void FindFieldBox::translate() {
-    setWindowTitle(Translated("findfieldtitle", "Find field"));
-    prompt_->setText(Translated("findfieldprompt", "Part of the field's &caption:"));
+    setWindowTitle(app::Translated(translator_, "findfieldtitle", "Find field"));
+    prompt_->setText(
+        app::Translated(translator_, "findfieldprompt", "Part of the field's &caption:"));
     query_->setAccessibleName(Binding::ShownText(prompt_->text()));
-    results_->setAccessibleName(Translated("findfieldlist", "Fields found"));
+    results_->setAccessibleName(app::Translated(translator_, "findfieldlist", "Fields found"));
 }
 
 void FindFieldBox::start() {
@@ -134,7 +124,7 @@ void FindFieldBox::search(const QString& text) {
 void FindFieldBox::showMatches() {
     matches_ = finder_.find(query_->text());
     results_->clear();
-    const QString disabled = Translated("findfielddisabled", "(disabled)");
+    const QString disabled = app::Translated(translator_, "findfielddisabled", "(disabled)");
     const QBrush grey = palette().brush(QPalette::Disabled, QPalette::Text);
     for (const form::FieldFinder::Match& match : matches_) {
         QString text = match.caption;
@@ -150,8 +140,9 @@ void FindFieldBox::showMatches() {
     }
     results_->setCurrentRow(matches_.empty() ? -1 : 0);
     const bool none = matches_.empty() && !query_->text().trimmed().isEmpty();
-    outcome_->setText(none ? Translated("findfieldnone", "No field has such a caption.")
-                           : QString());
+    outcome_->setText(
+        none ? app::Translated(translator_, "findfieldnone", "No field has such a caption.")
+             : QString());
 }
 
 void FindFieldBox::choose(int row) {

@@ -11,6 +11,9 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::form {
 class MainForm;
 }
@@ -18,7 +21,6 @@ class MainForm;
 namespace kilnward::editor {
 
 class Binder;
-class ExtraMenus;
 
 // "Find field" (Edit menu, the platform's Find key): a small box beside the window where the
 // user types part of a caption and picks one of the fields found, each shown with the page
@@ -30,7 +32,8 @@ class FindFieldBox : public QDialog, public form::FormListener {
     Q_OBJECT
 
   public:
-    FindFieldBox(form::MainForm& window, Binder& binder, ExtraMenus& menus, QWidget* parent);
+    FindFieldBox(form::MainForm& window, Binder& binder, app::Translator& translator,
+                 QWidget* parent);
     ~FindFieldBox() override;
 
     // Shows the box in the current language, its text selected for typing over.
@@ -58,6 +61,7 @@ class FindFieldBox : public QDialog, public form::FormListener {
 
     form::MainForm& window_;
     Binder& binder_;
+    app::Translator& translator_;
     form::FieldFinder finder_;
     std::vector<form::FieldFinder::Match> matches_;
     QLabel* prompt_;

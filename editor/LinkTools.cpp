@@ -1,24 +1,17 @@
 #include "editor/LinkTools.h"
 
-#include <QAction>
-#include <QMenu>
-
 #include "dialogs/ConnectionTester.h"
 #include "dialogs/LinkTraceWindow.h"
-#include "editor/ExtraMenus.h"
 #include "form/MainForm.h"
 
 namespace kilnward::editor {
 
-LinkTools::LinkTools(QWidget& window, ExtraMenus& menus, form::MainForm& form,
-                     transfer::SimulatedAnalysers& simulated, app::UserPrompts& prompts)
+LinkTools::LinkTools(QWidget& window, form::MainForm& form, transfer::SimulatedAnalysers& simulated,
+                     app::UserPrompts& prompts)
     : window_(window),
       prompts_(prompts),
       tester_(std::make_unique<dialogs::ConnectionTester>(
-          simulated, [&form] { return form.currentDriver(); }, [this] { return activeTrace(); })) {
-    QAction* trace = menus.addCommand(menus.tools(), "mnulinktrace", "&Link trace...");
-    QObject::connect(trace, &QAction::triggered, &window, [this] { showTrace(); });
-}
+          simulated, [&form] { return form.currentDriver(); }, [this] { return activeTrace(); })) {}
 
 LinkTools::~LinkTools() = default;
 

@@ -21,16 +21,13 @@ class SimulatedAnalysers;
 
 namespace kilnward::editor {
 
-class ExtraMenus;
-
-// The main window's tools for the serial link: "Link trace..." in the Tools menu with its
-// tool window, and the connection check behind the settings dialog's "Test" button, both
-// talking to the model the window has selected. The check takes the settings the dialog
-// shows; the window hands it to the dialog.
+// The main window's tools for the serial link: the tool window of Tools > "Link trace...", and the
+// connection check behind the settings dialog's "Test" button, both talking to the model the window
+// has selected. The check takes the settings the dialog shows; the window hands it to the dialog.
 class LinkTools {
   public:
-    LinkTools(QWidget& window, ExtraMenus& menus, form::MainForm& form,
-              transfer::SimulatedAnalysers& simulated, app::UserPrompts& prompts);
+    LinkTools(QWidget& window, form::MainForm& form, transfer::SimulatedAnalysers& simulated,
+              app::UserPrompts& prompts);
     ~LinkTools();
     LinkTools(const LinkTools&) = delete;
     LinkTools& operator=(const LinkTools&) = delete;

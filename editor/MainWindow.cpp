@@ -14,6 +14,7 @@
 #include "app/Catalogue.h"
 #include "app/ConfigSettings.h"
 #include "app/ScriptedPrompts.h"
+#include "app/Translator.h"
 #include "app/UserPrompts.h"
 #include "app/VersionString.h"
 #include "dialogs/QtTranslations.h"
@@ -24,6 +25,7 @@
 #include "dialogs/frmfilesloaded.h"
 #include "documents/ControlKey.h"
 #include "documents/MainWindowSession.h"
+#include "documents/MessageBoxes.h"
 #include "drivers/InstrumentDriver.h"
 #include "editor/BackupsWindow.h"
 #include "editor/ChangeMarks.h"
@@ -42,7 +44,6 @@
 #include "form/FieldNames.h"
 #include "form/FormTranslation.h"
 #include "form/MenuItem.h"
-#include "language/LangMan.h"
 #include "language/LanguageManager.h"
 #include "records/ServiceReport.h"
 
@@ -61,7 +62,7 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     : QMainWindow(parent),
       session_(session),
       services_(services),
-      toolbar_(new ToolbarWindow(icons_, this)),
+      toolbar_(new ToolbarWindow(icons_, translator(), this)),
       commands_(session, *this) {
     setObjectName(session.window().form().name());
     Binder::Hooks hooks;
@@ -73,32 +74,23 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     };
     hooks.captionChanged = [this] { showCaption(); };
     hooks.toolbarVisibilityChanged = [this](bool visible) { toolbar_->setVisible(visible); };
-    binder_ = std::make_unique<Binder>(session.window().form(), icons_, std::move(hooks));
+    binder_ =
+        std::make_unique<Binder>(session.window().form(), icons_, translator(), std::move(hooks));
 
     binder_->bindMenus(*menuBar());
-    const auto barMenu = [this](const char* name) {
-        return menuBar()->findChild<QMenu*>(
-            documents::ControlKey(session_.window().form().menu(QLatin1String(name))));
-    };
-    extraMenus_ = std::make_unique<ExtraMenus>(*menuBar(), barMenu(form::field::mnudata),
-                                               barMenu(form::field::mnuinstrument));
-    connect(extraMenus_->addCommand(extraMenus_->tools(), "mnurestorebackup",
-                                    "&Restore analyser from backup..."),
-            &QAction::triggered, this, [this] { restoreFromBackup(); });
-    connect(extraMenus_->addCommand(extraMenus_->tools(), "mnubackups", "&Backups..."),
-            &QAction::triggered, this, [this] { showBackups(); });
-    linkTools_ = std::make_unique<LinkTools>(*this, *extraMenus_, session.window(),
-                                             services_.simulated, services_.prompts);
+    extraMenus_ = std::make_unique<ExtraMenus>(*menuBar(), commands_, session.window().form());
+    linkTools_ = std::make_unique<LinkTools>(*this, session.window(), services_.simulated,
+                                             services_.prompts);
     services_.settings.setConnectionTester(&linkTools_->tester());
     auto* central = new QWidget(this);
     pages_ = PageBuilder(*binder_).build(central);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(pages_);
     setCentralWidget(central);
-    status_ = new StatusLine(this);
+    status_ = new StatusLine(translator(), this);
     setStatusBar(status_);
     binder_->refreshAll();
-    undo_ = new UndoHistory(session, *extraMenus_, *this);
+    undo_ = new UndoHistory(session, commands_, *this);
     // An undone or redone change of model is followed like one chosen in the menu; other
     // steps (every typed key among them) leave the link and the model as they were.
     connect(&undo_->stack(), &QUndoStack::indexChanged, this, [this] {
@@ -106,8 +98,7 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
             followSettings();
         }
     });
-    extraMenus_->edit().addSeparator();
-    findBox_ = new FindFieldBox(session.window(), *binder_, *extraMenus_, this);
+    findBox_ = new FindFieldBox(session.window(), *binder_, translator(), this);
     addDifferenceCommands();
     addPrintCommands();
 
@@ -121,8 +112,9 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     showCaption();
     followSettings();
     session.documents().addListener(this);
-    // Last, so that every command it shows exists.
-    mainToolbar_ = new MainToolbar(*this, *extraMenus_, *barMenu(form::field::mnuconfigure));
+    mainToolbar_ = new MainToolbar(
+        *this, [this](const QString& name) { return menuAction(name); },
+        *extraMenus_->action(QStringLiteral("mnumaintoolbar")), translator());
 }
 
 MainWindow::~MainWindow() {
@@ -135,8 +127,8 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::retranslate() {
-    dialogs::FollowLanguageInQt(language::LangMan());
-    language::LangMan().TranslateObject(session_.window().translation());
+    dialogs::FollowLanguageInQt(services_.language);
+    services_.language.TranslateObject(session_.window().translation());
     toolbar_->translate();
     mainToolbar_->retranslate();
     extraMenus_->retranslate();
@@ -147,26 +139,16 @@ void MainWindow::retranslate() {
 }
 
 void MainWindow::addDifferenceCommands() {
-    changeMarks_ =
-        std::make_unique<ChangeMarks>(*binder_, session_.window().form(), session_.changes());
+    changeMarks_ = std::make_unique<ChangeMarks>(*binder_, session_.window().form(),
+                                                 session_.changes(), translator());
     compare_ = std::make_unique<CompareCommands>(session_, services_, *this,
                                                  std::vector<QWidget*>{this, toolbar_},
                                                  [this] { return linkTools_->activeTrace(); });
-    const auto run = [this](QAction* action, void (CompareCommands::*command)()) {
-        connect(action, &QAction::triggered, this, [this, command] {
-            binder_->commitPendingEdits();
-            (compare_.get()->*command)();
-        });
-    };
-    extraMenus_->edit().addSeparator();
-    run(extraMenus_->addCommand(extraMenus_->edit(), "mnushowchanges", "Show &changes..."),
-        &CompareCommands::showChanges);
-    run(extraMenus_->addCommand(extraMenus_->tools(), "mnucomparewithanalyser",
-                                "Compare with &analyser..."),
-        &CompareCommands::compareWithAnalyser);
-    run(extraMenus_->addCommand(extraMenus_->tools(), "mnucomparewithfiles",
-                                "Compare with &files..."),
-        static_cast<void (CompareCommands::*)()>(&CompareCommands::compareWithFiles));
+}
+
+void MainWindow::compare(void (CompareCommands::*command)()) {
+    binder_->commitPendingEdits();
+    (compare_.get()->*command)();
 }
 
 void MainWindow::addPrintCommands() {
@@ -179,12 +161,18 @@ void MainWindow::addPrintCommands() {
             return facts;
         },
         *this);
-    const form::Form& form = session_.window().form();
-    auto* profile =
-        menuBar()->findChild<QMenu*>(documents::ControlKey(form.menu(form::field::mnufile)));
-    auto* exitBar =
-        menuBar()->findChild<QAction*>(documents::ControlKey(form.menu(form::field::mnuFileBar2)));
-    print_->addTo(*extraMenus_, *profile, exitBar);
+}
+
+QAction* MainWindow::menuAction(const QString& name) const {
+    if (QAction* own = extraMenus_->action(name)) {
+        return own;
+    }
+    return menuBar()->findChild<QAction*>(
+        documents::ControlKey(session_.window().form().menu(name)));
+}
+
+app::Translator& MainWindow::translator() {
+    return session_.messageBoxes().translator();
 }
 
 void MainWindow::showSerialSettings() {
@@ -223,11 +211,12 @@ dialogs::frmadvance& MainWindow::ensureTransferDialog() {
     }
     // Every transfer is traced while the trace window is open.
     transferDialog_->setTrace(linkTools_->activeTrace());
-    transferDialog_->setAfterWrite([](const transfer::WriteRecord& record) {
-        // The scratch windows the report reads the sectors into ask nothing.
-        app::ScriptedPrompts quiet;
-        return records::KeepServiceReport(record, quiet, language::LangMan());
-    });
+    transferDialog_->setAfterWrite(
+        [&translator = translator()](const transfer::WriteRecord& record) {
+            // The scratch windows the report reads the sectors into ask nothing.
+            app::ScriptedPrompts quiet;
+            return records::KeepServiceReport(record, quiet, translator);
+        });
     return *transferDialog_;
 }
 
@@ -274,6 +263,46 @@ void MainWindow::showBackups() {
 
 void MainWindow::closeMainWindow() {
     close();
+}
+
+void MainWindow::undo() {
+    undo_->stack().undo();
+}
+
+void MainWindow::redo() {
+    undo_->stack().redo();
+}
+
+void MainWindow::findField() {
+    findBox_->start();
+}
+
+void MainWindow::showChanges() {
+    compare(&CompareCommands::showChanges);
+}
+
+void MainWindow::print() {
+    print_->print();
+}
+
+void MainWindow::exportPdf() {
+    print_->exportPdf();
+}
+
+void MainWindow::toggleMainToolbar() {
+    mainToolbar_->setVisible(mainToolbar_->isHidden());
+}
+
+void MainWindow::showLinkTrace() {
+    linkTools_->showTrace();
+}
+
+void MainWindow::compareWithAnalyser() {
+    compare(&CompareCommands::compareWithAnalyser);
+}
+
+void MainWindow::compareWithFiles() {
+    compare(static_cast<void (CompareCommands::*)()>(&CompareCommands::compareWithFiles));
 }
 
 void MainWindow::documentChanged(int /*document*/, documents::DocumentChange /*change*/) {

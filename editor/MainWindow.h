@@ -12,8 +12,12 @@
 #include "editor/ParamIcons.h"
 #include "textexport/SaveConfigAsText.h"
 
+class QAction;
 class QTabWidget;
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::dialogs {
 class frmadvance;
 }
@@ -59,7 +63,9 @@ class MainWindow : public QMainWindow,
     ToolbarWindow& toolbar() { return *toolbar_; }
     QTabWidget& pages() { return *pages_; }
     StatusLine& statusLine() { return *status_; }
-    // The Edit and Tools menus of the window's own commands.
+    // The registry of every entry of the menu bar and the toolbar.
+    commands::MenuCommands& menuCommands() { return commands_; }
+    // The Edit and Tools menus and the other entries of the window's own commands.
     ExtraMenus& extraMenus() { return *extraMenus_; }
     // The link trace window and the settings dialog's connection check.
     LinkTools& linkTools() { return *linkTools_; }
@@ -69,7 +75,7 @@ class MainWindow : public QMainWindow,
     ChangeMarks& changeMarks() { return *changeMarks_; }
     // Show changes, Compare with analyser, Compare with files.
     CompareCommands& compareCommands() { return *compare_; }
-    // Profile > "Print..." and "Export as PDF..." (printAction() for a toolbar).
+    // Profile > "Print..." and "Export as PDF...".
     PrintCommands& printCommands() { return *print_; }
     // The transfer dialog, made by the first transfer and left open with its outcome.
     dialogs::frmadvance* transferDialog() const { return transferDialog_.get(); }
@@ -77,7 +83,6 @@ class MainWindow : public QMainWindow,
     MainToolbar& mainToolbar() { return *mainToolbar_; }
     // Tools > "Backups...", made when first shown.
     BackupsWindow* backupsWindow() const { return backups_.get(); }
-    void showBackups();
     // After a change of language: the form's texts, the parameter names, the toolbar.
     void retranslate();
     // The size, place and dock layout the window had when it was last closed.
@@ -92,8 +97,18 @@ class MainWindow : public QMainWindow,
     void exportConfigText() override;
     void runTransfer(transfer::TransferKind kind) override;
     void closeMainWindow() override;
-    // Tools > "Restore analyser from backup...".
-    void restoreFromBackup();
+    void undo() override;
+    void redo() override;
+    void findField() override;
+    void showChanges() override;
+    void print() override;
+    void exportPdf() override;
+    void toggleMainToolbar() override;
+    void restoreFromBackup() override;
+    void showBackups() override;
+    void showLinkTrace() override;
+    void compareWithAnalyser() override;
+    void compareWithFiles() override;
     // Writes `backup`, chosen elsewhere, back through the transfer dialog.
     void restoreBackup(const transfer::SectorBackup& backup);
 
@@ -115,10 +130,16 @@ class MainWindow : public QMainWindow,
     void storeWindowGeometry();
     // The transfer dialog, made on first use.
     dialogs::frmadvance& ensureTransferDialog();
-    // The marks of changed fields and the Edit and Tools entries that list differences.
+    // The marks of changed fields and the comparisons the Edit and Tools entries run.
     void addDifferenceCommands();
-    // Profile > "Print..." and "Export as PDF...", in front of the last separator.
+    // What Profile > "Print..." and "Export as PDF..." run.
     void addPrintCommands();
+    // Runs a comparison on the edits made so far.
+    void compare(void (CompareCommands::*command)());
+    // The menu bar's action of `name` (a configuration entry's form name or a window entry's
+    // key), for the toolbar.
+    QAction* menuAction(const QString& name) const;
+    app::Translator& translator();
 
     documents::MainWindowSession& session_;
     dialogs::StartupServices services_;

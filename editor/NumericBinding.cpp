@@ -3,24 +3,23 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include "app/Translator.h"
 #include "editor/FormAdapter.h"
 #include "editor/NumericEdit.h"
 #include "form/NumericItem.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 
 namespace kilnward::editor {
 
 namespace {
 
 // Why `typed` was not taken, and what the field keeps instead.
-QString RefusalText(const QString& typed, const QString& kept) {
+QString RefusalText(app::Translator& translator, const QString& typed, const QString& kept) {
     if (typed.trimmed().isEmpty()) {
-        return language::LangMan().TranslateString(
+        return translator.TranslateString(
             QStringLiteral("numnotempty"),
             QStringLiteral("This field cannot be empty: it keeps %1%"), {kept});
     }
-    return language::LangMan().TranslateString(
+    return translator.TranslateString(
         QStringLiteral("numnotnumber"),
         QStringLiteral("\"%1%\" is not a number (digits, a sign and \",\" or \".\" for decimals): "
                        "the field keeps %2%"),
@@ -29,9 +28,11 @@ QString RefusalText(const QString& typed, const QString& kept) {
 
 }  // namespace
 
-NumericBinding::NumericBinding(form::NumericItem& item, QWidget* parent)
+NumericBinding::NumericBinding(form::NumericItem& item, app::Translator& translator,
+                               QWidget* parent)
     : Binding(item, *new NumericEdit(parent)),
       numeric_(item),
+      translator_(translator),
       caption_(new QLabel(parent)),
       edit_(static_cast<NumericEdit*>(&object())) {
     caption_->setBuddy(edit_);
@@ -70,7 +71,7 @@ void NumericBinding::complete() {
     const QSignalBlocker blocker(edit_);
     showText();
     if (refused) {
-        edit_->showRefusal(RefusalText(refusedText, edit_->text()));
+        edit_->showRefusal(RefusalText(translator_, refusedText, edit_->text()));
     }
 }
 

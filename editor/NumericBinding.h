@@ -6,6 +6,9 @@
 
 class QLabel;
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::form {
 class NumericItem;
 }
@@ -20,7 +23,7 @@ class NumericEdit;
 // its range, and says why an unreadable text was not taken.
 class NumericBinding : public Binding {
   public:
-    NumericBinding(form::NumericItem& item, QWidget* parent);
+    NumericBinding(form::NumericItem& item, app::Translator& translator, QWidget* parent);
 
     QWidget* widget() const override;
     QWidget* captionWidget() const override;
@@ -39,6 +42,7 @@ class NumericBinding : public Binding {
     void showWidth();
 
     form::NumericItem& numeric_;
+    app::Translator& translator_;
     QLabel* caption_;
     NumericEdit* edit_;
     // While the user types: the value before the first key, kept when the text is no number.

@@ -12,15 +12,14 @@
 #include <algorithm>
 
 #include "app/Catalogue.h"
+#include "app/Translator.h"
 #include "editor/ParamMime.h"
 #include "editor/ParamNameWidth.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 
 namespace kilnward::editor {
 
-ParamSlotView::ParamSlotView(int slotCount, QWidget* parent)
-    : QTreeWidget(parent), slotCount_(slotCount) {
+ParamSlotView::ParamSlotView(int slotCount, app::Translator& translator, QWidget* parent)
+    : QTreeWidget(parent), slotCount_(slotCount), translator_(translator) {
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
@@ -127,13 +126,12 @@ void ParamSlotView::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     emit slotPressed(number);
-    auto& langMan = language::LangMan();
     QMenu menu(this);
-    QAction* take = menu.addAction(langMan.TranslateString(
+    QAction* take = menu.addAction(translator_.TranslateString(
         QStringLiteral("paramslotset"), QStringLiteral("&Set to the selected parameter")));
     take->setShortcut(Qt::Key_Insert);
-    QAction* empty = menu.addAction(
-        langMan.TranslateString(QStringLiteral("paramslotclear"), QStringLiteral("&Empty slot")));
+    QAction* empty = menu.addAction(translator_.TranslateString(QStringLiteral("paramslotclear"),
+                                                                QStringLiteral("&Empty slot")));
     empty->setShortcut(Qt::Key_Delete);
     QAction* chosen = menu.exec(event->globalPos());
     if (chosen == take) {

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <optional>
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::editor {
 
 // A parameter tree of the main window shown as its fixed slots, all visible at once. It
@@ -14,7 +17,8 @@ class ParamSlotView : public QTreeWidget {
     Q_OBJECT
 
   public:
-    ParamSlotView(int slotCount, QWidget* parent = nullptr);
+    // The context menu speaks `translator`'s language.
+    ParamSlotView(int slotCount, app::Translator& translator, QWidget* parent = nullptr);
 
     // Marks slot `number` (1-based; 0 for none) as the drop target.
     void showDropHighlight(int number);
@@ -42,6 +46,7 @@ class ParamSlotView : public QTreeWidget {
     int slotAt(const QPoint& position) const;
 
     int slotCount_;
+    app::Translator& translator_;
     int dropHighlight_ = 0;
 };
 

@@ -1,32 +1,20 @@
 #include "editor/PrintCommands.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include <stdexcept>
 
+#include "app/Translator.h"
 #include "app/UserPrompts.h"
 #include "documents/DocumentCommands.h"
 #include "documents/MainWindowSession.h"
 #include "documents/MessageBoxes.h"
-#include "editor/ExtraMenus.h"
 #include "editor/export/frmPrintConfig.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 #include "records/ConfigSheet.h"
 #include "textexport/ConfigTextExport.h"
 
 namespace kilnward::editor {
-
-namespace {
-
-QString Translated(const char* key, const char* english) {
-    return language::LangMan().TranslateString(QLatin1String(key), QString::fromUtf8(english));
-}
-
-}  // namespace
 
 PrintCommands::PrintCommands(documents::MainWindowSession& session,
                              textexport::PrintConfigAnswer& answer,
@@ -37,15 +25,8 @@ PrintCommands::PrintCommands(documents::MainWindowSession& session,
       facts_(std::move(facts)),
       parent_(parent) {}
 
-void PrintCommands::addTo(ExtraMenus& menus, QMenu& profile, QAction* before) {
-    print_ = menus.addCommand(profile, "mnuprint", "&Print...", QKeySequence::Print);
-    exportPdf_ = menus.addCommand(profile, "mnuexportpdf", "Export as P&DF...");
-    for (QAction* action : {print_, exportPdf_}) {
-        profile.removeAction(action);
-        profile.insertAction(before, action);
-    }
-    connect(print_, &QAction::triggered, this, [this] { print(); });
-    connect(exportPdf_, &QAction::triggered, this, [this] { exportPdf(); });
+app::Translator& PrintCommands::translator() const {
+    return session_.messageBoxes().translator();
 }
 
 bool PrintCommands::chooseSections() {
@@ -61,7 +42,7 @@ records::RecordDocument PrintCommands::sheet(const textexport::PrintConfigAnswer
         session_.commands().DocumentDisplayName(documents::kFuelsDocument));
     QStringList lines = textexport::ConfigTextExport::NewListing();
     exporter.writeSelected(selection.selection, lines);
-    return records::ConfigSheetDocument(lines, facts_(), language::LangMan());
+    return records::ConfigSheetDocument(lines, facts_(), translator());
 }
 
 void PrintCommands::print() {
@@ -86,7 +67,7 @@ void PrintCommands::exportPdf() {
     const std::optional<QString> path = session_.messageBoxes().prompts().chooseFile(
         app::FileChooserMode::Save, QStringLiteral("Configuration.pdf"),
         QStringLiteral("PDF (*.pdf)|*.pdf"), QStringLiteral("pdf"),
-        Translated("mnuexportpdftitle", "Export as PDF"));
+        app::Translated(translator(), "mnuexportpdftitle", "Export as PDF"));
     if (path) {
         writePdf(answer_, *path);
     }
@@ -94,7 +75,7 @@ void PrintCommands::exportPdf() {
 
 bool PrintCommands::writePdf(const textexport::PrintConfigAnswer& selection, const QString& path) {
     try {
-        sheet(selection).writePdf(path, language::LangMan());
+        sheet(selection).writePdf(path, translator());
     } catch (const std::runtime_error& error) {
         session_.messageBoxes().ShowErrorMessage(QString::fromStdString(error.what()));
         return false;

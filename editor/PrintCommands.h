@@ -8,18 +8,17 @@
 #include "records/ReportFacts.h"
 #include "textexport/ExportSelection.h"
 
-class QAction;
-class QMenu;
 class QPrinter;
 class QWidget;
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::documents {
 class MainWindowSession;
 }
 
 namespace kilnward::editor {
-
-class ExtraMenus;
 
 // Profile > "Print..." and "Export as PDF...": the sections chosen in the section dialog
 // (the text export's), laid out as the configuration sheet in the window's language, then
@@ -31,11 +30,6 @@ class PrintCommands : public QObject {
     PrintCommands(documents::MainWindowSession& session, textexport::PrintConfigAnswer& answer,
                   std::function<records::ReportFacts()> facts, QWidget& parent);
 
-    // Puts the two entries into `profile` in front of `before` (the end when null).
-    void addTo(ExtraMenus& menus, QMenu& profile, QAction* before);
-    // The "Print..." entry, for a toolbar button.
-    QAction* printAction() const { return print_; }
-
     void print();
     void exportPdf();
     // Writes the sheet of `selection` to `path`; false after telling the user why.
@@ -46,13 +40,12 @@ class PrintCommands : public QObject {
   private:
     // The section dialog; false when the user aborted it.
     bool chooseSections();
+    app::Translator& translator() const;
 
     documents::MainWindowSession& session_;
     textexport::PrintConfigAnswer& answer_;
     std::function<records::ReportFacts()> facts_;
     QWidget& parent_;
-    QAction* print_ = nullptr;
-    QAction* exportPdf_ = nullptr;
 };
 
 }  // namespace kilnward::editor

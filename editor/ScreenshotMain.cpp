@@ -7,12 +7,18 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFont>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTreeWidget>
+
+#include <algorithm>
+#include <vector>
 
 #include "app/AtomicFile.h"
 #include "app/ScriptedPrompts.h"
@@ -152,6 +158,37 @@ int ShootChanges(kilnward::editor::EditorApp& editor, const QString& language, c
     return 2;
 }
 
+// Every menu of the menu bar opened, side by side under the bar, in the order of the bar.
+int ShootMenus(MainWindow& window, const QString& language, const QDir& out) {
+    std::vector<QPixmap> menus;
+    int width = 0;
+    int height = 0;
+    for (QAction* title : window.menuBar()->actions()) {
+        QMenu* menu = title->menu();
+        if (!menu || !title->isVisible()) {
+            continue;
+        }
+        menu->ensurePolished();
+        menu->adjustSize();
+        menus.push_back(menu->grab());
+        width += menus.back().width() + 4;
+        height = std::max(height, menus.back().height());
+    }
+    const QPixmap bar = window.menuBar()->grab();
+    QPixmap picture(std::max(width, bar.width()), bar.height() + 4 + height);
+    picture.fill(window.palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, bar);
+    int left = 0;
+    for (const QPixmap& menu : menus) {
+        painter.drawPixmap(left, bar.height() + 4, menu);
+        left += menu.width() + 4;
+    }
+    painter.end();
+    picture.save(out.filePath(QStringLiteral("menus-%1.png").arg(language)));
+    return 1;
+}
+
 // The backups window over a few backups kept in a folder of its own: the editor's model at two
 // addresses, the written sector beside two of them (the edits of ShootChanges) and a report
 // beside one; and the main toolbar.
@@ -254,6 +291,7 @@ int main(int argc, char** argv) {
             Settle();
             pictures += Shoot(window, model, code, out, prompts);
         }
+        pictures += ShootMenus(window, code, out);
         ShootFindBox(window, editor.session().window(), code, out);
         ++pictures;
         pictures += ShootChanges(editor, code, out, prompts);

@@ -3,14 +3,16 @@
 #include <QLabel>
 
 #include "app/SerialSettings.h"
+#include "app/Translator.h"
 #include "dialogs/frmconfig.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 
 namespace kilnward::editor {
 
-StatusLine::StatusLine(QWidget* parent)
-    : QStatusBar(parent), link_(new QLabel(this)), outcome_(new QLabel(this)) {
+StatusLine::StatusLine(app::Translator& translator, QWidget* parent)
+    : QStatusBar(parent),
+      translator_(translator),
+      link_(new QLabel(this)),
+      outcome_(new QLabel(this)) {
     setObjectName(QStringLiteral("StatusLine"));
     link_->setObjectName(QStringLiteral("StatusLink"));
     outcome_->setObjectName(QStringLiteral("StatusOutcome"));
@@ -22,16 +24,15 @@ void StatusLine::showLink(const app::SerialSettings& settings, const QString& mo
     const app::PortChoice& port = settings.port;
     const QString portName =
         port.isSimulator() ? dialogs::frmconfig::SimulatedPortCaption() : port.deviceName();
-    language::LanguageManager& langMan = language::LangMan();
-    link_->setText(langMan.TranslateString(QStringLiteral("statusport"),
-                                           QStringLiteral("Port: %1%"), {portName}) +
+    link_->setText(translator_.TranslateString(QStringLiteral("statusport"),
+                                               QStringLiteral("Port: %1%"), {portName}) +
                    QStringLiteral("   ") +
-                   langMan.TranslateString(QStringLiteral("statusaddress"),
-                                           QStringLiteral("Address: %1%"),
-                                           {QString::number(settings.address)}) +
+                   translator_.TranslateString(QStringLiteral("statusaddress"),
+                                               QStringLiteral("Address: %1%"),
+                                               {QString::number(settings.address)}) +
                    QStringLiteral("   ") +
-                   langMan.TranslateString(QStringLiteral("statusmodel"),
-                                           QStringLiteral("Model: %1%"), {model}));
+                   translator_.TranslateString(QStringLiteral("statusmodel"),
+                                               QStringLiteral("Model: %1%"), {model}));
 }
 
 void StatusLine::showOutcome(const QString& text) {
@@ -44,7 +45,7 @@ void StatusLine::showOutcome(const QString& text, transfer::TransferKind kind) {
     const transfer::TransferTexts& texts = transfer::TransferTexts::of(kind);
     for (const transfer::TransferText& known :
          {texts.running, texts.done, texts.failed, texts.verified}) {
-        if (*known.key != '\0' && known.translated(language::LangMan()) == text) {
+        if (*known.key != '\0' && known.translated(translator_) == text) {
             outcomeText_ = known;
         }
     }
@@ -52,7 +53,7 @@ void StatusLine::showOutcome(const QString& text, transfer::TransferKind kind) {
 
 void StatusLine::retranslate() {
     if (outcomeText_) {
-        outcome_->setText(outcomeText_->translated(language::LangMan()));
+        outcome_->setText(outcomeText_->translated(translator_));
     }
 }
 

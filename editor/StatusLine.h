@@ -11,7 +11,8 @@ class QLabel;
 
 namespace kilnward::app {
 struct SerialSettings;
-}
+class Translator;
+}  // namespace kilnward::app
 
 namespace kilnward::editor {
 
@@ -19,7 +20,7 @@ namespace kilnward::editor {
 // the outcome line of the last transfer, which follows a change of language.
 class StatusLine : public QStatusBar {
   public:
-    explicit StatusLine(QWidget* parent = nullptr);
+    explicit StatusLine(app::Translator& translator, QWidget* parent = nullptr);
 
     // The link as `settings` keeps it, with the model's name.
     void showLink(const app::SerialSettings& settings, const QString& model);
@@ -33,6 +34,7 @@ class StatusLine : public QStatusBar {
     QString outcomeText() const;
 
   private:
+    app::Translator& translator_;
     QLabel* link_;
     QLabel* outcome_;
     // The transfer text the outcome line shows, when it is one.

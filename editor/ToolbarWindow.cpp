@@ -2,10 +2,9 @@
 
 #include "app/Catalogue.h"
 #include "app/ControlKey.h"
+#include "app/Translator.h"
 #include "dialogs/ControlNames.h"
 #include "editor/ParamListView.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 
 namespace kilnward::editor {
 
@@ -15,8 +14,8 @@ constexpr auto kWindowName = "frmtoolbar";
 
 }  // namespace
 
-ToolbarWindow::ToolbarWindow(ParamIcons& icons, QWidget* parent)
-    : QDockWidget(parent), list_(new ParamListView(icons, this)) {
+ToolbarWindow::ToolbarWindow(ParamIcons& icons, app::Translator& translator, QWidget* parent)
+    : QDockWidget(parent), translator_(translator), list_(new ParamListView(icons, this)) {
     setObjectName(QString::fromLatin1(kWindowName));
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
@@ -30,8 +29,8 @@ ToolbarWindow::ToolbarWindow(ParamIcons& icons, QWidget* parent)
 }
 
 void ToolbarWindow::showTitle() {
-    setWindowTitle(language::LangMan().TranslateString(QString::fromLatin1(kWindowName),
-                                                       QStringLiteral("Parameters")));
+    setWindowTitle(translator_.TranslateString(QString::fromLatin1(kWindowName),
+                                               QStringLiteral("Parameters")));
     list_->setAccessibleName(windowTitle());
 }
 
@@ -40,7 +39,7 @@ std::optional<std::uint8_t> ToolbarWindow::selectedParameter() const {
 }
 
 void ToolbarWindow::translate() {
-    app::LoadParameterCatalogue(language::LangMan());
+    app::LoadParameterCatalogue(translator_);
     list_->fill();
     showTitle();
 }

@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <optional>
 
+namespace kilnward::app {
+class Translator;
+}
+
 namespace kilnward::editor {
 
 class ParamIcons;
@@ -17,7 +21,7 @@ class ToolbarWindow : public QDockWidget {
     Q_OBJECT
 
   public:
-    ToolbarWindow(ParamIcons& icons, QWidget* parent = nullptr);
+    ToolbarWindow(ParamIcons& icons, app::Translator& translator, QWidget* parent = nullptr);
 
     ParamListView& list() { return *list_; }
     // The parameter the user picked in the list, nullopt when none.
@@ -28,6 +32,7 @@ class ToolbarWindow : public QDockWidget {
   private:
     void showTitle();
 
+    app::Translator& translator_;
     ParamListView* list_;
 };
 

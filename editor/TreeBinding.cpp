@@ -13,8 +13,8 @@
 namespace kilnward::editor {
 
 TreeBinding::TreeBinding(form::TreeItem& item, QWidget* parent, ParamIcons& icons,
-                         ParameterSource selectedParameter)
-    : Binding(item, *new ParamSlotView(item.slotCount(), parent)),
+                         app::Translator& translator, ParameterSource selectedParameter)
+    : Binding(item, *new ParamSlotView(item.slotCount(), translator, parent)),
       tree_(item),
       view_(static_cast<ParamSlotView*>(&object())),
       icons_(icons),

@@ -6,6 +6,9 @@
 
 #include "editor/Binding.h"
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::form {
 class TreeItem;
 }
@@ -23,7 +26,7 @@ class TreeBinding : public Binding {
     using ParameterSource = std::function<std::optional<std::uint8_t>()>;
 
     TreeBinding(form::TreeItem& item, QWidget* parent, ParamIcons& icons,
-                ParameterSource selectedParameter);
+                app::Translator& translator, ParameterSource selectedParameter);
     QWidget* widget() const override;
     ParamSlotView& view() const { return *view_; }
 

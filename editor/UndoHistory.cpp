@@ -1,17 +1,15 @@
 #include "editor/UndoHistory.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QUndoStack>
 
+#include "app/Translator.h"
+#include "commands/MenuCommands.h"
 #include "documents/MainWindowSession.h"
-#include "editor/ExtraMenus.h"
+#include "editor/CommandShortcuts.h"
 #include "editor/FieldPage.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 
 namespace kilnward::editor {
 
@@ -51,55 +49,44 @@ class EditCommand : public QUndoCommand {
     bool pushed_ = false;
 };
 
-const QKeySequence kAlsoRedo(Qt::CTRL | Qt::Key_Y);
-
 bool IsUndoOrRedo(const QKeyEvent& key) {
+    const QKeySequence pressed(key.keyCombination());
     return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
-           QKeySequence(key.keyCombination()) == kAlsoRedo;
-}
-
-QString Translated(const char* key, const char* english, const QStringList& arguments = {}) {
-    return language::LangMan().TranslateString(QLatin1String(key), QLatin1String(english),
-                                               arguments);
+           CommandShortcuts(commands::CommandKeys::Redo).contains(pressed);
 }
 
 // "&Undo Receive": the entry with the name of the command it takes back, if it has one.
-QString EntryText(const char* key, const char* english, const char* namedKey,
-                  const char* namedEnglish, const documents::EditJournal::Step* step) {
+QString EntryText(app::Translator& translator, const char* key, const char* english,
+                  const char* namedKey, const char* namedEnglish,
+                  const documents::EditJournal::Step* step) {
     if (!step || !step->isCommand()) {
-        return Translated(key, english);
+        return app::Translated(translator, key, english);
     }
-    return Translated(namedKey, namedEnglish, {Translated(step->key, step->english)});
+    return app::Translated(translator, namedKey, namedEnglish,
+                           {app::Translated(translator, step->key, step->english)});
 }
 
 }  // namespace
 
-UndoHistory::UndoHistory(documents::MainWindowSession& session, ExtraMenus& menus, QWidget& window)
+UndoHistory::UndoHistory(documents::MainWindowSession& session, commands::MenuCommands& menus,
+                         QWidget& window)
     : QObject(&window),
       journal_(session),
       finder_(session.window()),
+      menus_(menus),
+      translator_(session.messageBoxes().translator()),
       window_(window),
       stack_(new QUndoStack(this)) {
     journal_.onRecorded = [this] {
         stack_->push(new EditCommand(journal_, [this](int index) { showStep(index); }));
     };
     journal_.onCleared = [this] { stack_->clear(); };
-    undo_ = menus.addCommand(menus.edit(), "mnuundo", "&Undo", QKeySequence::Undo);
-    redo_ = menus.addCommand(menus.edit(), "mnuredo", "&Redo", QKeySequence::Redo);
-    // Every binding the platform has for the two, not only its first; Ctrl+Y redoes on every
-    // platform, as technicians coming from other systems expect.
-    undo_->setShortcuts(QKeySequence::Undo);
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    if (!redoKeys.contains(kAlsoRedo)) {
-        redoKeys << kAlsoRedo;
-    }
-    redo_->setShortcuts(redoKeys);
-    undo_->setEnabled(false);
-    redo_->setEnabled(false);
-    connect(undo_, &QAction::triggered, stack_, &QUndoStack::undo);
-    connect(redo_, &QAction::triggered, stack_, &QUndoStack::redo);
-    connect(stack_, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
-    connect(stack_, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
+    menus_.setEnabled(QStringLiteral("mnuundo"), false);
+    menus_.setEnabled(QStringLiteral("mnuredo"), false);
+    connect(stack_, &QUndoStack::canUndoChanged, this,
+            [this](bool can) { menus_.setEnabled(QStringLiteral("mnuundo"), can); });
+    connect(stack_, &QUndoStack::canRedoChanged, this,
+            [this](bool can) { menus_.setEnabled(QStringLiteral("mnuredo"), can); });
     connect(stack_, &QUndoStack::indexChanged, this, &UndoHistory::retranslate);
     qApp->installEventFilter(this);
 }
@@ -116,8 +103,12 @@ void UndoHistory::retranslate() {
     const auto at = [this](int index) {
         return index >= 0 && index < journal_.count() ? &journal_.step(index) : nullptr;
     };
-    undo_->setText(EntryText("mnuundo", "&Undo", "mnuundostep", "&Undo %1%", at(position - 1)));
-    redo_->setText(EntryText("mnuredo", "&Redo", "mnuredostep", "&Redo %1%", at(position)));
+    menus_.setCaption(
+        QStringLiteral("mnuundo"),
+        EntryText(translator_, "mnuundo", "&Undo", "mnuundostep", "&Undo %1%", at(position - 1)));
+    menus_.setCaption(
+        QStringLiteral("mnuredo"),
+        EntryText(translator_, "mnuredo", "&Redo", "mnuredostep", "&Redo %1%", at(position)));
 }
 
 void UndoHistory::showStep(int index) {

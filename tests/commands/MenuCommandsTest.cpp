@@ -27,6 +27,18 @@ class RecordingActions : public WindowActions {
                                                       : "clock");
     }
     void closeMainWindow() override { calls.push_back("close"); }
+    void undo() override { calls.push_back("undo"); }
+    void redo() override { calls.push_back("redo"); }
+    void findField() override { calls.push_back("find"); }
+    void showChanges() override { calls.push_back("changes"); }
+    void print() override { calls.push_back("print"); }
+    void exportPdf() override { calls.push_back("pdf"); }
+    void toggleMainToolbar() override { calls.push_back("toolbar"); }
+    void restoreFromBackup() override { calls.push_back("restore"); }
+    void showBackups() override { calls.push_back("backups"); }
+    void showLinkTrace() override { calls.push_back("trace"); }
+    void compareWithAnalyser() override { calls.push_back("compare analyser"); }
+    void compareWithFiles() override { calls.push_back("compare files"); }
     std::vector<QString> calls;
 };
 
@@ -55,6 +67,31 @@ TEST_F(MenuCommandsTest, EveryMenuEntryIsACommandButTitlesAndSeparatorsAreNot) {
     }
 }
 
+TEST_F(MenuCommandsTest, WindowEntriesRunByNameAndGoToTheWindow) {
+    const std::pair<const char*, const char*> expected[] = {
+        {"mnuprint", "print"},
+        {"mnuexportpdf", "pdf"},
+        {"mnuundo", "undo"},
+        {"mnuredo", "redo"},
+        {"mnufindfield", "find"},
+        {"mnushowchanges", "changes"},
+        {"mnumaintoolbar", "toolbar"},
+        {"mnurestorebackup", "restore"},
+        {"mnubackups", "backups"},
+        {"mnulinktrace", "trace"},
+        {"mnucomparewithanalyser", "compare analyser"},
+        {"mnucomparewithfiles", "compare files"},
+    };
+    for (const auto& [name, call] : expected) {
+        actions.calls.clear();
+        // The window's own entries have no form item: they run by name.
+        EXPECT_TRUE(menu->trigger(QLatin1String(name))) << name;
+        EXPECT_EQ(actions.calls, std::vector<QString>({call})) << name;
+    }
+    EXPECT_EQ(std::size(expected), WindowCommands().size());
+    EXPECT_FALSE(menu->trigger(QStringLiteral("mnunosuchentry")));
+}
+
 TEST_F(MenuCommandsTest, WindowOnlyCommandsGoToTheWindow) {
     const std::pair<const char*, const char*> expected[] = {
         {"mnufilesend", "send"},
@@ -72,6 +109,52 @@ TEST_F(MenuCommandsTest, WindowOnlyCommandsGoToTheWindow) {
         actions.calls.clear();
         EXPECT_TRUE(trigger(name)) << name;
         EXPECT_EQ(actions.calls, std::vector<QString>({call})) << name;
+    }
+}
+
+TEST_F(MenuCommandsTest, TheRegistryHoldsTheWindowEntriesCaptionsAndEnabledStates) {
+    std::vector<QString> told;
+    menu->setListener([&told](const QString& key) { told.push_back(key); });
+    EXPECT_EQ(menu->caption(QStringLiteral("mnuedit")), "&Edit");
+    EXPECT_EQ(menu->caption(QStringLiteral("mnuFindField")), "&Find field...");
+    EXPECT_TRUE(menu->enabled(QStringLiteral("mnuundo")));
+
+    menu->setEnabled(QStringLiteral("mnuUndo"), false);
+    menu->setEnabled(QStringLiteral("mnuundo"), false);
+    menu->setCaption(QStringLiteral("mnuundo"), QStringLiteral("&Undo Receive"));
+    menu->setEnabled(QStringLiteral("mnunosuchentry"), false);
+    EXPECT_FALSE(menu->enabled(QStringLiteral("mnuundo")));
+    EXPECT_EQ(menu->caption(QStringLiteral("mnuundo")), "&Undo Receive");
+    // Told once per change, never for what did not change or does not exist.
+    EXPECT_EQ(told, std::vector<QString>({"mnuundo", "mnuundo"}));
+
+    menu->retranslate();
+    EXPECT_EQ(menu->caption(QStringLiteral("mnuundo")), "&Undo");
+}
+
+TEST_F(MenuCommandsTest, EntriesListEveryMenuEntryOnceWithItsState) {
+    const std::vector<MenuEntry> entries = menu->entries();
+    QStringList names;
+    for (const MenuEntry& entry : entries) {
+        EXPECT_FALSE(names.contains(entry.objectName)) << entry.objectName.toStdString();
+        names << entry.objectName;
+    }
+    for (const WindowCommand& command : WindowCommands()) {
+        EXPECT_TRUE(names.contains(QLatin1String(command.key))) << command.key;
+    }
+    for (const ToolbarButton& button : ToolbarButtons()) {
+        if (button.command) {
+            EXPECT_TRUE(menu->trigger(QLatin1String(button.command))) << button.command;
+        }
+    }
+    form::MenuItem& save = form().menu(QStringLiteral("mnuFileSave"));
+    save.setEnabled(false);
+    for (const MenuEntry& entry : menu->entries()) {
+        if (entry.objectName == QLatin1String("frmMain!mnuFileSave")) {
+            EXPECT_FALSE(entry.enabled);
+            EXPECT_EQ(entry.shortcut, save.shortcut());
+            EXPECT_EQ(entry.caption, save.caption());
+        }
     }
 }
 

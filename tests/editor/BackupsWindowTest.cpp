@@ -214,7 +214,7 @@ TEST_F(BackupsWindowTest, TheToolsMenuOpensTheWindowOnTheBackupsFolder) {
 // The editor's windows name their controls by the constants, so each constant must name one.
 TEST_F(BackupsWindowTest, EveryEditorWindowControlNameNamesAControl) {
     auto backups = open();
-    DifferencesDialog differences({}, {}, &window());
+    DifferencesDialog differences({}, {}, session().messageBoxes().translator(), &window());
     QSet<QString> named;
     for (QWidget* shown :
          std::initializer_list<QWidget*>{backups.get(), &differences, &window().toolbar()}) {
