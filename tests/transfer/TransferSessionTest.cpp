@@ -307,7 +307,7 @@ TEST_F(TransferRun, AFailedReceiveLeavesTheEditorAsItWas) {
     struct Case {
         const char* name;
         wirelink::Wirelink* on;
-        const char* port;
+        QString port;
         const char* fault;
         TransferOutcome outcome;
     };
@@ -332,7 +332,7 @@ TEST_F(TransferRun, AFailedReceiveLeavesTheEditorAsItWas) {
         if (*c.fault != '\0') {
             simulator.addFault(sim::ParseFaultSpec(QString::fromLatin1(c.fault)));
         }
-        settings.portName = QString::fromLatin1(c.port);
+        settings.portName = c.port;
         yes();
         s.prompts.queueAnswer(PromptAnswer::No);  // the header is not saved first
 
@@ -364,7 +364,7 @@ TEST_F(TransferRun, APortThatDoesNotOpenSaysWhyInTheWindowsTerms) {
         QString path;
         bool infrared;
         std::size_t attempts;
-        const char* reason;
+        QString reason;
         const char* remedy;
     };
     for (const Case& c :
@@ -394,7 +394,7 @@ TEST_F(TransferRun, APortThatDoesNotOpenSaysWhyInTheWindowsTerms) {
         ASSERT_EQ(messages().size(), 1u);
         const QString message = messages()[0];
         for (const QString& told : {last, message}) {
-            EXPECT_TRUE(told.contains(QLatin1String(c.reason))) << told.toStdString();
+            EXPECT_TRUE(told.contains(c.reason)) << told.toStdString();
             EXPECT_TRUE(told.contains(QLatin1String(c.remedy))) << told.toStdString();
             EXPECT_FALSE(told.contains(QLatin1String("--"))) << told.toStdString();
         }
@@ -588,7 +588,7 @@ TEST_F(TransferRun, SettingsAreReadAtEveryCommand) {
     run.setWait([](int) {});
     yes();
     EXPECT_EQ(run.mnuconfiguresetclock(), TransferOutcome::Done);
-    EXPECT_EQ(port.portName(), test::MissingPortName());
+    EXPECT_EQ(port.portName(), test::MissingPortName().toStdString());
     settings.portName = QStringLiteral("simulator");
     settings.baudRate = QStringLiteral("19200");
     yes();

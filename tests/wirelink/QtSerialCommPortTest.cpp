@@ -128,7 +128,7 @@ TEST(QtSerialCommPortNames, MissingPortsAreInvalidNumbers) {
     QtSerialCommPort port;
     port.setPortNumber(0);
     EXPECT_EQ(ThrownCode([&] { port.open(); }), CodeOf(PortError::InvalidPortNumber));
-    port.setPortName(kilnward::test::MissingPortName());
+    port.setPortName(kilnward::test::MissingPortName().toStdString());
     EXPECT_EQ(ThrownCode([&] { port.open(); }), CodeOf(PortError::InvalidPortNumber));
     EXPECT_FALSE(port.isOpen());
 }
