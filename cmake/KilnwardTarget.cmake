@@ -56,8 +56,6 @@ function(kilnward_add_test name)
   kilnward_strict_warnings(${name})
   kilnward_expose_folder(${name} tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
-  # Where the binaries and the shipped data are, for tests started outside ctest too.
-  target_compile_definitions(${name} PRIVATE KILNWARD_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)
   endif()
