@@ -29,20 +29,6 @@ bool ReadByte(const QCommandLineParser& parser, const QString& name, std::uint8_
     return true;
 }
 
-// The address by the rule the settings follow.
-bool ReadAddress(const QCommandLineParser& parser, std::uint8_t& address, QString& error) {
-    if (!parser.isSet("addr")) {
-        return true;
-    }
-    const std::optional<std::uint8_t> read = app::SerialSettings::AddressOf(parser.value("addr"));
-    if (!read) {
-        error = QStringLiteral("--addr wants a number from 0 to 255");
-        return false;
-    }
-    address = *read;
-    return true;
-}
-
 }  // namespace
 
 void LinkOptions::addTo(QCommandLineParser& parser, Address address) {
@@ -83,7 +69,7 @@ bool LinkOptions::read(const QCommandLineParser& parser, QString& error) {
     }
     serial.useInfrared = parser.isSet("infrared");
     traceFile = parser.value("trace");
-    return ReadAddress(parser, serial.address, error) &&
+    return ReadByte(parser, "addr", serial.address, error) &&
            ReadByte(parser, "busy-timeout", busyTimeout, error);
 }
 
@@ -109,13 +95,14 @@ int LinkOptions::runOnLink(std::uint8_t type,
     context.simulated = &simulated;
     context.busyTimeout = busyTimeout;
     context.trace = trace.get();
-    transfer::AnalyserLink link(linkSettings(), type, context);
-    return run(link.link(), type, body);
+    const transfer::LinkSettings settings = linkSettings();
+    transfer::AnalyserLink link(settings, type, context);
+    return run(link.link(), settings, type, body);
 }
 
-int LinkOptions::run(wirelink::Wirelink& link, std::uint8_t type,
+int LinkOptions::run(wirelink::Wirelink& link, const transfer::LinkSettings& settings,
+                     std::uint8_t type,
                      const std::function<void(wirelink::Wirelink&)>& body) const {
-    const transfer::LinkSettings settings = linkSettings();
     int exitCode = kExitOk;
     try {
         link.setRaiseErrors(true);

@@ -55,7 +55,7 @@ class LinkOptions {
     QString traceFile;
 
   private:
-    int run(wirelink::Wirelink& link, std::uint8_t type,
+    int run(wirelink::Wirelink& link, const transfer::LinkSettings& settings, std::uint8_t type,
             const std::function<void(wirelink::Wirelink&)>& body) const;
 };
 

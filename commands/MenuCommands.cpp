@@ -39,14 +39,12 @@ MenuCommands::MenuCommands(documents::MainWindowSession& session, WindowActions&
 void MenuCommands::addWindowCommands() {
     for (const WindowCommand& command : WindowCommands()) {
         add(command.key, [this, run = command.run](int) { (actions_.*run)(); });
+        addState(command.key, command.english);
     }
     for (const WindowMenu& menu : WindowMenus()) {
         if (menu.key) {
             addState(menu.key, menu.english);
         }
-    }
-    for (const WindowCommand& command : WindowCommands()) {
-        addState(command.key, command.english);
     }
     retranslate();
 }

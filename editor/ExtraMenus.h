@@ -25,8 +25,6 @@ class ExtraMenus {
     // `bar` already holds the configuration's menus of `form`.
     ExtraMenus(QMenuBar& bar, commands::MenuCommands& commands, const form::Form& form);
 
-    QMenu& edit() { return *menus_.value(QStringLiteral("mnuedit")); }
-    QMenu& tools() { return *menus_.value(QStringLiteral("mnutools")); }
     // The entry of window command `key`.
     QAction* action(const QString& key) const { return actions_.value(key.toLower()); }
 
