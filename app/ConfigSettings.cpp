@@ -76,18 +76,6 @@ bool ReadShowTipsSetting() {
     return LeadingDecimalValue(ReadConfigValue(config::ShowTips)) == 1.0;
 }
 
-int ReadSerialPortSetting() {
-    return IntegerSetting(config::Serialport, 0, 32767);
-}
-
-QString ReadBaudrateSetting() {
-    return ReadConfigValue(config::Baudrate);
-}
-
-quint8 ReadAddressSetting() {
-    return static_cast<quint8>(IntegerSetting(config::Addr, 0, 255));
-}
-
 bool ReadVerifyAfterSendSetting() {
     // Checking is the safe side: only an explicit 0 turns it off.
     return ReadConfigValue(config::VerifyAfterSend).trimmed() != QLatin1String("0");

@@ -40,9 +40,7 @@ int ReadLanguageIndexSetting();            // may be -1: no language chosen yet
 bool AskForSaveEnabled();                  // false only for "NO"
 quint8 ReadSelectedInstrumentIdSetting();  // InstrumentIDselected
 bool ReadShowTipsSetting();                // value equal to 1
-int ReadSerialPortSetting();
-QString ReadBaudrateSetting();
-quint8 ReadAddressSetting();
-bool ReadVerifyAfterSendSetting();  // false only for a value of 0
+bool ReadVerifyAfterSendSetting();         // false only for a value of 0
+// The other "Serial" keys are read by SerialSettings, which checks them by its rules.
 
 }  // namespace kilnward::app

@@ -24,8 +24,12 @@ struct SerialSettings {
     static std::optional<std::uint8_t> AddressOf(const QString& text);
 
     // The settings Config.ini holds now, each missing key at its default; the infrared
-    // choice is `useInfrared`.
+    // choice is `useInfrared`. A stored line speed the settings do not offer, or an address
+    // outside 0..255, is told (a notice) and its default is used instead: the dialog could
+    // not show it, so a link at that value would differ from what the user sees and checks.
     static SerialSettings Load(bool useInfrared);
+    // Config.ini's address by the same rule, for readers that want nothing else.
+    static std::uint8_t StoredAddress();
     // Writes port, line speed, address and the read-back check into Config.ini, with the
     // program's version.
     void store() const;
@@ -38,6 +42,7 @@ struct SerialSettings {
 
   private:
     static QString DefaultBaudRate();
+    static QString StoredBaudRate();
 };
 
 }  // namespace kilnward::app

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "app/ConfigSettings.h"
+#include "app/SerialSettings.h"
 #include "cli/CliCommand.h"
 #include "cli/ListingCommand.h"
 #include "documents/MainWindowSession.h"
@@ -34,7 +34,7 @@ void Describe(QCommandLineParser& parser) {
 bool WriteSheet(documents::MainWindowSession& session, const QStringList& lines,
                 const QString& out) {
     records::ReportFacts facts = records::ReportFacts::Now(session.window().selectedInstrumentId());
-    facts.addr = app::ReadAddressSetting();
+    facts.addr = app::SerialSettings::StoredAddress();
     try {
         records::ConfigSheetDocument(lines, facts, language::LangMan())
             .writePdf(out, language::LangMan());

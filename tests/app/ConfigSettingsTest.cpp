@@ -8,6 +8,7 @@
 #include "TempFolder.h"
 #include "app/Notices.h"
 #include "app/ProgramFolder.h"
+#include "app/SerialSettings.h"
 #include "app/StartupFlags.h"
 
 using namespace kilnward::app;
@@ -22,9 +23,7 @@ class ConfigSettingsTest : public ::testing::Test {
 TEST_F(ConfigSettingsTest, DefaultsWithoutConfigIni) {
     EXPECT_EQ(ConfigFilePath(), dir.path("Config.ini"));
     EXPECT_EQ(ReadLanguageIndexSetting(), 0);
-    EXPECT_EQ(ReadSerialPortSetting(), 1);
-    EXPECT_EQ(ReadBaudrateSetting(), "9600");
-    EXPECT_EQ(ReadAddressSetting(), 0);
+    // The "Serial" keys' defaults: SerialSettingsTest.
     EXPECT_EQ(ReadSelectedInstrumentIdSetting(), 10);
     EXPECT_TRUE(ReadShowTipsSetting());
     EXPECT_TRUE(AskForSaveEnabled());
@@ -39,17 +38,17 @@ TEST_F(ConfigSettingsTest, WrittenValuesAreSeenByTheNextReader) {
     WriteConfigValue(config::InstrumentIDselected, "19");
     EXPECT_EQ(ReadSelectedInstrumentIdSetting(), 19);
     EXPECT_EQ(ReadConfigValue("general", "instrumentidselected", "?"), "19");
-    dir.write("Config.ini", "[General]\nAskForSave=NO\n[Serial]\nAddr=999\nSerialport=3\n");
+    dir.write("Config.ini", "[General]\nAskForSave=NO\n[Serial]\nAddr=99\nSerialport=3\n");
     EXPECT_FALSE(AskForSaveEnabled());
-    EXPECT_EQ(ReadAddressSetting(), 255);
-    EXPECT_EQ(ReadSerialPortSetting(), 3);
+    EXPECT_EQ(SerialSettings::Load(false).address, 99);
+    EXPECT_EQ(SerialSettings::Load(false).port.number(), 3);
 }
 
 TEST_F(ConfigSettingsTest, OnlyWritingASettingCreatesTheConfigurationFolder) {
     const QString folder = dir.path("not/yet");
     ProgramFolder::set(folder);
     EXPECT_EQ(ReadConfigValue(config::ShowTips), "1");
-    EXPECT_EQ(ReadSerialPortSetting(), 1);
+    EXPECT_EQ(SerialSettings::Load(false).port.number(), 1);
     EXPECT_FALSE(QFileInfo::exists(dir.path("not")));
     ASSERT_TRUE(WriteConfigValue(config::ShowTips, "0"));
     EXPECT_TRUE(QFileInfo(folder + "/Config.ini").isFile());

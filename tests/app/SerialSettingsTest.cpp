@@ -7,6 +7,7 @@
 
 #include "TempFolder.h"
 #include "app/ConfigSettings.h"
+#include "app/Notices.h"
 #include "app/ProgramFolder.h"
 
 using namespace kilnward::app;
@@ -63,6 +64,65 @@ TEST_F(SerialSettingsTest, StoredSettingsLoadAsTheyWereExceptTheInfraredChoice) 
         EXPECT_FALSE(loaded.useInfrared);
         loaded.useInfrared = true;
         ExpectSame(loaded, kept);
+    }
+}
+
+// Config.ini is read at every load: a value written in between is the next load's.
+TEST_F(SerialSettingsTest, EachLoadReadsConfigIniAnew) {
+    EXPECT_EQ(SerialSettings::Load(false).port.number(), 1);
+    dir.write("Config.ini", "[Serial]\nSerialport=3\nBaudrate=4800\nAddr=12\n");
+    const SerialSettings loaded = SerialSettings::Load(false);
+    EXPECT_EQ(loaded.port.number(), 3);
+    EXPECT_EQ(loaded.baudRate, "4800");
+    EXPECT_EQ(loaded.address, 12);
+}
+
+// A stored line speed the settings do not offer, or an address that is no byte, is told and
+// the default stands in for it, whatever reads the settings: the dialog cannot show such a
+// value, so its check and every transfer must not use it behind the user's back.
+TEST_F(SerialSettingsTest, AStoredValueTheSettingsRefuseIsToldAndTheDefaultUsed) {
+    struct Case {
+        const char* baud;
+        const char* addr;
+        const char* expectedBaud;
+        std::uint8_t expectedAddress;
+        const char* told;  // a part of the one notice; empty: none
+    };
+    const Case cases[] = {
+        {"1234", "7", "9600", 7,
+         "[Serial] Baudrate=\"1234\" is not a baud rate the settings offer; 9600 is used"},
+        {"31250", "7", "9600", 7, "Baudrate=\"31250\" is not a baud rate"},
+        {"fast", "7", "9600", 7, "Baudrate=\"fast\" is not a baud rate"},
+        {"", "7", "9600", 7, "Baudrate=\"\" is not a baud rate"},
+        {"19200", "300", "19200", 0,
+         "[Serial] Addr=\"300\" is not an address from 0 to 255; address 0 is used"},
+        {"19200", "-5", "19200", 0, "Addr=\"-5\" is not an address"},
+        {"19200", "abc", "19200", 0, "Addr=\"abc\" is not an address"},
+        {"19200", "256", "19200", 0, "Addr=\"256\" is not an address"},
+        {"19200", "999", "19200", 0, "Addr=\"999\" is not an address"},
+        {"19200", "7.5", "19200", 0, "Addr=\"7.5\" is not an address"},
+        {"115200", "255", "115200", 255, ""},
+        {"1200", "0", "1200", 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.baud) + " / " + c.addr);
+        std::vector<QString> told;
+        SetNoticeSink([&told](const QString& text) { told.push_back(text); });
+        dir.write("Config.ini", QStringLiteral("[Serial]\nBaudrate=%1\nAddr=%2\n")
+                                    .arg(QLatin1String(c.baud), QLatin1String(c.addr))
+                                    .toUtf8());
+        const SerialSettings loaded = SerialSettings::Load(false);
+        SetNoticeSink({});
+        EXPECT_EQ(loaded.baudRate, c.expectedBaud);
+        EXPECT_EQ(loaded.address, c.expectedAddress);
+        if (*c.told == '\0') {
+            EXPECT_TRUE(told.empty()) << told.front().toStdString();
+            continue;
+        }
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_TRUE(told[0].startsWith(dir.path("Config.ini") + ": [Serial] "))
+            << told[0].toStdString();
+        EXPECT_TRUE(told[0].contains(QLatin1String(c.told))) << told[0].toStdString();
     }
 }
 

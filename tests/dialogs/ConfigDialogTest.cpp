@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "app/Notices.h"
 #include "app/PortChoice.h"
 #include "app/SerialSettings.h"
 #include "dialogs/frmAbout.h"
@@ -191,17 +193,58 @@ TEST_F(ConfigDialogTest, TheTechnicianAndCompanyAreKeptInTheReportSection) {
 
 TEST_F(ConfigDialogTest, CancelAndAnUnlistedBaudRateChangeNothing) {
     writeConfig("Serial", "Baudrate", "31250");
+    std::vector<QString> told;
+    app::SetNoticeSink([&told](const QString& text) { told.push_back(text); });
     frmconfig dialog(false, true);
+    app::SetNoticeSink({});
     dialog.load();
-    // An unknown rate leaves the list at its design choice; infrared follows the model.
+    // An unknown rate is told and the default kept in its place: the list shows the rate the
+    // transfers use. Infrared follows the model.
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].contains("Baudrate=\"31250\"")) << told[0].toStdString();
     EXPECT_EQ(control<QComboBox>(dialog, "cbobaud")->currentText(), "9600");
+    EXPECT_EQ(dialog.Baudrate(), "9600");
     EXPECT_TRUE(control<QCheckBox>(dialog, "chkinfrared")->isChecked());
     EXPECT_FALSE(control<QCheckBox>(dialog, "chkinfrared")->isEnabled());
     control<QSpinBox>(dialog, "TDBnumaddress")->setValue(99);
     dialog.reject();
     EXPECT_EQ(dialog.addr(), 0);
-    EXPECT_EQ(dialog.Baudrate(), "31250");
+    EXPECT_EQ(dialog.Baudrate(), "9600");
     EXPECT_EQ(readConfig("Serial", "Addr"), "<missing>");
+    // Cancel writes nothing, not even the replacement.
+    EXPECT_EQ(readConfig("Serial", "Baudrate"), "31250");
+}
+
+// A stored value the dialog cannot show is told once; the dialog, its "Test" and the
+// transfers (the kept settings) then use one and the same value, which OK stores.
+TEST_F(ConfigDialogTest, AStoredValueTheDialogCannotShowIsToldAndOneValueIsUsedEverywhere) {
+    struct Case {
+        const char* key;
+        const char* stored;
+        const char* baud;
+        int addr;
+    };
+    for (const Case& c : {Case{"Baudrate", "1234", "9600", 0}, Case{"Addr", "300", "9600", 0},
+                          Case{"Addr", "-5", "9600", 0}, Case{"Addr", "abc", "9600", 0}}) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.stored);
+        QFile::remove(file("Config.ini"));
+        writeConfig("Serial", c.key, c.stored);
+        std::vector<QString> told;
+        app::SetNoticeSink([&told](const QString& text) { told.push_back(text); });
+        frmconfig dialog(false, false);
+        dialog.load();
+        app::SetNoticeSink({});
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_TRUE(told[0].contains(QStringLiteral("%1=\"%2\"").arg(c.key, c.stored)))
+            << told[0].toStdString();
+        const transfer::LinkSettings kept = dialog.linkSettings();
+        EXPECT_EQ(kept.baudRate, c.baud);
+        EXPECT_EQ(kept.addr, c.addr);
+        EXPECT_EQ(dialog.shownSettings(), kept);
+        dialog.cmdOK_Click();
+        EXPECT_EQ(readConfig("Serial", "Baudrate"), c.baud);
+        EXPECT_EQ(readConfig("Serial", "Addr"), QString::number(c.addr));
+    }
 }
 
 TEST_F(ConfigDialogTest, TheSimulatedAnalyserIsAPortThatIsStoredByItsOwnName) {

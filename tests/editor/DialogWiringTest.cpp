@@ -15,12 +15,14 @@
 #include <utility>
 
 #include "app/ConfigSettings.h"
+#include "app/Notices.h"
 #include "dialogs/LinkTraceWindow.h"
 #include "dialogs/frmadvance.h"
 #include "dialogs/frmconfig.h"
 #include "documents/DocumentCommands.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
+#include "editor/EditorApp.h"
 #include "editor/LinkTools.h"
 #include "editor/MainWindow.h"
 #include "editor/StatusLine.h"
@@ -56,6 +58,37 @@ TEST_F(DialogWiringTest, StatusBarFollowsTheSettingsDialogAndTheModelMenu) {
     EXPECT_TRUE(window().statusLine().linkText().contains(QStringLiteral("Model: ") + modelName()));
     EXPECT_EQ(editor->services().settings.UseInfrared(),
               session().window().currentDriver()->Use_Infrared());
+}
+
+// The window starting with a line speed the settings do not offer and an address that is no
+// byte in Config.ini: each is told once, and the status line, the settings dialog with its
+// "Test" and the transfers all use the default in its place.
+TEST_F(DialogWiringTest, AStoredLineSpeedOrAddressTheSettingsRefuseIsToldAndNotUsed) {
+    editor.reset();
+    app::WriteConfigValue(app::config::Serialport, QStringLiteral("simulator"));
+    app::WriteConfigValue(app::config::Baudrate, QStringLiteral("1234"));
+    app::WriteConfigValue(app::config::Addr, QStringLiteral("300"));
+    std::vector<QString> told;
+    app::SetNoticeSink([&told](const QString& text) { told.push_back(text); });
+    EditorApp::Options options;
+    options.prompts = &prompts;
+    options.restoresGeometry = false;
+    editor = std::make_unique<EditorApp>(options);
+    window().show();
+    app::SetNoticeSink({});
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_TRUE(told[0].contains(QStringLiteral("Baudrate=\"1234\""))) << told[0].toStdString();
+    EXPECT_TRUE(told[1].contains(QStringLiteral("Addr=\"300\""))) << told[1].toStdString();
+
+    dialogs::frmconfig& settings = editor->services().settings;
+    EXPECT_EQ(settings.linkSettings().baudRate, QStringLiteral("9600"));
+    EXPECT_EQ(settings.linkSettings().addr, 0);
+    EXPECT_TRUE(window().statusLine().linkText().contains(QStringLiteral("Address: 0")))
+        << window().statusLine().linkText().toStdString();
+    settings.load();
+    EXPECT_EQ(settings.shownSettings(), settings.linkSettings());
+    chooseModel(10);
+    EXPECT_EQ(transferThroughMenu("mnufileget"), QStringLiteral("Receiving...Done"));
 }
 
 TEST_F(DialogWiringTest, ReceiveEditSendAndReceiveAgainThroughTheMenus) {

@@ -130,6 +130,33 @@ TEST_F(RecordsCli, PrintWritesTheSheetInTheLanguageChosen) {
     EXPECT_EQ(Run({"print"}).exitCode, 2);
 }
 
+// The sheet names the address the window would use: a stored one that is no address is told
+// and the default printed, as the window does, not clamped to another address.
+TEST_F(RecordsCli, PrintTellsAStoredAddressThatIsNoneAndNamesTheOneUsed) {
+    const struct {
+        const char* stored;
+        const char* printed;
+        bool told;
+    } cases[] = {{"300", "0", true}, {"abc", "0", true}, {"42", "42", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        ASSERT_TRUE(test::WriteBytes(file("Config.ini"),
+                                     QByteArray("[Serial]\r\nAddr=") + c.stored + "\r\n"));
+        const QString pdf = file(QStringLiteral("sheet-%1.pdf").arg(c.stored));
+        const CliRun run = Run({"print", "--model", "10", "--sections", "timers", "--pdf", pdf});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.err.contains(QStringLiteral("Addr=\"%1\" is not an address from 0 to 255; "
+                                                  "address 0 is used")
+                                       .arg(QLatin1String(c.stored))),
+                  c.told)
+            << run.err.toStdString();
+        const QRegularExpression address(QStringLiteral("Address\\s+(\\S+)"));
+        const QRegularExpressionMatch match = address.match(PdfText(pdf));
+        ASSERT_TRUE(match.hasMatch());
+        EXPECT_EQ(match.captured(1), QLatin1String(c.printed));
+    }
+}
+
 // Every send keeps its report beside the backup; report compares any two backups of one model.
 TEST_F(RecordsCli, ASendKeepsItsReportAndReportComparesTwoBackups) {
     test::SimProcess sim({"--model", "10"});
