@@ -83,21 +83,36 @@ transfer::LinkSettings LinkOptions::linkSettings() const {
     return transfer::LinkSettingsOf(serial);
 }
 
+OptionsLink::OptionsLink() = default;
+OptionsLink::~OptionsLink() = default;
+
+wirelink::Wirelink& OptionsLink::link() {
+    return analyser->link();
+}
+
+std::unique_ptr<OptionsLink> LinkOptions::openLink(const transfer::LinkSettings& settings,
+                                                   std::uint8_t type) const {
+    auto opened = std::make_unique<OptionsLink>();
+    if (!openTrace(opened->trace)) {
+        return nullptr;
+    }
+    opened->simulated = std::make_unique<transfer::SimulatedAnalysers>(nullptr);
+    transfer::LinkContext context;
+    context.simulated = opened->simulated.get();
+    context.busyTimeout = busyTimeout;
+    context.trace = opened->trace.get();
+    opened->analyser = std::make_unique<transfer::AnalyserLink>(settings, type, context);
+    return opened;
+}
+
 int LinkOptions::runOnLink(std::uint8_t type,
                            const std::function<void(wirelink::Wirelink&)>& body) const {
-    // The simulated analyser starts with its own memory at every run.
-    transfer::SimulatedAnalysers simulated(nullptr);
-    std::unique_ptr<transfer::LinkTrace> trace;
-    if (!openTrace(trace)) {
+    const transfer::LinkSettings settings = linkSettings();
+    const std::unique_ptr<OptionsLink> opened = openLink(settings, type);
+    if (!opened) {
         return kExitFailure;
     }
-    transfer::LinkContext context;
-    context.simulated = &simulated;
-    context.busyTimeout = busyTimeout;
-    context.trace = trace.get();
-    const transfer::LinkSettings settings = linkSettings();
-    transfer::AnalyserLink link(settings, type, context);
-    return run(link.link(), settings, type, body);
+    return run(opened->link(), settings, type, body);
 }
 
 int LinkOptions::run(wirelink::Wirelink& link, const transfer::LinkSettings& settings,

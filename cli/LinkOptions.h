@@ -12,10 +12,28 @@
 #include "wirelink/Wirelink.h"
 
 namespace kilnward::transfer {
+class AnalyserLink;
 class LinkTrace;
-}
+class SimulatedAnalysers;
+}  // namespace kilnward::transfer
 
 namespace kilnward::cli {
+
+// A link as the options open it, with what it runs on: the simulated analysers (their own
+// memory at every run) and the trace file. The link uses the other two, so it is declared
+// last and goes first.
+struct OptionsLink {
+    OptionsLink();
+    ~OptionsLink();
+    OptionsLink(const OptionsLink&) = delete;
+    OptionsLink& operator=(const OptionsLink&) = delete;
+
+    wirelink::Wirelink& link();
+
+    std::unique_ptr<transfer::SimulatedAnalysers> simulated;
+    std::unique_ptr<transfer::LinkTrace> trace;
+    std::unique_ptr<transfer::AnalyserLink> analyser;
+};
 
 // The port options every link command shares, and the opening and closing of the link:
 //   --port DEV        serial device, or "simulator" for the in-process simulated analyser
@@ -39,15 +57,16 @@ class LinkOptions {
     // What the link takes from the options, as the window takes it from its settings.
     transfer::LinkSettings linkSettings() const;
 
+    // The link to the analyser of model `type` with `settings`, traced with --trace; its
+    // port is not opened yet. Null, after printing why, when the trace file cannot be written.
+    std::unique_ptr<OptionsLink> openLink(const transfer::LinkSettings& settings,
+                                          std::uint8_t type) const;
+
     // Opens the port, defines the flow for `addr` and `type` and runs `body` on the link;
     // then releases the flow and closes the port, whatever happened. With --port simulator
     // the simulated analyser answers to `addr` and `type`. Returns the exit code: 0, or 1
     // after printing the link failure.
     int runOnLink(std::uint8_t type, const std::function<void(wirelink::Wirelink&)>& body) const;
-
-    // With --trace, makes `trace` writing into the file. False, after printing why, when
-    // the file cannot be written.
-    bool openTrace(std::unique_ptr<transfer::LinkTrace>& trace) const;
 
     // The port (a device as named, or "simulator"), line speed, address and infrared choice.
     app::SerialSettings serial;
@@ -55,6 +74,9 @@ class LinkOptions {
     QString traceFile;
 
   private:
+    // With --trace, makes `trace` writing into the file. False, after printing why, when
+    // the file cannot be written.
+    bool openTrace(std::unique_ptr<transfer::LinkTrace>& trace) const;
     int run(wirelink::Wirelink& link, const transfer::LinkSettings& settings, std::uint8_t type,
             const std::function<void(wirelink::Wirelink&)>& body) const;
 };

@@ -15,10 +15,7 @@
 #include "language/LangMan.h"
 #include "language/LanguageManager.h"
 #include "records/ServiceReport.h"
-#include "transfer/AnalyserLink.h"
 #include "transfer/ConnectionHint.h"
-#include "transfer/LinkTrace.h"
-#include "transfer/SimulatedAnalysers.h"
 #include "wirelink/Wirelink.h"
 
 namespace kilnward::cli {
@@ -67,11 +64,9 @@ QString CommandLineRemedy(transfer::ConnectionProblem problem) {
 TransferCli::TransferCli(std::FILE* status) : progress_(status) {}
 
 TransferCli::~TransferCli() {
-    // The commands use the link, the link the trace and the port, the port the simulator.
+    // The commands use the link.
     commands_.reset();
-    wlink_.reset();
-    trace_.reset();
-    simulated_.reset();
+    opened_.reset();
 }
 
 void TransferCli::addOptions(QCommandLineParser& parser, bool withOutDir) {
@@ -119,10 +114,11 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     // Only the commands that write define --no-verify; a set option is a defined one.
     link_.serial.verifyAfterSend = !parser.optionNames().contains(QStringLiteral("no-verify"));
     const transfer::LinkSettings settings = link_.linkSettings();
-    if (!openPort(settings, driver->Instrument_ID())) {
+    opened_ = link_.openLink(settings, driver->Instrument_ID());
+    if (!opened_) {
         return kExitFailure;
     }
-    commands_ = std::make_unique<transfer::TransferCommands>(*session_, wlink_->link(), settings,
+    commands_ = std::make_unique<transfer::TransferCommands>(*session_, opened_->link(), settings,
                                                              progress_);
     commands_->setRemedy(CommandLineRemedy);
     commands_->setAfterWrite([](const transfer::WriteRecord& record) {
@@ -134,20 +130,6 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
         return records::KeepServiceReport(record, quiet, language::LangMan());
     });
     return std::nullopt;
-}
-
-bool TransferCli::openPort(const transfer::LinkSettings& settings, std::uint8_t type) {
-    if (!link_.openTrace(trace_)) {
-        return false;
-    }
-    // The simulated analyser starts with its own memory at every run.
-    simulated_ = std::make_unique<transfer::SimulatedAnalysers>(nullptr);
-    transfer::LinkContext context;
-    context.simulated = simulated_.get();
-    context.busyTimeout = link_.busyTimeout;
-    context.trace = trace_.get();
-    wlink_ = std::make_unique<transfer::AnalyserLink>(settings, type, context);
-    return true;
 }
 
 int TransferCli::finish(std::optional<transfer::TransferOutcome> outcome) const {

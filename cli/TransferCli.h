@@ -17,12 +17,6 @@
 #include "transfer/TransferCommands.h"
 #include "wirelink/ByteBuffer.h"
 
-namespace kilnward::transfer {
-class AnalyserLink;
-class LinkTrace;
-class SimulatedAnalysers;
-}  // namespace kilnward::transfer
-
 namespace kilnward::cli {
 
 // What the receive, send and set-clock commands share: the link and document options, the
@@ -56,17 +50,12 @@ class TransferCli {
     int finish(std::optional<transfer::TransferOutcome> outcome) const;
 
   private:
-    // False when the trace file cannot be written.
-    bool openPort(const transfer::LinkSettings& settings, std::uint8_t type);
-
     LinkOptions link_;
     DocumentOptions documents_;
     app::ScriptedPrompts prompts_;
     app::EnglishTranslator translator_;
     std::unique_ptr<documents::MainWindowSession> session_;
-    std::unique_ptr<transfer::SimulatedAnalysers> simulated_;
-    std::unique_ptr<transfer::LinkTrace> trace_;
-    std::unique_ptr<transfer::AnalyserLink> wlink_;
+    std::unique_ptr<OptionsLink> opened_;
     TerminalProgress progress_;
     std::unique_ptr<transfer::TransferCommands> commands_;
 };
