@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 #include "app/ProgramLayout.h"
 
@@ -29,25 +30,37 @@ QString ExecutableFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
-// The executable's folder is tried once a run: it does not move, and the layout is asked for
-// at every file access.
-bool ExecutableFolderWritable(const QString& folder) {
-    static const QString tried = folder;
-    static const bool writable = ProgramFolder::acceptsWrites(folder);
-    return folder == tried ? writable : ProgramFolder::acceptsWrites(folder);
+// The layout the executable's folder gives, worked out once a run: the executable does not
+// move, and the layout is asked for at every file access. Worked out again only when the
+// executable's or the user's configuration folder is another one than before.
+ProgramLayout ExecutableLayout(const QString& executableFolder, const QString& userConfigFolder) {
+    struct Known {
+        QString executableFolder;
+        QString userConfigFolder;
+        ProgramLayout layout;
+    };
+    static std::optional<Known> known;
+    if (!known || known->executableFolder != executableFolder ||
+        known->userConfigFolder != userConfigFolder) {
+        const bool holdsData =
+            !executableFolder.isEmpty() && ProgramFolder::holdsProgramData(executableFolder);
+        // Only a portable copy's folder needs trying.
+        const bool writable = !holdsData || ProgramFolder::acceptsWrites(executableFolder);
+        known = Known{executableFolder, userConfigFolder,
+                      ProgramLayout::OfExecutableFolder(executableFolder, holdsData,
+                                                        userConfigFolder, writable)};
+    }
+    return known->layout;
 }
 
 ProgramLayout CurrentLayout() {
     const QString explicitFolder = ExplicitFolder();
     const QString homeVariable = qEnvironmentVariable("KILNWARD_HOME");
-    const QString executableFolder = ExecutableFolder();
-    // Only a portable copy's folder needs trying; the option and the variable name folders
-    // the user chose.
-    const bool writable = !explicitFolder.isEmpty() || !homeVariable.isEmpty() ||
-                          !ProgramFolder::holdsProgramData(executableFolder) ||
-                          ExecutableFolderWritable(executableFolder);
-    return ProgramLayout::Resolve(explicitFolder, homeVariable, executableFolder,
-                                  ProgramFolder::userConfigFolder(), writable);
+    if (!explicitFolder.isEmpty() || !homeVariable.isEmpty()) {
+        // Folders the user chose: taken as they are, nothing to try.
+        return ProgramLayout::Resolve(explicitFolder, homeVariable, {}, {});
+    }
+    return ExecutableLayout(ExecutableFolder(), ProgramFolder::userConfigFolder());
 }
 
 }  // namespace

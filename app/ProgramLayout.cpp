@@ -27,7 +27,17 @@ ProgramLayout ProgramLayout::Resolve(const QString& explicitFolder, const QStrin
     if (!homeVariable.isEmpty()) {
         return Portable(homeVariable);
     }
-    if (!executableFolder.isEmpty() && ProgramFolder::holdsProgramData(executableFolder)) {
+    return OfExecutableFolder(
+        executableFolder,
+        !executableFolder.isEmpty() && ProgramFolder::holdsProgramData(executableFolder),
+        userConfigFolder, executableFolderWritable);
+}
+
+ProgramLayout ProgramLayout::OfExecutableFolder(const QString& executableFolder,
+                                                bool holdsProgramData,
+                                                const QString& userConfigFolder,
+                                                bool executableFolderWritable) {
+    if (holdsProgramData) {
         if (executableFolderWritable) {
             return Portable(executableFolder);
         }

@@ -25,6 +25,11 @@ struct ProgramLayout {
     static ProgramLayout Resolve(const QString& explicitFolder, const QString& homeVariable,
                                  const QString& executableFolder, const QString& userConfigFolder,
                                  bool executableFolderWritable = true);
+    // Resolve's answer when neither folder was chosen, with whether the executable's folder
+    // holds the program's data already known.
+    static ProgramLayout OfExecutableFolder(const QString& executableFolder, bool holdsProgramData,
+                                            const QString& userConfigFolder,
+                                            bool executableFolderWritable);
 
     // The user's configuration folder of the installed layout: "Kilnward" in the user's
     // application-data folder (`appDataVariable`, %APPDATA%) on Windows; "kilnward" in the
