@@ -76,12 +76,19 @@ TEST(LinkTraceTest, TraceListsTheRetriesOfANakAndTheCommandStillSucceeds) {
     EXPECT_GE(clockLines.filter(QStringLiteral("answered")).size(), 2)
         << clockLines.join('\n').toStdString();
 
-    // A trace file that cannot be written stops the command before it talks to the analyser.
-    const test::CliRun unwritable =
-        test::RunCli({"request", "--port", sim.device(), "--addr", "3", "--type", "10", "--cmd",
-                      "5A03", "--trace", home.filePath("missing/folder/trace.txt")});
-    EXPECT_EQ(unwritable.exitCode, 1);
-    EXPECT_TRUE(unwritable.err.contains("cannot write")) << unwritable.err.toStdString();
+    // A trace file that cannot be written stops the command before it talks to the analyser,
+    // a one-request command and a transfer alike.
+    const QString unwritableTrace = home.filePath("missing/folder/trace.txt");
+    for (const QStringList& command :
+         {QStringList{"request", "--type", "10", "--cmd", "5A03"},
+          QStringList{"set-clock", "--model", "10", "--cable", "--program-dir", home.path()}}) {
+        const test::CliRun unwritable =
+            test::RunCli(command + QStringList{"--port", sim.device(), "--addr", "3", "--trace",
+                                               unwritableTrace});
+        EXPECT_EQ(unwritable.exitCode, 1) << command.first().toStdString();
+        EXPECT_TRUE(unwritable.err.contains("cannot write")) << unwritable.err.toStdString();
+        EXPECT_EQ(unwritable.out, "") << unwritable.out.toStdString();
+    }
 }
 
 }  // namespace
