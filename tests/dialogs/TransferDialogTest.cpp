@@ -7,6 +7,7 @@
 #include <ctime>
 #include <iostream>
 
+#include "app/SerialSettings.h"
 #include "dialogs/frmadvance.h"
 #include "simulator/AnalyserSimulator.h"
 #include "simulator/FaultSpec.h"
@@ -84,13 +85,15 @@ TEST_F(TransferDialogTest, APortThatNeverOpensIsTriedTenTimes) {
 
 // A line speed from Config.ini that no port takes fails the transfer with the same reason on
 // the simulated analyser as on a serial device.
+// Config.ini cannot bring such a rate (the settings refuse it when they load); the transfer
+// still fails as at an opening when its settings hold one.
 TEST_F(TransferDialogTest, ALineSpeedThePortRefusesFailsAlikeOnEveryPort) {
-    writeConfig("Serial", "Baudrate", "fast");
+    app::SerialSettings serial;
+    serial.baudRate = QStringLiteral("fast");
     for (const QString& port : {QStringLiteral("simulator"), file("no-such-port")}) {
         SCOPED_TRACE(port.toStdString());
-        writeConfig("Serial", "Serialport", port);
-        settings = std::make_unique<frmconfig>(false, false);
-        dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
+        serial.port = app::PortChoice::fromStored(port);
+        dialog = std::make_unique<frmadvance>(*session, serial, *simulated,
                                               std::vector<QWidget*>{mainWindow.get()});
         windowPrompts.clear();
         EXPECT_NE(dialog->run(TransferKind::Receive), TransferOutcome::Done);
@@ -98,6 +101,8 @@ TEST_F(TransferDialogTest, ALineSpeedThePortRefusesFailsAlikeOnEveryPort) {
         EXPECT_TRUE(windowPrompts.messages().front().contains("Invalid property value: fast,n,8,1"))
             << windowPrompts.messages().front().toStdString();
     }
+    // The dialog keeps the settings it was given.
+    dialog.reset();
 }
 
 TEST_F(TransferDialogTest, ClosingTheDialogWhileThePortOpensEndsTheAttemptsAtOnce) {
