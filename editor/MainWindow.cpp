@@ -200,7 +200,8 @@ void MainWindow::showLoadedFiles() {
 
 void MainWindow::exportConfigText() {
     binder_->commitPendingEdits();
-    runTextExport(this, session_.window().form(), session_.commands(), exportSelection_);
+    runTextExport(this, session_.window().form(), session_.commands(), exportSelection_,
+                  translator());
 }
 
 dialogs::frmadvance& MainWindow::ensureTransferDialog() {
