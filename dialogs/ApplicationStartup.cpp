@@ -40,7 +40,10 @@ ApplicationStartup::ApplicationStartup(const QStringList& arguments, app::UserPr
       splashDelay_(frmSplash::kExpirationMs),
       showLanguageDialog_([](frmconfig& dialog) { dialog.showLoaded(); }),
       showTip_(ShowTipOfTheDay),
-      simulated_(std::make_unique<transfer::SimulatedAnalysers>()) {}
+      // The analysers' first memory is the default configuration in the language of the run.
+      simulated_(std::make_unique<transfer::SimulatedAnalysers>([](std::uint8_t type) {
+          return transfer::SimulatedAnalysers::DefaultConfigurationImage(type, language::LangMan());
+      })) {}
 
 ApplicationStartup::~ApplicationStartup() = default;
 

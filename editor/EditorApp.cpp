@@ -35,7 +35,10 @@ EditorApp::EditorApp(const Options& options) {
     app::LoadParameterCatalogue(langMan);
     // The window sets the infrared choice from the model it loads.
     ownSettings_ = std::make_unique<dialogs::frmconfig>(false, false);
-    ownSimulated_ = std::make_unique<transfer::SimulatedAnalysers>();
+    ownSimulated_ =
+        std::make_unique<transfer::SimulatedAnalysers>([&manager = langMan](std::uint8_t type) {
+            return transfer::SimulatedAnalysers::DefaultConfigurationImage(type, manager);
+        });
     services_ = std::make_unique<dialogs::StartupServices>(
         dialogs::StartupServices{*ownSettings_, prompts, flags_, *ownSimulated_, langMan});
     createWindow(options);

@@ -18,7 +18,9 @@ void TransferDialogTest::SetUp() {
     session->load(app::InstrumentList());
     ASSERT_EQ(session->window().selectedInstrumentId(), kModel);
     settings = std::make_unique<frmconfig>(false, false);
-    simulated = std::make_unique<transfer::SimulatedAnalysers>();
+    simulated = std::make_unique<transfer::SimulatedAnalysers>([](std::uint8_t type) {
+        return transfer::SimulatedAnalysers::DefaultConfigurationImage(type, language::LangMan());
+    });
     mainWindow = std::make_unique<QMainWindow>();
     toolbar = std::make_unique<QWidget>();
     mainWindow->show();
