@@ -39,15 +39,26 @@ ApplicationStartup::ApplicationStartup(const QStringList& arguments, app::UserPr
       instanceKey_(QStringLiteral("kilnward")),
       splashDelay_(frmSplash::kExpirationMs),
       showLanguageDialog_([](frmconfig& dialog) { dialog.showLoaded(); }),
-      showTip_(ShowTipOfTheDay),
-      simulated_(std::make_unique<transfer::SimulatedAnalysers>()) {}
+      showTip_([](QWidget* parent) { ShowTipOfTheDay(language::LangMan(), parent); }),
+      // The analysers' first memory is the default configuration in the language of the run.
+      simulated_(std::make_unique<transfer::SimulatedAnalysers>([](std::uint8_t type) {
+          return transfer::SimulatedAnalysers::DefaultConfigurationImage(type, language::LangMan());
+      })) {}
 
-ApplicationStartup::~ApplicationStartup() = default;
+ApplicationStartup::~ApplicationStartup() {
+    // The windows registered with the language manager go before it does.
+    settings_.reset();
+    splash_.reset();
+    if (languageStarted_) {
+        language::ReleaseLangMan();
+    }
+}
 
 frmconfig& ApplicationStartup::settings() {
     if (!settings_) {
-        settings_ = std::make_unique<frmconfig>(
-            flags_.DebugMode, ModelUsesInfrared(app::ReadSelectedInstrumentIdSetting()));
+        settings_ =
+            std::make_unique<frmconfig>(language::LangMan(), flags_.DebugMode,
+                                        ModelUsesInfrared(app::ReadSelectedInstrumentIdSetting()));
     }
     return *settings_;
 }
@@ -66,7 +77,10 @@ ApplicationStartup::Result ApplicationStartup::Main(const MainWindowFactory& cre
         return Result::AlreadyRunning;
     }
     app::LoadInstrumentList();
+    // A settings dialog made before belongs to the manager that the new one replaces.
+    settings_.reset();
     language::LanguageManager& langMan = language::InitLangMan(prompts_);
+    languageStarted_ = true;
     langMan.OpenLanguageDataBase(app::ProgramFolder::dataFile(QStringLiteral("Language.mdb")),
                                  flags_.CreateMode);
     chooseLanguage();
@@ -104,7 +118,7 @@ void ApplicationStartup::chooseLanguage() {
     language::ApplyStartupLanguage(language::LangMan(), [this] {
         // Until a model is loaded, the dialog shows the infrared default of model 14.
         if (!settings_) {
-            settings_ = std::make_unique<frmconfig>(flags_.DebugMode,
+            settings_ = std::make_unique<frmconfig>(language::LangMan(), flags_.DebugMode,
                                                     ModelUsesInfrared(kLanguageDialogModel));
         }
         if (settings_->definemode(frmconfig::kLanguageMode)) {
@@ -114,7 +128,7 @@ void ApplicationStartup::chooseLanguage() {
 }
 
 void ApplicationStartup::showSplash() {
-    splash_ = std::make_unique<frmSplash>();
+    splash_ = std::make_unique<frmSplash>(language::LangMan());
     splash_->show();
     splash_->setStatus(QStringLiteral("Loading language manager..."));
     splash_->translate();

@@ -101,6 +101,8 @@ class ApplicationStartup {
     std::unique_ptr<frmconfig> settings_;
     std::unique_ptr<frmSplash> splash_;
     MainWindows windows_;
+    // Whether Main started the language manager, which then ends with the start-up.
+    bool languageStarted_ = false;
     QPointer<QWidget> main_;
     QPointer<QWidget> toolbar_;
 };

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/Translator.h"
 #include "dialogs/ConnectionTester.h"
 #include "dialogs/ControlNames.h"
 #include "dialogs/WidgetWindow.h"
-#include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
 namespace kilnward::dialogs {
@@ -18,11 +18,6 @@ namespace {
 
 // The width of the result line, in average characters: about the width of the settings.
 constexpr int kResultColumns = 52;
-
-QString Translated(const char* key, const char* english, const QStringList& arguments = {}) {
-    return language::LangMan().TranslateString(QLatin1String(key), QLatin1String(english),
-                                               arguments);
-}
 
 // `text` with line breaks between words so that no line is wider than `width` (a word wider
 // than that keeps a line of its own). Wrapped here rather than by the label: the dialog keeps
@@ -45,22 +40,23 @@ QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
     return lines.join(QLatin1Char('\n'));
 }
 
-QString ResultText(const transfer::ConnectionCheckResult& result) {
+QString ResultText(app::Translator& translator, const transfer::ConnectionCheckResult& result) {
     if (result.ok) {
-        return Translated("test_ok", "Connection OK: the analyser's clock reads %1%.",
-                          {transfer::AnalyserClockText(result.clock)});
+        return app::Translated(translator, "test_ok",
+                               "Connection OK: the analyser's clock reads %1%.",
+                               {transfer::AnalyserClockText(result.clock)});
     }
     // A hint says in the user's language what the port's own message says in its terms (and
     // often with advice of its own): shown instead of it, with the message kept as the tip.
-    return Translated("test_failed", "The connection failed: %1%",
-                      {result.hint.isEmpty() ? result.message : result.hint});
+    return app::Translated(translator, "test_failed", "The connection failed: %1%",
+                           {result.hint.isEmpty() ? result.message : result.hint});
 }
 
 }  // namespace
 
 ConnectionTestPanel::ConnectionTestPanel(WidgetWindow& window, ShownSettings settings,
                                          QWidget* parent)
-    : QWidget(parent), settings_(std::move(settings)) {
+    : QWidget(parent), translator_(window.language()), settings_(std::move(settings)) {
     cmdtest_ = new QPushButton(QStringLiteral("&Test"), this);
     cmdtest_->setAutoDefault(false);
     window.name(*cmdtest_, control::cmdtest);
@@ -91,11 +87,11 @@ void ConnectionTestPanel::runTest() {
         return;
     }
     cmdtest_->setEnabled(false);
-    showResult(Translated("test_running", "Testing the connection..."));
+    showResult(app::Translated(translator_, "test_running", "Testing the connection..."));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const transfer::ConnectionCheckResult result = tester_->check(settings_());
     QApplication::restoreOverrideCursor();
-    showResult(ResultText(result));
+    showResult(ResultText(translator_, result));
     lbltestresult_->setToolTip(result.ok ? QString() : result.message);
     cmdtest_->setEnabled(true);
 }

@@ -9,6 +9,10 @@
 class QLabel;
 class QPushButton;
 
+namespace kilnward::app {
+class Translator;
+}
+
 namespace kilnward::dialogs {
 
 class ConnectionTester;
@@ -22,7 +26,7 @@ class ConnectionTestPanel : public QWidget {
   public:
     using ShownSettings = std::function<transfer::LinkSettings()>;
 
-    // Its controls are named in `window`.
+    // Its controls are named in `window`, its texts asked of the window's language manager.
     ConnectionTestPanel(WidgetWindow& window, ShownSettings settings, QWidget* parent);
 
     void setTester(ConnectionTester* tester);
@@ -36,6 +40,7 @@ class ConnectionTestPanel : public QWidget {
   private:
     void showResult(const QString& text);
 
+    app::Translator& translator_;
     ShownSettings settings_;
     ConnectionTester* tester_ = nullptr;
     QPushButton* cmdtest_ = nullptr;

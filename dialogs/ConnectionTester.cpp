@@ -2,9 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "app/Translator.h"
 #include "drivers/InstrumentDriver.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 #include "transfer/AnalyserLink.h"
 #include "transfer/LinkSettings.h"
 #include "transfer/LinkTrace.h"
@@ -12,16 +11,20 @@
 
 namespace kilnward::dialogs {
 
-ConnectionTester::ConnectionTester(transfer::SimulatedAnalysers& simulated, CurrentDriver driver,
+ConnectionTester::ConnectionTester(transfer::SimulatedAnalysers& simulated,
+                                   app::Translator& translator, CurrentDriver driver,
                                    CurrentTrace trace)
-    : simulated_(simulated), driver_(std::move(driver)), trace_(std::move(trace)) {}
+    : simulated_(simulated),
+      translator_(translator),
+      driver_(std::move(driver)),
+      trace_(std::move(trace)) {}
 
 transfer::ConnectionCheckResult ConnectionTester::check(const transfer::LinkSettings& settings) {
     drivers::InstrumentDriver* driver = driver_ ? driver_() : nullptr;
     if (!driver) {
         transfer::ConnectionCheckResult refused;
-        refused.message = language::LangMan().TranslateString(
-            QStringLiteral("test_nomodel"), QStringLiteral("No analyser model is selected."));
+        refused.message =
+            app::Translated(translator_, "test_nomodel", "No analyser model is selected.");
         return refused;
     }
     transfer::LinkContext context;
@@ -36,7 +39,7 @@ transfer::ConnectionCheckResult ConnectionTester::check(const transfer::LinkSett
         wirelink::Wirelink*& link;
         ~Forget() { link = nullptr; }
     } forget{link_};
-    return transfer::CheckConnection(link, settings, *driver, language::LangMan());
+    return transfer::CheckConnection(link, settings, *driver, translator_);
 }
 
 void ConnectionTester::cancel() {

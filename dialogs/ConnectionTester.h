@@ -8,6 +8,9 @@
 namespace wirelink {
 class Wirelink;
 }
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::drivers {
 class InstrumentDriver;
 }
@@ -28,8 +31,9 @@ class ConnectionTester : public wirelink::Host {
     // The trace the check's link reports to, if any, asked for at every check.
     using CurrentTrace = std::function<transfer::LinkTrace*()>;
 
-    ConnectionTester(transfer::SimulatedAnalysers& simulated, CurrentDriver driver,
-                     CurrentTrace trace = {});
+    // `translator` gives the check's texts.
+    ConnectionTester(transfer::SimulatedAnalysers& simulated, app::Translator& translator,
+                     CurrentDriver driver, CurrentTrace trace = {});
 
     transfer::ConnectionCheckResult check(const transfer::LinkSettings& settings);
     bool running() const { return link_ != nullptr; }
@@ -40,6 +44,7 @@ class ConnectionTester : public wirelink::Host {
 
   private:
     transfer::SimulatedAnalysers& simulated_;
+    app::Translator& translator_;
     CurrentDriver driver_;
     CurrentTrace trace_;
     wirelink::Wirelink* link_ = nullptr;

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/Translator.h"
 #include "app/UserPrompts.h"
 #include "dialogs/ControlNames.h"
-#include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
 namespace kilnward::dialogs {
@@ -22,9 +22,10 @@ constexpr int kRows = 28;
 
 }  // namespace
 
-LinkTraceWindow::LinkTraceWindow(app::UserPrompts& prompts, QWidget* parent)
+LinkTraceWindow::LinkTraceWindow(language::LanguageManager& language, app::UserPrompts& prompts,
+                                 QWidget* parent)
     : QDialog(parent, Qt::Tool),
-      window_(*this, QStringLiteral("frmlinktrace"),
+      window_(language, *this, QStringLiteral("frmlinktrace"),
               [this] {
                   if (txttrace_) {
                       txttrace_->setAccessibleName(windowTitle());
@@ -84,22 +85,18 @@ void LinkTraceWindow::clear() {
 }
 
 void LinkTraceWindow::save() {
-    auto& langMan = language::LangMan();
+    app::Translator& translator = window_.language();
     const std::optional<QString> path = prompts_.chooseFile(
         app::FileChooserMode::Save, QStringLiteral("link-trace.txt"),
-        langMan.TranslateString(QStringLiteral("tracefilter"), QStringLiteral("Text files")) +
-            QStringLiteral(" (*.txt)|*.txt"),
-        QStringLiteral("txt"),
-        langMan.TranslateString(QStringLiteral("tracesavetitle"),
-                                QStringLiteral("Save link trace")));
+        app::Translated(translator, "tracefilter", "Text files") + QStringLiteral(" (*.txt)|*.txt"),
+        QStringLiteral("txt"), app::Translated(translator, "tracesavetitle", "Save link trace"));
     if (!path) {
         return;
     }
     QString error;
     if (!trace_.save(*path, error)) {
         prompts_.showError(
-            langMan.TranslateString(QStringLiteral("tracesavefailed"),
-                                    QStringLiteral("The trace was not saved: %1%"), {error}),
+            app::Translated(translator, "tracesavefailed", "The trace was not saved: %1%", {error}),
             windowTitle());
     }
 }

@@ -18,8 +18,10 @@ namespace kilnward::dialogs {
 // the window is shown; a hidden window records nothing.
 class LinkTraceWindow : public QDialog {
   public:
-    // `prompts` chooses the file to save into and reports a failed save.
-    explicit LinkTraceWindow(app::UserPrompts& prompts, QWidget* parent = nullptr);
+    // `prompts` chooses the file to save into and reports a failed save; `language`
+    // translates the window.
+    LinkTraceWindow(language::LanguageManager& language, app::UserPrompts& prompts,
+                    QWidget* parent = nullptr);
 
     // The trace links report to while the window is shown; null while it is hidden.
     transfer::LinkTrace* activeTrace();

@@ -1,23 +1,17 @@
 #include "dialogs/ProgramInfo.h"
 
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
+#include "app/Translator.h"
 
 namespace kilnward::dialogs {
 
-QString CompanyLine() {
-    language::LanguageManager& langMan = language::LangMan();
-    return langMan.TranslateString(QStringLiteral("CompanyName"),
-                                   QStringLiteral("Nordavel S.p.a.")) +
-           QStringLiteral(", ") +
-           langMan.TranslateString(QStringLiteral("LegalCopyright"),
-                                   QStringLiteral("All rights reserved"));
+QString CompanyLine(app::Translator& translator) {
+    return app::Translated(translator, "CompanyName", "Nordavel S.p.a.") + QStringLiteral(", ") +
+           app::Translated(translator, "LegalCopyright", "All rights reserved");
 }
 
-QString CommentsText() {
-    return language::LangMan().TranslateString(
-        QStringLiteral("Comments"),
-        QStringLiteral("Configuration tool for portable flue-gas analysers"));
+QString CommentsText(app::Translator& translator) {
+    return app::Translated(translator, "Comments",
+                           "Configuration tool for portable flue-gas analysers");
 }
 
 }  // namespace kilnward::dialogs

@@ -1,18 +1,21 @@
 #include "dialogs/WidgetWindow.h"
 
-#include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
 namespace kilnward::dialogs {
 
-WidgetWindow::WidgetWindow(QWidget& window, QString name, std::function<void()> translate)
-    : window_(&window), name_(std::move(name)), translate_(std::move(translate)) {
+WidgetWindow::WidgetWindow(language::LanguageManager& language, QWidget& window, QString name,
+                           std::function<void()> translate)
+    : language_(language),
+      window_(&window),
+      name_(std::move(name)),
+      translate_(std::move(translate)) {
     window.setObjectName(name_);
-    language::LangMan().RegisterWindow(*this);
+    language_.RegisterWindow(*this);
 }
 
 WidgetWindow::~WidgetWindow() {
-    language::LangMan().UnregisterWindow(*this);
+    language_.UnregisterWindow(*this);
 }
 
 QString WidgetWindow::caption() const {
@@ -48,7 +51,7 @@ void WidgetWindow::translate() {
 }
 
 void WidgetWindow::translateNow() {
-    language::LangMan().TranslateObject(*this);
+    language_.TranslateObject(*this);
 }
 
 void WidgetWindow::name(QWidget& widget, const QString& controlName, std::optional<int> index,

@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/Translator.h"
 #include "app/VersionString.h"
 #include "dialogs/ControlNames.h"
 #include "dialogs/OkButtonBox.h"
 #include "dialogs/ProgramInfo.h"
-#include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
 namespace kilnward::dialogs {
@@ -20,8 +20,9 @@ constexpr int kMinimumTextLength = 50;
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent), window_(*this, QStringLiteral("frmAbout"), [this] { translate(); }) {
+frmAbout::frmAbout(language::LanguageManager& language, QWidget* parent)
+    : QDialog(parent),
+      window_(language, *this, QStringLiteral("frmAbout"), [this] { translate(); }) {
     auto* layout = new QVBoxLayout(this);
     const auto addLabel = [this, layout](const QString& name, const QString& text) {
         auto* label = new QLabel(text, this);
@@ -38,8 +39,8 @@ frmAbout::frmAbout(QWidget* parent)
     titleFont.setBold(true);
     title->setFont(titleFont);
     addLabel(control::lblVersioncode, app::VersionString());
-    addLabel(control::lblcompany, CompanyLine());
-    addLabel(control::lblswcode, CommentsText());
+    addLabel(control::lblcompany, CompanyLine(language));
+    addLabel(control::lblswcode, CommentsText(language));
 
     QDialogButtonBox* buttons = OkButtonBox(*this, window_);
     layout->addWidget(buttons);
@@ -50,12 +51,12 @@ frmAbout::frmAbout(QWidget* parent)
 }
 
 void frmAbout::translate() {
-    setWindowTitle(language::LangMan().TranslateString(
-        QStringLiteral("sfrmAbout"), QStringLiteral("About %1%"), {app::ApplicationTitle()}));
+    setWindowTitle(
+        app::Translated(window_.language(), "sfrmAbout", "About %1%", {app::ApplicationTitle()}));
 }
 
-void ShowAbout(QWidget* parent) {
-    frmAbout about(parent);
+void ShowAbout(language::LanguageManager& language, QWidget* parent) {
+    frmAbout about(language, parent);
     about.exec();
 }
 

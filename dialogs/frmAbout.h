@@ -9,7 +9,7 @@ namespace kilnward::dialogs {
 // The about box: title, version, company and what the program is.
 class frmAbout : public QDialog {
   public:
-    explicit frmAbout(QWidget* parent = nullptr);
+    explicit frmAbout(language::LanguageManager& language, QWidget* parent = nullptr);
 
     // The caption "About <title>", after every translation.
     void translate();
@@ -19,6 +19,6 @@ class frmAbout : public QDialog {
 };
 
 // Shows the about box modally over `parent`.
-void ShowAbout(QWidget* parent);
+void ShowAbout(language::LanguageManager& language, QWidget* parent);
 
 }  // namespace kilnward::dialogs

@@ -10,6 +10,7 @@
 #include "app/VersionString.h"
 #include "dialogs/ControlNames.h"
 #include "dialogs/ProgramInfo.h"
+#include "language/LanguageManager.h"
 
 namespace kilnward::dialogs {
 
@@ -26,9 +27,9 @@ QLabel* AddLabel(QVBoxLayout& layout, QWidget& parent, const QString& text) {
 
 }  // namespace
 
-frmSplash::frmSplash(QWidget* parent)
+frmSplash::frmSplash(language::LanguageManager& language, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      window_(*this, QStringLiteral("frmSplash")) {
+      window_(language, *this, QStringLiteral("frmSplash")) {
     setWindowTitle(app::ApplicationTitle());
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
@@ -47,9 +48,9 @@ frmSplash::frmSplash(QWidget* parent)
     window_.name(*title, control::lblProductName, {}, QStringLiteral("x"));
     window_.name(*AddLabel(*layout, *frame, app::VersionString()), control::lblVersioncode, {},
                  QStringLiteral("x"));
-    window_.name(*AddLabel(*layout, *frame, CompanyLine()), control::lblcompany, {},
+    window_.name(*AddLabel(*layout, *frame, CompanyLine(language)), control::lblcompany, {},
                  QStringLiteral("x"));
-    window_.name(*AddLabel(*layout, *frame, CommentsText()), control::lblswcode, {},
+    window_.name(*AddLabel(*layout, *frame, CommentsText(language)), control::lblswcode, {},
                  QStringLiteral("x"));
     layout->addSpacing(2 * spacing);
     lblstatus_ = AddLabel(*layout, *frame, QString());

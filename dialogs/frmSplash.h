@@ -17,7 +17,7 @@ class frmSplash : public QWidget {
   public:
     static constexpr int kExpirationMs = 2000;
 
-    explicit frmSplash(QWidget* parent = nullptr);
+    explicit frmSplash(language::LanguageManager& language, QWidget* parent = nullptr);
 
     // The status line, shown at once.
     void setStatus(const QString& text);

@@ -10,10 +10,10 @@
 
 #include "app/ConfigSettings.h"
 #include "app/ProgramFolder.h"
+#include "app/Translator.h"
 #include "app/Windows1252.h"
 #include "dialogs/ControlNames.h"
 #include "dialogs/OkButtonBox.h"
-#include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
 namespace kilnward::dialogs {
@@ -25,7 +25,8 @@ constexpr int kTipTextLines = 6;
 
 }  // namespace
 
-frmTip::frmTip(QWidget* parent) : QDialog(parent), window_(*this, QStringLiteral("frmTip")) {
+frmTip::frmTip(language::LanguageManager& language, QWidget* parent)
+    : QDialog(parent), window_(language, *this, QStringLiteral("frmTip")) {
     setWindowTitle(QStringLiteral("Tip of the Day"));
     auto* layout = new QVBoxLayout(this);
     auto* heading = new QLabel(QStringLiteral("Did you know..."), this);
@@ -65,9 +66,8 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent), window_(*this, QStringLiteral
     layout->addLayout(bottom);
 }
 
-QString frmTip::TipsFileName() {
-    return language::LangMan().TranslateString(QStringLiteral("tipfile"),
-                                               QStringLiteral("TIPENG.TXT"));
+QString frmTip::TipsFileName(app::Translator& translator) {
+    return app::Translated(translator, "tipfile", "TIPENG.TXT");
 }
 
 void frmTip::load() {
@@ -75,13 +75,12 @@ void frmTip::load() {
     chkLoadTipsAtStartup_->setChecked(app::ReadShowTipsSetting());
     tips_.clear();
     currentTip_ = 0;
-    const QString fileName = TipsFileName();
+    const QString fileName = TipsFileName(window_.language());
     if (!LoadTips(app::ProgramFolder::dataFile(fileName))) {
-        lblTipText_->setText(language::LangMan().TranslateString(
-            QStringLiteral("tipnotfound"),
-            QStringLiteral("That the %1% file was not found?\r\n\r\nCreate a text file named "
-                           "%1% using NotePad with 1 tip per line. Then place it in the same "
-                           "directory as the application. "),
+        lblTipText_->setText(app::Translated(
+            window_.language(), "tipnotfound",
+            "That the %1% file was not found?\r\n\r\nCreate a text file named %1% using NotePad "
+            "with 1 tip per line. Then place it in the same directory as the application. ",
             {fileName}));
     }
 }
@@ -127,8 +126,8 @@ void frmTip::chkLoadTipsAtStartup_Click() {
                                                      : QStringLiteral("0"));
 }
 
-void ShowTipOfTheDay(QWidget* parent) {
-    frmTip tip(parent);
+void ShowTipOfTheDay(language::LanguageManager& language, QWidget* parent) {
+    frmTip tip(language, parent);
     tip.load();
     tip.exec();
 }

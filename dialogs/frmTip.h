@@ -8,13 +8,17 @@
 class QCheckBox;
 class QLabel;
 
+namespace kilnward::app {
+class Translator;
+}
+
 namespace kilnward::dialogs {
 
 // The tip of the day: one line of the language's tips file at a time, cycling in file order,
 // with the choice of showing it at start-up.
 class frmTip : public QDialog {
   public:
-    explicit frmTip(QWidget* parent = nullptr);
+    explicit frmTip(language::LanguageManager& language, QWidget* parent = nullptr);
 
     // Form_Load: the tick from "ShowTips", the tips file named by the language, or the text
     // that tells how to make one.
@@ -27,7 +31,7 @@ class frmTip : public QDialog {
 
     QString tipText() const;
     // The tips file of the current language ("TIPENG.TXT" unless translated).
-    static QString TipsFileName();
+    static QString TipsFileName(app::Translator& translator);
 
   private:
     void chkLoadTipsAtStartup_Click();
@@ -40,6 +44,6 @@ class frmTip : public QDialog {
 };
 
 // Loads and shows the tip window modally over `parent`.
-void ShowTipOfTheDay(QWidget* parent);
+void ShowTipOfTheDay(language::LanguageManager& language, QWidget* parent);
 
 }  // namespace kilnward::dialogs

@@ -21,7 +21,6 @@
 #include "documents/MessageBoxes.h"
 #include "drivers/InstrumentDriver.h"
 #include "form/ModelMenu.h"
-#include "language/LangMan.h"
 #include "language/LanguageManager.h"
 #include "transfer/AnalyserLink.h"
 #include "transfer/LinkSetup.h"
@@ -42,17 +41,13 @@ void WaitWithEvents(int milliseconds) {
     loop.exec();
 }
 
-QString Translated(const transfer::TransferText& text) {
-    return text.translated(language::LangMan());
-}
-
 }  // namespace
 
-frmadvance::frmadvance(documents::MainWindowSession& session, const app::SerialSettings& settings,
-                       transfer::SimulatedAnalysers& simulated, std::vector<QWidget*> windows,
-                       QWidget* parent)
+frmadvance::frmadvance(documents::MainWindowSession& session, language::LanguageManager& language,
+                       const app::SerialSettings& settings, transfer::SimulatedAnalysers& simulated,
+                       std::vector<QWidget*> windows, QWidget* parent)
     : QDialog(parent),
-      window_(*this, QStringLiteral("frmadvance")),
+      window_(language, *this, QStringLiteral("frmadvance")),
       session_(session),
       settings_(settings),
       simulated_(simulated),
@@ -82,7 +77,8 @@ frmadvance::frmadvance(documents::MainWindowSession& session, const app::SerialS
     layout->addWidget(barprogress_, 1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    cmdAbort_ = buttons->addButton(Translated(transfer::kCloseText), QDialogButtonBox::ActionRole);
+    cmdAbort_ = buttons->addButton(transfer::kCloseText.translated(window_.language()),
+                                   QDialogButtonBox::ActionRole);
     cmdAbort_->setDefault(true);
     // The button stays a plain pointer while the rest of the dialog shows the busy one.
     cmdAbort_->setCursor(Qt::ArrowCursor);
@@ -166,8 +162,8 @@ transfer::TransferOutcome frmadvance::runSession(transfer::TransferKind kind, co
     if (active_) {
         throw std::logic_error("a transfer is already running");
     }
-    lblinfo_->setText(Translated(transfer::TransferTexts::of(kind).running));
-    cmdAbort_->setText(Translated(transfer::kAbortText));
+    lblinfo_->setText(transfer::TransferTexts::of(kind).running.translated(window_.language()));
+    cmdAbort_->setText(transfer::kAbortText.translated(window_.language()));
     barprogress_->setValue(0);
     Form_Load();
     show();
@@ -304,7 +300,7 @@ void frmadvance::Form_Unload() {
 
 void frmadvance::showIdle() {
     unsetCursor();
-    cmdAbort_->setText(Translated(transfer::kCloseText));
+    cmdAbort_->setText(transfer::kCloseText.translated(window_.language()));
 }
 
 }  // namespace kilnward::dialogs

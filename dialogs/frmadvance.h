@@ -45,11 +45,11 @@ namespace kilnward::dialogs {
 // windows disabled while it is open.
 class frmadvance : public QDialog, public transfer::ProgressSink, public wirelink::Host {
   public:
-    // `settings` gives the serial settings at every transfer; `windows` are disabled while
-    // the dialog is open.
-    frmadvance(documents::MainWindowSession& session, const app::SerialSettings& settings,
-               transfer::SimulatedAnalysers& simulated, std::vector<QWidget*> windows,
-               QWidget* parent = nullptr);
+    // `language` translates the dialog; `settings` gives the serial settings at every
+    // transfer; `windows` are disabled while the dialog is open.
+    frmadvance(documents::MainWindowSession& session, language::LanguageManager& language,
+               const app::SerialSettings& settings, transfer::SimulatedAnalysers& simulated,
+               std::vector<QWidget*> windows, QWidget* parent = nullptr);
     ~frmadvance() override;
 
     // The menu command: its confirmation, the transfer, and for a receive the documents

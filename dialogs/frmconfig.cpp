@@ -16,11 +16,11 @@
 #include "app/ConfigSettings.h"
 #include "app/ReportSettings.h"
 #include "app/SerialDefaults.h"
+#include "app/Translator.h"
 #include "app/VersionString.h"
 #include "dialogs/AddressSpinBox.h"
 #include "dialogs/ConnectionTestPanel.h"
 #include "dialogs/ControlNames.h"
-#include "language/LangMan.h"
 #include "language/LanguageManager.h"
 #include "transfer/LinkSetup.h"
 #include "wirelink/PortNames.h"
@@ -34,17 +34,17 @@ constexpr int kPortTextLength = 28;
 
 }  // namespace
 
-frmconfig::frmconfig(bool debugMode, bool useInfrared, QWidget* parent)
+frmconfig::frmconfig(language::LanguageManager& language, bool debugMode, bool useInfrared,
+                     QWidget* parent)
     : QDialog(parent),
-      window_(*this, QStringLiteral("frmconfig")),
+      window_(language, *this, QStringLiteral("frmconfig")),
       debugMode_(debugMode),
       serial_(app::SerialSettings::Load(useInfrared)) {
     build();
 }
 
-QString frmconfig::SimulatedPortCaption() {
-    return language::LangMan().TranslateString(QStringLiteral("simulatedport"),
-                                               QStringLiteral("Simulated analyser"));
+QString frmconfig::SimulatedPortCaption(app::Translator& translator) {
+    return app::Translated(translator, "simulatedport", "Simulated analyser");
 }
 
 void frmconfig::build() {
@@ -136,7 +136,7 @@ bool frmconfig::definemode(int mode) {
     languageFrame_->setVisible(mode == kLanguageMode);
     mode_ = mode;
     if (mode == kLanguageMode) {
-        return language::LangMan().CanChangeLanguage();
+        return window_.language().CanChangeLanguage();
     }
     return true;
 }
@@ -164,7 +164,7 @@ void frmconfig::load() {
     txtcompany_->setText(app::ReadConfigValue(app::config::ReportCompany));
     testPanel_->reset();
 
-    language::LanguageManager& langMan = language::LangMan();
+    language::LanguageManager& langMan = window_.language();
     lstlang_->clear();
     if (langMan.LanguageCount() >= 2) {
         for (int i = 0; i < langMan.LanguageCount(); ++i) {
@@ -185,7 +185,8 @@ void frmconfig::fillPorts() {
                                      info.systemLocation().toStdString(), wirelink::kThisPlatform));
         lstport_->addItem(name, name);
     }
-    lstport_->addItem(SimulatedPortCaption(), QLatin1String(app::serial::kSimulatorPort));
+    lstport_->addItem(SimulatedPortCaption(window_.language()),
+                      QLatin1String(app::serial::kSimulatorPort));
     const QString port = serial_.port.deviceName();
     int current = lstport_->findData(port);
     if (current < 0) {
@@ -273,7 +274,7 @@ void frmconfig::confirmLanguage() {
     if (lstlang_->currentRow() < 0) {
         return;
     }
-    language::LanguageManager& langMan = language::LangMan();
+    language::LanguageManager& langMan = window_.language();
     langMan.SetLanguageIndex(lstlang_->currentRow());
     langMan.TranslateAll();
     app::WriteConfigValue(app::config::FileVersion, app::VersionString());

@@ -17,6 +17,10 @@ class QListWidget;
 class QPushButton;
 class QSpinBox;
 
+namespace kilnward::app {
+class Translator;
+}
+
 namespace kilnward::dialogs {
 
 class ConnectionTester;
@@ -30,9 +34,11 @@ class frmconfig : public QDialog {
     static constexpr int kSerialMode = 0;
     static constexpr int kLanguageMode = 1;
 
-    // `debugMode` lets the user change the infrared choice; `useInfrared` is the selected
-    // model's default.
-    frmconfig(bool debugMode, bool useInfrared, QWidget* parent = nullptr);
+    // `language` translates the dialog and is the one whose language the language mode
+    // changes; `debugMode` lets the user change the infrared choice; `useInfrared` is the
+    // selected model's default.
+    frmconfig(language::LanguageManager& language, bool debugMode, bool useInfrared,
+              QWidget* parent = nullptr);
 
     // Shows the mode's frame only. The language mode is refused (false, after "Language
     // Manager not available.") while the language manager is not usable.
@@ -72,7 +78,7 @@ class frmconfig : public QDialog {
     void setConnectionTester(ConnectionTester* tester);
 
     // The caption of the simulated analyser in the port list.
-    static QString SimulatedPortCaption();
+    static QString SimulatedPortCaption(app::Translator& translator);
 
   private:
     void build();

@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/Translator.h"
 #include "dialogs/ControlNames.h"
 #include "dialogs/OkButtonBox.h"
 #include "documents/MainWindowSession.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
+#include "documents/MessageBoxes.h"
 
 namespace kilnward::dialogs {
 
@@ -19,8 +19,9 @@ constexpr int kMinimumTextLength = 50;
 
 }  // namespace
 
-frmfilesloaded::frmfilesloaded(documents::MainWindowSession& session, QWidget* parent)
-    : QDialog(parent), window_(*this, QStringLiteral("frmfilesloaded")) {
+frmfilesloaded::frmfilesloaded(documents::MainWindowSession& session,
+                               language::LanguageManager& language, QWidget* parent)
+    : QDialog(parent), window_(language, *this, QStringLiteral("frmfilesloaded")) {
     setWindowTitle(QStringLiteral("Loaded files"));
     auto* layout = new QVBoxLayout(this);
     auto* lblfilesloaded = new QLabel(FilesLoadedText(session), this);
@@ -37,13 +38,13 @@ frmfilesloaded::frmfilesloaded(documents::MainWindowSession& session, QWidget* p
 }
 
 QString frmfilesloaded::FilesLoadedText(documents::MainWindowSession& session) {
-    language::LanguageManager& langMan = language::LangMan();
+    app::Translator& translator = session.messageBoxes().translator();
     QStringList lines;
     for (int d = 0; d < documents::Documents::count(); ++d) {
         const documents::DocumentInfo& info = session.documents()[d];
-        QString line =
-            langMan.TranslateString(info.FileTag + QStringLiteral("filetype"), info.FileCaption) +
-            QStringLiteral(" : ") + session.commands().DocumentDisplayName(d);
+        QString line = translator.TranslateString(info.FileTag + QStringLiteral("filetype"),
+                                                  info.FileCaption) +
+                       QStringLiteral(" : ") + session.commands().DocumentDisplayName(d);
         if (info.Dirty()) {
             line += QStringLiteral(" *");
         }
@@ -52,8 +53,9 @@ QString frmfilesloaded::FilesLoadedText(documents::MainWindowSession& session) {
     return lines.join(QLatin1Char('\n'));
 }
 
-void ShowLoadedFiles(documents::MainWindowSession& session, QWidget* parent) {
-    frmfilesloaded list(session, parent);
+void ShowLoadedFiles(documents::MainWindowSession& session, language::LanguageManager& language,
+                     QWidget* parent) {
+    frmfilesloaded list(session, language, parent);
     list.exec();
 }
 

@@ -13,7 +13,9 @@ namespace kilnward::dialogs {
 // The list of the five documents: kind, file (or "(None)") and " *" when changed.
 class frmfilesloaded : public QDialog {
   public:
-    explicit frmfilesloaded(documents::MainWindowSession& session, QWidget* parent = nullptr);
+    // `language` translates the window; the lines are in the session's language.
+    frmfilesloaded(documents::MainWindowSession& session, language::LanguageManager& language,
+                   QWidget* parent = nullptr);
 
     // One line per document, in document order.
     static QString FilesLoadedText(documents::MainWindowSession& session);
@@ -23,6 +25,7 @@ class frmfilesloaded : public QDialog {
 };
 
 // Shows the list modally over `parent`.
-void ShowLoadedFiles(documents::MainWindowSession& session, QWidget* parent);
+void ShowLoadedFiles(documents::MainWindowSession& session, language::LanguageManager& language,
+                     QWidget* parent);
 
 }  // namespace kilnward::dialogs

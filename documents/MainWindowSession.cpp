@@ -21,6 +21,7 @@ bool IsConfigurationFile(const QString& path, const QString& tag) {
 
 MainWindowSession::MainWindowSession(app::UserPrompts& prompts, app::Translator& translator)
     : boxes_(prompts, translator),
+      window_(translator),
       files_(window_, documents_, boxes_),
       commands_(documents_, files_, boxes_),
       changes_(window_.form(), documents_, translator) {

@@ -52,7 +52,8 @@ void CompareCommands::compareWithAnalyser() {
     session_.files().RefreshMainWindow();
     receiver_.reset();
     scratch_ = openScratch();
-    receiver_ = std::make_unique<dialogs::frmadvance>(*scratch_, services_.settings.serial(),
+    receiver_ = std::make_unique<dialogs::frmadvance>(*scratch_, services_.language,
+                                                      services_.settings.serial(),
                                                       services_.simulated, windows_, &parent_);
     // Its link is traced like every other while the trace window is open.
     receiver_->setTrace(trace_ ? trace_() : nullptr);

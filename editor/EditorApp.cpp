@@ -34,8 +34,11 @@ EditorApp::EditorApp(const Options& options) {
     app::LoadInstrumentList();
     app::LoadParameterCatalogue(langMan);
     // The window sets the infrared choice from the model it loads.
-    ownSettings_ = std::make_unique<dialogs::frmconfig>(false, false);
-    ownSimulated_ = std::make_unique<transfer::SimulatedAnalysers>();
+    ownSettings_ = std::make_unique<dialogs::frmconfig>(langMan, false, false);
+    ownSimulated_ =
+        std::make_unique<transfer::SimulatedAnalysers>([&manager = langMan](std::uint8_t type) {
+            return transfer::SimulatedAnalysers::DefaultConfigurationImage(type, manager);
+        });
     services_ = std::make_unique<dialogs::StartupServices>(
         dialogs::StartupServices{*ownSettings_, prompts, flags_, *ownSimulated_, langMan});
     createWindow(options);
@@ -61,7 +64,13 @@ EditorApp::~EditorApp() {
     prompts_.setFallbackParent(nullptr);
     window_.reset();
     session_.reset();
-    language::ReleaseLangMan();
+    // The language manager made here ends with the dialogs registered with it; inside
+    // ApplicationStartup the start-up ends its own.
+    if (ownSettings_) {
+        services_.reset();
+        ownSettings_.reset();
+        language::ReleaseLangMan();
+    }
 }
 
 dialogs::MainWindows EditorApp::windows() {

@@ -40,7 +40,7 @@ class EditorApp {
     // simulated analysers made here; the model re-applied at once.
     explicit EditorApp(const Options& options);
     // Inside ApplicationStartup: its language manager, catalogue and services; start-up
-    // re-applies the model through `windows().finished`.
+    // re-applies the model through `windows().finished` and ends the language manager.
     EditorApp(const dialogs::StartupServices& services, const Options& options);
     ~EditorApp();
     EditorApp(const EditorApp&) = delete;

@@ -7,6 +7,9 @@ class QWidget;
 namespace kilnward::app {
 class UserPrompts;
 }
+namespace kilnward::language {
+class LanguageManager;
+}
 namespace kilnward::dialogs {
 class ConnectionTester;
 class LinkTraceWindow;
@@ -26,8 +29,9 @@ namespace kilnward::editor {
 // has selected. The check takes the settings the dialog shows; the window hands it to the dialog.
 class LinkTools {
   public:
+    // `language` translates the trace window and the check's texts.
     LinkTools(QWidget& window, form::MainForm& form, transfer::SimulatedAnalysers& simulated,
-              app::UserPrompts& prompts);
+              app::UserPrompts& prompts, language::LanguageManager& language);
     ~LinkTools();
     LinkTools(const LinkTools&) = delete;
     LinkTools& operator=(const LinkTools&) = delete;
@@ -42,6 +46,7 @@ class LinkTools {
   private:
     QWidget& window_;
     app::UserPrompts& prompts_;
+    language::LanguageManager& language_;
     std::unique_ptr<dialogs::LinkTraceWindow> traceWindow_;
     std::unique_ptr<dialogs::ConnectionTester> tester_;
 };

@@ -80,7 +80,7 @@ MainWindow::MainWindow(documents::MainWindowSession& session,
     binder_->bindMenus(*menuBar());
     extraMenus_ = std::make_unique<ExtraMenus>(*menuBar(), commands_, session.window().form());
     linkTools_ = std::make_unique<LinkTools>(*this, session.window(), services_.simulated,
-                                             services_.prompts);
+                                             services_.prompts, services_.language);
     services_.settings.setConnectionTester(&linkTools_->tester());
     auto* central = new QWidget(this);
     pages_ = PageBuilder(*binder_).build(central);
@@ -187,26 +187,27 @@ void MainWindow::showLanguageSettings() {
 }
 
 void MainWindow::showTipOfTheDay() {
-    dialogs::ShowTipOfTheDay(this);
+    dialogs::ShowTipOfTheDay(services_.language, this);
 }
 
 void MainWindow::showAbout() {
-    dialogs::ShowAbout(this);
+    dialogs::ShowAbout(services_.language, this);
 }
 
 void MainWindow::showLoadedFiles() {
-    dialogs::ShowLoadedFiles(session_, this);
+    dialogs::ShowLoadedFiles(session_, services_.language, this);
 }
 
 void MainWindow::exportConfigText() {
     binder_->commitPendingEdits();
-    runTextExport(this, session_.window().form(), session_.commands(), exportSelection_);
+    runTextExport(this, session_.window().form(), session_.commands(), exportSelection_,
+                  translator());
 }
 
 dialogs::frmadvance& MainWindow::ensureTransferDialog() {
     if (!transferDialog_) {
         transferDialog_ = std::make_unique<dialogs::frmadvance>(
-            session_, services_.settings.serial(), services_.simulated,
+            session_, services_.language, services_.settings.serial(), services_.simulated,
             std::vector<QWidget*>{this, toolbar_}, this);
     }
     // Every transfer is traced while the trace window is open.

@@ -30,7 +30,7 @@ app::Translator& PrintCommands::translator() const {
 }
 
 bool PrintCommands::chooseSections() {
-    frmPrintConfig dialog(answer_, &parent_);
+    frmPrintConfig dialog(answer_, translator(), &parent_);
     dialog.exec();
     return !answer_.cancelled;
 }

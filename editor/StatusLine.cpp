@@ -22,8 +22,9 @@ StatusLine::StatusLine(app::Translator& translator, QWidget* parent)
 
 void StatusLine::showLink(const app::SerialSettings& settings, const QString& model) {
     const app::PortChoice& port = settings.port;
-    const QString portName =
-        port.isSimulator() ? dialogs::frmconfig::SimulatedPortCaption() : port.deviceName();
+    const QString portName = port.isSimulator()
+                                 ? dialogs::frmconfig::SimulatedPortCaption(translator_)
+                                 : port.deviceName();
     link_->setText(translator_.TranslateString(QStringLiteral("statusport"),
                                                QStringLiteral("Port: %1%"), {portName}) +
                    QStringLiteral("   ") +

@@ -1,6 +1,7 @@
 #include "form/MainForm.h"
 
 #include "app/Catalogue.h"
+#include "app/Translator.h"
 #include "app/VersionString.h"
 #include "drivers/InstrumentDriver.h"
 #include "form/CheckItem.h"
@@ -16,7 +17,6 @@
 #include "form/NumericItem.h"
 #include "form/TabStripItem.h"
 #include "form/TreeItem.h"
-#include "language/LangMan.h"
 #include "language/LanguageManager.h"
 
 namespace kilnward::form {
@@ -54,8 +54,9 @@ std::vector<FormItem*> AllNamed(const Form& form, const QString& name) {
 
 }  // namespace
 
-MainForm::MainForm()
-    : form_(kMainWindowName),
+MainForm::MainForm(app::Translator& translator)
+    : translator_(translator),
+      form_(kMainWindowName),
       editRules_(form_, services_),
       tabRules_(*this),
       adaptation_(*this),
@@ -72,7 +73,7 @@ MainForm::~MainForm() {
 
 void MainForm::loadWindow(const std::vector<app::InstrumentEntry>& models,
                           std::optional<std::uint8_t> model) {
-    language::LangMan().TranslateObject(*translation_);
+    language::TranslateWindow(translator_, *translation_);
     modelMenu_.build(models);
     modelMenu_.start(model);
     fillParameterTrees();
@@ -158,7 +159,7 @@ void MainForm::adaptToInstrument(std::uint8_t model, bool modelChanged) {
 }
 
 void MainForm::translate() {
-    app::LoadParameterCatalogue(language::LangMan());
+    app::LoadParameterCatalogue(translator_);
     for (FormItem* item : form_.items()) {
         if (item->kind() != ItemKind::Tree) {
             continue;
@@ -171,8 +172,8 @@ void MainForm::translate() {
         }
     }
     form_.menu(field::mnuAboutAbout)
-        .setCaption(language::LangMan().TranslateString(
-            "smnuaboutabout", "&About %1% Configuration...", {app::ApplicationTitle()}));
+        .setCaption(app::Translated(translator_, "smnuaboutabout", "&About %1% Configuration...",
+                                    {app::ApplicationTitle()}));
 }
 
 void MainForm::setSelectedModel(std::uint8_t model,

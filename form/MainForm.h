@@ -15,6 +15,9 @@
 #include "form/ModelMenu.h"
 #include "form/TabRules.h"
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::drivers {
 class InstrumentDriver;
 }
@@ -31,13 +34,15 @@ class TreeItem;
 // the services the handlers call (dirty marking, messages, loading the model default).
 class MainForm : public FormEvents {
   public:
-    MainForm();
+    // `translator` gives the window's captions and messages (the session's translator).
+    explicit MainForm(app::Translator& translator);
     ~MainForm() override;
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
     Form& form() { return form_; }
     const Form& form() const { return form_; }
+    app::Translator& translator() const { return translator_; }
     void setServices(FormServices* services) { services_ = services; }
 
     // Form_Load up to the documents: translation, model menu and stored model, empty
@@ -106,6 +111,7 @@ class MainForm : public FormEvents {
     void setDefaultSelections();
     void applyDesignRules();
 
+    app::Translator& translator_;
     Form form_;
     FormServices* services_ = nullptr;
     EditRules editRules_;

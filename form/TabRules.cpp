@@ -4,13 +4,12 @@
 
 #include <initializer_list>
 
+#include "app/Translator.h"
 #include "form/FieldNames.h"
 #include "form/Form.h"
 #include "form/MainForm.h"
 #include "form/ModelGroup.h"
 #include "form/TabStripItem.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 
 namespace kilnward::form {
 
@@ -100,7 +99,7 @@ void TabRules::clickRefused(TabStripItem& strip) {
 
 void TabRules::refuse(TabStripItem& strip, const char* frameName, int previousTab) {
     window_.showErrorMessage(
-        language::LangMan().TranslateString("itemnotavail", "Item not available"));
+        app::Translated(window_.translator(), "itemnotavail", "Item not available"));
     // The strip ends on its first tab, so the page that was showing goes away too.
     if (FormItem* previous = window_.form().find(QString::fromLatin1(frameName), previousTab)) {
         previous->setVisible(false);

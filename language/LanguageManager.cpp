@@ -203,4 +203,12 @@ void LanguageManager::UnregisterWindow(TranslatableWindow& window) {
     windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
 }
 
+void TranslateWindow(app::Translator& translator, TranslatableWindow& window) {
+    if (auto* manager = dynamic_cast<LanguageManager*>(&translator)) {
+        manager->TranslateObject(window);
+    } else {
+        window.translate();
+    }
+}
+
 }  // namespace kilnward::language

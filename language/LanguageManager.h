@@ -85,4 +85,9 @@ class LanguageManager : public app::Translator {
     std::vector<TranslatableWindow*> windows_;
 };
 
+// Translates `window` through `translator`: its caption and controls from the database when
+// the translator is the language manager, then the window's own routine. Another translator
+// has no captions to give, so the window keeps its design texts and only its routine runs.
+void TranslateWindow(app::Translator& translator, TranslatableWindow& window);
+
 }  // namespace kilnward::language

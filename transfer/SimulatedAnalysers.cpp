@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "app/Catalogue.h"
-#include "app/EnglishTranslator.h"
 #include "app/ScriptedPrompts.h"
 #include "documents/MainWindowSession.h"
 #include "drivers/InstrumentDriver.h"
@@ -47,10 +46,10 @@ sim::AnalyserSimulator& SimulatedAnalysers::analyser(std::uint8_t type, std::uin
     return entry->simulator;
 }
 
-wirelink::ByteBuffer SimulatedAnalysers::DefaultConfigurationImage(std::uint8_t type) {
+wirelink::ByteBuffer SimulatedAnalysers::DefaultConfigurationImage(std::uint8_t type,
+                                                                   app::Translator& translator) {
     // A main window of its own, so the user's window and settings stay untouched.
     app::ScriptedPrompts prompts;
-    app::EnglishTranslator translator;
     documents::MainWindowSession session(prompts, translator);
     session.window().modelMenu().setStoresChoice(false);
     const std::optional<QString> name = app::DriverInstrumentName(type);

@@ -8,6 +8,9 @@
 
 #include "wirelink/ByteBuffer.h"
 
+namespace kilnward::app {
+class Translator;
+}
 namespace kilnward::sim {
 class AnalyserSimulator;
 class SimulatedCommPort;
@@ -24,8 +27,8 @@ class SimulatedAnalysers {
     // with the simulator's own memory.
     using InitialImage = std::function<wirelink::ByteBuffer(std::uint8_t type)>;
 
-    // By default an analyser starts with the model's default configuration.
-    explicit SimulatedAnalysers(InitialImage initialImage = DefaultConfigurationImage);
+    // Null: an analyser starts with the simulator's own memory.
+    explicit SimulatedAnalysers(InitialImage initialImage);
     ~SimulatedAnalysers();
 
     sim::SimulatedCommPort& port(std::uint8_t type, std::uint8_t addr);
@@ -33,8 +36,10 @@ class SimulatedAnalysers {
     sim::AnalyserSimulator& analyser(std::uint8_t type, std::uint8_t addr);
 
     // The default documents of the program folder with `type`'s adaptation, as the
-    // analyser's configuration sector stores them.
-    static wirelink::ByteBuffer DefaultConfigurationImage(std::uint8_t type);
+    // analyser's configuration sector stores them. Loading them reloads the parameter
+    // catalogue through `translator`: the program's, so the catalogue keeps its language.
+    static wirelink::ByteBuffer DefaultConfigurationImage(std::uint8_t type,
+                                                          app::Translator& translator);
 
   private:
     struct Analyser;

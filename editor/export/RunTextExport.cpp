@@ -5,11 +5,10 @@
 #include <QMessageBox>
 
 #include "app/ProgramFolder.h"
+#include "app/Translator.h"
 #include "documents/DocumentCommands.h"
 #include "documents/Documents.h"
 #include "editor/export/frmPrintConfig.h"
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
 #include "textexport/ConfigTextExport.h"
 #include "textexport/SystemTextEditor.h"
 
@@ -22,8 +21,9 @@ QString ConfigTextPath() {
 textexport::ExportOutcome runTextExport(QWidget* parent, const form::Form& form,
                                         const documents::DocumentCommands& commands,
                                         textexport::PrintConfigAnswer& answer,
+                                        app::Translator& translator,
                                         textexport::TextEditorLauncher* editor) {
-    frmPrintConfig dialog(answer, parent);
+    frmPrintConfig dialog(answer, translator, parent);
     dialog.exec();
     const QString path = ConfigTextPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -32,18 +32,16 @@ textexport::ExportOutcome runTextExport(QWidget* parent, const form::Form& form,
     textexport::SystemTextEditor systemEditor;
     const textexport::ExportOutcome outcome =
         textexport::SaveConfigAsText(answer, exporter, path, editor ? *editor : systemEditor);
-    auto& langMan = language::LangMan();
     const QString native = QDir::toNativeSeparators(path);
     if (outcome == textexport::ExportOutcome::WriteFailed) {
         QMessageBox::warning(
-            parent, langMan.TranslateString("Error message", "Error message"),
-            langMan.TranslateString("exportwritefailed", "Cannot write %1%.", {native}));
+            parent, app::Translated(translator, "Error message", "Error message"),
+            app::Translated(translator, "exportwritefailed", "Cannot write %1%.", {native}));
     } else if (outcome == textexport::ExportOutcome::EditorFailed) {
         QMessageBox::warning(
-            parent, langMan.TranslateString("Error message", "Error message"),
-            langMan.TranslateString("exporteditorfailed",
-                                    "%1% was written, but no text editor could be started.",
-                                    {native}));
+            parent, app::Translated(translator, "Error message", "Error message"),
+            app::Translated(translator, "exporteditorfailed",
+                            "%1% was written, but no text editor could be started.", {native}));
     }
     return outcome;
 }

@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "language/LangMan.h"
-#include "language/LanguageManager.h"
+#include "app/Translator.h"
 
 namespace kilnward::editor {
 
@@ -23,9 +22,10 @@ const std::array<const char*, textexport::kExportSectionCount + 1> kOptionCaptio
 // The control's key in the language database, its translated caption, and the names
 // assistive tools read.
 template <typename Widget>
-void Translate(Widget& widget, const QString& control, const char* english) {
+void Translate(app::Translator& translator, Widget& widget, const QString& control,
+               const char* english) {
     const QString key = kWindowName + u'!' + control;
-    const QString caption = language::LangMan().TranslateString(key, QString::fromLatin1(english));
+    const QString caption = translator.TranslateString(key, QString::fromLatin1(english));
     widget.setObjectName(key);
     widget.setText(caption);
     widget.setAccessibleName(QString(caption).remove(u'&'));
@@ -34,22 +34,23 @@ void Translate(Widget& widget, const QString& control, const char* english) {
 
 }  // namespace
 
-frmPrintConfig::frmPrintConfig(textexport::PrintConfigAnswer& answer, QWidget* parent)
+frmPrintConfig::frmPrintConfig(textexport::PrintConfigAnswer& answer, app::Translator& translator,
+                               QWidget* parent)
     : QDialog(parent), answer_(answer) {
     setObjectName(kWindowName);
-    setWindowTitle(language::LangMan().TranslateString(kWindowName, "Select config to print"));
+    setWindowTitle(translator.TranslateString(kWindowName, "Select config to print"));
     auto* layout = new QVBoxLayout(this);
     for (size_t i = 0; i < ckPrintOption_.size(); ++i) {
         ckPrintOption_[i] = new QCheckBox(this);
-        Translate(*ckPrintOption_[i], QStringLiteral("ckPrintOption#%1").arg(i),
+        Translate(translator, *ckPrintOption_[i], QStringLiteral("ckPrintOption#%1").arg(i),
                   kOptionCaptions[i]);
         layout->addWidget(ckPrintOption_[i]);
     }
     auto* buttons = new QDialogButtonBox(this);
     cmdOK_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
     cmdAbort_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
-    Translate(*cmdOK_, QStringLiteral("cmdOK"), "OK");
-    Translate(*cmdAbort_, QStringLiteral("cmdAbort"), "Abort");
+    Translate(translator, *cmdOK_, QStringLiteral("cmdOK"), "OK");
+    Translate(translator, *cmdAbort_, QStringLiteral("cmdAbort"), "Abort");
     cmdOK_->setDefault(true);
     layout->addWidget(buttons);
     connect(cmdOK_, &QPushButton::clicked, this, &frmPrintConfig::cmdOK_Click);

@@ -9,6 +9,10 @@
 class QCheckBox;
 class QPushButton;
 
+namespace kilnward::app {
+class Translator;
+}
+
 namespace kilnward::editor {
 
 // "Select config to print": the sections of the text export, each an independent check box,
@@ -19,7 +23,9 @@ class frmPrintConfig : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmPrintConfig(textexport::PrintConfigAnswer& answer, QWidget* parent = nullptr);
+    // The captions come from `translator`.
+    frmPrintConfig(textexport::PrintConfigAnswer& answer, app::Translator& translator,
+                   QWidget* parent = nullptr);
 
     QCheckBox* printOption(int index) const {
         return ckPrintOption_.at(static_cast<size_t>(index));

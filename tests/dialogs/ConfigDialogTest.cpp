@@ -40,7 +40,7 @@ class ConfigDialogTest : public testing::DialogsTest {
 TEST_F(ConfigDialogTest, SerialModeKeepsAndStoresWhatIsConfirmed) {
     writeConfig("Serial", "Baudrate", "4800");
     writeConfig("Serial", "Addr", "7");
-    frmconfig dialog(true, false);
+    frmconfig dialog(languages(), true, false);
     ASSERT_TRUE(dialog.definemode(frmconfig::kSerialMode));
     dialog.load();
     EXPECT_EQ(control<QComboBox>(dialog, "cbobaud")->currentText(), "4800");
@@ -67,7 +67,7 @@ TEST_F(ConfigDialogTest, SerialModeKeepsAndStoresWhatIsConfirmed) {
     EXPECT_EQ(readConfig("Serial", "Infrared"), "<missing>");
 
     // The next start finds the typed port selected.
-    frmconfig next(false, false);
+    frmconfig next(languages(), false, false);
     next.load();
     EXPECT_EQ(control<QComboBox>(next, "lstport")->currentText(), "/dev/ttyUSB7");
     EXPECT_EQ(next.linkSettings().portName, "/dev/ttyUSB7");
@@ -90,7 +90,7 @@ TEST_F(ConfigDialogTest, ShowsTheSerialSettingsAndOffersOnlyValuesTheirRulesAcce
             writeConfig("Serial", "Baudrate", c.baud);
             writeConfig("Serial", "Addr", c.addr);
         }
-        frmconfig dialog(false, true);
+        frmconfig dialog(languages(), false, true);
         const app::SerialSettings loaded = app::SerialSettings::Load(true);
         EXPECT_EQ(dialog.linkSettings(), transfer::LinkSettingsOf(loaded));
         dialog.definemode(frmconfig::kSerialMode);
@@ -99,7 +99,7 @@ TEST_F(ConfigDialogTest, ShowsTheSerialSettingsAndOffersOnlyValuesTheirRulesAcce
         EXPECT_EQ(dialog.shownSettings(), dialog.linkSettings());
     }
 
-    frmconfig dialog(false, false);
+    frmconfig dialog(languages(), false, false);
     auto* rates = control<QComboBox>(dialog, "cbobaud");
     ASSERT_EQ(rates->count(), app::SerialSettings::BaudRates().size());
     for (int i = 0; i < rates->count(); ++i) {
@@ -125,7 +125,7 @@ TEST_F(ConfigDialogTest, AModelChangeKeepsTheInfraredChoiceConfirmedInDebugMode)
         {"normal mode, confirmed", false, true, true},
     };
     for (const Case& c : cases) {
-        frmconfig dialog(c.debugMode, true);
+        frmconfig dialog(languages(), c.debugMode, true);
         ASSERT_TRUE(dialog.definemode(frmconfig::kSerialMode));
         dialog.load();
         if (c.confirmed) {
@@ -141,7 +141,7 @@ TEST_F(ConfigDialogTest, AModelChangeKeepsTheInfraredChoiceConfirmedInDebugMode)
 // A number typed beyond the range stays as typed until the field is left, then takes the
 // nearest end of the range (the third digit of "300" is not refused).
 TEST_F(ConfigDialogTest, AnAddressTypedOutsideItsRangeIsClampedWhenTheFieldIsLeft) {
-    frmconfig dialog(true, false);
+    frmconfig dialog(languages(), true, false);
     ASSERT_TRUE(dialog.definemode(frmconfig::kSerialMode));
     dialog.load();
     auto* address = control<QSpinBox>(dialog, "TDBnumaddress");
@@ -168,7 +168,7 @@ TEST_F(ConfigDialogTest, AnAddressTypedOutsideItsRangeIsClampedWhenTheFieldIsLef
 // Who signs the sheets and reports: shown in serial mode, stored in [Report] on OK only.
 TEST_F(ConfigDialogTest, TheTechnicianAndCompanyAreKeptInTheReportSection) {
     writeConfig("Report", "Technician", "Jürgen Weiß");
-    frmconfig dialog(false, false);
+    frmconfig dialog(languages(), false, false);
     ASSERT_TRUE(dialog.definemode(frmconfig::kSerialMode));
     dialog.load();
     EXPECT_TRUE(control<QGroupBox>(dialog, "frareport")->isVisibleTo(&dialog));
@@ -195,7 +195,7 @@ TEST_F(ConfigDialogTest, CancelAndAnUnlistedBaudRateChangeNothing) {
     writeConfig("Serial", "Baudrate", "31250");
     std::vector<QString> told;
     app::SetNoticeSink([&told](const QString& text) { told.push_back(text); });
-    frmconfig dialog(false, true);
+    frmconfig dialog(languages(), false, true);
     app::SetNoticeSink({});
     dialog.load();
     // An unknown rate is told and the default kept in its place: the list shows the rate the
@@ -231,7 +231,7 @@ TEST_F(ConfigDialogTest, AStoredValueTheDialogCannotShowIsToldAndOneValueIsUsedE
         writeConfig("Serial", c.key, c.stored);
         std::vector<QString> told;
         app::SetNoticeSink([&told](const QString& text) { told.push_back(text); });
-        frmconfig dialog(false, false);
+        frmconfig dialog(languages(), false, false);
         dialog.load();
         app::SetNoticeSink({});
         ASSERT_EQ(told.size(), 1u);
@@ -249,10 +249,10 @@ TEST_F(ConfigDialogTest, AStoredValueTheDialogCannotShowIsToldAndOneValueIsUsedE
 
 TEST_F(ConfigDialogTest, TheSimulatedAnalyserIsAPortThatIsStoredByItsOwnName) {
     useLanguage(testing::kFrench);
-    frmconfig dialog(false, false);
+    frmconfig dialog(languages(), false, false);
     dialog.load();
     auto* ports = control<QComboBox>(dialog, "lstport");
-    const int simulated = ports->findText(frmconfig::SimulatedPortCaption());
+    const int simulated = ports->findText(frmconfig::SimulatedPortCaption(languages()));
     ASSERT_GE(simulated, 0);
     EXPECT_EQ(ports->itemText(simulated), "Analyseur simulé");
     ports->setCurrentIndex(simulated);
@@ -260,16 +260,16 @@ TEST_F(ConfigDialogTest, TheSimulatedAnalyserIsAPortThatIsStoredByItsOwnName) {
     EXPECT_EQ(readConfig("Serial", "Serialport"), "simulator");
     EXPECT_EQ(dialog.linkSettings().portName, "simulator");
 
-    frmconfig next(false, false);
+    frmconfig next(languages(), false, false);
     next.load();
     EXPECT_EQ(control<QComboBox>(next, "lstport")->currentText(), "Analyseur simulé");
 }
 
 TEST_F(ConfigDialogTest, ChoosingALanguageRetranslatesOpenWindowsAndStoresIt) {
     useLanguage(testing::kEnglish);
-    frmAbout about;
+    frmAbout about(languages());
     EXPECT_EQ(about.windowTitle(), "About Kilnward");
-    frmconfig dialog(false, false);
+    frmconfig dialog(languages(), false, false);
     ASSERT_TRUE(dialog.definemode(frmconfig::kLanguageMode));
     dialog.load();
     auto* languages = control<QListWidget>(dialog, "lstlang");
@@ -292,7 +292,7 @@ TEST_F(ConfigDialogTest, ConfirmingWithoutAChoiceKeepsTheStoredLanguage) {
     ASSERT_TRUE(language::LangMan().OpenLanguageDataBase(file("One.mdb"), false));
     writeConfig("Language", "LanguageIndex", "-1");
 
-    frmconfig dialog(false, false);
+    frmconfig dialog(languages(), false, false);
     ASSERT_TRUE(dialog.definemode(frmconfig::kLanguageMode));
     dialog.load();
     EXPECT_EQ(control<QListWidget>(dialog, "lstlang")->count(), 0);
@@ -301,7 +301,7 @@ TEST_F(ConfigDialogTest, ConfirmingWithoutAChoiceKeepsTheStoredLanguage) {
 }
 
 TEST_F(ConfigDialogTest, LanguageModeIsRefusedWithoutALanguageManager) {
-    frmconfig dialog(false, false);
+    frmconfig dialog(languages(), false, false);
     EXPECT_FALSE(dialog.showModal(frmconfig::kLanguageMode));
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages().front(), "Language Manager not available.");

@@ -87,7 +87,8 @@ class DialogLayoutTest : public TransferDialogTest, public ::testing::WithParamI
 };
 
 TEST_P(DialogLayoutTest, SettingsInBothModes) {
-    ConnectionTester tester(*simulated, [this] { return session->window().currentDriver(); });
+    ConnectionTester tester(*simulated, languages(),
+                            [this] { return session->window().currentDriver(); });
     settings->setConnectionTester(&tester);
     settings->definemode(frmconfig::kSerialMode);
     settings->load();
@@ -104,21 +105,21 @@ TEST_P(DialogLayoutTest, SettingsInBothModes) {
 }
 
 TEST_P(DialogLayoutTest, SplashAboutTipsAndLoadedFiles) {
-    frmSplash splash;
+    frmSplash splash(languages());
     splash.setStatus(
         language::LangMan().TranslateString("loadlangman", "Loading language manager..."));
     check(splash, "splash");
-    frmAbout about;
+    frmAbout about(languages());
     check(about, "about");
-    frmTip tip;
+    frmTip tip(languages());
     tip.load();
     check(tip, "tip");
-    frmfilesloaded files(*session);
+    frmfilesloaded files(*session, languages());
     check(files, "loaded-files");
-    LinkTraceWindow trace(prompts);
+    LinkTraceWindow trace(languages(), prompts);
     trace.show();
     ConnectionTester tester(
-        *simulated, [this] { return session->window().currentDriver(); },
+        *simulated, languages(), [this] { return session->window().currentDriver(); },
         [&trace] { return trace.activeTrace(); });
     ASSERT_TRUE(tester.check(settings->linkSettings()).ok);
     check(trace, "link-trace");
@@ -147,11 +148,11 @@ TEST_F(TransferDialogTest, EveryDialogCaptionIsTranslatedInEveryLanguage) {
             EXPECT_FALSE(cell.isEmpty()) << key.toStdString();
         }
     };
-    frmAbout about;
-    frmTip tip;
-    frmfilesloaded files(*session);
-    frmSplash splash;
-    LinkTraceWindow trace(prompts);
+    frmAbout about(languages());
+    frmTip tip(languages());
+    frmfilesloaded files(*session, languages());
+    frmSplash splash(languages());
+    LinkTraceWindow trace(languages(), prompts);
     for (QWidget* window : std::initializer_list<QWidget*>{settings.get(), dialog.get(), &tip,
                                                            &files, &about, &splash, &trace}) {
         for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -172,11 +173,11 @@ TEST_F(TransferDialogTest, EveryDialogCaptionIsTranslatedInEveryLanguage) {
 
 // The dialogs name their controls by the constants, so each constant must name one.
 TEST_F(TransferDialogTest, EveryControlNameNamesAControlOfADialog) {
-    frmAbout about;
-    frmTip tip;
-    frmfilesloaded files(*session);
-    frmSplash splash;
-    LinkTraceWindow trace(prompts);
+    frmAbout about(languages());
+    frmTip tip(languages());
+    frmfilesloaded files(*session, languages());
+    frmSplash splash(languages());
+    LinkTraceWindow trace(languages(), prompts);
     QSet<QString> named;
     for (QWidget* window : std::initializer_list<QWidget*>{settings.get(), dialog.get(), &tip,
                                                            &files, &about, &splash, &trace}) {

@@ -56,6 +56,10 @@ QString DialogsTest::readConfig(const QString& section, const QString& key) {
     return app::ReadConfigValue(section, key, QStringLiteral("<missing>"));
 }
 
+language::LanguageManager& DialogsTest::languages() {
+    return language::LangMan();
+}
+
 void DialogsTest::useLanguage(int language) {
     language::LanguageManager& langMan = language::LangMan();
     ASSERT_TRUE(langMan.OpenLanguageDataBase(file("Language.mdb"), false));

@@ -11,6 +11,10 @@
 
 #include "app/ScriptedPrompts.h"
 
+namespace kilnward::language {
+class LanguageManager;
+}
+
 namespace kilnward::dialogs::testing {
 
 // The widgets need a QApplication in the process; every test binary of this folder has one.
@@ -40,6 +44,8 @@ class DialogsTest : public ::testing::Test {
     // Opens the shipped language database and selects `language` (0 English, 2 Deutsch,
     // 3 Francais).
     void useLanguage(int language);
+    // The test's language manager, which the dialogs are handed; it ends in TearDown.
+    static language::LanguageManager& languages();
     // Processes events until `done` holds or `timeoutMs` passes; returns `done()`.
     static bool waitFor(const std::function<bool()>& done, int timeoutMs = 5000);
 

@@ -9,6 +9,7 @@
 
 #include "dialogs/ConnectionTester.h"
 #include "dialogs/LinkTraceWindow.h"
+#include "language/LanguageManager.h"
 #include "simulator/AnalyserSimulator.h"
 #include "simulator/FaultSpec.h"
 #include "tests/dialogs/TransferFixture.h"
@@ -20,9 +21,10 @@ class LinkToolsDialogTest : public testing::TransferDialogTest {
   protected:
     void SetUp() override {
         TransferDialogTest::SetUp();
+        traceWindow = std::make_unique<LinkTraceWindow>(languages(), prompts);
         tester = std::make_unique<ConnectionTester>(
-            *simulated, [this] { return session->window().currentDriver(); },
-            [this] { return traceWindow.activeTrace(); });
+            *simulated, languages(), [this] { return session->window().currentDriver(); },
+            [this] { return traceWindow->activeTrace(); });
         settings->setConnectionTester(tester.get());
         settings->definemode(frmconfig::kSerialMode);
         settings->load();
@@ -41,40 +43,47 @@ class LinkToolsDialogTest : public testing::TransferDialogTest {
         return result ? result->text().replace(QLatin1Char('\n'), QLatin1Char(' ')) : QString();
     }
 
-    LinkTraceWindow traceWindow{prompts};
+    void TearDown() override {
+        // The transfer dialog may still hold the trace; the window goes before the manager.
+        dialog.reset();
+        traceWindow.reset();
+        TransferDialogTest::TearDown();
+    }
+
+    std::unique_ptr<LinkTraceWindow> traceWindow;
     std::unique_ptr<ConnectionTester> tester;
 };
 
 TEST_F(LinkToolsDialogTest, TestReadsTheClockWithTheShownSettingsAndTracesIt) {
-    traceWindow.show();
+    traceWindow->show();
     const QString ok = clickTest();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Connection OK: the analyser's clock reads "
                                                   "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d\\.$"))
                     .match(ok)
                     .hasMatch())
         << ok.toStdString();
-    EXPECT_TRUE(traceWindow.text().contains(QStringLiteral("#1 answered (data)")))
-        << traceWindow.text().toStdString();
+    EXPECT_TRUE(traceWindow->text().contains(QStringLiteral("#1 answered (data)")))
+        << traceWindow->text().toStdString();
 
     // A transfer reports to the shown window as well; a hidden one records nothing.
-    dialog->setTrace(traceWindow.activeTrace());
+    dialog->setTrace(traceWindow->activeTrace());
     ASSERT_EQ(dialog->run(transfer::TransferKind::SetClock), transfer::TransferOutcome::Done);
-    EXPECT_TRUE(traceWindow.text().contains(QStringLiteral("note Set instrument clock")));
+    EXPECT_TRUE(traceWindow->text().contains(QStringLiteral("note Set instrument clock")));
     // Save... writes what the window shows; a file that cannot be written is reported.
     prompts.queueFile(file("trace.txt"));
-    traceWindow.save();
+    traceWindow->save();
     QFile saved(file("trace.txt"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly | QIODevice::Text));
-    EXPECT_EQ(QString::fromUtf8(saved.readAll()), traceWindow.text() + '\n');
+    EXPECT_EQ(QString::fromUtf8(saved.readAll()), traceWindow->text() + '\n');
     prompts.queueFile(file("missing/trace.txt"));
-    traceWindow.save();
+    traceWindow->save();
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_TRUE(prompts.messages()[0].startsWith("The trace was not saved: "));
-    traceWindow.clear();
-    traceWindow.hide();
-    EXPECT_EQ(traceWindow.activeTrace(), nullptr);
+    traceWindow->clear();
+    traceWindow->hide();
+    EXPECT_EQ(traceWindow->activeTrace(), nullptr);
     clickTest();
-    EXPECT_EQ(traceWindow.text().count(QLatin1Char('\n')), 0) << traceWindow.text().toStdString();
+    EXPECT_EQ(traceWindow->text().count(QLatin1Char('\n')), 0) << traceWindow->text().toStdString();
 
     // A port that is not there: the error with its hint; the dialog's values stay unkept.
     settings->findChild<QComboBox*>(QStringLiteral("frmconfig!lstport"))
@@ -106,9 +115,9 @@ TEST_F(LinkToolsDialogTest, ACableLinkGetsNoAdviceAboutAnInfraredAdapter) {
 TEST_F(LinkToolsDialogTest, WindowsOwnedByTheMainWindowStayUsableDuringATransfer) {
     // As in the program: the transfer dialog and the trace window belong to the main window,
     // which the transfer disables.
-    auto* trace = new LinkTraceWindow(prompts, mainWindow.get());
+    auto* trace = new LinkTraceWindow(languages(), prompts, mainWindow.get());
     trace->show();
-    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
+    dialog = std::make_unique<frmadvance>(*session, languages(), settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get(), toolbar.get()},
                                           mainWindow.get());
     bool checked = false;

@@ -22,7 +22,7 @@ class TipWindowTest : public testing::DialogsTest {
 
 TEST_F(TipWindowTest, ThreeTipsShowTheFirstThenCycleInFileOrder) {
     writeTips("TIPENG.TXT", "first tip\r\nsecond tip\r\nthird tip\r\n");
-    frmTip tip;
+    frmTip tip(languages());
     tip.load();
     EXPECT_EQ(tip.tipText(), "first tip");
     tip.cmdNextTip_Click();
@@ -36,7 +36,7 @@ TEST_F(TipWindowTest, ThreeTipsShowTheFirstThenCycleInFileOrder) {
 TEST_F(TipWindowTest, TheLanguageNamesItsOwnTipsFile) {
     useLanguage(testing::kGerman);
     writeTips("TIPDEU.TXT", "erster Tipp\nzweiter Tipp");
-    frmTip tip;
+    frmTip tip(languages());
     tip.load();
     EXPECT_EQ(tip.tipText(), "erster Tipp");
     tip.cmdNextTip_Click();
@@ -45,7 +45,7 @@ TEST_F(TipWindowTest, TheLanguageNamesItsOwnTipsFile) {
 
 TEST_F(TipWindowTest, AMissingTipsFileIsExplainedWithItsName) {
     ASSERT_TRUE(QFile::remove(file("TIPENG.TXT")));
-    frmTip tip;
+    frmTip tip(languages());
     tip.load();
     EXPECT_TRUE(tip.tipText().startsWith("That the TIPENG.TXT file was not found?"));
     EXPECT_TRUE(tip.tipText().contains("Create a text file named TIPENG.TXT"));
@@ -53,7 +53,7 @@ TEST_F(TipWindowTest, AMissingTipsFileIsExplainedWithItsName) {
 }
 
 TEST_F(TipWindowTest, UntickingStoresThatTipsAreNotShownAtStartup) {
-    frmTip tip;
+    frmTip tip(languages());
     tip.load();
     auto* box = tip.findChild<QCheckBox*>("frmTip!chkLoadTipsAtStartup");
     ASSERT_NE(box, nullptr);

@@ -66,8 +66,8 @@ TEST_F(TransferDialogTest, AFailingRequestShowsTheFailureAfterThePointerAndButto
 
 TEST_F(TransferDialogTest, APortThatNeverOpensIsTriedTenTimes) {
     writeConfig("Serial", "Serialport", file("no-such-port"));
-    settings = std::make_unique<frmconfig>(false, false);
-    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
+    settings = std::make_unique<frmconfig>(languages(), false, false);
+    dialog = std::make_unique<frmadvance>(*session, languages(), settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get()});
     dialog->setWait([this](int ms) { waits.push_back(ms); });
     EXPECT_EQ(dialog->run(TransferKind::Receive), TransferOutcome::PortNotOpened);
@@ -93,7 +93,7 @@ TEST_F(TransferDialogTest, ALineSpeedThePortRefusesFailsAlikeOnEveryPort) {
     for (const QString& port : {QStringLiteral("simulator"), file("no-such-port")}) {
         SCOPED_TRACE(port.toStdString());
         serial.port = app::PortChoice::fromStored(port);
-        dialog = std::make_unique<frmadvance>(*session, serial, *simulated,
+        dialog = std::make_unique<frmadvance>(*session, languages(), serial, *simulated,
                                               std::vector<QWidget*>{mainWindow.get()});
         windowPrompts.clear();
         EXPECT_NE(dialog->run(TransferKind::Receive), TransferOutcome::Done);
@@ -107,8 +107,8 @@ TEST_F(TransferDialogTest, ALineSpeedThePortRefusesFailsAlikeOnEveryPort) {
 
 TEST_F(TransferDialogTest, ClosingTheDialogWhileThePortOpensEndsTheAttemptsAtOnce) {
     writeConfig("Serial", "Serialport", file("no-such-port"));
-    settings = std::make_unique<frmconfig>(false, false);
-    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
+    settings = std::make_unique<frmconfig>(languages(), false, false);
+    dialog = std::make_unique<frmadvance>(*session, languages(), settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get()});
     // Closed during the second pause between opening attempts.
     dialog->setWait([this](int ms) {
@@ -162,7 +162,7 @@ TEST_F(TransferDialogTest, TheCommandAsksFirstAndANoStopsIt) {
 
 TEST_F(TransferDialogTest, WaitingForAnAnalyserThatDoesNotAnswerTakesNextToNoProcessorTime) {
     // The dialog's own waits, not the test's.
-    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
+    dialog = std::make_unique<frmadvance>(*session, languages(), settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get()});
     simulated->analyser(kModel, kAddr).addFault(sim::ParseFaultSpec("silent,count=0"));
     QElapsedTimer wall;

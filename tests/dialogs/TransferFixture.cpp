@@ -17,13 +17,15 @@ void TransferDialogTest::SetUp() {
     session = std::make_unique<documents::MainWindowSession>(windowPrompts, language::LangMan());
     session->load(app::InstrumentList());
     ASSERT_EQ(session->window().selectedInstrumentId(), kModel);
-    settings = std::make_unique<frmconfig>(false, false);
-    simulated = std::make_unique<transfer::SimulatedAnalysers>();
+    settings = std::make_unique<frmconfig>(languages(), false, false);
+    simulated = std::make_unique<transfer::SimulatedAnalysers>([](std::uint8_t type) {
+        return transfer::SimulatedAnalysers::DefaultConfigurationImage(type, languages());
+    });
     mainWindow = std::make_unique<QMainWindow>();
     toolbar = std::make_unique<QWidget>();
     mainWindow->show();
     toolbar->show();
-    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
+    dialog = std::make_unique<frmadvance>(*session, languages(), settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get(), toolbar.get()});
     dialog->setWait([this](int ms) { waits.push_back(ms); });
     windowPrompts.clear();
@@ -32,6 +34,7 @@ void TransferDialogTest::SetUp() {
 void TransferDialogTest::TearDown() {
     dialog.reset();
     session.reset();
+    settings.reset();
     DialogsTest::TearDown();
 }
 

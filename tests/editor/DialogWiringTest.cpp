@@ -21,6 +21,7 @@
 #include "dialogs/frmconfig.h"
 #include "documents/DocumentCommands.h"
 #include "documents/MainWindowSession.h"
+#include "documents/MessageBoxes.h"
 #include "drivers/InstrumentDriver.h"
 #include "editor/EditorApp.h"
 #include "editor/LinkTools.h"
@@ -46,8 +47,9 @@ TEST_F(DialogWiringTest, StatusBarFollowsTheSettingsDialogAndTheModelMenu) {
     chooseModel(10);
     chooseSimulator(7);
     const QString link = window().statusLine().linkText();
-    EXPECT_TRUE(
-        link.contains(QStringLiteral("Port: ") + dialogs::frmconfig::SimulatedPortCaption()))
+    EXPECT_TRUE(link.contains(
+        QStringLiteral("Port: ") +
+        dialogs::frmconfig::SimulatedPortCaption(session().messageBoxes().translator())))
         << link.toStdString();
     EXPECT_TRUE(link.contains(QStringLiteral("Address: 7"))) << link.toStdString();
     EXPECT_TRUE(link.contains(QStringLiteral("Model: ") + modelName())) << link.toStdString();

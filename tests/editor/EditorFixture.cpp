@@ -19,6 +19,7 @@
 #include "dialogs/frmadvance.h"
 #include "dialogs/frmconfig.h"
 #include "documents/MainWindowSession.h"
+#include "documents/MessageBoxes.h"
 #include "editor/Binder.h"
 #include "editor/MainWindow.h"
 #include "editor/StatusLine.h"
@@ -144,12 +145,13 @@ void EditorFixture::trigger(const char* name) {
 }
 
 void EditorFixture::chooseSimulator(int address) {
-    whenModal([address](QDialog& shown) {
+    app::Translator& translator = session().messageBoxes().translator();
+    whenModal([address, &translator](QDialog& shown) {
         auto* port = shown.findChild<QComboBox*>(QStringLiteral("frmconfig!lstport"));
         auto* baud = shown.findChild<QComboBox*>(QStringLiteral("frmconfig!cbobaud"));
         auto* addr = shown.findChild<QSpinBox*>(QStringLiteral("frmconfig!TDBnumaddress"));
         ASSERT_TRUE(port && baud && addr);
-        port->setCurrentIndex(port->findText(dialogs::frmconfig::SimulatedPortCaption()));
+        port->setCurrentIndex(port->findText(dialogs::frmconfig::SimulatedPortCaption(translator)));
         baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
         addr->setValue(address);
         dynamic_cast<dialogs::frmconfig&>(shown).cmdOK_Click();

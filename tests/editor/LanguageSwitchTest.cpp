@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/Catalogue.h"
 #include "dialogs/MessageBoxPrompts.h"
 
 #include "dialogs/QtTranslations.h"
@@ -118,6 +119,21 @@ TEST_F(LanguageSwitchTest, TheLastOutcomeLineFollowsTheLanguage) {
     EXPECT_EQ(window().statusLine().outcomeText(), german);
     switchTo(kEnglish);
     EXPECT_EQ(window().statusLine().outcomeText(), QStringLiteral("Receiving...Done"));
+}
+
+// The simulated analyser's first memory is the default configuration, loaded in a hidden
+// window of its own; that must not turn the program's parameter names back into English.
+TEST_F(LanguageSwitchTest, AFirstSimulatedReceiveKeepsTheParameterNamesInTheChosenLanguage) {
+    chooseModel(10);
+    chooseSimulator(0);
+    switchTo(kDeutsch);
+    const QString oxygen = app::Params().entryForId(1).Name;
+    ASSERT_EQ(oxygen, QStringLiteral("Sauerstoff O2"));
+    ASSERT_EQ(transferThroughMenu("mnufileget"),
+              language::LangMan().TranslateString(QStringLiteral("getopdone"),
+                                                  QStringLiteral("Receiving...Done")));
+    EXPECT_EQ(app::Params().entryForId(1).Name, oxygen);
+    switchTo(kEnglish);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "app/EnglishTranslator.h"
 #include "editor/export/RunTextExport.h"
 #include "editor/export/frmPrintConfig.h"
 #include "tests/textexport/ExportFixture.h"
@@ -47,8 +48,9 @@ ExportSelection Ticked(std::initializer_list<int> entries) {
 
 TEST(PrintConfigDialog, OpensWithOnlyPrintAllTickedAndOkStoresTheBoxes) {
     PrintConfigAnswer answer;
+    app::EnglishTranslator english;
     answer.cancelled = true;
-    frmPrintConfig dialog(answer);
+    frmPrintConfig dialog(answer, english);
     EXPECT_FALSE(answer.cancelled);
     EXPECT_EQ(dialog.windowTitle(), "Select config to print");
     for (int i = 0; i < kExportAll; ++i) {
@@ -72,8 +74,9 @@ TEST(PrintConfigDialog, OpensWithOnlyPrintAllTickedAndOkStoresTheBoxes) {
 
 TEST(PrintConfigDialog, OkWithNothingTickedClearsEveryEntry) {
     PrintConfigAnswer answer;
+    app::EnglishTranslator english;
     answer.selection = Ticked({0, 3, 10});
-    frmPrintConfig dialog(answer);
+    frmPrintConfig dialog(answer, english);
     dialog.printOption(kExportAll)->setChecked(false);
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     EXPECT_EQ(answer.selection, ExportSelection{});
@@ -82,13 +85,14 @@ TEST(PrintConfigDialog, OkWithNothingTickedClearsEveryEntry) {
 
 TEST(PrintConfigDialog, AbortAndEscapeCancel) {
     PrintConfigAnswer answer;
+    app::EnglishTranslator english;
     answer.selection = Ticked({4});
     {
-        frmPrintConfig dialog(answer);
+        frmPrintConfig dialog(answer, english);
         QTest::mouseClick(dialog.abortButton(), Qt::LeftButton);
         EXPECT_TRUE(answer.cancelled);
     }
-    frmPrintConfig dialog(answer);
+    frmPrintConfig dialog(answer, english);
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_TRUE(answer.cancelled);
@@ -97,9 +101,10 @@ TEST(PrintConfigDialog, AbortAndEscapeCancel) {
 
 TEST(PrintConfigDialog, CloseBoxKeepsThePreviousSelection) {
     PrintConfigAnswer answer;
+    app::EnglishTranslator english;
     answer.selection = Ticked({1, 9});
     answer.cancelled = true;
-    frmPrintConfig dialog(answer);
+    frmPrintConfig dialog(answer, english);
     dialog.show();
     dialog.printOption(5)->setChecked(true);
     dialog.close();
@@ -124,7 +129,7 @@ class RunTextExportTest : public ExportFixture {
 TEST_F(RunTextExportTest, AbortWritesNothingAndStartsNoEditor) {
     PrintConfigAnswer answer;
     PressWhenShown(&frmPrintConfig::abortButton);
-    EXPECT_EQ(runTextExport(nullptr, form(), session->commands(), answer, &editor),
+    EXPECT_EQ(runTextExport(nullptr, form(), session->commands(), answer, translator, &editor),
               ExportOutcome::Cancelled);
     EXPECT_FALSE(QFileInfo::exists(ConfigTextPath()));
     EXPECT_TRUE(editor.opened.empty());
@@ -133,7 +138,7 @@ TEST_F(RunTextExportTest, AbortWritesNothingAndStartsNoEditor) {
 TEST_F(RunTextExportTest, OkWritesConfigTxtAndOpensIt) {
     PrintConfigAnswer answer;
     PressWhenShown(&frmPrintConfig::okButton);
-    EXPECT_EQ(runTextExport(nullptr, form(), session->commands(), answer, &editor),
+    EXPECT_EQ(runTextExport(nullptr, form(), session->commands(), answer, translator, &editor),
               ExportOutcome::Opened);
     EXPECT_EQ(QFileInfo(ConfigTextPath()).absoluteFilePath(),
               QDir(folder.path()).absoluteFilePath("Config.txt"));

@@ -126,7 +126,7 @@ class AdaptationMatrixTest : public FormFixture {
 TEST_F(AdaptationMatrixTest, EveryModelAfterEveryModel) {
     for (std::uint8_t previous : drivers::KnownModelIds()) {
         for (std::uint8_t model : drivers::KnownModelIds()) {
-            window = std::make_unique<MainForm>();
+            window = std::make_unique<MainForm>(translator);
             window->setServices(&services);
             services.window = window.get();
             load();

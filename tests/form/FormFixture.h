@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Catalogue.h"
+#include "app/EnglishTranslator.h"
 #include "app/InstrumentEntry.h"
 #include "app/ProgramFolder.h"
 #include "drivers/ModelRow.h"
@@ -70,7 +71,7 @@ class FormFixture : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         app::ProgramFolder::set(folder.path());
-        window = std::make_unique<MainForm>();
+        window = std::make_unique<MainForm>(translator);
         services.window = window.get();
         window->setServices(&services);
     }
@@ -99,6 +100,7 @@ class FormFixture : public ::testing::Test {
 
     QTemporaryDir folder;
     RecordingServices services;
+    app::EnglishTranslator translator;
     std::unique_ptr<MainForm> window;
 };
 

@@ -4,6 +4,7 @@
 
 #include "FormFixture.h"
 #include "app/ConfigSettings.h"
+#include "app/EnglishTranslator.h"
 #include "app/VersionString.h"
 #include "drivers/InstrumentDriver.h"
 #include "form/CheckItem.h"
@@ -100,7 +101,8 @@ TEST(ModelMenuStartTest, AModelTheMenuDoesNotOfferIsStillAdaptedToWhenGiven) {
     app::ProgramFolder::set(folder.path());
     std::vector<app::InstrumentEntry> models = AllModels();
     models.erase(models.begin() + 3);  // 12
-    MainForm window;
+    app::EnglishTranslator translator;
+    MainForm window(translator);
     window.loadWindow(models, 12);
     EXPECT_EQ(window.selectedInstrumentId(), 12);
     ASSERT_NE(window.currentDriver(), nullptr);
@@ -276,7 +278,8 @@ TEST(ModelMenuStartTest, StoredModelNotInTheMenuChoosesTheFirstEntry) {
     QTemporaryDir folder;
     app::ProgramFolder::set(folder.path());
     app::WriteConfigValue(app::config::InstrumentIDselected, "17");
-    MainForm window;
+    app::EnglishTranslator translator;
+    MainForm window(translator);
     window.loadWindow(AllModels());
     EXPECT_TRUE(window.form().menu("mnuinstrumentname", 0).checked());
     EXPECT_EQ(window.selectedInstrumentId(), AllModels().front().Id);

@@ -10,22 +10,7 @@ set(allowed
   language/LangMan.cpp
   dialogs/ApplicationStartup.cpp
   editor/EditorApp.cpp
-  editor/ScreenshotMain.cpp
-  # Still reaching for it; each is to take its translator from the window that makes it.
-  dialogs/ConnectionTestPanel.cpp
-  dialogs/ConnectionTester.cpp
-  dialogs/LinkTraceWindow.cpp
-  dialogs/ProgramInfo.cpp
-  dialogs/WidgetWindow.cpp
-  dialogs/frmAbout.cpp
-  dialogs/frmTip.cpp
-  dialogs/frmadvance.cpp
-  dialogs/frmconfig.cpp
-  dialogs/frmfilesloaded.cpp
-  editor/export/RunTextExport.cpp
-  editor/export/frmPrintConfig.cpp
-  form/MainForm.cpp
-  form/TabRules.cpp)
+  editor/ScreenshotMain.cpp)
 set(reaching "")
 foreach(folder IN LISTS folders)
   file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/${folder}/*.cpp ${ROOT}/${folder}/*.h)

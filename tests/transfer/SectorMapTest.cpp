@@ -8,6 +8,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "app/EnglishTranslator.h"
 #include "app/Notices.h"
 #include "documents/DocumentFiles.h"
 #include "drivers/OverflowError.h"
@@ -520,7 +521,8 @@ TEST_F(SectorMap, AValueThatDoesNotFitStopsTheEncodingWithTheImageUnchanged) {
 }
 
 TEST(SectorMapLayout, AWindowWhoseTreesHaveNoSlotsIsRefusedBeforeTheImageChanges) {
-    form::MainForm bare;  // never loaded: its parameter trees have no slots yet
+    app::EnglishTranslator translator;
+    form::MainForm bare(translator);  // never loaded: its parameter trees have no slots yet
     bare.form().list("cboprtmodel").setListIndex(0);
     const auto driver = drivers::CreateDriver(10);
     ByteBuffer image(2048, 0x42);
