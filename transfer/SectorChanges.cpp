@@ -70,14 +70,11 @@ std::vector<documents::FieldDifference> SectorChanges(const wirelink::ByteBuffer
         documents::FieldSnapshot::Take(then->window().form(), then->documents(), translator);
     const documents::FieldSnapshot nowFields =
         documents::FieldSnapshot::Take(form, now->documents(), translator);
-    std::vector<documents::FieldDifference> differences;
-    for (const documents::SnapshotField& field : nowFields.fields()) {
-        const documents::SnapshotField* was = thenFields.find(field.key);
-        if (was && changed.contains(field.key)) {
-            differences.push_back(documents::DiffField(*was, field, now->documents(), translator));
-        }
-    }
-    return differences;
+    return documents::DiffFields(
+        thenFields, nowFields, now->documents(), translator,
+        [&changed](const documents::SnapshotField&, const documents::SnapshotField& field) {
+            return changed.contains(field.key);
+        });
 }
 
 }  // namespace kilnward::transfer
