@@ -70,10 +70,12 @@ std::vector<documents::FieldDifference> SectorChanges(const wirelink::ByteBuffer
         documents::FieldSnapshot::Take(then->window().form(), then->documents(), translator);
     const documents::FieldSnapshot nowFields =
         documents::FieldSnapshot::Take(form, now->documents(), translator);
+    // Bytes past a text's end or a list's end mark differ without changing what the analyser
+    // shows or a document holds: no changed value.
     return documents::DiffFields(
         thenFields, nowFields, now->documents(), translator,
-        [&changed](const documents::SnapshotField&, const documents::SnapshotField& field) {
-            return changed.contains(field.key);
+        [&changed](const documents::SnapshotField& was, const documents::SnapshotField& field) {
+            return changed.contains(field.key) && documents::StoredValuesDiffer(was, field);
         });
 }
 

@@ -14,8 +14,9 @@ class UserPrompts;
 namespace kilnward::transfer {
 
 // The fields whose bytes differ between two configuration sectors of `model` (the places of
-// the sector walk, CompareSectorBytes), every document and every field the model stores,
-// shown or not, with their values as the window would show them: each sector decoded into a
+// the sector walk, CompareSectorBytes) and whose stored values differ with them, every
+// document and every field the model stores, shown or not, with their values as the window
+// would show them: each sector decoded into a
 // scratch window of its own, fuels past the fuel count as stored. In form order; captions in
 // the language of the moment, `before` from `before`. Throws
 // std::runtime_error when a sector cannot be decoded (the wrong size, a value no field

@@ -203,6 +203,36 @@ TEST_F(RecordsCli, TheReportListsTheFieldsWhoseBytesChanged) {
     EXPECT_FALSE(text.contains("Wood pellets")) << text.toStdString();
 }
 
+// A text whose bytes differ only past its end reads alike before and after: no changed value.
+TEST_F(RecordsCli, ATextThatDiffersOnlyPastItsEndIsNoChange) {
+    ASSERT_TRUE(test::WriteBytes(file("first.hdr"),
+                                 "[General]\r\nFileType=Khdr\r\n[Khdr]\r\n"
+                                 "frmMain!txtheaderline#1=Caf\xe9 Nord\r\n"));
+    ASSERT_TRUE(test::WriteBytes(file("empty.hdr"),
+                                 "[General]\r\nFileType=Khdr\r\n[Khdr]\r\n"
+                                 "frmMain!txtheaderline#1=\r\n"));
+    QByteArray held;
+    {
+        test::SimProcess sim({"--model", "10"});
+        ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+        ASSERT_EQ(Run(QStringList{"send", "--hdr", file("first.hdr")} + Link(sim)).exitCode, 0);
+        held = test::ReadBytes(beside(backupAt(0), ".after"));
+    }
+    // The analyser holds header line 1 ended by its first byte: "\0af\xe9 Nord".
+    const qsizetype line = held.indexOf(" Nord") - 4;
+    ASSERT_GT(line, 0);
+    held[line] = '\0';
+    ASSERT_TRUE(test::WriteBytes(file("held.img"), held));
+    test::SimProcess sim({"--model", "10", "--image", file("held.img")});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    const CliRun emptied = Run(QStringList{"send", "--hdr", file("empty.hdr")} + Link(sim));
+    ASSERT_EQ(emptied.exitCode, 0) << emptied.err.toStdString();
+    ASSERT_EQ(backupFiles().size(), 2);
+    const QString text = Flat(PdfText(beside(backupAt(1), ".pdf")));
+    EXPECT_TRUE(text.contains("Nothing changed")) << text.toStdString();
+    EXPECT_FALSE(text.contains("Header line 1")) << text.toStdString();
+}
+
 // A write that did not end, or whose read-back failed or differed: the report is kept, and
 // says what the analyser is known to hold.
 TEST_F(RecordsCli, AFailedWriteKeepsAReportThatSaysWhatTheAnalyserHolds) {
