@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "records/RecordTexts.h"
+#include "transfer/ReadBackVerify.h"
 #include "transfer/SectorBackup.h"
 #include "transfer/SectorChanges.h"
 #include "transfer/WriteRecord.h"
@@ -13,14 +14,20 @@ namespace kilnward::records {
 
 namespace {
 
-QString VerifyText(const transfer::WriteRecord& record, app::Translator& translator) {
+// In the report's language, whatever the language of the transfer: the fields the analyser
+// did not keep named from the bytes, the reason the check failed from its translation key.
+QString VerifyText(const transfer::WriteRecord& record, app::UserPrompts& prompts,
+                   app::Translator& translator) {
     switch (record.verify) {
         case transfer::VerifyOutcome::Kept:
             return kVerifyKeptText.translated(translator);
         case transfer::VerifyOutcome::Differs:
-            return kVerifyDiffersText.translated(translator, {record.verifyDetail});
+            return kVerifyDiffersText.translated(
+                translator, {transfer::ReadBackDifferences(record.written, record.readBack,
+                                                           record.model, prompts, translator)
+                                 .join(QStringLiteral("; "))});
         case transfer::VerifyOutcome::CheckFailed:
-            return kVerifyFailedText.translated(translator, {record.verifyDetail});
+            return kVerifyFailedText.translated(translator, {record.verifyError.in(translator)});
         case transfer::VerifyOutcome::NotChecked:
             break;
     }
@@ -111,7 +118,8 @@ ServiceReport WriteReport(const transfer::WriteRecord& record, app::UserPrompts&
     }
     report.details.emplace_back(kBackupText.translated(translator), FileName(record.backupPath));
     report.details.emplace_back(kWriteText.translated(translator), WriteText(record, translator));
-    report.details.emplace_back(kVerifyText.translated(translator), VerifyText(record, translator));
+    report.details.emplace_back(kVerifyText.translated(translator),
+                                VerifyText(record, prompts, translator));
     report.afterNote = UnverifiedNote(record, translator);
     if (!report.afterNote.isEmpty()) {
         report.afterHeading = kAfterUnverifiedText.translated(translator);

@@ -242,6 +242,8 @@ TEST_F(RecordsCli, AFailedWriteKeepsAReportThatSaysWhatTheAnalyserHolds) {
         std::vector<const char*> expected;
         std::vector<const char*> absent;
         bool cutShort = false;
+        // The language the settings keep, which the report follows.
+        int language = 0;
     } cases[] = {
         // Block 2 (printer settings, header line 1) acknowledged and dropped.
         {"read back differs",
@@ -263,12 +265,29 @@ TEST_F(RecordsCli, AFailedWriteKeepsAReportThatSaysWhatTheAnalyserHolds) {
           "Café Nord"},
          {"read back:"},
          true},
+        // In German, what the check found in German too.
+        {"read back differs, German",
+         "dropwrite=2",
+         {"zurückgelesen: das Analysegerät hat nicht alles behalten: reservierte Bytes",
+          "Drucker / Kopfzeilen / Kopfzeile 1"},
+         {"Reading", "did not keep", "Header line"},
+         false,
+         2},
+        {"read-back failed, German",
+         "fail=21,cmd=5C00,from=150,count=0",
+         {"Zurücklesen fehlgeschlagen: Befehl 0x5C00 nicht implementiert"},
+         {"not implemented"},
+         false,
+         2},
     };
     ASSERT_TRUE(test::WriteBytes(file("first.hdr"),
                                  "[General]\r\nFileType=Khdr\r\n[Khdr]\r\n"
                                  "frmMain!txtheaderline#1=Caf\xe9 Nord\r\n"));
     for (const auto& c : cases) {
         QDir(backups()).removeRecursively();
+        ASSERT_TRUE(test::WriteBytes(
+            file("Config.ini"),
+            QByteArray("[Language]\r\nLanguageIndex=") + QByteArray::number(c.language)));
         test::SimProcess sim({"--model", "10", "--fault", c.fault});
         ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
         const CliRun run = Run(QStringList{"send", "--hdr", file("first.hdr")} + Link(sim));
