@@ -356,8 +356,8 @@ TEST_F(RecordsCli, ARestoreNamesItsBackupAndAReportWarnsOfTwoAddresses) {
     }
 }
 
-// The reports a send and a restore keep are in the language the settings keep, every header
-// and word whole in its column.
+// The reports a send and a restore keep, and a report between backups, are in the language the
+// settings keep, every header and word whole in its column.
 TEST_F(RecordsCli, SendAndRestoreReportsFollowTheStoredLanguageWithNoWordBroken) {
     ASSERT_TRUE(test::WriteBytes(file("Config.ini"),
                                  "[Language]\r\nLanguageIndex=2\r\n[Report]\r\n"
@@ -374,14 +374,27 @@ TEST_F(RecordsCli, SendAndRestoreReportsFollowTheStoredLanguageWithNoWordBroken)
         0);
     ASSERT_EQ(Run(QStringList{"restore", "--image", backupAt(0), "--yes"} + Link(sim)).exitCode, 0);
     ASSERT_EQ(backupFiles().size(), 2);
+    // A report between the two: in the stored language too, unless --language says otherwise.
+    const QString between = file("between.pdf");
+    const CliRun report =
+        Run({"report", "--before", backupAt(0), "--after", backupAt(1), "--pdf", between});
+    ASSERT_EQ(report.exitCode, 0) << report.err.toStdString();
+    const QString english = file("english.pdf");
+    ASSERT_EQ(Run({"report", "--before", backupAt(0), "--after", backupAt(1), "--pdf", english,
+                   "--language", "0"})
+                  .exitCode,
+              0);
+    EXPECT_TRUE(PdfText(english).contains("Changes between two backups"));
     const struct {
-        int backup;
+        QString pdf;
         const char* title;
-    } cases[] = {{0, "Servicebericht: Konfiguration gesendet"},
-                 {1, "Servicebericht: Konfiguration aus einer Sicherung wiederhergestellt"}};
+    } cases[] = {{beside(backupAt(0), ".pdf"), "Servicebericht: Konfiguration gesendet"},
+                 {beside(backupAt(1), ".pdf"),
+                  "Servicebericht: Konfiguration aus einer Sicherung wiederhergestellt"},
+                 {between, "Änderungen zwischen zwei Sicherungen"}};
     for (const auto& c : cases) {
-        const QString text = PdfText(beside(backupAt(c.backup), ".pdf"));
-        EXPECT_TRUE(Flat(text).contains(c.title)) << text.toStdString();
+        const QString text = PdfText(c.pdf);
+        EXPECT_TRUE(Flat(text).contains(QString::fromUtf8(c.title))) << text.toStdString();
         // The header row on one line, each word whole; the document names whole.
         static const QRegularExpression headers(
             QStringLiteral("^\\s*Ort\\s+Feld\\s+Vorher\\s+Nachher\\s+Dokument\\s*$"),
