@@ -66,8 +66,9 @@ int Report(const QCommandLineParser& parser, const std::optional<QString>& progr
         return Fail(error);
     }
     if (before->addr != after->addr) {
-        QTextStream(stderr) << "kilnward-cli: warning: the backups are of two addresses ("
-                            << before->addr << " and " << after->addr << ")\n";
+        CliOutput::warning(QStringLiteral("the backups are of two addresses (%1 and %2)")
+                               .arg(before->addr)
+                               .arg(after->addr));
     }
     app::LoadParameterCatalogue(translator);
     app::LoadInstrumentList();

@@ -69,6 +69,16 @@ QString UnverifiedNote(const transfer::WriteRecord& record, app::Translator& tra
         .translated(translator);
 }
 
+// Configurations of two addresses where one analyser's were expected: the reader is warned
+// that they may be of two analysers.
+void WarnOfTwoAddresses(ServiceReport& report, const Text& warning, std::uint8_t first,
+                        std::uint8_t second, app::Translator& translator) {
+    if (first != second) {
+        report.warnings << warning.translated(translator,
+                                              {QString::number(first), QString::number(second)});
+    }
+}
+
 }  // namespace
 
 RecordDocument ServiceReportDocument(const ServiceReport& report, app::Translator& translator) {
@@ -115,6 +125,8 @@ ServiceReport WriteReport(const transfer::WriteRecord& record, app::UserPrompts&
         report.details.emplace_back(kRestoredText.translated(translator),
                                     BackupAt(record.restored->path, record.restored->time,
                                              record.restored->addr, translator));
+        WarnOfTwoAddresses(report, kRestoredOtherAddressText, record.restored->addr, record.addr,
+                           translator);
     }
     report.details.emplace_back(kBackupText.translated(translator), FileName(record.backupPath));
     report.details.emplace_back(kWriteText.translated(translator), WriteText(record, translator));
@@ -156,11 +168,9 @@ ServiceReport BackupsReport(const transfer::SectorBackup& before, const QString&
                        BackupAt(afterPath, after.time, after.addr, translator)}};
     if (before.addr == after.addr) {
         report.facts.addr = after.addr;
-    } else {
-        // Not one analyser's address: each backup's is named, and the reader warned.
-        report.warnings << kOtherAddressesText.translated(
-            translator, {QString::number(before.addr), QString::number(after.addr)});
     }
+    // Not one analyser's address: each backup's is named above.
+    WarnOfTwoAddresses(report, kOtherAddressesText, before.addr, after.addr, translator);
     report.changes =
         transfer::SectorChanges(before.sector, after.sector, after.model, prompts, translator);
     return report;

@@ -337,6 +337,21 @@ TEST_F(RecordsCli, ARestoreNamesItsBackupAndAReportWarnsOfTwoAddresses) {
                                   BackupTime(source) + " UTC"))
         << restored.toStdString();
     EXPECT_TRUE(restored.contains(", address 0)")) << restored.toStdString();
+    EXPECT_FALSE(restored.contains("two analysers")) << restored.toStdString();
+
+    // Restored into the analyser at another address: warned of, as a report of two addresses.
+    test::SimProcess third({"--model", "10", "--addr", "3"});
+    ASSERT_FALSE(third.device().isEmpty()) << third.error().toStdString();
+    const CliRun elsewhere =
+        Run(QStringList{"restore", "--image", source, "--yes", "--other-address", "--addr", "3"} +
+            Link(third));
+    ASSERT_EQ(elsewhere.exitCode, 0) << elsewhere.err.toStdString();
+    ASSERT_EQ(backupFiles().size(), 3);
+    EXPECT_TRUE(elsewhere.err.contains("kilnward-cli: warning: ")) << elsewhere.err.toStdString();
+    const QString warned = Flat(PdfText(beside(backupAt(2), ".pdf")));
+    EXPECT_TRUE(warned.contains(", address 0)")) << warned.toStdString();
+    EXPECT_TRUE(warned.contains("(0 and 3)")) << warned.toStdString();
+    EXPECT_TRUE(warned.contains("they may be of two analysers.")) << warned.toStdString();
 
     QByteArray other = test::ReadBytes(backupAt(1));
     other.replace("address=0\n", "address=3\n");
