@@ -166,7 +166,7 @@ transfer::TransferOutcome frmadvance::runSession(transfer::TransferKind kind, co
     if (active_) {
         throw std::logic_error("a transfer is already running");
     }
-    lblinfo_->setText(Translated(transfer::TransferTexts::of(kind).running));
+    showStatus(Translated(transfer::TransferTexts::of(kind).running));
     cmdAbort_->setText(Translated(transfer::kAbortText));
     barprogress_->setValue(0);
     Form_Load();
@@ -233,7 +233,7 @@ void frmadvance::setProgress(int percent) {
 }
 
 void frmadvance::setStatus(const QString& text) {
-    lblinfo_->setText(text);
+    showStatus(text);
 }
 
 void frmadvance::setRunning(bool running) {
@@ -299,6 +299,17 @@ void frmadvance::Form_Unload() {
             window->unsetCursor();
             window->setEnabled(true);
         }
+    }
+}
+
+void frmadvance::showStatus(const QString& text) {
+    lblinfo_->setText(text);
+    // A window does not grow by itself for a label that wraps: its minimum size leaves the
+    // extra lines out, and they would be cut above and below.
+    layout()->activate();
+    const int needed = heightForWidth(width());
+    if (needed > height()) {
+        resize(width(), needed);
     }
 }
 
