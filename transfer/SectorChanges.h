@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "documents/FieldDifferences.h"
@@ -10,6 +11,9 @@ namespace kilnward::app {
 class Translator;
 class UserPrompts;
 }  // namespace kilnward::app
+namespace kilnward::documents {
+class MainWindowSession;
+}
 
 namespace kilnward::transfer {
 
@@ -25,5 +29,13 @@ std::vector<documents::FieldDifference> SectorChanges(const wirelink::ByteBuffer
                                                       const wirelink::ByteBuffer& after,
                                                       std::uint8_t model, app::UserPrompts& prompts,
                                                       app::Translator& translator);
+
+// A scratch window of `session`'s model holding its documents as the analyser keeps them
+// after a send and gives them back on a receive: what the model does not keep (printer boxes
+// it lacks, a value it is sent as zero) reads as a receive reads it, fuels past the fuel
+// count blank. What to compare a received configuration with. Throws std::logic_error
+// without a model, std::runtime_error as EncodeConfigSector and a decode do.
+std::unique_ptr<documents::MainWindowSession> AsTheAnalyserKeepsThem(
+    documents::MainWindowSession& session);
 
 }  // namespace kilnward::transfer
