@@ -22,6 +22,10 @@ void CliOutput::printLine(const QString& line) {
     QTextStream(stdout) << line << '\n';
 }
 
+void CliOutput::warning(const QString& message) {
+    QTextStream(stderr) << "kilnward-cli: warning: " << message << '\n';
+}
+
 int CliOutput::linkFailure(const wirelink::Error& error) {
     QTextStream(stderr) << errorLine(error.code(), QString::fromStdString(error.what())) << '\n';
     return kExitFailure;

@@ -22,6 +22,8 @@ class CliOutput {
     static QString errorLine(std::int32_t code, const QString& message);
 
     static void printLine(const QString& line);
+    // "kilnward-cli: warning: <message>" on stderr: told, and the command goes on.
+    static void warning(const QString& message);
     // Prints the error line of a link failure; returns the exit code for it.
     static int linkFailure(const wirelink::Error& error);
     // The parser's help with a usage line that suits a command whose description starts

@@ -5,6 +5,8 @@
 #include <QTextStream>
 
 #include <array>
+#include <exception>
+#include <memory>
 
 #include "app/EnglishTranslator.h"
 #include "app/ScriptedPrompts.h"
@@ -14,6 +16,7 @@
 #include "cli/TransferCli.h"
 #include "documents/MainWindowSession.h"
 #include "documents/SessionComparison.h"
+#include "transfer/SectorChanges.h"
 
 namespace kilnward::cli {
 
@@ -39,11 +42,12 @@ void Describe(QCommandLineParser& parser) {
         "Compares the documents given (loaded over the defaults) with the analyser's\n"
         "configuration (--port: received into a scratch window, nothing is changed), or with\n"
         "other document files: --against-cfg and the like, or --against-dir DIR holding the\n"
-        "five files a receive --out-dir writes. Against files, only their documents are\n"
-        "compared. One line per differing field on stdout: its page and caption, the value in\n"
-        "the documents, the other value and the document, separated by tabs. The receive's\n"
-        "status lines go to stderr. Exit status: 0 equal, 1 different, 2 trouble (usage, a\n"
-        "refused file, a failed receive).");
+        "five files a receive --out-dir writes. Against the analyser, the documents are taken\n"
+        "as a send would leave them: what the model does not keep is no difference. Against\n"
+        "files, only their documents are compared. One line per differing field on stdout:\n"
+        "its page and caption, the value in the documents, the other value and the document,\n"
+        "separated by tabs. The receive's status lines go to stderr. Exit status: 0 equal, 1\n"
+        "different, 2 trouble (usage, a refused file, a failed receive).");
     TransferCli::addOptions(parser, false);
     const char* kinds[] = {"configuration", "fuels", "header", "law", "service"};
     for (int d = 0; d < documents::kDocumentCount; ++d) {
@@ -102,12 +106,20 @@ int AgainstAnalyser(QCommandLineParser& parser, const QStringList& arguments) {
     if (!cli.documentOptions().loadGivenFilesReporting(*ours, cli.prompts())) {
         return kExitTrouble;
     }
+    // Compared as a send would leave them: what the model does not keep is no difference.
+    std::unique_ptr<documents::MainWindowSession> kept;
+    try {
+        kept = transfer::AsTheAnalyserKeepsThem(*ours);
+    } catch (const std::exception& failure) {
+        QTextStream(stderr) << "kilnward-cli: " << failure.what() << '\n';
+        return kExitTrouble;
+    }
     cli.prompts().clear();
     cli.confirm();
     if (cli.finish(cli.commands().mnufileget()) != kExitOk) {
         return kExitTrouble;
     }
-    return Print(documents::CompareSessions(*ours, received));
+    return Print(documents::CompareSessions(*kept, received));
 }
 
 int AgainstFiles(const QCommandLineParser& parser,

@@ -39,10 +39,23 @@ bool OpenLanguages(app::ScriptedPrompts& prompts) {
     return QFileInfo::exists(Database()) && manager.OpenLanguageDataBase(Database(), false);
 }
 
+// The language manager on the language the settings keep; English when they name none or
+// the database does not have it.
+void SelectStoredLanguage(app::ScriptedPrompts& prompts) {
+    const int stored = app::ReadLanguageIndexSetting();
+    if (OpenLanguages(prompts) && stored > 0 && stored < language::LangMan().LanguageCount()) {
+        language::LangMan().SetLanguageIndex(stored);
+    }
+}
+
 }  // namespace
 
 bool LanguageOption::select(const QCommandLineParser& parser, app::ScriptedPrompts& prompts,
                             std::optional<int>& exitCode) const {
+    if (followsSettings && !parser.isSet(QStringLiteral("language"))) {
+        SelectStoredLanguage(prompts);
+        return true;
+    }
     const bool opened = OpenLanguages(prompts);
     language::LanguageManager& manager = language::LangMan();
     const QString database = Database();
@@ -59,10 +72,7 @@ bool LanguageOption::select(const QCommandLineParser& parser, app::ScriptedPromp
 }
 
 StoredLanguage::StoredLanguage(app::ScriptedPrompts& prompts) {
-    const int stored = app::ReadLanguageIndexSetting();
-    if (OpenLanguages(prompts) && stored > 0 && stored < language::LangMan().LanguageCount()) {
-        language::LangMan().SetLanguageIndex(stored);
-    }
+    SelectStoredLanguage(prompts);
 }
 
 StoredLanguage::~StoredLanguage() {

@@ -25,6 +25,9 @@ class LanguageOption {
                 std::optional<int>& exitCode) const;
 
     int index = 0;
+    // Without --language, the language the settings keep (as StoredLanguage) instead of
+    // English: for the commands whose output is a record, as the window writes it.
+    bool followsSettings = false;
 };
 
 // The language the settings keep (Config.ini, as the window starts in it) for as long as it

@@ -30,7 +30,8 @@ void Describe(QCommandLineParser& parser) {
         "analyser model (as a send keeps them, in ~/.local/share/kilnward/backups): every\n"
         "field whose value differs, with its place, caption, both values and document.\n"
         "Backups of two models are refused. N is the language's column in Language.mdb (0\n"
-        "English, the default).");
+        "English); without --language, the report is in the language the settings keep, as\n"
+        "the reports of send and restore are.");
     parser.addHelpOption();
     parser.addOption({"before", "The earlier backup.", "FILE"});
     parser.addOption({"after", "The later backup.", "FILE"});
@@ -65,8 +66,9 @@ int Report(const QCommandLineParser& parser, const std::optional<QString>& progr
         return Fail(error);
     }
     if (before->addr != after->addr) {
-        QTextStream(stderr) << "kilnward-cli: warning: the backups are of two addresses ("
-                            << before->addr << " and " << after->addr << ")\n";
+        CliOutput::warning(QStringLiteral("the backups are of two addresses (%1 and %2)")
+                               .arg(before->addr)
+                               .arg(after->addr));
     }
     app::LoadParameterCatalogue(translator);
     app::LoadInstrumentList();
@@ -96,6 +98,7 @@ int RunReport(const QStringList& arguments) {
         }
     }
     LanguageOption language;
+    language.followsSettings = true;
     std::optional<QString> programDir;
     QString error;
     if (!language.read(parser, error) || !ProgramDirOption::read(parser, programDir, error)) {

@@ -76,10 +76,14 @@ int RunRestore(const QStringList& arguments) {
     }
     const QString otherAddress =
         transfer::RestoreAddressMismatch(*backup, cli.address(), translator);
-    if (!otherAddress.isEmpty() && !parser.isSet("other-address")) {
-        PrintError(otherAddress +
-                   QStringLiteral(": give --other-address to restore it there all the same."));
-        return kExitFailure;
+    if (!otherAddress.isEmpty()) {
+        if (!parser.isSet("other-address")) {
+            PrintError(otherAddress +
+                       QStringLiteral(": give --other-address to restore it there all the same."));
+            return kExitFailure;
+        }
+        // Allowed, and still worth a word: the backup may be of another analyser.
+        CliOutput::warning(otherAddress);
     }
     if (!parser.isSet("yes")) {
         const QString question = transfer::RestoreQuestion(*backup, cli.address(), translator);

@@ -162,7 +162,7 @@ transfer::TransferOutcome frmadvance::runSession(transfer::TransferKind kind, co
     if (active_) {
         throw std::logic_error("a transfer is already running");
     }
-    lblinfo_->setText(transfer::TransferTexts::of(kind).running.translated(window_.language()));
+    showStatus(transfer::TransferTexts::of(kind).running.translated(window_.language()));
     cmdAbort_->setText(transfer::kAbortText.translated(window_.language()));
     barprogress_->setValue(0);
     Form_Load();
@@ -229,7 +229,7 @@ void frmadvance::setProgress(int percent) {
 }
 
 void frmadvance::setStatus(const QString& text) {
-    lblinfo_->setText(text);
+    showStatus(text);
 }
 
 void frmadvance::setRunning(bool running) {
@@ -295,6 +295,17 @@ void frmadvance::Form_Unload() {
             window->unsetCursor();
             window->setEnabled(true);
         }
+    }
+}
+
+void frmadvance::showStatus(const QString& text) {
+    lblinfo_->setText(text);
+    // A window does not grow by itself for a label that wraps: its minimum size leaves the
+    // extra lines out, and they would be cut above and below.
+    layout()->activate();
+    const int needed = heightForWidth(width());
+    if (needed > height()) {
+        resize(width(), needed);
     }
 }
 

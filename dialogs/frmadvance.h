@@ -97,6 +97,8 @@ class frmadvance : public QDialog, public transfer::ProgressSink, public wirelin
     void Form_Unload();
     // Pointer normal, button "&Close".
     void showIdle();
+    // The status line's text, the dialog made taller when it wraps to more lines than fit.
+    void showStatus(const QString& text);
     using Body = std::function<transfer::TransferOutcome(transfer::TransferSession&)>;
     // With no model selected a transfer is refused with a message (true).
     bool refusedWithoutModel();

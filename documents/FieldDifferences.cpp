@@ -7,6 +7,9 @@
 
 namespace kilnward::documents {
 
+namespace {
+
+// The difference between two moments of one field, whether or not their stored values differ.
 FieldDifference DiffField(const SnapshotField& then, const SnapshotField& now,
                           const Documents& documents, app::Translator& translator) {
     const DocumentInfo& info = documents[now.document];
@@ -28,12 +31,19 @@ FieldDifference DiffField(const SnapshotField& then, const SnapshotField& now,
             now.caption};
 }
 
+}  // namespace
+
+bool StoredValuesDiffer(const SnapshotField& before, const SnapshotField& after) {
+    return before.stored != after.stored;
+}
+
 std::vector<FieldDifference> DiffFields(const FieldSnapshot& before, const FieldSnapshot& after,
-                                        const Documents& documents, app::Translator& translator) {
+                                        const Documents& documents, app::Translator& translator,
+                                        const ChangedTest& changed) {
     std::vector<FieldDifference> differences;
     for (const SnapshotField& now : after.fields()) {
         const SnapshotField* then = before.find(now.key);
-        if (then && then->stored != now.stored) {
+        if (then && changed(*then, now)) {
             differences.push_back(DiffField(*then, now, documents, translator));
         }
     }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace kilnward::app {
@@ -31,13 +32,17 @@ struct FieldDifference {
     QString caption;
 };
 
-// The difference between two moments of one field, whether or not their stored values differ.
-FieldDifference DiffField(const SnapshotField& before, const SnapshotField& after,
-                          const Documents& documents, app::Translator& translator);
+// Whether a field held by two snapshots counts as changed from the first to the second.
+using ChangedTest = std::function<bool(const SnapshotField& before, const SnapshotField& after)>;
 
-// The fields held by both snapshots whose stored values differ, in the order of `after`
-// (form order). Fields only one of them holds are not compared.
+// Whether the stored values differ: what a change in a document means.
+bool StoredValuesDiffer(const SnapshotField& before, const SnapshotField& after);
+
+// The fields held by both snapshots that `changed` finds changed (by default those whose
+// stored values differ), in the order of `after` (form order). Fields only one of them holds
+// are not compared.
 std::vector<FieldDifference> DiffFields(const FieldSnapshot& before, const FieldSnapshot& after,
-                                        const Documents& documents, app::Translator& translator);
+                                        const Documents& documents, app::Translator& translator,
+                                        const ChangedTest& changed = StoredValuesDiffer);
 
 }  // namespace kilnward::documents

@@ -11,6 +11,7 @@
 #include "documents/MessageBoxes.h"
 #include "documents/SessionComparison.h"
 #include "drivers/InstrumentDriver.h"
+#include "transfer/SectorChanges.h"
 #include "transfer/SectorMap.h"
 
 namespace kilnward::editor {
@@ -50,6 +51,17 @@ std::unique_ptr<DifferencesDialog> CompareCommands::changesDialog() {
 
 void CompareCommands::compareWithAnalyser() {
     session_.files().RefreshMainWindow();
+    // The editor as a send would leave it in the analyser: what the model does not keep is no
+    // difference. Without a model the receive below refuses, saying why.
+    std::unique_ptr<documents::MainWindowSession> kept;
+    try {
+        if (session_.window().currentDriver()) {
+            kept = transfer::AsTheAnalyserKeepsThem(session_);
+        }
+    } catch (const std::exception& failure) {
+        session_.messageBoxes().ShowErrorMessage(QString::fromUtf8(failure.what()));
+        return;
+    }
     receiver_.reset();
     scratch_ = openScratch();
     receiver_ = std::make_unique<dialogs::frmadvance>(*scratch_, services_.language,
@@ -59,14 +71,15 @@ void CompareCommands::compareWithAnalyser() {
     receiver_->setTrace(trace_ ? trace_() : nullptr);
     // The receive of the Receive command, without its question and reset: the scratch
     // window holds nothing to lose.
-    if (receiver_->run(transfer::TransferKind::Receive) != transfer::TransferOutcome::Done) {
+    if (receiver_->run(transfer::TransferKind::Receive) != transfer::TransferOutcome::Done ||
+        !kept) {
         return;  // the dialog stays open with the reason
     }
     receiver_->close();
     show({app::Translated(translator(), "compareanalysertitle", "Differences from the analyser"),
           app::Translated(translator(), "compareeditor", "In the editor"),
           app::Translated(translator(), "compareanalyser", "In the analyser")},
-         documents::CompareSessions(session_, *scratch_));
+         documents::CompareSessions(*kept, *scratch_));
 }
 
 void CompareCommands::compareWithFiles() {

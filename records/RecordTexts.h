@@ -26,6 +26,10 @@ inline constexpr Text kBackupAtText{"rec_backupat", "%1% (%2%, address %3%)"};
 inline constexpr Text kOtherAddressesText{
     "rec_otheraddresses",
     "The backups are of two addresses (%1% and %2%): they may be of two analysers."};
+inline constexpr Text kRestoredOtherAddressText{
+    "rec_restoredotheraddress",
+    "The backup restored and the analyser written are of two addresses (%1% and %2%): they may "
+    "be of two analysers."};
 inline constexpr Text kBeforeFileText{"rec_beforefile", "Backup before"};
 inline constexpr Text kAfterFileText{"rec_afterfile", "Backup after"};
 inline constexpr Text kWriteText{"rec_write", "Write"};

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "records/RecordTexts.h"
+#include "transfer/ReadBackVerify.h"
 #include "transfer/SectorBackup.h"
 #include "transfer/SectorChanges.h"
 #include "transfer/WriteRecord.h"
@@ -13,14 +14,20 @@ namespace kilnward::records {
 
 namespace {
 
-QString VerifyText(const transfer::WriteRecord& record, app::Translator& translator) {
+// In the report's language, whatever the language of the transfer: the fields the analyser
+// did not keep named from the bytes, the reason the check failed from its translation key.
+QString VerifyText(const transfer::WriteRecord& record, app::UserPrompts& prompts,
+                   app::Translator& translator) {
     switch (record.verify) {
         case transfer::VerifyOutcome::Kept:
             return kVerifyKeptText.translated(translator);
         case transfer::VerifyOutcome::Differs:
-            return kVerifyDiffersText.translated(translator, {record.verifyDetail});
+            return kVerifyDiffersText.translated(
+                translator, {transfer::ReadBackDifferences(record.written, record.readBack,
+                                                           record.model, prompts, translator)
+                                 .join(QStringLiteral("; "))});
         case transfer::VerifyOutcome::CheckFailed:
-            return kVerifyFailedText.translated(translator, {record.verifyDetail});
+            return kVerifyFailedText.translated(translator, {record.verifyError.in(translator)});
         case transfer::VerifyOutcome::NotChecked:
             break;
     }
@@ -60,6 +67,16 @@ QString UnverifiedNote(const transfer::WriteRecord& record, app::Translator& tra
     return (record.verify == transfer::VerifyOutcome::CheckFailed ? kUnverifiedFailedText
                                                                   : kUnverifiedOffText)
         .translated(translator);
+}
+
+// Configurations of two addresses where one analyser's were expected: the reader is warned
+// that they may be of two analysers.
+void WarnOfTwoAddresses(ServiceReport& report, const Text& warning, std::uint8_t first,
+                        std::uint8_t second, app::Translator& translator) {
+    if (first != second) {
+        report.warnings << warning.translated(translator,
+                                              {QString::number(first), QString::number(second)});
+    }
 }
 
 }  // namespace
@@ -108,10 +125,13 @@ ServiceReport WriteReport(const transfer::WriteRecord& record, app::UserPrompts&
         report.details.emplace_back(kRestoredText.translated(translator),
                                     BackupAt(record.restored->path, record.restored->time,
                                              record.restored->addr, translator));
+        WarnOfTwoAddresses(report, kRestoredOtherAddressText, record.restored->addr, record.addr,
+                           translator);
     }
     report.details.emplace_back(kBackupText.translated(translator), FileName(record.backupPath));
     report.details.emplace_back(kWriteText.translated(translator), WriteText(record, translator));
-    report.details.emplace_back(kVerifyText.translated(translator), VerifyText(record, translator));
+    report.details.emplace_back(kVerifyText.translated(translator),
+                                VerifyText(record, prompts, translator));
     report.afterNote = UnverifiedNote(record, translator);
     if (!report.afterNote.isEmpty()) {
         report.afterHeading = kAfterUnverifiedText.translated(translator);
@@ -148,11 +168,9 @@ ServiceReport BackupsReport(const transfer::SectorBackup& before, const QString&
                        BackupAt(afterPath, after.time, after.addr, translator)}};
     if (before.addr == after.addr) {
         report.facts.addr = after.addr;
-    } else {
-        // Not one analyser's address: each backup's is named, and the reader warned.
-        report.warnings << kOtherAddressesText.translated(
-            translator, {QString::number(before.addr), QString::number(after.addr)});
     }
+    // Not one analyser's address: each backup's is named above.
+    WarnOfTwoAddresses(report, kOtherAddressesText, before.addr, after.addr, translator);
     report.changes =
         transfer::SectorChanges(before.sector, after.sector, after.model, prompts, translator);
     return report;

@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "documents/MainWindowSession.h"
+#include "documents/SessionComparison.h"
 #include "transfer/FieldBytes.h"
 #include "transfer/FieldDescription.h"
 #include "transfer/SafeguardTexts.h"
@@ -59,6 +61,13 @@ QStringList ReadBackDifferences(const wirelink::ByteBuffer& written,
     DifferenceList differences(translator);
     CompareSectorBytes(written, readBack, form, model, differences);
     return differences.finish();
+}
+
+QStringList ReadBackDifferences(const wirelink::ByteBuffer& written,
+                                const wirelink::ByteBuffer& readBack, std::uint8_t model,
+                                app::UserPrompts& prompts, app::Translator& translator) {
+    const auto scratch = documents::OpenScratchSession(prompts, translator, model);
+    return ReadBackDifferences(written, readBack, scratch->window().form(), model, translator);
 }
 
 }  // namespace kilnward::transfer

@@ -9,7 +9,8 @@
 
 namespace kilnward::app {
 class Translator;
-}
+class UserPrompts;
+}  // namespace kilnward::app
 namespace kilnward::form {
 class Form;
 }
@@ -30,5 +31,11 @@ class ReadBackMismatch : public std::runtime_error {
 QStringList ReadBackDifferences(const wirelink::ByteBuffer& written,
                                 const wirelink::ByteBuffer& readBack, const form::Form& form,
                                 std::uint8_t model, app::Translator& translator);
+// The same without a window of the model at hand: the fields named as a scratch window of
+// `model` shows them in the translator's language (a record written in another language
+// than the transfer's).
+QStringList ReadBackDifferences(const wirelink::ByteBuffer& written,
+                                const wirelink::ByteBuffer& readBack, std::uint8_t model,
+                                app::UserPrompts& prompts, app::Translator& translator);
 
 }  // namespace kilnward::transfer

@@ -18,7 +18,8 @@ namespace {
 
 std::unique_ptr<documents::MainWindowSession> Decoded(const wirelink::ByteBuffer& sector,
                                                       std::uint8_t model, app::UserPrompts& prompts,
-                                                      app::Translator& translator) {
+                                                      app::Translator& translator,
+                                                      UnusedFuels unusedFuels) {
     auto session = documents::OpenScratchSession(prompts, translator, model);
     drivers::InstrumentDriver* driver = session->window().currentDriver();
     if (!driver || driver->Instrument_ID() != model) {
@@ -31,8 +32,7 @@ std::unique_ptr<documents::MainWindowSession> Decoded(const wirelink::ByteBuffer
                                      .arg(sector.size())
                                      .toStdString());
     }
-    // What the bytes hold, also of the fuels past the count: the record compares bytes.
-    DecodeConfigSector(sector, session->window().form(), *driver, UnusedFuels::AsStored);
+    DecodeConfigSector(sector, session->window().form(), *driver, unusedFuels);
     return session;
 }
 
@@ -61,8 +61,9 @@ std::vector<documents::FieldDifference> SectorChanges(const wirelink::ByteBuffer
                                                       const wirelink::ByteBuffer& after,
                                                       std::uint8_t model, app::UserPrompts& prompts,
                                                       app::Translator& translator) {
-    const auto then = Decoded(before, model, prompts, translator);
-    const auto now = Decoded(after, model, prompts, translator);
+    // What the bytes hold, also of the fuels past the count: the record compares bytes.
+    const auto then = Decoded(before, model, prompts, translator, UnusedFuels::AsStored);
+    const auto now = Decoded(after, model, prompts, translator, UnusedFuels::AsStored);
     const form::Form& form = now->window().form();
     ChangedKeys changed(form);
     CompareSectorBytes(before, after, form, model, changed);
@@ -70,14 +71,26 @@ std::vector<documents::FieldDifference> SectorChanges(const wirelink::ByteBuffer
         documents::FieldSnapshot::Take(then->window().form(), then->documents(), translator);
     const documents::FieldSnapshot nowFields =
         documents::FieldSnapshot::Take(form, now->documents(), translator);
-    std::vector<documents::FieldDifference> differences;
-    for (const documents::SnapshotField& field : nowFields.fields()) {
-        const documents::SnapshotField* was = thenFields.find(field.key);
-        if (was && changed.contains(field.key)) {
-            differences.push_back(documents::DiffField(*was, field, now->documents(), translator));
-        }
+    // Bytes past a text's end or a list's end mark differ without changing what the analyser
+    // shows or a document holds: no changed value.
+    return documents::DiffFields(
+        thenFields, nowFields, now->documents(), translator,
+        [&changed](const documents::SnapshotField& was, const documents::SnapshotField& field) {
+            return changed.contains(field.key) && documents::StoredValuesDiffer(was, field);
+        });
+}
+
+std::unique_ptr<documents::MainWindowSession> AsTheAnalyserKeepsThem(
+    documents::MainWindowSession& session) {
+    drivers::InstrumentDriver* driver = session.window().currentDriver();
+    if (!driver) {
+        throw std::logic_error("no analyser model is selected");
     }
-    return differences;
+    // The bytes a send writes are all a decode reads; the rest may stay blank.
+    wirelink::ByteBuffer sector(static_cast<std::size_t>(driver->Configsector_size()), 0);
+    EncodeConfigSector(session.window().form(), *driver, sector);
+    return Decoded(sector, driver->Instrument_ID(), session.messageBoxes().prompts(),
+                   session.messageBoxes().translator(), UnusedFuels::Blank);
 }
 
 }  // namespace kilnward::transfer

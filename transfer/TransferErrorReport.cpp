@@ -21,16 +21,24 @@ bool IsLinkErrorCode(std::int32_t code) {
     return bits >= kFirstLinkCode && bits <= kLastLinkCode;
 }
 
-QString TransferErrorMessage(const std::exception& error, app::Translator& translator) {
+QString ErrorMessage::in(app::Translator& translator) const {
+    return key.isEmpty() ? raised : translator.TranslateString(key, raised, arguments);
+}
+
+ErrorMessage TransferErrorOf(const std::exception& error) {
     const QString description = QString::fromStdString(error.what());
     const auto* linkError = dynamic_cast<const wirelink::Error*>(&error);
     // Without the bytes its message names, a translation of a link error could not be
     // filled in.
     if (!linkError || !IsLinkErrorCode(linkError->code()) || !linkError->context()) {
-        return description;
+        return {QString(), description, {}};
     }
-    const QString key = QStringLiteral("Error") + QString::number(linkError->code());
-    return translator.TranslateString(key, description, LinkErrorArguments(*linkError->context()));
+    return {QStringLiteral("Error") + QString::number(linkError->code()), description,
+            LinkErrorArguments(*linkError->context())};
+}
+
+QString TransferErrorMessage(const std::exception& error, app::Translator& translator) {
+    return TransferErrorOf(error).in(translator);
 }
 
 void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes,

@@ -25,6 +25,20 @@ namespace kilnward::transfer {
 void ReportTransferError(const std::exception& error, documents::MessageBoxes& boxes,
                          const QString& advice = {});
 
+// An error's message as it can be told in any language: the key of its text in the table
+// with the words to fill in, and the message as raised, which stands where the table has no
+// text and for every error that is not the link control's own (no key).
+struct ErrorMessage {
+    QString key;
+    QString raised;
+    QStringList arguments;
+
+    QString in(app::Translator& translator) const;
+};
+
+// The message of `error`, to be told in any language later.
+ErrorMessage TransferErrorOf(const std::exception& error);
+
 // The message of `error` for the user: a link control's error of the table in the user's
 // language, anything else as raised.
 QString TransferErrorMessage(const std::exception& error, app::Translator& translator);

@@ -277,8 +277,9 @@ void TransferSession::throwIfCancelled() const {
 void TransferSession::remember(const std::exception& error) {
     const auto* linkError = dynamic_cast<const wirelink::Error*>(&error);
     // In the user's language where the link's error table has the text.
+    failureMessage_ = TransferErrorOf(error);
     failure_ = TransferFailure{linkError ? std::optional(linkError->code()) : std::nullopt,
-                               TransferErrorMessage(error, boxes_.translator()), QString()};
+                               failureMessage_.in(boxes_.translator()), QString()};
 }
 
 void TransferSession::leaveAnalyser(const ConfigTransfer& transfer, const std::exception& error) {
@@ -380,7 +381,7 @@ WriteRecord TransferSession::record(TransferKind kind, const ConfigTransfer& tra
         record.verify = VerifyOutcome::Kept;
     } else if (failure_ && transfer.readingBack()) {
         record.verify = mismatch_ ? VerifyOutcome::Differs : VerifyOutcome::CheckFailed;
-        record.verifyDetail = failure_->message;
+        record.verifyError = failureMessage_;
     }
     return record;
 }

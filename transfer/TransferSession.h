@@ -168,6 +168,8 @@ class TransferSession {
     bool leaving_ = false;
     wirelink::ByteBuffer image_;
     std::optional<TransferFailure> failure_;
+    // The failure's message, to be told in the language of a record.
+    ErrorMessage failureMessage_;
     QStringList warnings_;
     QString backupPath_;
     // The port and why its last opening failed; what mends it.

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "transfer/TransferErrorReport.h"
 #include "transfer/TransferTexts.h"
 #include "wirelink/ByteBuffer.h"
 
@@ -15,8 +16,8 @@ namespace kilnward::transfer {
 enum class VerifyOutcome {
     Kept,        // read back and found as written
     NotChecked,  // the read-back is switched off, or the transfer failed before it
-    Differs,     // the analyser did not keep everything (`detail` names the fields)
-    CheckFailed  // reading back failed (`detail` says why)
+    Differs,     // the analyser did not keep everything (readBack against written)
+    CheckFailed  // reading back failed (`verifyError` says why)
 };
 
 // The backup a restore wrote back: its file, and when and at which address it was taken.
@@ -46,7 +47,9 @@ struct WriteRecord {
     // The sector as read back after the write; empty when it was not read back whole.
     wirelink::ByteBuffer readBack;
     VerifyOutcome verify = VerifyOutcome::NotChecked;
-    QString verifyDetail;
+    // Why the check failed or what it found, in words any language can tell; the fields it
+    // found are better named from readBack and written, in the reader's language.
+    ErrorMessage verifyError;
     // The backup kept of `before`.
     QString backupPath;
     // A restore: the backup it wrote back.

@@ -67,9 +67,13 @@ class DialogLayoutTest : public TransferDialogTest, public ::testing::WithParamI
         useLanguage(GetParam());
     }
 
-    void check(QWidget& window, const QString& picture) {
+    // `fitted`: sized to its content first, as a dialog opens; else as it stands, as a shown
+    // dialog is when its texts change.
+    void check(QWidget& window, const QString& picture, bool fitted = true) {
         window.show();
-        window.adjustSize();
+        if (fitted) {
+            window.adjustSize();
+        }
         QCoreApplication::processEvents();
         const std::vector<QString> cut = CutCaptions(window);
         for (const QString& caption : cut) {
@@ -129,6 +133,23 @@ TEST_P(DialogLayoutTest, TransferWhileRunningAndAfterwards) {
     dialog->setWait([this](int) { check(*dialog, "transfer-running"); });
     ASSERT_EQ(dialog->run(transfer::TransferKind::Send), transfer::TransferOutcome::Done);
     check(*dialog, "transfer-done");
+}
+
+// A status of several lines, set while the dialog shows, gets the room it needs.
+TEST_P(DialogLayoutTest, TransferWhoseStatusGrowsWhileItShows) {
+    writeConfig("Serial", "Serialport", file("no-such-port"));
+    settings = std::make_unique<frmconfig>(false, false);
+    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
+                                          std::vector<QWidget*>{mainWindow.get()});
+    int pauses = 0;
+    dialog->setWait([this, &pauses](int) {
+        if (++pauses == 1) {
+            check(*dialog, "transfer-port-failed", false);
+        }
+    });
+    EXPECT_EQ(dialog->run(transfer::TransferKind::Receive),
+              transfer::TransferOutcome::PortNotOpened);
+    EXPECT_GT(pauses, 0);
 }
 
 // Every caption the dialogs translate, and their program texts, in every shipped language.

@@ -230,6 +230,36 @@ TEST_F(RecordsCli, TheReportListsTheFieldsWhoseBytesChanged) {
     EXPECT_FALSE(text.contains("Wood pellets")) << text.toStdString();
 }
 
+// A text whose bytes differ only past its end reads alike before and after: no changed value.
+TEST_F(RecordsCli, ATextThatDiffersOnlyPastItsEndIsNoChange) {
+    ASSERT_TRUE(test::WriteBytes(file("first.hdr"),
+                                 "[General]\r\nFileType=Khdr\r\n[Khdr]\r\n"
+                                 "frmMain!txtheaderline#1=Caf\xe9 Nord\r\n"));
+    ASSERT_TRUE(test::WriteBytes(file("empty.hdr"),
+                                 "[General]\r\nFileType=Khdr\r\n[Khdr]\r\n"
+                                 "frmMain!txtheaderline#1=\r\n"));
+    QByteArray held;
+    {
+        test::SimProcess sim({"--model", "10"});
+        ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+        ASSERT_EQ(Run(QStringList{"send", "--hdr", file("first.hdr")} + Link(sim)).exitCode, 0);
+        held = test::ReadBytes(beside(backupAt(0), ".after"));
+    }
+    // The analyser holds header line 1 ended by its first byte: "\0af\xe9 Nord".
+    const qsizetype line = held.indexOf(" Nord") - 4;
+    ASSERT_GT(line, 0);
+    held[line] = '\0';
+    ASSERT_TRUE(test::WriteBytes(file("held.img"), held));
+    test::SimProcess sim({"--model", "10", "--image", file("held.img")});
+    ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+    const CliRun emptied = Run(QStringList{"send", "--hdr", file("empty.hdr")} + Link(sim));
+    ASSERT_EQ(emptied.exitCode, 0) << emptied.err.toStdString();
+    ASSERT_EQ(backupFiles().size(), 2);
+    const QString text = Flat(PdfText(beside(backupAt(1), ".pdf")));
+    EXPECT_TRUE(text.contains("Nothing changed")) << text.toStdString();
+    EXPECT_FALSE(text.contains("Header line 1")) << text.toStdString();
+}
+
 // A write that did not end, or whose read-back failed or differed: the report is kept, and
 // says what the analyser is known to hold.
 TEST_F(RecordsCli, AFailedWriteKeepsAReportThatSaysWhatTheAnalyserHolds) {
@@ -239,6 +269,8 @@ TEST_F(RecordsCli, AFailedWriteKeepsAReportThatSaysWhatTheAnalyserHolds) {
         std::vector<const char*> expected;
         std::vector<const char*> absent;
         bool cutShort = false;
+        // The language the settings keep, which the report follows.
+        int language = 0;
     } cases[] = {
         // Block 2 (printer settings, header line 1) acknowledged and dropped.
         {"read back differs",
@@ -260,12 +292,29 @@ TEST_F(RecordsCli, AFailedWriteKeepsAReportThatSaysWhatTheAnalyserHolds) {
           "Café Nord"},
          {"read back:"},
          true},
+        // In German, what the check found in German too.
+        {"read back differs, German",
+         "dropwrite=2",
+         {"zurückgelesen: das Analysegerät hat nicht alles behalten: reservierte Bytes",
+          "Drucker / Kopfzeilen / Kopfzeile 1"},
+         {"Reading", "did not keep", "Header line"},
+         false,
+         2},
+        {"read-back failed, German",
+         "fail=21,cmd=5C00,from=150,count=0",
+         {"Zurücklesen fehlgeschlagen: Befehl 0x5C00 nicht implementiert"},
+         {"not implemented"},
+         false,
+         2},
     };
     ASSERT_TRUE(test::WriteBytes(file("first.hdr"),
                                  "[General]\r\nFileType=Khdr\r\n[Khdr]\r\n"
                                  "frmMain!txtheaderline#1=Caf\xe9 Nord\r\n"));
     for (const auto& c : cases) {
         QDir(backups()).removeRecursively();
+        ASSERT_TRUE(test::WriteBytes(
+            file("Config.ini"),
+            QByteArray("[Language]\r\nLanguageIndex=") + QByteArray::number(c.language)));
         test::SimProcess sim({"--model", "10", "--fault", c.fault});
         ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
         const CliRun run = Run(QStringList{"send", "--hdr", file("first.hdr")} + Link(sim));
@@ -315,6 +364,21 @@ TEST_F(RecordsCli, ARestoreNamesItsBackupAndAReportWarnsOfTwoAddresses) {
                                   BackupTime(source) + " UTC"))
         << restored.toStdString();
     EXPECT_TRUE(restored.contains(", address 0)")) << restored.toStdString();
+    EXPECT_FALSE(restored.contains("two analysers")) << restored.toStdString();
+
+    // Restored into the analyser at another address: warned of, as a report of two addresses.
+    test::SimProcess third({"--model", "10", "--addr", "3"});
+    ASSERT_FALSE(third.device().isEmpty()) << third.error().toStdString();
+    const CliRun elsewhere =
+        Run(QStringList{"restore", "--image", source, "--yes", "--other-address", "--addr", "3"} +
+            Link(third));
+    ASSERT_EQ(elsewhere.exitCode, 0) << elsewhere.err.toStdString();
+    ASSERT_EQ(backupFiles().size(), 3);
+    EXPECT_TRUE(elsewhere.err.contains("kilnward-cli: warning: ")) << elsewhere.err.toStdString();
+    const QString warned = Flat(PdfText(beside(backupAt(2), ".pdf")));
+    EXPECT_TRUE(warned.contains(", address 0)")) << warned.toStdString();
+    EXPECT_TRUE(warned.contains("(0 and 3)")) << warned.toStdString();
+    EXPECT_TRUE(warned.contains("they may be of two analysers.")) << warned.toStdString();
 
     QByteArray other = test::ReadBytes(backupAt(1));
     other.replace("address=0\n", "address=3\n");
@@ -334,8 +398,8 @@ TEST_F(RecordsCli, ARestoreNamesItsBackupAndAReportWarnsOfTwoAddresses) {
     }
 }
 
-// The reports a send and a restore keep are in the language the settings keep, every header
-// and word whole in its column.
+// The reports a send and a restore keep, and a report between backups, are in the language the
+// settings keep, every header and word whole in its column.
 TEST_F(RecordsCli, SendAndRestoreReportsFollowTheStoredLanguageWithNoWordBroken) {
     ASSERT_TRUE(test::WriteBytes(file("Config.ini"),
                                  "[Language]\r\nLanguageIndex=2\r\n[Report]\r\n"
@@ -352,14 +416,27 @@ TEST_F(RecordsCli, SendAndRestoreReportsFollowTheStoredLanguageWithNoWordBroken)
         0);
     ASSERT_EQ(Run(QStringList{"restore", "--image", backupAt(0), "--yes"} + Link(sim)).exitCode, 0);
     ASSERT_EQ(backupFiles().size(), 2);
+    // A report between the two: in the stored language too, unless --language says otherwise.
+    const QString between = file("between.pdf");
+    const CliRun report =
+        Run({"report", "--before", backupAt(0), "--after", backupAt(1), "--pdf", between});
+    ASSERT_EQ(report.exitCode, 0) << report.err.toStdString();
+    const QString english = file("english.pdf");
+    ASSERT_EQ(Run({"report", "--before", backupAt(0), "--after", backupAt(1), "--pdf", english,
+                   "--language", "0"})
+                  .exitCode,
+              0);
+    EXPECT_TRUE(PdfText(english).contains("Changes between two backups"));
     const struct {
-        int backup;
+        QString pdf;
         const char* title;
-    } cases[] = {{0, "Servicebericht: Konfiguration gesendet"},
-                 {1, "Servicebericht: Konfiguration aus einer Sicherung wiederhergestellt"}};
+    } cases[] = {{beside(backupAt(0), ".pdf"), "Servicebericht: Konfiguration gesendet"},
+                 {beside(backupAt(1), ".pdf"),
+                  "Servicebericht: Konfiguration aus einer Sicherung wiederhergestellt"},
+                 {between, "Änderungen zwischen zwei Sicherungen"}};
     for (const auto& c : cases) {
-        const QString text = PdfText(beside(backupAt(c.backup), ".pdf"));
-        EXPECT_TRUE(Flat(text).contains(c.title)) << text.toStdString();
+        const QString text = PdfText(c.pdf);
+        EXPECT_TRUE(Flat(text).contains(QString::fromUtf8(c.title))) << text.toStdString();
         // The header row on one line, each word whole; the document names whole.
         static const QRegularExpression headers(
             QStringLiteral("^\\s*Ort\\s+Feld\\s+Vorher\\s+Nachher\\s+Dokument\\s*$"),

@@ -721,7 +721,7 @@ TEST_F(SessionRun, TheRecordSaysWhatTheReadBackFoundAndAFailureBeforeTheWriteKee
     ASSERT_EQ(transfer.sendconfiguration(s.form()), TransferOutcome::Failed);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].verify, VerifyOutcome::Differs);
-    EXPECT_EQ(records[0].verifyDetail, transfer.failure()->message);
+    EXPECT_EQ(records[0].verifyError.in(s.translator), transfer.failure()->message);
     EXPECT_NE(records[0].written, sector());
 
     // The read-back is what the analyser holds after the write.

@@ -46,6 +46,8 @@ class DiffCli : public ::testing::Test {
         arguments << "--program-dir" << home.path();
         test::RunOptions options;
         options.timeoutMs = 90000;
+        // A send keeps its backup there, not in the user's folder.
+        options.environment.insert("XDG_DATA_HOME", file("data"));
         return test::RunCli(arguments, options);
     }
 
@@ -85,6 +87,22 @@ TEST_F(DiffCli, NamesExactlyTheFieldsTheAnalyserHoldsOtherwise) {
     const test::CliRun equal = Run(link + Documents("edited"));
     EXPECT_EQ(equal.exitCode, 0) << equal.out.toStdString() << equal.err.toStdString();
     EXPECT_EQ(equal.out, "");
+}
+
+// Right after a send the analyser holds the documents as far as its model keeps them: nothing
+// differs, also of a model that keeps less (printer boxes, an alarm it lacks).
+TEST_F(DiffCli, NothingDiffersRightAfterASend) {
+    for (const char* model : {"9", "12"}) {
+        SCOPED_TRACE(model);
+        test::SimProcess sim({"--model", model});
+        ASSERT_FALSE(sim.device().isEmpty()) << sim.error().toStdString();
+        const QStringList link = {"--port", sim.device(), "--model", model, "--cable"};
+        const test::CliRun sent = Run(QStringList{"send"} + link);
+        ASSERT_EQ(sent.exitCode, 0) << sent.err.toStdString();
+        const test::CliRun diff = Run(QStringList{"diff"} + link);
+        EXPECT_EQ(diff.exitCode, 0) << diff.err.toStdString();
+        EXPECT_EQ(diff.out.toStdString(), "");
+    }
 }
 
 TEST_F(DiffCli, ComparesWithFilesOnlyTheDocumentsGiven) {
