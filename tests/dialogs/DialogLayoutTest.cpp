@@ -22,6 +22,7 @@
 #include "language/LanguageManager.h"
 #include "language/TranslationTable.h"
 #include "tests/dialogs/TransferFixture.h"
+#include "tests/support/MissingPort.h"
 
 namespace kilnward::dialogs {
 namespace {
@@ -137,9 +138,9 @@ TEST_P(DialogLayoutTest, TransferWhileRunningAndAfterwards) {
 
 // A status of several lines, set while the dialog shows, gets the room it needs.
 TEST_P(DialogLayoutTest, TransferWhoseStatusGrowsWhileItShows) {
-    writeConfig("Serial", "Serialport", file("no-such-port"));
-    settings = std::make_unique<frmconfig>(false, false);
-    dialog = std::make_unique<frmadvance>(*session, settings->serial(), *simulated,
+    writeConfig("Serial", "Serialport", kilnward::test::MissingPortName());
+    settings = std::make_unique<frmconfig>(languages(), false, false);
+    dialog = std::make_unique<frmadvance>(*session, languages(), settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get()});
     int pauses = 0;
     dialog->setWait([this, &pauses](int) {

@@ -12,6 +12,7 @@
 #include "simulator/AnalyserSimulator.h"
 #include "simulator/FaultSpec.h"
 #include "tests/dialogs/TransferFixture.h"
+#include "tests/support/MissingPort.h"
 
 namespace kilnward::dialogs {
 namespace {
@@ -65,7 +66,7 @@ TEST_F(TransferDialogTest, AFailingRequestShowsTheFailureAfterThePointerAndButto
 }
 
 TEST_F(TransferDialogTest, APortThatNeverOpensIsTriedTenTimes) {
-    writeConfig("Serial", "Serialport", file("no-such-port"));
+    writeConfig("Serial", "Serialport", kilnward::test::MissingPortName());
     settings = std::make_unique<frmconfig>(languages(), false, false);
     dialog = std::make_unique<frmadvance>(*session, languages(), settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get()});
@@ -73,7 +74,7 @@ TEST_F(TransferDialogTest, APortThatNeverOpensIsTriedTenTimes) {
     EXPECT_EQ(dialog->run(TransferKind::Receive), TransferOutcome::PortNotOpened);
     EXPECT_EQ(waits, std::vector<int>(10, 1000));
     // The status line says which attempt failed and why; the message says why as well.
-    const QString reason = file("no-such-port") + ": This port does not exist.";
+    const QString reason = kilnward::test::MissingPortName() + ": This port does not exist.";
     EXPECT_TRUE(
         dialog->status().startsWith("Opening the port failed (attempt 10 of 10): " + reason))
         << dialog->status().toStdString();
@@ -90,7 +91,7 @@ TEST_F(TransferDialogTest, APortThatNeverOpensIsTriedTenTimes) {
 TEST_F(TransferDialogTest, ALineSpeedThePortRefusesFailsAlikeOnEveryPort) {
     app::SerialSettings serial;
     serial.baudRate = QStringLiteral("fast");
-    for (const QString& port : {QStringLiteral("simulator"), file("no-such-port")}) {
+    for (const QString& port : {QStringLiteral("simulator"), kilnward::test::MissingPortName()}) {
         SCOPED_TRACE(port.toStdString());
         serial.port = app::PortChoice::fromStored(port);
         dialog = std::make_unique<frmadvance>(*session, languages(), serial, *simulated,
@@ -106,7 +107,7 @@ TEST_F(TransferDialogTest, ALineSpeedThePortRefusesFailsAlikeOnEveryPort) {
 }
 
 TEST_F(TransferDialogTest, ClosingTheDialogWhileThePortOpensEndsTheAttemptsAtOnce) {
-    writeConfig("Serial", "Serialport", file("no-such-port"));
+    writeConfig("Serial", "Serialport", kilnward::test::MissingPortName());
     settings = std::make_unique<frmconfig>(languages(), false, false);
     dialog = std::make_unique<frmadvance>(*session, languages(), settings->serial(), *simulated,
                                           std::vector<QWidget*>{mainWindow.get()});
