@@ -32,8 +32,7 @@ QString SerialSettings::DefaultBaudRate() {
 }
 
 bool SerialSettings::IsBaudRate(const QString& text) {
-    bool ok = false;
-    return text.toUInt(&ok) > 0 && ok;
+    return BaudRates().contains(text);
 }
 
 std::optional<std::uint8_t> SerialSettings::AddressOf(const QString& text) {
@@ -57,8 +56,11 @@ SerialSettings SerialSettings::Load(bool useInfrared) {
 
 QString SerialSettings::StoredBaudRate() {
     const QString stored = ReadConfigValue(config::Baudrate);
-    if (BaudRates().contains(stored.trimmed())) {
+    if (IsBaudRate(stored.trimmed())) {
         return stored.trimmed();
+    }
+    if (stored.trimmed().isEmpty()) {
+        return DefaultBaudRate();  // an empty value is a missing one
     }
     TellRefused("noticenobaudrate",
                 "%1%: [%2%] %3%=\"%4%\" is not a baud rate the settings offer; %5% is used",
@@ -70,6 +72,9 @@ std::uint8_t SerialSettings::StoredAddress() {
     const QString stored = ReadConfigValue(config::Addr);
     if (const std::optional<std::uint8_t> address = AddressOf(stored.trimmed())) {
         return *address;
+    }
+    if (stored.trimmed().isEmpty()) {
+        return *AddressOf(QLatin1String(config::Addr.defaultValue));  // as a missing value
     }
     TellRefused("noticenoaddress",
                 "%1%: [%2%] %3%=\"%4%\" is not an address from 0 to 255; address %5% is used",

@@ -18,12 +18,13 @@ namespace kilnward::app {
 struct SerialSettings {
     // The line speeds the settings offer, slowest first.
     static QStringList BaudRates();
-    // Whether `text` names a line speed: a positive whole number of bit/s.
+    // Whether `text` names a line speed the settings offer (one of BaudRates()): the settings
+    // dialog can show only those, so the window and the command line take no other.
     static bool IsBaudRate(const QString& text);
     // The analyser address `text` names, from 0 to 255; nothing otherwise.
     static std::optional<std::uint8_t> AddressOf(const QString& text);
 
-    // The settings Config.ini holds now, each missing key at its default; the infrared
+    // The settings Config.ini holds now, each missing or empty key at its default; the infrared
     // choice is `useInfrared`. A stored line speed the settings do not offer, or an address
     // outside 0..255, is told (a notice) and its default is used instead: the dialog could
     // not show it, so a link at that value would differ from what the user sees and checks.

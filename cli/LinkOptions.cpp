@@ -59,7 +59,8 @@ bool LinkOptions::read(const QCommandLineParser& parser, QString& error) {
     if (parser.isSet("baud")) {
         serial.baudRate = parser.value("baud");
         if (!app::SerialSettings::IsBaudRate(serial.baudRate)) {
-            error = QStringLiteral("--baud wants a positive number");
+            error = QStringLiteral("--baud wants one of %1")
+                        .arg(app::SerialSettings::BaudRates().join(QStringLiteral(", ")));
             return false;
         }
     }
@@ -69,8 +70,16 @@ bool LinkOptions::read(const QCommandLineParser& parser, QString& error) {
     }
     serial.useInfrared = parser.isSet("infrared");
     traceFile = parser.value("trace");
-    return ReadByte(parser, "addr", serial.address, error) &&
-           ReadByte(parser, "busy-timeout", busyTimeout, error);
+    if (parser.isSet("addr")) {
+        const std::optional<std::uint8_t> address =
+            app::SerialSettings::AddressOf(parser.value("addr"));
+        if (!address) {
+            error = QStringLiteral("--addr wants a number from 0 to 255");
+            return false;
+        }
+        serial.address = *address;
+    }
+    return ReadByte(parser, "busy-timeout", busyTimeout, error);
 }
 
 void LinkOptions::followModel(const QCommandLineParser& parser, bool modelUsesInfrared) {

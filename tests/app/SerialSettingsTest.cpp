@@ -93,7 +93,7 @@ TEST_F(SerialSettingsTest, AStoredValueTheSettingsRefuseIsToldAndTheDefaultUsed)
          "[Serial] Baudrate=\"1234\" is not a baud rate the settings offer; 9600 is used"},
         {"31250", "7", "9600", 7, "Baudrate=\"31250\" is not a baud rate"},
         {"fast", "7", "9600", 7, "Baudrate=\"fast\" is not a baud rate"},
-        {"", "7", "9600", 7, "Baudrate=\"\" is not a baud rate"},
+        {"", "7", "9600", 7, ""},  // an empty value is a missing one: no notice
         {"19200", "300", "19200", 0,
          "[Serial] Addr=\"300\" is not an address from 0 to 255; address 0 is used"},
         {"19200", "-5", "19200", 0, "Addr=\"-5\" is not an address"},
@@ -103,6 +103,7 @@ TEST_F(SerialSettingsTest, AStoredValueTheSettingsRefuseIsToldAndTheDefaultUsed)
         {"19200", "7.5", "19200", 0, "Addr=\"7.5\" is not an address"},
         {"115200", "255", "115200", 255, ""},
         {"1200", "0", "1200", 0, ""},
+        {"1200", " ", "1200", 0, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.baud) + " / " + c.addr);
@@ -134,10 +135,12 @@ TEST(SerialSettingsRules, LineSpeedAndAddress) {
     };
     const Case cases[] = {
         {"9600", true, std::nullopt},
-        {"1", true, 1},
+        {"1", false, 1},
         {"0", false, 0},
-        {"255", true, 255},
-        {"256", true, std::nullopt},
+        {"255", false, 255},
+        {"256", false, std::nullopt},
+        {"1234", false, std::nullopt},
+        {"115200", true, std::nullopt},
         {"", false, std::nullopt},
         {"-1", false, std::nullopt},
         {"fast", false, std::nullopt},

@@ -72,7 +72,8 @@ TEST_F(LinkOptionsTest, TheCommandLineYieldsWhatTheWindowTakesFromConfigIni) {
 }
 
 TEST_F(LinkOptionsTest, RefusesWhatTheSettingsRulesRefuse) {
-    for (const char* text : {"0", "1", "255", "256", "9600", "", "-1", "fast", "96OO", "9600.5"}) {
+    for (const char* text :
+         {"0", "1", "255", "256", "1234", "9600", "", "-1", "fast", "96OO", "9600.5"}) {
         SCOPED_TRACE(text);
         const QString value = QString::fromLatin1(text);
         EXPECT_EQ(Read({"--port", "simulator", "--baud", value}).has_value(),
