@@ -1,6 +1,7 @@
 #include "app/PortChoice.h"
 
 #include "app/SerialDefaults.h"
+#include "app/Translator.h"
 #include "wirelink/PortNames.h"
 
 namespace kilnward::app {
@@ -38,6 +39,14 @@ QString PortChoice::deviceName(wirelink::Platform platform) const {
         return QString::fromStdString(wirelink::PortNameForNumber(n, platform));
     }
     return stored_;
+}
+
+QString PortChoice::caption(Translator& translator, wirelink::Platform platform) const {
+    return isSimulator() ? SimulatedCaption(translator) : deviceName(platform);
+}
+
+QString PortChoice::SimulatedCaption(Translator& translator) {
+    return Translated(translator, "simulatedport", "Simulated analyser");
 }
 
 }  // namespace kilnward::app

@@ -8,6 +8,8 @@
 
 namespace kilnward::app {
 
+class Translator;
+
 // The serial port as Config.ini's "Serial"/"Serialport" keeps it: a port number (1 = COM1,
 // the first serial device elsewhere), a device path ("/dev/ttyUSB0") or "simulator" for
 // the in-process simulated analyser.
@@ -31,6 +33,12 @@ class PortChoice {
     // The name the port list shows: the platform's name of a numbered port, the path or
     // "simulator".
     QString deviceName(wirelink::Platform platform = wirelink::kThisPlatform) const;
+    // The name a user reads: the simulated analyser's caption in the translator's language,
+    // otherwise deviceName().
+    QString caption(Translator& translator,
+                    wirelink::Platform platform = wirelink::kThisPlatform) const;
+    // The caption of the "simulator" port.
+    static QString SimulatedCaption(Translator& translator);
 
   private:
     PortChoice(QString stored, bool named) : stored_(std::move(stored)), named_(named) {}

@@ -43,10 +43,6 @@ frmconfig::frmconfig(language::LanguageManager& language, bool debugMode, bool u
     build();
 }
 
-QString frmconfig::SimulatedPortCaption(app::Translator& translator) {
-    return app::Translated(translator, "simulatedport", "Simulated analyser");
-}
-
 void frmconfig::build() {
     setWindowTitle(QStringLiteral("Settings"));
     setModal(true);
@@ -185,7 +181,7 @@ void frmconfig::fillPorts() {
                                      info.systemLocation().toStdString(), wirelink::kThisPlatform));
         lstport_->addItem(name, name);
     }
-    lstport_->addItem(SimulatedPortCaption(window_.language()),
+    lstport_->addItem(app::PortChoice::SimulatedCaption(window_.language()),
                       QLatin1String(app::serial::kSimulatorPort));
     const QString port = serial_.port.deviceName();
     int current = lstport_->findData(port);

@@ -77,9 +77,6 @@ class frmconfig : public QDialog {
     // `tester`; null hides it.
     void setConnectionTester(ConnectionTester* tester);
 
-    // The caption of the simulated analyser in the port list.
-    static QString SimulatedPortCaption(app::Translator& translator);
-
   private:
     void build();
     void fillPorts();

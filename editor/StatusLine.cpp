@@ -4,7 +4,6 @@
 
 #include "app/SerialSettings.h"
 #include "app/Translator.h"
-#include "dialogs/frmconfig.h"
 
 namespace kilnward::editor {
 
@@ -22,9 +21,7 @@ StatusLine::StatusLine(app::Translator& translator, QWidget* parent)
 
 void StatusLine::showLink(const app::SerialSettings& settings, const QString& model) {
     const app::PortChoice& port = settings.port;
-    const QString portName = port.isSimulator()
-                                 ? dialogs::frmconfig::SimulatedPortCaption(translator_)
-                                 : port.deviceName();
+    const QString portName = port.caption(translator_);
     link_->setText(translator_.TranslateString(QStringLiteral("statusport"),
                                                QStringLiteral("Port: %1%"), {portName}) +
                    QStringLiteral("   ") +

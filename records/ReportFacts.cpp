@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/PortChoice.h"
 #include "app/ReportSettings.h"
 #include "app/VersionString.h"
 #include "records/RecordTexts.h"
@@ -53,7 +54,8 @@ std::vector<std::pair<QString, QString>> FactRows(const ReportFacts& facts,
         rows.emplace_back(kAddressText.translated(translator), QString::number(*facts.addr));
     }
     if (!facts.port.isEmpty()) {
-        rows.emplace_back(kPortText.translated(translator), facts.port);
+        rows.emplace_back(kPortText.translated(translator),
+                          app::PortChoice::fromStored(facts.port).caption(translator));
     }
     rows.emplace_back(kTechnicianText.translated(translator),
                       OrNotGiven(facts.technician, translator));

@@ -252,7 +252,7 @@ TEST_F(ConfigDialogTest, TheSimulatedAnalyserIsAPortThatIsStoredByItsOwnName) {
     frmconfig dialog(languages(), false, false);
     dialog.load();
     auto* ports = control<QComboBox>(dialog, "lstport");
-    const int simulated = ports->findText(frmconfig::SimulatedPortCaption(languages()));
+    const int simulated = ports->findText(app::PortChoice::SimulatedCaption(languages()));
     ASSERT_GE(simulated, 0);
     EXPECT_EQ(ports->itemText(simulated), "Analyseur simulé");
     ports->setCurrentIndex(simulated);

@@ -47,9 +47,9 @@ TEST_F(DialogWiringTest, StatusBarFollowsTheSettingsDialogAndTheModelMenu) {
     chooseModel(10);
     chooseSimulator(7);
     const QString link = window().statusLine().linkText();
-    EXPECT_TRUE(link.contains(
-        QStringLiteral("Port: ") +
-        dialogs::frmconfig::SimulatedPortCaption(session().messageBoxes().translator())))
+    EXPECT_TRUE(
+        link.contains(QStringLiteral("Port: ") +
+                      app::PortChoice::SimulatedCaption(session().messageBoxes().translator())))
         << link.toStdString();
     EXPECT_TRUE(link.contains(QStringLiteral("Address: 7"))) << link.toStdString();
     EXPECT_TRUE(link.contains(QStringLiteral("Model: ") + modelName())) << link.toStdString();

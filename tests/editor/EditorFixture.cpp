@@ -151,7 +151,7 @@ void EditorFixture::chooseSimulator(int address) {
         auto* baud = shown.findChild<QComboBox*>(QStringLiteral("frmconfig!cbobaud"));
         auto* addr = shown.findChild<QSpinBox*>(QStringLiteral("frmconfig!TDBnumaddress"));
         ASSERT_TRUE(port && baud && addr);
-        port->setCurrentIndex(port->findText(dialogs::frmconfig::SimulatedPortCaption(translator)));
+        port->setCurrentIndex(port->findText(app::PortChoice::SimulatedCaption(translator)));
         baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
         addr->setValue(address);
         dynamic_cast<dialogs::frmconfig&>(shown).cmdOK_Click();

@@ -162,10 +162,13 @@ TEST_F(ServiceReportTest, TheReportNamesTheWriteAndListsTheChangesOrSaysNothingC
 
     record.written = before;
     record.verify = transfer::VerifyOutcome::NotChecked;
+    // A port is named as the user picks it: the simulated analyser by its caption.
+    record.port = QStringLiteral("simulator");
     const QString nothing =
         ServiceReportDocument(WriteReport(record, s.prompts, s.translator), s.translator)
             .plainText();
     EXPECT_TRUE(nothing.contains("Nothing changed")) << nothing.toStdString();
+    EXPECT_TRUE(nothing.contains("Simulated analyser")) << nothing.toStdString();
     EXPECT_TRUE(nothing.contains("not read back")) << nothing.toStdString();
     EXPECT_FALSE(nothing.contains("Fields whose value")) << nothing.toStdString();
 }
