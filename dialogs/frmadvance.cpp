@@ -300,11 +300,12 @@ void frmadvance::Form_Unload() {
 
 void frmadvance::showStatus(const QString& text) {
     lblinfo_->setText(text);
-    // A window does not grow by itself for a label that wraps: its minimum size leaves the
-    // extra lines out, and they would be cut above and below.
+    // A window does not follow a label that wraps by itself: its minimum size leaves the extra
+    // lines out, which would be cut above and below, and a shorter status after a long one
+    // would sit above an empty band.
     layout()->activate();
     const int needed = heightForWidth(width());
-    if (needed > height()) {
+    if (needed != height()) {
         resize(width(), needed);
     }
 }

@@ -136,7 +136,8 @@ TEST_P(DialogLayoutTest, TransferWhileRunningAndAfterwards) {
     check(*dialog, "transfer-done");
 }
 
-// A status of several lines, set while the dialog shows, gets the room it needs.
+// A status of several lines, set while the dialog shows, gets the room it needs, and gives it
+// back when a shorter one follows.
 TEST_P(DialogLayoutTest, TransferWhoseStatusGrowsWhileItShows) {
     writeConfig("Serial", "Serialport", kilnward::test::MissingPortName());
     settings = std::make_unique<frmconfig>(languages(), false, false);
@@ -151,6 +152,14 @@ TEST_P(DialogLayoutTest, TransferWhoseStatusGrowsWhileItShows) {
     EXPECT_EQ(dialog->run(transfer::TransferKind::Receive),
               transfer::TransferOutcome::PortNotOpened);
     EXPECT_GT(pauses, 0);
+    // A one-line status that follows takes back the room: no empty band above the bar.
+    dialog->show();
+    const int oneLine = dialog->height();
+    dialog->setStatus(QString(300, u'x').replace(QStringLiteral("xxxxx"), QStringLiteral("xxxx ")));
+    EXPECT_GT(dialog->height(), oneLine);
+    dialog->setStatus(QStringLiteral("Done"));
+    EXPECT_EQ(dialog->height(), dialog->heightForWidth(dialog->width()));
+    dialog->hide();
 }
 
 // Every caption the dialogs translate, and their program texts, in every shipped language.
