@@ -35,6 +35,10 @@ void TransferDialogTest::TearDown() {
     dialog.reset();
     session.reset();
     settings.reset();
+    // A test may leave windows registered with the language manager as children of the main
+    // window (a link trace it owns): they go with it, before the manager does.
+    toolbar.reset();
+    mainWindow.reset();
     DialogsTest::TearDown();
 }
 
