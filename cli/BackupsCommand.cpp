@@ -75,7 +75,7 @@ int RunBackups(const QStringList& arguments) {
     app::EnglishTranslator translator;
     const transfer::BackupCatalogue catalogue(transfer::BackupFolder(), translator);
     for (const QString& refused : catalogue.refused()) {
-        QTextStream(stderr) << "kilnward-cli: " << refused << '\n';
+        CliOutput::error(refused);
     }
     for (const transfer::BackupEntry& entry : catalogue.filtered(filter)) {
         CliOutput::printLine(Line(entry));

@@ -22,6 +22,10 @@ void CliOutput::printLine(const QString& line) {
     QTextStream(stdout) << line << '\n';
 }
 
+void CliOutput::error(const QString& message) {
+    QTextStream(stderr) << "kilnward-cli: " << message << '\n';
+}
+
 void CliOutput::warning(const QString& message) {
     QTextStream(stderr) << "kilnward-cli: warning: " << message << '\n';
 }

@@ -22,6 +22,8 @@ class CliOutput {
     static QString errorLine(std::int32_t code, const QString& message);
 
     static void printLine(const QString& line);
+    // "kilnward-cli: <message>" on stderr: why the command fails.
+    static void error(const QString& message);
     // "kilnward-cli: warning: <message>" on stderr: told, and the command goes on.
     static void warning(const QString& message);
     // Prints the error line of a link failure; returns the exit code for it.

@@ -53,13 +53,13 @@ int RunDecode(const QStringList& arguments) {
     QString error;
     const auto image = ReadSectorFile(parser.value("image"), driver.Configsector_size(), error);
     if (!image) {
-        QTextStream(stderr) << "kilnward-cli: " << error << '\n';
+        CliOutput::error(error);
         return kExitFailure;
     }
     try {
         transfer::DecodeConfigSector(*image, session->window().form(), driver);
     } catch (const std::exception& failure) {
-        QTextStream(stderr) << "kilnward-cli: " << failure.what() << '\n';
+        CliOutput::error(QString::fromUtf8(failure.what()));
         return kExitFailure;
     }
     if (!options.saveAllReporting(*session, prompts)) {

@@ -89,7 +89,7 @@ int Print(const std::vector<documents::FieldDifference>& differences) {
 int Trouble(const app::ScriptedPrompts& prompts, std::size_t first, const QString& path) {
     const auto messages = prompts.messages();
     for (std::size_t i = first; i < messages.size(); ++i) {
-        QTextStream(stderr) << "kilnward-cli: " << path << ": " << messages[i] << '\n';
+        CliOutput::error(path + QStringLiteral(": ") + messages[i]);
     }
     return kExitTrouble;
 }
@@ -111,7 +111,7 @@ int AgainstAnalyser(QCommandLineParser& parser, const QStringList& arguments) {
     try {
         kept = transfer::AsTheAnalyserKeepsThem(*ours);
     } catch (const std::exception& failure) {
-        QTextStream(stderr) << "kilnward-cli: " << failure.what() << '\n';
+        CliOutput::error(QString::fromUtf8(failure.what()));
         return kExitTrouble;
     }
     cli.prompts().clear();

@@ -27,7 +27,7 @@ bool PrintMessagesSince(const app::ScriptedPrompts& prompts, std::size_t first,
                         const QString& prefix) {
     const auto messages = prompts.messages();
     for (std::size_t i = first; i < messages.size(); ++i) {
-        QTextStream(stderr) << "kilnward-cli: " << prefix << messages[i] << '\n';
+        CliOutput::error(prefix + messages[i]);
     }
     return messages.size() > first;
 }

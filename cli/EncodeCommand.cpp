@@ -56,17 +56,17 @@ int RunEncode(const QStringList& arguments) {
     QString error;
     auto image = ReadSectorFile(parser.value("base"), driver.Configsector_size(), error);
     if (!image) {
-        QTextStream(stderr) << "kilnward-cli: " << error << '\n';
+        CliOutput::error(error);
         return kExitFailure;
     }
     try {
         transfer::EncodeConfigSector(session->window().form(), driver, *image);
     } catch (const std::exception& failure) {
-        QTextStream(stderr) << "kilnward-cli: " << failure.what() << '\n';
+        CliOutput::error(QString::fromUtf8(failure.what()));
         return kExitFailure;
     }
     if (!WriteSectorFile(parser.value("out"), *image, error)) {
-        QTextStream(stderr) << "kilnward-cli: " << error << '\n';
+        CliOutput::error(error);
         return kExitFailure;
     }
     return kExitOk;

@@ -154,7 +154,7 @@ bool LinkOptions::openTrace(std::unique_ptr<transfer::LinkTrace>& trace) const {
     trace = std::make_unique<transfer::LinkTrace>();
     QString error;
     if (!trace->writeTo(traceFile, error)) {
-        QTextStream(stderr) << "kilnward-cli: " << error << '\n';
+        CliOutput::error(error);
         trace.reset();
         return false;
     }

@@ -1,4 +1,5 @@
 #include "cli/ModelOption.h"
+#include "cli/CliOutput.h"
 
 #include <QTextStream>
 
@@ -61,7 +62,7 @@ int ModelOption::runOnLink(const LinkOptions& link,
         try {
             exitCode = body(*driver);
         } catch (const drivers::DriverError& error) {
-            QTextStream(stderr) << "kilnward-cli: " << error.what() << '\n';
+            CliOutput::error(QString::fromUtf8(error.what()));
             exitCode = kExitFailure;
         }
     });

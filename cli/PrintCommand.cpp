@@ -7,6 +7,7 @@
 
 #include "app/SerialSettings.h"
 #include "cli/CliCommand.h"
+#include "cli/CliOutput.h"
 #include "cli/ListingCommand.h"
 #include "documents/MainWindowSession.h"
 #include "language/LangMan.h"
@@ -39,7 +40,7 @@ bool WriteSheet(documents::MainWindowSession& session, const QStringList& lines,
         records::ConfigSheetDocument(lines, facts, language::LangMan())
             .writePdf(out, language::LangMan());
     } catch (const std::runtime_error& error) {
-        QTextStream(stderr) << "kilnward-cli: " << error.what() << '\n';
+        CliOutput::error(QString::fromUtf8(error.what()));
         return false;
     }
     return true;

@@ -43,7 +43,7 @@ int RunReceive(const QStringList& arguments) {
     QString error;
     if (parser.isSet("image") &&
         !WriteSectorFile(parser.value("image"), cli.commands().image(), error)) {
-        QTextStream(stderr) << "kilnward-cli: " << error << '\n';
+        CliOutput::error(error);
         return kExitFailure;
     }
     return kExitOk;

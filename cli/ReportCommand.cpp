@@ -41,7 +41,7 @@ void Describe(QCommandLineParser& parser) {
 }
 
 int Fail(const QString& message) {
-    QTextStream(stderr) << "kilnward-cli: " << message << '\n';
+    CliOutput::error(message);
     return kExitFailure;
 }
 

@@ -37,7 +37,7 @@ void Describe(QCommandLineParser& parser) {
 }
 
 void PrintError(const QString& message) {
-    QTextStream(stderr) << "kilnward-cli: " << message << '\n';
+    CliOutput::error(message);
 }
 
 // The question asked on the terminal; true for an answer of yes.

@@ -107,7 +107,7 @@ std::optional<int> TransferCli::prepare(QCommandLineParser& parser, const QStrin
     prompts_.clear();
     drivers::InstrumentDriver* driver = session_->window().currentDriver();
     if (!driver) {
-        QTextStream(stderr) << "kilnward-cli: " << form::NoModelKnownText(translator_) << '\n';
+        CliOutput::error(form::NoModelKnownText(translator_));
         return kExitFailure;
     }
     link_.followModel(parser, driver->Use_Infrared());
@@ -147,10 +147,10 @@ int TransferCli::finish(std::optional<transfer::TransferOutcome> outcome) const 
     if (failure && failure->code) {
         QTextStream(stderr) << CliOutput::errorLine(*failure->code, message) << '\n';
     } else {
-        QTextStream(stderr) << "kilnward-cli: " << message << '\n';
+        CliOutput::error(message);
     }
     if (failure && !failure->advice.isEmpty()) {
-        QTextStream(stderr) << "kilnward-cli: " << failure->advice << '\n';
+        CliOutput::error(failure->advice);
     }
     return kExitFailure;
 }

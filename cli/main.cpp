@@ -8,6 +8,7 @@
 #include "app/Notices.h"
 #include "app/VersionString.h"
 #include "cli/CliCommand.h"
+#include "cli/CliOutput.h"
 
 using kilnward::cli::AllCommands;
 using kilnward::cli::CliCommand;
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("kilnward-cli");
     // Problems with the program's own files are told like every other message.
     kilnward::app::SetNoticeSink(
-        [](const QString& text) { QTextStream(stderr) << "kilnward-cli: " << text << '\n'; });
+        [](const QString& text) { kilnward::cli::CliOutput::error(text); });
     QCoreApplication::setApplicationVersion(kilnward::app::VersionString());
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
